@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "container/bytes.h"
+#include "container/fixed_text.h"
+
+namespace qel {
+
+// The one open container document. A data block is present exactly when its optional
+// holds a value; its byte count is the block's size. Every setter stores its own copy.
+struct ContainerRecord {
+  std::uint32_t plainFileLoaded = 0;  // set by loading a plain file; never cleared
+  std::uint32_t lastLoadPlain = 0;    // form of the file being loaded
+  FixedText<32> containerName;
+  std::int32_t reservedValue = 0;  // carried through files, never edited
+  float lengthMm = 0.0f;
+  std::int64_t createdTime = 0;  // seconds since 1970-01-01 00:00 UTC
+  FixedText<64> description;
+  FixedText<16> makerName;
+  std::uint32_t typeIndex = 0;  // values from 16 on are kept but not shown
+  std::uint32_t sideViewReserved1 = 0;
+  std::uint32_t sideViewReserved2 = 0;
+
+  std::optional<Bytes> textureData;  // PNG file bytes
+  std::uint16_t textureWidth = 0;
+  std::uint16_t textureHeight = 0;
+
+  std::optional<Bytes> modelData;  // a ModelBlob
+  std::uint32_t modelVertexCount = 0;
+
+  std::optional<Bytes> sideViewData;  // PNG file bytes
+};
+
+// Returns the record to its empty state, keeping plainFileLoaded and lastLoadPlain.
+void resetRecord(ContainerRecord& record);
+
+// 0 when the record can be saved, otherwise the first missing item:
+// 1 maker name, 2 container name, 3 model, 4 texture, 5 side view.
+std::int32_t checkSaveReady(const ContainerRecord& record);
+
+// Makes makerName follow the workshop name (cut to 15 units) unless a plain file was
+// loaded; answers 1 when makerName changed.
+int applyWorkshopName(ContainerRecord& record, std::u16string_view name);
+
+}  // namespace qel

@@ -1,0 +1,36 @@
+#include "container/whole_file.h"
+
+#include <algorithm>
+
+#include "platform/os.h"
+
+namespace qel {
+namespace {
+constexpr std::uint64_t kLargestReadable = 0xFFFFFFFFu;
+constexpr std::size_t kPiece = std::size_t{1} << 20;
+}  // namespace
+
+std::optional<Bytes> readWholeFile(std::u16string_view path) {
+  auto file = platform::fileSystem().openForReading(path);
+  if (!file) return std::nullopt;
+  const auto length = file->length();
+  if (!length || *length == 0 || *length > kLargestReadable) return std::nullopt;
+
+  Bytes bytes(static_cast<std::size_t>(*length));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const std::size_t want = std::min(kPiece, bytes.size() - done);
+    const auto got = file->read(std::span(bytes).subspan(done, want));
+    if (!got || *got == 0) return std::nullopt;  // an error, or the file shrank
+    done += *got;
+  }
+  return bytes;
+}
+
+bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes) {
+  auto file = platform::fileSystem().beginReplacing(path);
+  if (!file) return false;
+  return file->write(bytes) && file->commit();
+}
+
+}  // namespace qel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "container/bytes.h"
+
+namespace qel {
+
+// The whole content of a file, or nothing when it cannot be opened or read, is empty,
+// holds 4 GiB or more, or delivers fewer bytes than its length.
+std::optional<Bytes> readWholeFile(std::u16string_view path);
+
+// Makes bytes the complete content of the file at path. The file is replaced atomically:
+// on failure the earlier file (if any) is as it was and nothing new is left behind.
+bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes);
+
+}  // namespace qel

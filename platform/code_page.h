@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qel::platform {
+
+// Conversion from the code page in which model files name things (code page 932,
+// Shift_JIS as Windows extends it) to UTF-16.
+class CodePage {
+ public:
+  virtual ~CodePage() = default;
+  // Every byte sequence converts; what is not valid becomes U+FFFD.
+  virtual std::u16string toWide(std::string_view bytes) = 0;
+};
+
+}  // namespace qel::platform

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qel::platform {
+
+// The visible half of the platform: message boxes, file pickers, modal dialogs built from
+// the dialog templates of resources/, the main window and its message loop. The program
+// above it decides everything; an implementation only shows, asks and reports.
+
+// A window of the implementation's own; nullptr means "no window" (no owner).
+using WindowHandle = const void*;
+
+enum class MessageBoxButtons { Ok, OkCancel };
+
+// The answers of message boxes and the identifiers of the two standard dialog buttons.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+// File picker flags, with the values the Windows common dialogs give them.
+inline constexpr std::uint32_t kPickerOverwritePrompt = 0x0002;
+inline constexpr std::uint32_t kPickerHideReadOnly = 0x0004;
+inline constexpr std::uint32_t kPickerFileMustExist = 0x1000;
+
+struct FilePickerRequest {
+  WindowHandle owner = nullptr;
+  std::u16string filterDescription;  // e.g. u"画像ファイル(*.png)"
+  std::u16string filterPattern;      // e.g. u"*.png" or u"*.cnt;*.q5c"
+  std::u16string path;               // proposed name (the path buffer's content); may be empty
+  std::u16string initialFolder;      // empty: the platform chooses
+  std::u16string title;
+  std::uint32_t flags = 0;
+  std::u16string defaultExtension;  // without the dot; appended to a name typed without one
+};
+
+// What a dialog procedure may do with the controls of its dialog while it runs.
+class DialogControls {
+ public:
+  virtual ~DialogControls() = default;
+
+  virtual void setText(int control, std::u16string_view text) = 0;
+  // At most count - 1 units of the control's text: count includes the terminator.
+  virtual std::u16string getText(int control, int count) = 0;
+  virtual void setUnsigned(int control, std::uint32_t value) = 0;
+  // The control's text as an unsigned decimal number, or nothing when it is not one
+  // (empty, other characters, or above 4294967295).
+  virtual std::optional<std::uint32_t> getUnsigned(int control) = 0;
+
+  // Combo box (a sorted drop-down list; sorted by UTF-16 code units).
+  virtual void comboReset(int control) = 0;
+  // Adds an entry and answers the position the sorted list gave it.
+  virtual int comboAddString(int control, std::u16string_view text) = 0;
+  virtual void comboSetItemData(int control, int position, std::uint32_t data) = 0;
+  // The data of the entry at position; kComboError when there is no such entry.
+  virtual std::uint32_t comboItemData(int control, int position) = 0;
+  virtual int comboCount(int control) = 0;
+  virtual void comboSetSelection(int control, int position) = 0;
+  // The selected position, or -1 when none is selected.
+  virtual int comboSelection(int control) = 0;
+
+  // Closes the dialog after the current message; runModalDialog answers result.
+  virtual void endDialog(int result) = 0;
+};
+
+inline constexpr std::uint32_t kComboError = 0xFFFFFFFF;
+
+// The program's side of a modal dialog.
+class DialogProcedure {
+ public:
+  virtual ~DialogProcedure() = default;
+  // The dialog has been built; answer true to let the platform put the focus on the first
+  // control of the tab order that takes it.
+  virtual bool onInitDialog(DialogControls& dialog) = 0;
+  // A button was pressed (kIdCancel also for Escape and the close box); answer true when
+  // handled.
+  virtual bool onCommand(DialogControls& dialog, int command) = 0;
+};
+
+// Where the status view draws: each text is placed by the top-left corner of its line, in
+// pixels from the top-left corner of the client area, in the default font and colours.
+class TextSink {
+ public:
+  virtual ~TextSink() = default;
+  virtual void textOut(int x, int y, std::u16string_view text) = 0;
+};
+
+// The program's side of the main window.
+class MainWindowHandler {
+ public:
+  virtual ~MainWindowHandler() = default;
+  virtual void onPaint(WindowHandle window, TextSink& sink) = 0;
+  // A menu item or accelerator; answers false to leave it to the default handling.
+  virtual bool onCommand(WindowHandle window, int command) = 0;
+  // The window is being destroyed (exit item or close box).
+  virtual void onDestroy(WindowHandle window) = 0;
+};
+
+struct MainWindowDescription {
+  std::u16string title;
+  std::u16string className;
+  int menu = 0;         // menu resource
+  int accelerators = 0;  // accelerator table resource
+  int largeIcon = 0;
+  int smallIcon = 0;
+};
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  // A modal box; answers kIdOk or kIdCancel.
+  virtual int messageBox(WindowHandle owner, std::u16string_view text,
+                         std::u16string_view caption, MessageBoxButtons buttons) = 0;
+
+  // Modal pickers; nothing when cancelled. The chosen path has at most 259 units.
+  virtual std::optional<std::u16string> pickOpenFile(const FilePickerRequest& request) = 0;
+  virtual std::optional<std::u16string> pickSaveFile(const FilePickerRequest& request) = 0;
+
+  // Builds dialog templateId from resources/ and runs it modally with procedure; answers
+  // the result given to endDialog, or -1 when the dialog could not be shown.
+  virtual int runModalDialog(WindowHandle owner, int templateId, DialogProcedure& procedure) = 0;
+
+  // Creates, shows and paints the main window with its menu; nullptr on failure.
+  virtual WindowHandle createMainWindow(const MainWindowDescription& description,
+                                        MainWindowHandler& handler) = 0;
+  // Erases the whole client area and paints it at once, before returning.
+  virtual void repaint(WindowHandle window) = 0;
+  virtual void destroyWindow(WindowHandle window) = 0;
+  // Ends the message loop after the current message, with exitCode.
+  virtual void postQuit(int exitCode) = 0;
+  // Delivers menu commands and accelerators (of the main window's table) until the quit;
+  // answers the quit's exit code.
+  virtual int runMessageLoop() = 0;
+};
+
+}  // namespace qel::platform

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the desktop program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)"
+
+if [ -x build/default/platform/qt/qelcontainer ]; then
+  exec build/default/platform/qt/qelcontainer "$@"
+fi
+exec build/default/cli/qelcontainer-cli --help

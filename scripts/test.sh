@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test with ctest.
+# SANITIZE=1 also runs the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+jobs=$(nproc)
+
+run_preset() {
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j "$jobs"
+  ctest --preset "$1" -j "$jobs"
+}
+
+run_preset default
+if [ "${SANITIZE:-0}" = "1" ]; then
+  run_preset sanitize
+fi
+if [ -x scripts/gui-smoke.sh ] && [ "${GUI_SMOKE:-1}" = "1" ] && [ -x build/default/platform/qt/qelcontainer ]; then
+  scripts/gui-smoke.sh build/default/platform/qt/qelcontainer
+fi

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "container/bytes.h"
+
+namespace qel::test {
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // The UTF-16 path of name inside the folder, as the program takes paths.
+  std::u16string file(std::string_view name) const;
+  // Writes bytes (or text) into name and answers its UTF-16 path.
+  std::u16string write(std::string_view name, const Bytes& bytes) const;
+  std::u16string writeText(std::string_view name, std::string_view text) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The content of a file, or an empty buffer when it cannot be read.
+Bytes readFile(const std::filesystem::path& path);
+
+}  // namespace qel::test
