@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <span>
+
+#include "platform/ui.h"
+#include "resources/resource_types.h"
+
+namespace qel::qt {
+
+class StatusView;
+
+// What the main window is made of, looked up from the resources by the caller.
+struct MainWindowParts {
+  QString title;
+  QString className;
+  std::span<const resources::Menu> menus;
+  std::span<const resources::Accelerator> accelerators;
+};
+
+// The main window: the menu bar of the resources, the accelerator table, and the status view
+// as its client area. Every menu item and accelerator reaches the handler as its command
+// identifier; the close box and destroy() reach it as onDestroy, once.
+class MainWindow final : public QMainWindow {
+ public:
+  MainWindow(const MainWindowParts& parts, platform::MainWindowHandler& handler);
+  ~MainWindow() override;
+
+  platform::WindowHandle handle() const { return static_cast<const QWidget*>(this); }
+  StatusView* statusView() const { return view_; }
+
+  // Erases the client area and paints it before returning.
+  void repaintNow();
+  // Hides the window for good and tells the handler; later calls do nothing.
+  void destroy();
+  bool isDestroyed() const { return destroyed_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildMenus(std::span<const resources::Menu> menus);
+  void command(int id);
+
+  platform::MainWindowHandler& handler_;
+  std::span<const resources::Accelerator> accelerators_;
+  StatusView* view_;
+  bool destroyed_ = false;
+};
+
+}  // namespace qel::qt

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+
+namespace qel::qt {
+
+// A multi-line edit field as a Windows dialog has it: the text is exchanged with CR LF line
+// breaks, lines are not wrapped, Tab moves the focus, Enter presses the default button
+// (Ctrl+Enter starts a new line), and typing stops at maxUnits units, counting a line break
+// as two. A text set from outside is shown whole even when it is longer.
+class MultiLineEdit final : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  MultiLineEdit(int maxUnits, QWidget* parent);
+
+  void setWindowsText(const QString& text);
+  QString windowsText() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void refuseGrowthBeyondLimit();
+
+  int maxUnits_;  // 0: no limit
+  QString accepted_;
+  int acceptedCursor_ = 0;
+  bool restoring_ = false;
+};
+
+}  // namespace qel::qt

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/ui.h"
+
+class QWidget;
+
+namespace qel::qt {
+
+class MainWindow;
+
+// The platform's visible half on Qt Widgets. Create it after the QApplication; it owns the
+// main windows it creates.
+class QtUi final : public platform::Ui {
+ public:
+  QtUi();
+  ~QtUi() override;
+
+  int messageBox(platform::WindowHandle owner, std::u16string_view text,
+                 std::u16string_view caption, platform::MessageBoxButtons buttons) override;
+  std::optional<std::u16string> pickOpenFile(const platform::FilePickerRequest& request) override;
+  std::optional<std::u16string> pickSaveFile(const platform::FilePickerRequest& request) override;
+  int runModalDialog(platform::WindowHandle owner, int templateId,
+                     platform::DialogProcedure& procedure) override;
+  platform::WindowHandle createMainWindow(const platform::MainWindowDescription& description,
+                                          platform::MainWindowHandler& handler) override;
+  void repaint(platform::WindowHandle window) override;
+  void destroyWindow(platform::WindowHandle window) override;
+  void postQuit(int exitCode) override;
+  int runMessageLoop() override;
+
+  // The live main window behind handle; nullptr for anything else.
+  MainWindow* mainWindow(platform::WindowHandle handle) const;
+
+ private:
+  QWidget* owner(platform::WindowHandle handle) const;
+
+  std::vector<std::unique_ptr<MainWindow>> windows_;
+  bool looping_ = false;
+  std::optional<int> pendingQuit_;
+};
+
+}  // namespace qel::qt

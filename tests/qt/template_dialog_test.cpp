@@ -1,0 +1,302 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <array>
+#include <functional>
+
+#include "modal_driver.h"
+#include "platform/qt/multi_line_edit.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/template_dialog.h"
+#include "platform/qt/unsigned_text.h"
+
+namespace qel::qt {
+namespace {
+
+using resources::ControlKind;
+using resources::ControlTemplate;
+using resources::DialogTemplate;
+namespace r = resources;
+
+constexpr int kType = 1001, kLength = 1002, kDescription = 1003;
+
+// A dialog shaped like the parameter dialog: buttons first in the tab order, then the fields.
+constexpr std::array<ControlTemplate, 7> kParameterControls{{
+    {1, ControlKind::DefaultPushButton, u"OK", 205, 151, 50, 14, r::kTabStop, 0},
+    {2, ControlKind::PushButton, u"キャンセル", 259, 151, 50, 14, r::kTabStop, 0},
+    {kType, ControlKind::ComboBox, u"", 41, 7, 158, 63,
+     r::kComboDropDownList | r::kComboSort | r::kVScroll | r::kTabStop, 0},
+    {kLength, ControlKind::Edit, u"", 41, 51, 57, 14,
+     r::kEditNumber | r::kEditAutoHScroll | r::kBorder | r::kTabStop, 0},
+    {kDescription, ControlKind::Edit, u"", 42, 80, 267, 61,
+     r::kEditMultiline | r::kEditAutoHScroll | r::kBorder | r::kTabStop, 63},
+    {-1, ControlKind::Static, u"種別", 14, 9, 17, 8, 0, 0},
+    {-1, ControlKind::Static,
+     u"コンテナ部品の種類を選択してください。車両毎に積載できる種別が設定されています。"
+     u"「荷物」は無蓋車などに使用します。",
+     45, 23, 242, 23, 0, 0},
+}};
+constexpr DialogTemplate kParameterDialog{
+    131, u"パラメーター設定", 0, 0, 316, 172, true, u"MS Shell Dlg", 8, kParameterControls};
+
+constexpr std::array<ControlTemplate, 3> kNameControls{{
+    {1000, ControlKind::Edit, u"", 29, 16, 211, 14, r::kEditAutoHScroll | r::kBorder | r::kTabStop,
+     26},
+    {1, ControlKind::DefaultPushButton, u"OK", 158, 89, 50, 14, r::kTabStop, 0},
+    {2, ControlKind::PushButton, u"キャンセル", 212, 89, 50, 14, r::kTabStop, 0},
+}};
+constexpr DialogTemplate kNameDialog{
+    130, u"コンテナ名の設定", 0, 0, 269, 110, true, u"MS Shell Dlg", 8, kNameControls};
+
+// A procedure whose reactions the test chooses; it records every command.
+class ScriptedProcedure final : public platform::DialogProcedure {
+ public:
+  std::function<void(platform::DialogControls&)> init;
+  std::function<bool(platform::DialogControls&, int)> react;
+  std::vector<int> commands;
+
+  bool onInitDialog(platform::DialogControls& dialog) override {
+    if (init) init(dialog);
+    return true;
+  }
+  bool onCommand(platform::DialogControls& dialog, int command) override {
+    commands.push_back(command);
+    if (react) return react(dialog, command);
+    dialog.endDialog(command);
+    return true;
+  }
+};
+
+const char16_t* const kTypeNames[16] = {
+    u"---", u"荷物", u"自動車S", u"自動車M", u"自動車L", u"12ft/10ft", u"---", u"---",
+    u"---", u"20ft", u"30ft",    u"ISO20ft", u"ISO40ft", u"---",       u"---", u"---"};
+
+TEST(TemplateDialog, BuildsEachControlAsItsKindAndStyle) {
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(kParameterDialog, procedure, nullptr);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("パラメーター設定"));
+
+  auto* ok = qobject_cast<QPushButton*>(dialog.control(1));
+  auto* cancel = qobject_cast<QPushButton*>(dialog.control(2));
+  ASSERT_TRUE(ok && cancel);
+  EXPECT_TRUE(ok->isDefault());
+  EXPECT_FALSE(cancel->isDefault());
+  EXPECT_EQ(cancel->text(), QStringLiteral("キャンセル"));
+
+  auto* type = qobject_cast<QComboBox*>(dialog.control(kType));
+  ASSERT_NE(type, nullptr);
+  EXPECT_FALSE(type->isEditable());  // a drop-down list takes no typed text
+
+  auto* length = qobject_cast<QLineEdit*>(dialog.control(kLength));
+  ASSERT_NE(length, nullptr);
+  QTest::keyClicks(length, QStringLiteral("12a-3"));
+  EXPECT_EQ(length->text(), QStringLiteral("123"));  // digits only
+
+  EXPECT_NE(qobject_cast<MultiLineEdit*>(dialog.control(kDescription)), nullptr);
+  EXPECT_EQ(dialog.control(-1), nullptr);
+  EXPECT_EQ(dialog.control(4711), nullptr);
+}
+
+TEST(TemplateDialog, GeometryFollowsTheDialogUnitsOfItsFont) {
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(kParameterDialog, procedure, nullptr);
+  const DialogUnits& units = dialog.units();
+  ASSERT_GT(units.averageCharWidth(), 0);
+  ASSERT_GT(units.charHeight(), 0);
+  EXPECT_EQ(dialog.size(), units.toPixels(316, 172));
+  EXPECT_EQ(dialog.control(1)->geometry(), units.toPixels(205, 151, 50, 14));
+  // A dialog unit is a quarter of the average width and an eighth of the height.
+  EXPECT_EQ(DialogUnits(6, 13).toPixels(205, 151, 50, 14), QRect(308, 245, 75, 23));
+  // The closed combo is one line high, not the height of its opened list.
+  EXPECT_LT(dialog.control(kType)->height(), units.toPixelsY(63));
+}
+
+TEST(TemplateDialog, StaticTextsWrapInsideTheirRectangles) {
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(kParameterDialog, procedure, nullptr);
+  int labels = 0;
+  for (QLabel* label : dialog.findChildren<QLabel*>()) {
+    ++labels;
+    EXPECT_TRUE(label->wordWrap());
+    EXPECT_LE(label->heightForWidth(label->width()), label->height())
+        << label->text().toStdString();
+  }
+  EXPECT_EQ(labels, 2);
+}
+
+TEST(TemplateDialog, TabMovesThroughTheTabStopsInTemplateOrder) {
+  ScriptedProcedure procedure;
+  std::vector<int> visited;
+  test::whenModalOpens([&](QWidget* window) {
+    for (int i = 0; i < 6; ++i) {
+      QWidget* focus = window->focusWidget();
+      while (focus != nullptr && !focus->property("controlId").isValid())
+        focus = focus->parentWidget();
+      visited.push_back(focus != nullptr ? focus->property("controlId").toInt() : 0);
+      QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+    }
+    static_cast<TemplateDialog*>(window)->endDialog(0);
+  });
+  TemplateDialog(kParameterDialog, procedure, nullptr).run();
+  EXPECT_EQ(visited, (std::vector<int>{1, 2, kType, kLength, kDescription, 1}));
+}
+
+TEST(TemplateDialog, SortedComboKeepsEachNameWithItsItemData) {
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(kParameterDialog, procedure, nullptr);
+  platform::DialogControls& controls = dialog;
+  controls.comboReset(kType);
+  for (const int index : {0, 1, 2, 3, 4, 5, 9, 10, 11, 12}) {
+    const int position = controls.comboAddString(kType, kTypeNames[index]);
+    controls.comboSetItemData(kType, position, static_cast<std::uint32_t>(index));
+  }
+  ASSERT_EQ(controls.comboCount(kType), 10);
+  EXPECT_EQ(controls.comboSelection(kType), -1);  // adding selects nothing
+
+  const std::vector<std::pair<std::u16string, std::uint32_t>> expected{
+      {u"---", 0},      {u"12ft/10ft", 5}, {u"20ft", 9},    {u"30ft", 10},   {u"ISO20ft", 11},
+      {u"ISO40ft", 12}, {u"自動車L", 4},   {u"自動車M", 3}, {u"自動車S", 2}, {u"荷物", 1}};
+  auto* combo = qobject_cast<QComboBox*>(dialog.control(kType));
+  for (int position = 0; position < 10; ++position) {
+    EXPECT_EQ(toU16(combo->itemText(position)), expected[position].first);
+    EXPECT_EQ(controls.comboItemData(kType, position), expected[position].second);
+  }
+  EXPECT_EQ(controls.comboItemData(kType, 10), platform::kComboError);
+  EXPECT_EQ(controls.comboItemData(kType, -1), platform::kComboError);
+
+  controls.comboSetSelection(kType, 5);
+  EXPECT_EQ(controls.comboSelection(kType), 5);
+  EXPECT_EQ(controls.getText(kType, 64), u"ISO40ft");
+  controls.comboReset(kType);
+  EXPECT_EQ(controls.comboCount(kType), 0);
+  EXPECT_EQ(controls.comboSelection(kType), -1);
+}
+
+TEST(TemplateDialog, TypedComboTextSelectsNoEntry) {
+  static constexpr std::array<ControlTemplate, 1> controlsOfDropDown{
+      {{kType, ControlKind::ComboBox, u"", 0, 0, 100, 60, r::kComboDropDown | r::kComboSort, 0}}};
+  static constexpr DialogTemplate dropDown{1, u"", 0, 0, 120, 80, true, u"", 8, controlsOfDropDown};
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(dropDown, procedure, nullptr);
+  dialog.comboAddString(kType, u"20ft");
+  dialog.comboSetSelection(kType, 0);
+  qobject_cast<QComboBox*>(dialog.control(kType))->setEditText(QStringLiteral("自作"));
+  EXPECT_EQ(dialog.comboSelection(kType), -1);
+}
+
+TEST(TemplateDialog, EditFieldsKeepWhatTheirLimitAllowsAndGiveCountMinusOne) {
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(kNameDialog, procedure, nullptr);
+  auto* name = qobject_cast<QLineEdit*>(dialog.control(1000));
+  QTest::keyClicks(name, QString(30, QLatin1Char('a')));
+  EXPECT_EQ(name->text().size(), 26);  // typing stops at the limit
+  EXPECT_EQ(dialog.getText(1000, 27).size(), 26u);
+  EXPECT_EQ(dialog.getText(1000, 10).size(), 9u);
+  EXPECT_EQ(dialog.getText(1000, 1), u"");
+  EXPECT_EQ(dialog.getText(1000, 0), u"");
+  EXPECT_EQ(dialog.getText(4711, 10), u"");
+
+  dialog.setText(1000, u"箱😀");  // one character outside the BMP is two units
+  EXPECT_EQ(dialog.getText(1000, 64), u"箱😀");
+  EXPECT_EQ(dialog.getText(1000, 3).size(), 2u);
+}
+
+TEST(TemplateDialog, MultiLineFieldExchangesCrLfAndRefusesGrowthBeyondItsLimit) {
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(kParameterDialog, procedure, nullptr);
+  dialog.setText(kDescription, u"一行目\r\n二行目");
+  EXPECT_EQ(dialog.getText(kDescription, 64), u"一行目\r\n二行目");
+
+  auto* field = qobject_cast<MultiLineEdit*>(dialog.control(kDescription));
+  dialog.setText(kDescription, u"");
+  QTest::keyClicks(field, QString(70, QLatin1Char('x')));
+  EXPECT_EQ(dialog.getText(kDescription, 100).size(), 63u);
+
+  // Over-long text from outside is shown whole and may still be shortened.
+  dialog.setText(kDescription, std::u16string(70, u'y'));
+  EXPECT_EQ(dialog.getText(kDescription, 100).size(), 70u);
+  field->moveCursor(QTextCursor::End);
+  QTest::keyClick(field, Qt::Key_Backspace);
+  EXPECT_EQ(dialog.getText(kDescription, 100).size(), 69u);
+  QTest::keyClick(field, Qt::Key_Z);
+  EXPECT_EQ(dialog.getText(kDescription, 100).size(), 69u);
+}
+
+TEST(TemplateDialog, EnterInTheDescriptionPressesOkAndCtrlEnterStartsALine) {
+  ScriptedProcedure procedure;
+  std::u16string typed;
+  procedure.react = [&](platform::DialogControls& dialog, int command) {
+    typed = dialog.getText(kDescription, 64);
+    dialog.endDialog(command);
+    return true;
+  };
+  test::whenModalOpens([](QWidget* window) {
+    auto* field = static_cast<TemplateDialog*>(window)->control(kDescription);
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("ab"));
+    QTest::keyClick(field, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(field, QStringLiteral("c"));
+    QTest::keyClick(field, Qt::Key_Return);
+  });
+  EXPECT_EQ(TemplateDialog(kParameterDialog, procedure, nullptr).run(), platform::kIdOk);
+  EXPECT_EQ(procedure.commands, std::vector<int>{platform::kIdOk});
+  EXPECT_EQ(typed, u"ab\r\nc");
+}
+
+TEST(TemplateDialog, EscapeAndCloseBoxAreCancelAndOnlyEndDialogCloses) {
+  ScriptedProcedure procedure;
+  int cancels = 0;
+  procedure.react = [&](platform::DialogControls& dialog, int command) {
+    if (command == platform::kIdCancel && ++cancels == 2) dialog.endDialog(77);
+    return true;
+  };
+  test::whenModalOpens([](QWidget* window) {
+    QTest::keyClick(window, Qt::Key_Escape);  // handled without ending: stays open
+    EXPECT_TRUE(window->isVisible());
+    window->close();
+  });
+  EXPECT_EQ(TemplateDialog(kNameDialog, procedure, nullptr).run(), 77);
+  EXPECT_EQ(procedure.commands, (std::vector<int>{platform::kIdCancel, platform::kIdCancel}));
+}
+
+TEST(TemplateDialog, InitialisedTextIsThereAndEndingInInitNeverShows) {
+  ScriptedProcedure procedure;
+  procedure.init = [](platform::DialogControls& dialog) {
+    dialog.setText(1000, u"テスト工房");
+    EXPECT_EQ(dialog.getText(1000, 16), u"テスト工房");
+    dialog.endDialog(5);
+  };
+  EXPECT_EQ(TemplateDialog(kNameDialog, procedure, nullptr).run(), 5);
+}
+
+TEST(UnsignedText, ReadsDecimalNumbersAndRefusesEverythingElse) {
+  EXPECT_EQ(parseUnsignedText(u"0"), 0u);
+  EXPECT_EQ(parseUnsignedText(u"60000"), 60000u);
+  EXPECT_EQ(parseUnsignedText(u"  42"), 42u);
+  EXPECT_EQ(parseUnsignedText(u"4294967295"), 4294967295u);
+  EXPECT_EQ(parseUnsignedText(u"4294967296"), std::nullopt);
+  EXPECT_EQ(parseUnsignedText(u"99999999999999999999999"), std::nullopt);
+  EXPECT_EQ(parseUnsignedText(u""), std::nullopt);
+  EXPECT_EQ(parseUnsignedText(u"   "), std::nullopt);
+  EXPECT_EQ(parseUnsignedText(u"12a"), std::nullopt);
+  EXPECT_EQ(parseUnsignedText(u"-1"), std::nullopt);
+  EXPECT_EQ(parseUnsignedText(u"１２"), std::nullopt);  // full-width digits are not digits here
+}
+
+TEST(TemplateDialog, UnsignedNumbersThroughAField) {
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(kParameterDialog, procedure, nullptr);
+  dialog.setUnsigned(kLength, 250);
+  EXPECT_EQ(dialog.getText(kLength, 16), u"250");
+  EXPECT_EQ(dialog.getUnsigned(kLength), 250u);
+  dialog.setText(kLength, u"");
+  EXPECT_EQ(dialog.getUnsigned(kLength), std::nullopt);
+  EXPECT_EQ(dialog.getUnsigned(4711), std::nullopt);
+}
+
+}  // namespace
+}  // namespace qel::qt
