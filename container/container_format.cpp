@@ -247,6 +247,12 @@ Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks)
   return kSuccess;
 }
 
+std::optional<ContainerForm> containerFormOf(std::span<const std::uint8_t> file) {
+  if (startsWith(file, kPlainSignature)) return ContainerForm::Plain;
+  if (scrambleSeedOf(file)) return ContainerForm::Scrambled;
+  return std::nullopt;
+}
+
 std::optional<std::int32_t> scrambleSeedOf(std::span<const std::uint8_t> file) {
   if (file.size() < kHeaderSize || !startsWith(file, kScrambledSignature)) return std::nullopt;
   return static_cast<std::int32_t>(readLe32(file.data() + 8));

@@ -52,6 +52,12 @@ Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes
 // filled, so callers load into a fresh record and keep it only on success.
 Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks);
 
+enum class ContainerForm { Scrambled, Plain };
+
+// The form that a file's first bytes name; nothing when they name neither or the file is
+// shorter than its form's header.
+std::optional<ContainerForm> containerFormOf(std::span<const std::uint8_t> file);
+
 // The seed in the header of a scrambled container file; nothing for any other bytes.
 std::optional<std::int32_t> scrambleSeedOf(std::span<const std::uint8_t> file);
 
