@@ -3,39 +3,44 @@
 namespace qel::qt {
 namespace {
 
-// Virtual keys of letters and digits are their ASCII codes, as Qt's keys are; F1 to F24 follow.
-std::optional<int> qtKeyOfVirtualKey(std::uint16_t key) {
-  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return key;
-  if (key >= 0x70 && key <= 0x87) return Qt::Key_F1 + (key - 0x70);
-  return std::nullopt;
+bool isLetterOrDigit(int key) {
+  return (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z');
 }
 
-bool matchesCharacter(std::uint16_t character, int qtKey, bool shift) {
-  if (character >= 'a' && character <= 'z') return qtKey == character - 'a' + 'A' && !shift;
-  if (character >= 'A' && character <= 'Z') return qtKey == character && shift;
-  return character >= 0x20 && character < 0x7F && qtKey == character;
+bool isPrintable(char16_t unit) {
+  return unit >= 0x20 && unit != 0x7F;
+}
+
+// The character typed. With Alt held the platform may report none, and then the key tells it;
+// with Ctrl held the key types a control code, which no character entry names.
+char16_t typedCharacter(int qtKey, bool shift, bool control, const QString& text) {
+  if (text.size() == 1 && isPrintable(text[0].unicode())) return text[0].unicode();
+  if (control) return 0;
+  if (qtKey >= 'A' && qtKey <= 'Z') return static_cast<char16_t>(shift ? qtKey : qtKey + 0x20);
+  if (qtKey >= 0x20 && qtKey < 0x7F) return static_cast<char16_t>(qtKey);
+  return 0;
 }
 
 }  // namespace
 
-std::optional<int> matchAccelerator(std::span<const resources::Accelerator> table, int qtKey,
-                                    Qt::KeyboardModifiers modifiers) {
-  const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
-  const bool shift = modifiers.testFlag(Qt::ShiftModifier);
-  const bool alt = modifiers.testFlag(Qt::AltModifier);
-  for (const resources::Accelerator& entry : table) {
-    const bool wantsAlt = (entry.flags & resources::kAccelAlt) != 0;
-    if ((entry.flags & resources::kAccelVirtualKey) != 0) {
-      const std::optional<int> key = qtKeyOfVirtualKey(entry.key);
-      if (key && *key == qtKey && ctrl == ((entry.flags & resources::kAccelControl) != 0) &&
-          shift == ((entry.flags & resources::kAccelShift) != 0) && alt == wantsAlt) {
-        return entry.command;
-      }
-    } else if (!ctrl && alt == wantsAlt && matchesCharacter(entry.key, qtKey, shift)) {
-      return entry.command;
-    }
+std::vector<KeyStroke> keyStrokesOf(int qtKey, Qt::KeyboardModifiers modifiers,
+                                    const QString& text) {
+  KeyStroke stroke;
+  stroke.shift = modifiers.testFlag(Qt::ShiftModifier);
+  stroke.control = modifiers.testFlag(Qt::ControlModifier);
+  stroke.alt = modifiers.testFlag(Qt::AltModifier);
+  std::vector<KeyStroke> strokes;
+  if (isLetterOrDigit(qtKey)) {
+    stroke.key = static_cast<char16_t>(qtKey);
+    strokes.push_back(stroke);
   }
-  return std::nullopt;
+  if (const char16_t character = typedCharacter(qtKey, stroke.shift, stroke.control, text);
+      character != 0) {
+    stroke.key = character;
+    stroke.isCharacter = true;
+    strokes.push_back(stroke);
+  }
+  return strokes;
 }
 
 }  // namespace qel::qt

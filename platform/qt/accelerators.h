@@ -1,18 +1,17 @@
 #pragma once
 
+#include <QString>
 #include <Qt>
-#include <optional>
-#include <span>
+#include <vector>
 
-#include "resources/resource_types.h"
+#include "app/keyboard_accelerators.h"
 
 namespace qel::qt {
 
-// The command of the first entry of table that a key press matches, as Windows matches them:
-// a virtual-key entry by its key with exactly its Ctrl, Shift and Alt; a character entry by the
-// character typed (whatever Shift it took), with Alt as the entry says and without Ctrl.
-// qtKey is the key of the press (Qt gives punctuation its character, letters their capital).
-std::optional<int> matchAccelerator(std::span<const resources::Accelerator> table, int qtKey,
-                                    Qt::KeyboardModifiers modifiers);
+// The strokes one key press stands for, as Windows reports a press twice: as its virtual key
+// (letters and digits by their capital, which Qt's key codes share) and as the character it
+// types. Qt gives punctuation its character as the key, and text the character typed.
+std::vector<KeyStroke> keyStrokesOf(int qtKey, Qt::KeyboardModifiers modifiers,
+                                    const QString& text);
 
 }  // namespace qel::qt

@@ -1,6 +1,7 @@
 #include "platform/qt/dialog_units.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <cmath>
 
 namespace qel::qt {
@@ -21,8 +22,10 @@ int averageCharWidthOf(const QFontMetrics& metrics) {
 
 }  // namespace
 
+// The height is rounded up so that a control one line high holds a line laid out by Qt.
 DialogUnits::DialogUnits(const QFont& font)
-    : baseX_(averageCharWidthOf(QFontMetrics(font))), baseY_(QFontMetrics(font).height()) {}
+    : baseX_(averageCharWidthOf(QFontMetrics(font))),
+      baseY_(static_cast<int>(std::ceil(QFontMetricsF(font).height()))) {}
 
 int DialogUnits::toPixelsX(int units) const {
   return mulDiv(units, baseX_, 4);

@@ -74,10 +74,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   const auto* key = static_cast<QKeyEvent*>(event);
-  const std::optional<int> id = matchAccelerator(accelerators_, key->key(), key->modifiers());
-  if (!id) return false;
-  command(*id);
-  return true;
+  for (const KeyStroke& stroke : keyStrokesOf(key->key(), key->modifiers(), key->text())) {
+    if (const std::optional<int> id = translateAccelerator(accelerators_, stroke)) {
+      command(*id);
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace qel::qt

@@ -3,29 +3,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <array>
 
 #include "platform/qt/accelerators.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/status_view.h"
+#include "resources/resources.h"
 
 namespace qel::qt {
 namespace {
 
 namespace r = resources;
-
-constexpr std::array<r::MenuItem, 3> kFileItems{
-    {{32776, u"新規コンテナを作成(&N)"}, {0, u""}, {105, u"ノルカの終了(&X)"}}};
-constexpr std::array<r::MenuItem, 1> kHelpItems{{{104, u"バージョン情報(&A)..."}}};
-constexpr std::array<r::Menu, 2> kMenus{
-    {{u"ファイル(&F)", kFileItems}, {u"ヘルプ(&H)", kHelpItems}}};
-constexpr std::array<r::Accelerator, 5> kAccelerators{{
-    {0x12, '/', 104},
-    {0x12, '?', 104},
-    {0x0B, 'O', 32777},
-    {0x0B, 'S', 32778},
-    {0x8B, 'N', 32776},
-}};
 
 class RecordingHandler final : public platform::MainWindowHandler {
  public:
@@ -41,27 +28,63 @@ class RecordingHandler final : public platform::MainWindowHandler {
 };
 
 MainWindowParts parts() {
-  return {QStringLiteral("ノルカ"), QStringLiteral("QELCONTAINER"), kMenus, kAccelerators};
+  return {QStringLiteral("ノルカ"), QStringLiteral("QELCONTAINER"), r::findMenu(r::kMainMenu),
+          r::findAccelerators(r::kAcceleratorTable)};
 }
+
+struct ItemSeen {
+  QString caption;
+  int command;  // 0 for a separator
+  bool operator==(const ItemSeen&) const = default;
+};
 
 TEST(MainWindow, MenuBarFollowsTheMenuResourceWithItsCommands) {
   RecordingHandler handler;
   MainWindow window(parts(), handler);
   EXPECT_EQ(window.windowTitle(), QStringLiteral("ノルカ"));
   const QList<QAction*> menus = window.menuBar()->actions();
-  ASSERT_EQ(menus.size(), 2);
-  EXPECT_EQ(menus[0]->text(), QStringLiteral("ファイル(&F)"));  // the mnemonic stays marked
-  const QList<QAction*> file = menus[0]->menu()->actions();
-  ASSERT_EQ(file.size(), 3);
-  EXPECT_EQ(file[0]->text(), QStringLiteral("新規コンテナを作成(&N)"));
-  EXPECT_EQ(file[0]->data().toInt(), 32776);
-  EXPECT_TRUE(file[1]->isSeparator());
-  EXPECT_EQ(file[2]->data().toInt(), 105);
-  for (QAction* item : file) EXPECT_TRUE(item->shortcut().isEmpty());  // no shortcut text shown
+  ASSERT_EQ(menus.size(), 3);
+  // Qt marks mnemonics with "&" as the resources do.
+  EXPECT_EQ(menus[0]->text(), QStringLiteral("ファイル(&F)"));
+  EXPECT_EQ(menus[1]->text(), QStringLiteral("設定(&S)"));
+  EXPECT_EQ(menus[2]->text(), QStringLiteral("ヘルプ(&H)"));
 
-  menus[1]->menu()->actions()[0]->trigger();
-  file[2]->trigger();
-  EXPECT_EQ(handler.commands, (std::vector<int>{104, 105}));
+  std::vector<std::vector<ItemSeen>> seen;
+  for (QAction* menu : menus) {
+    seen.emplace_back();
+    for (QAction* item : menu->menu()->actions()) {
+      seen.back().push_back({item->text(), item->isSeparator() ? 0 : item->data().toInt()});
+      EXPECT_TRUE(item->shortcut().isEmpty());  // the captions carry no shortcut text
+    }
+  }
+  const std::vector<std::vector<ItemSeen>> expected{
+      {{QStringLiteral("新規コンテナを作成(&N)"), 32776},
+       {QStringLiteral("コンテナを開く(&O)"), 32777},
+       {QString(), 0},
+       {QStringLiteral("コンテナを保存(&S)"), 32778},
+       {QString(), 0},
+       {QStringLiteral("工房の設定"), 32775},
+       {QString(), 0},
+       {QStringLiteral("ノルカの終了(&X)"), 105}},
+      {{QStringLiteral("コンテナ名を設定"), 32791},
+       {QStringLiteral("パラメータを設定"), 32792},
+       {QStringLiteral("モデルを設定"), 32781},
+       {QStringLiteral("テクスチャーを設定"), 32782},
+       {QStringLiteral("サイドビューを設定"), 32793},
+       {QString(), 0},
+       {QStringLiteral("テクスチャーを保存"), 32786},
+       {QStringLiteral("サイドビューを保存"), 32794}},
+      {{QStringLiteral("バージョン情報(&A)..."), 104}}};
+  EXPECT_EQ(seen, expected);
+
+  // Triggering an item hands its identifier over.
+  for (QAction* menu : menus) {
+    for (QAction* item : menu->menu()->actions()) {
+      if (!item->isSeparator()) item->trigger();
+    }
+  }
+  EXPECT_EQ(handler.commands, (std::vector<int>{32776, 32777, 32778, 32775, 105, 32791, 32792,
+                                                32781, 32782, 32793, 32786, 32794, 104}));
 }
 
 TEST(MainWindow, AcceleratorsReachTheHandlerFromAnyWidgetOfTheWindow) {
@@ -80,24 +103,27 @@ TEST(MainWindow, AcceleratorsReachTheHandlerFromAnyWidgetOfTheWindow) {
   EXPECT_EQ(handler.commands, (std::vector<int>{32777, 32778, 32776, 104, 104}));
 }
 
-TEST(Accelerators, MatchAsWindowsMatchesVirtualKeysAndCharacters) {
-  const auto match = [](int key, Qt::KeyboardModifiers modifiers) {
-    return matchAccelerator(kAccelerators, key, modifiers);
-  };
-  EXPECT_EQ(match(Qt::Key_N, Qt::ControlModifier), 32776);
-  EXPECT_EQ(match(Qt::Key_N, Qt::ControlModifier | Qt::AltModifier), std::nullopt);
-  EXPECT_EQ(match(Qt::Key_Slash, Qt::AltModifier | Qt::ShiftModifier),
-            104);  // a character takes any Shift
-  EXPECT_EQ(match(Qt::Key_Question, Qt::AltModifier), 104);
-  EXPECT_EQ(match(Qt::Key_Slash, Qt::AltModifier | Qt::ControlModifier), std::nullopt);
-  EXPECT_EQ(match(Qt::Key_Question, Qt::NoModifier), std::nullopt);
+TEST(Accelerators, KeyPressGivesItsVirtualKeyAndTheCharacterItTypes) {
+  const auto strokes = keyStrokesOf(Qt::Key_O, Qt::ControlModifier, QStringLiteral("\x0f"));
+  ASSERT_EQ(strokes.size(), 1u);  // Ctrl types a control code, not "o"
+  EXPECT_FALSE(strokes[0].isCharacter);
+  EXPECT_EQ(strokes[0].key, u'O');
+  EXPECT_TRUE(strokes[0].control);
 
-  constexpr std::array<r::Accelerator, 3> letters{
-      {{0x00, 'a', 1}, {0x10, 'B', 2}, {0x01, 0x71, 3}}};
-  EXPECT_EQ(matchAccelerator(letters, Qt::Key_A, Qt::NoModifier), 1);
-  EXPECT_EQ(matchAccelerator(letters, Qt::Key_A, Qt::ShiftModifier), std::nullopt);
-  EXPECT_EQ(matchAccelerator(letters, Qt::Key_B, Qt::AltModifier | Qt::ShiftModifier), 2);
-  EXPECT_EQ(matchAccelerator(letters, Qt::Key_F2, Qt::NoModifier), 3);
+  // Alt+Shift+/ types "?" on a US keyboard; Qt reports the key as "?" and maybe no text.
+  for (const QString& text : {QStringLiteral("?"), QString()}) {
+    const auto typed = keyStrokesOf(Qt::Key_Question, Qt::AltModifier | Qt::ShiftModifier, text);
+    ASSERT_EQ(typed.size(), 1u);
+    EXPECT_TRUE(typed[0].isCharacter);
+    EXPECT_EQ(typed[0].key, u'?');
+    EXPECT_TRUE(typed[0].alt);
+  }
+
+  const auto letter = keyStrokesOf(Qt::Key_A, Qt::AltModifier, QString());
+  ASSERT_EQ(letter.size(), 2u);
+  EXPECT_EQ(letter[0].key, u'A');
+  EXPECT_EQ(letter[1].key, u'a');
+  EXPECT_TRUE(keyStrokesOf(Qt::Key_F5, Qt::NoModifier, QString()).empty());
 }
 
 TEST(MainWindow, CloseBoxDestroysOnceAndCommandsStopAfterwards) {

@@ -13,6 +13,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/template_dialog.h"
 #include "platform/qt/unsigned_text.h"
+#include "resources/resources.h"
 
 namespace qel::qt {
 namespace {
@@ -24,33 +25,8 @@ namespace r = resources;
 
 constexpr int kType = 1001, kLength = 1002, kDescription = 1003;
 
-// A dialog shaped like the parameter dialog: buttons first in the tab order, then the fields.
-constexpr std::array<ControlTemplate, 7> kParameterControls{{
-    {1, ControlKind::DefaultPushButton, u"OK", 205, 151, 50, 14, r::kTabStop, 0},
-    {2, ControlKind::PushButton, u"キャンセル", 259, 151, 50, 14, r::kTabStop, 0},
-    {kType, ControlKind::ComboBox, u"", 41, 7, 158, 63,
-     r::kComboDropDownList | r::kComboSort | r::kVScroll | r::kTabStop, 0},
-    {kLength, ControlKind::Edit, u"", 41, 51, 57, 14,
-     r::kEditNumber | r::kEditAutoHScroll | r::kBorder | r::kTabStop, 0},
-    {kDescription, ControlKind::Edit, u"", 42, 80, 267, 61,
-     r::kEditMultiline | r::kEditAutoHScroll | r::kBorder | r::kTabStop, 63},
-    {-1, ControlKind::Static, u"種別", 14, 9, 17, 8, 0, 0},
-    {-1, ControlKind::Static,
-     u"コンテナ部品の種類を選択してください。車両毎に積載できる種別が設定されています。"
-     u"「荷物」は無蓋車などに使用します。",
-     45, 23, 242, 23, 0, 0},
-}};
-constexpr DialogTemplate kParameterDialog{
-    131, u"パラメーター設定", 0, 0, 316, 172, true, u"MS Shell Dlg", 8, kParameterControls};
-
-constexpr std::array<ControlTemplate, 3> kNameControls{{
-    {1000, ControlKind::Edit, u"", 29, 16, 211, 14, r::kEditAutoHScroll | r::kBorder | r::kTabStop,
-     26},
-    {1, ControlKind::DefaultPushButton, u"OK", 158, 89, 50, 14, r::kTabStop, 0},
-    {2, ControlKind::PushButton, u"キャンセル", 212, 89, 50, 14, r::kTabStop, 0},
-}};
-constexpr DialogTemplate kNameDialog{
-    130, u"コンテナ名の設定", 0, 0, 269, 110, true, u"MS Shell Dlg", 8, kNameControls};
+const DialogTemplate& kParameterDialog = *r::findDialog(r::kParameterDialog);
+const DialogTemplate& kNameDialog = *r::findDialog(r::kContainerNameDialog);
 
 // A procedure whose reactions the test chooses; it records every command.
 class ScriptedProcedure final : public platform::DialogProcedure {
@@ -74,6 +50,58 @@ class ScriptedProcedure final : public platform::DialogProcedure {
 const char16_t* const kTypeNames[16] = {
     u"---", u"荷物", u"自動車S", u"自動車M", u"自動車L", u"12ft/10ft", u"---", u"---",
     u"---", u"20ft", u"30ft",    u"ISO20ft", u"ISO40ft", u"---",       u"---", u"---"};
+
+TEST(TemplateDialog, EveryTemplateOfTheProgramBuildsWithItsTextsInside) {
+  for (const int id :
+       {r::kAboutDialog, r::kWorkshopNameDialog, r::kContainerNameDialog, r::kParameterDialog}) {
+    const DialogTemplate* found = r::findDialog(id);
+    ASSERT_NE(found, nullptr) << id;
+    ScriptedProcedure procedure;
+    TemplateDialog dialog(*found, procedure, nullptr);
+    EXPECT_EQ(dialog.windowTitle(), toQString(found->title));
+    EXPECT_EQ(dialog.size(), dialog.units().toPixels(found->width, found->height));
+    for (const ControlTemplate& control : found->controls) {
+      const QRect area =
+          dialog.units().toPixels(control.x, control.y, control.width, control.height);
+      // Every control lies inside the dialog, and static texts wrap inside their rectangles.
+      EXPECT_TRUE(QRect(QPoint(0, 0), dialog.size()).contains(area)) << id;
+      if (control.kind != ControlKind::Static) continue;
+      const QLabel* label = nullptr;
+      for (const QLabel* each : dialog.findChildren<QLabel*>()) {
+        if (each->text() == toQString(control.text)) label = each;
+      }
+      ASSERT_NE(label, nullptr) << id;
+      EXPECT_LE(label->heightForWidth(label->width()), label->height())
+          << id << " " << label->text().toStdString();
+    }
+  }
+}
+
+TEST(TemplateDialog, AboutBoxShowsTheVersionAndAnIconArea) {
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(*r::findDialog(r::kAboutDialog), procedure, nullptr);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("バージョン情報 QELContainer"));
+  QStringList texts;
+  int iconAreas = 0;
+  for (QLabel* label : dialog.findChildren<QLabel*>()) {
+    if (label->text().isEmpty())
+      ++iconAreas;
+    else
+      texts << label->text();
+  }
+  EXPECT_EQ(texts, QStringList{QStringLiteral("QELContainer, Version 1.0.0.2")});
+  EXPECT_EQ(iconAreas, 1);
+  EXPECT_TRUE(qobject_cast<QPushButton*>(dialog.control(1))->isDefault());
+}
+
+TEST(TemplateDialog, WorkshopNameFieldKeepsTenUnits) {
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(*r::findDialog(r::kWorkshopNameDialog), procedure, nullptr);
+  auto* name = qobject_cast<QLineEdit*>(dialog.control(1000));
+  ASSERT_NE(name, nullptr);
+  QTest::keyClicks(name, QStringLiteral("abcdefghijklmn"));
+  EXPECT_EQ(dialog.getText(1000, 11), u"abcdefghij");
+}
 
 TEST(TemplateDialog, BuildsEachControlAsItsKindAndStyle) {
   ScriptedProcedure procedure;
@@ -113,19 +141,6 @@ TEST(TemplateDialog, GeometryFollowsTheDialogUnitsOfItsFont) {
   EXPECT_EQ(DialogUnits(6, 13).toPixels(205, 151, 50, 14), QRect(308, 245, 75, 23));
   // The closed combo is one line high, not the height of its opened list.
   EXPECT_LT(dialog.control(kType)->height(), units.toPixelsY(63));
-}
-
-TEST(TemplateDialog, StaticTextsWrapInsideTheirRectangles) {
-  ScriptedProcedure procedure;
-  TemplateDialog dialog(kParameterDialog, procedure, nullptr);
-  int labels = 0;
-  for (QLabel* label : dialog.findChildren<QLabel*>()) {
-    ++labels;
-    EXPECT_TRUE(label->wordWrap());
-    EXPECT_LE(label->heightForWidth(label->width()), label->height())
-        << label->text().toStdString();
-  }
-  EXPECT_EQ(labels, 2);
 }
 
 TEST(TemplateDialog, TabMovesThroughTheTabStopsInTemplateOrder) {
