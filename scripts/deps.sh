@@ -8,7 +8,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libtinyobjloader-dev
   clang libclang-rt-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
-  xvfb xauth xdotool imagemagick x11-utils fonts-noto-cjk
+  xvfb xauth xdotool imagemagick x11-utils fonts-noto-cjk python3
 )
 
 missing=()
