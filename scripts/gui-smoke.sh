@@ -43,6 +43,15 @@ fi
 printf '%s' "$no_display" | grep -q 'xvfb-run' || fail "without a display: '$no_display'"
 step "without a display: $no_display"
 
+# Nor when the display named cannot be reached.
+set +e
+unreachable=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9876 "$program" 2>&1)
+status=$?
+set -e
+if [ "$status" -eq 0 ] || [ "$status" -ge 128 ] || [ "$unreachable" != "$no_display" ]; then
+  fail "with an unreachable display: exit status $status, '$unreachable'"
+fi
+
 # A virtual X server on a free display number, which it reports once it accepts clients.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
