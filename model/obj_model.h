@@ -14,10 +14,12 @@ inline constexpr std::int32_t kMaterialCapacity = 4096;
 
 struct Vector3 {
   float x, y, z;
+  bool operator==(const Vector3&) const = default;
 };
 
 struct TexCoord {
   float u, v;
+  bool operator==(const TexCoord&) const = default;
 };
 
 // One material of the model: a rectangle of the shared texture image (the atlas), in
