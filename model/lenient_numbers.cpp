@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace qel {
 namespace {
@@ -58,6 +59,39 @@ bool exceedsAbove(std::string_view number, bool hex) {
   return (hex ? order * 4 : order) + exponent > 0;
 }
 
+// Model files write numbers as plain decimals (digits, a point, digits). Such a number
+// whose digits make an integer below 2^53 and that has at most 22 decimals is read
+// exactly, and fast: both the integer and the power of ten are exact doubles, so their
+// quotient is the correctly rounded value, as from_chars gives it. Anything else is left
+// to from_chars.
+std::optional<double> readPlainDecimal(std::string_view number) {
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr std::size_t kMostDigits = 19;  // no overflow of the 64-bit integer
+  constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
+  const char* at = number.data();
+  const char* const end = at + number.size();
+  std::uint64_t mantissa = 0;
+  const char* const integerStart = at;
+  for (; at < end && isDecimal(*at); ++at)
+    mantissa = mantissa * 10 + static_cast<unsigned>(*at - '0');
+  std::size_t digits = static_cast<std::size_t>(at - integerStart);
+  std::size_t decimals = 0;
+  if (at < end && *at == '.') {
+    const char* const fractionStart = ++at;
+    for (; at < end && isDecimal(*at); ++at)
+      mantissa = mantissa * 10 + static_cast<unsigned>(*at - '0');
+    decimals = static_cast<std::size_t>(at - fractionStart);
+    digits += decimals;
+  }
+  if (digits == 0 || digits > kMostDigits || decimals > 22 || mantissa >= kExactLimit) {
+    return std::nullopt;
+  }
+  if (at < end && (*at | 0x20) == 'e') return std::nullopt;
+  return static_cast<double>(mantissa) / kPowersOfTen[decimals];
+}
+
 }  // namespace
 
 double readDouble(std::string_view text) {
@@ -73,6 +107,9 @@ double readDouble(std::string_view text) {
                    (isHex(text[at + 2]) || text[at + 2] == '.');
   if (hex) at += 2;
   const std::string_view number = text.substr(at);
+  if (!hex) {
+    if (const auto plain = readPlainDecimal(number)) return negative ? -*plain : *plain;
+  }
   double value = 0.0;
   const auto [end, error] =
       std::from_chars(number.data(), number.data() + number.size(), value,

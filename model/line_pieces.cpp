@@ -33,13 +33,20 @@ TokenTable tokenizeLine(std::span<char> piece) {
       continue;
     }
     const std::size_t start = at;
-    while (at < size && !endsToken(static_cast<unsigned char>(piece[at]))) {
-      at += static_cast<unsigned char>(piece[at]) >= 0x80 ? 2 : 1;
+    std::size_t cut = 0;  // a 0 taken in as the second byte of a character ends the C string
+    // Branches rather than a computed step: they let the processor run ahead.
+    while (at < size) {
+      const auto byte = static_cast<unsigned char>(piece[at]);
+      if (byte < 0x80) {
+        if (endsToken(byte)) break;
+        ++at;
+      } else {
+        if (at + 1 < size && piece[at + 1] == 0 && cut == 0) cut = at + 1;
+        at += 2;
+      }
     }
     at = std::min(at, size);
-    std::string_view token(piece.data() + start, at - start);
-    token = token.substr(0, token.find('\0'));
-    table.tokens[table.count++] = token;
+    table.tokens[table.count++] = {piece.data() + start, (cut ? cut : at) - start};
     if (at == size) break;
     const char end = piece[at];
     piece[at] = 0;

@@ -21,12 +21,19 @@ inline constexpr std::size_t kTokenCapacity = 32;
 // The tokens of one piece, pointing into the piece. Tokens past count are absent; an
 // absent token reads as empty. Further tokens of a piece with more than 32 are dropped.
 struct TokenTable {
-  std::array<std::string_view, kTokenCapacity> tokens;
+  struct Token {
+    const char* start;
+    std::size_t size;
+  };
+  // Only the first count entries are set: a table is made for every piece, and clearing
+  // all 32 would cost more than splitting the piece.
+  std::array<Token, kTokenCapacity> tokens;
   std::size_t count = 0;
 
   bool has(std::size_t index) const { return index < count; }
   std::string_view operator[](std::size_t index) const {
-    return index < count ? tokens[index] : std::string_view();
+    return index < count ? std::string_view(tokens[index].start, tokens[index].size)
+                         : std::string_view();
   }
   // Byte at of a token; 0 past its end, as at a terminator.
   char byteAt(std::size_t index, std::size_t at) const {

@@ -133,13 +133,15 @@ class ObjReading {
   }
 
   // The entry a corner's number names, or a refusal that says which number it was.
-  std::optional<std::int32_t> entryOrRefuse(int number, std::int32_t count, std::string_view list) {
+  std::optional<std::int32_t> entryOrRefuse(int number, std::int32_t count, const char* list) {
     const auto index = entryIndex(number, count);
-    if (!index) {
-      refuse(std::string(list) + " number " + std::to_string(number) + " names no entry (" +
-             std::to_string(count) + " read so far)");
-    }
+    if (!index) refuseNumber(number, count, list);
     return index;
+  }
+
+  [[gnu::cold, gnu::noinline]] void refuseNumber(int number, std::int32_t count, const char* list) {
+    refuse(std::string(list) + " number " + std::to_string(number) + " names no entry (" +
+           std::to_string(count) + " read so far)");
   }
 
   bool setCorner(ModelVertex& vertex, std::string_view token) {

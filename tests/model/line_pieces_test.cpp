@@ -10,12 +10,17 @@
 namespace qel {
 namespace {
 
-std::vector<std::string> tokensOf(std::string text) {
-  const TokenTable table = tokenizeLine(std::span(text.data(), text.size()));
-  return std::vector<std::string>(table.tokens.begin(), table.tokens.begin() + table.count);
+using Tokens = std::vector<std::string>;
+
+Tokens tokensIn(const TokenTable& table) {
+  Tokens tokens;
+  for (std::size_t i = 0; i < table.count; ++i) tokens.emplace_back(table[i]);
+  return tokens;
 }
 
-using Tokens = std::vector<std::string>;
+Tokens tokensOf(std::string text) {
+  return tokensIn(tokenizeLine(std::span(text.data(), text.size())));
+}
 
 TEST(TokenizeLine, SeparatesAtBlanksCommasAndLineEnds) {
   EXPECT_EQ(tokensOf("v 1,2,3\n"), (Tokens{"v", "1", "2", "3"}));
@@ -35,6 +40,8 @@ TEST(TokenizeLine, KeepsTwoByteCharactersWholeWhateverTheirSecondByte) {
   // 0x81 0x2C and 0x81 0x20 are characters whose second byte is a comma and a blank.
   EXPECT_EQ(tokensOf("newmtl \x81\x2C\x81\x20x y\n"), (Tokens{"newmtl", "\x81\x2C\x81\x20x", "y"}));
   EXPECT_EQ(tokensOf("map_Kd \x83\x65.png\r\n"), (Tokens{"map_Kd", "\x83\x65.png"}));
+  // A 0 read from the file as a second byte ends the name, as a C string ends.
+  EXPECT_EQ(tokensOf(std::string("a \x81\0b c", 8)), (Tokens{"a", "\x81", "c"}));
 }
 
 TEST(TokenizeLine, NeverReadsPastThePiece) {
@@ -67,7 +74,7 @@ struct Statement {
 std::vector<Statement> statementsOf(const std::u16string& path, Result* result = nullptr) {
   std::vector<Statement> statements;
   const Result r = readLinePieces(path, [&](const TokenTable& table, std::uint32_t line) {
-    statements.push_back({line, Tokens(table.tokens.begin(), table.tokens.begin() + table.count)});
+    statements.push_back({line, tokensIn(table)});
     return true;
   });
   if (result) *result = r;
