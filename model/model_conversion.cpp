@@ -6,7 +6,7 @@
 #include "model/obj_model.h"
 #include "model/obj_reader.h"
 #include "model/path_parts.h"
-#include "platform/utf.h"
+#include "model/refusal_text.h"
 
 namespace qel {
 namespace {
@@ -28,11 +28,11 @@ ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& me
   std::string refusal;
   if (failed(readObjFile(objPath, *model, messages, refusal))) return refused(std::move(refusal));
   if (model->materialCount == 0) {
-    return refused(platform::toUtf8(objPath) + ": no material with a texture statement");
+    return refused(displayPath(objPath) + ": no material with a texture statement");
   }
 
   const std::u16string texturePath = model->materials[0].texturePath.str();
-  const std::string textureName = platform::toUtf8(texturePath);
+  const std::string textureName = displayPath(texturePath);
   if (texturePath.empty()) {
     return refused("the texture path of the first material is longer than " +
                    std::to_string(kLongestPath) + " units");
@@ -51,7 +51,7 @@ ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& me
                    " pixels, larger than 256 x 256: " + textureName);
   }
   auto blob = buildModelBlob(*model, 1.0f);
-  if (!blob) return refused(platform::toUtf8(objPath) + ": the model has no face");
+  if (!blob) return refused(displayPath(objPath) + ": the model has no face");
 
   ModelConversion conversion;
   conversion.result = kSuccess;

@@ -10,7 +10,6 @@
 #include "model/refusal_text.h"
 #include "model/texture_mapping.h"
 #include "model/wide_name.h"
-#include "platform/utf.h"
 
 namespace qel {
 namespace {
@@ -221,7 +220,7 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
   model.smoothing = 0;
   refusal.clear();
   if (path.size() > kLongestPath) {
-    refusal = platform::toUtf8(path) + ": the path is longer than " + std::to_string(kLongestPath) +
+    refusal = displayPath(path) + ": the path is longer than " + std::to_string(kLongestPath) +
               " units";
     return kFailure;
   }
@@ -231,7 +230,7 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
         return reading.statement(tokens, line);
       });
   if (failed(result) && refusal.empty()) {
-    refusal = platform::toUtf8(path) + ": the OBJ file cannot be read";
+    refusal = displayPath(path) + ": the OBJ file cannot be read";
   }
   return result;
 }

@@ -87,6 +87,14 @@ TEST_F(ModelConversionTest, RefusesModelsWhoseFirstTextureIsNoUsablePng) {
             (folder.path() / "car.obj").string() + ": no material with a texture statement");
 }
 
+TEST_F(ModelConversionTest, GivesItsReasonInOneLineWhateverTheNames) {
+  // The line feed follows a lead byte, so it belongs to the texture name.
+  const ModelConversion conversion = convert(kQuad, "map_Kd tex\xFF\n");
+  EXPECT_EQ(conversion.result, kFailure);
+  EXPECT_EQ(conversion.reason.find('\n'), std::string::npos);
+  EXPECT_NE(conversion.reason.find("tex"), std::string::npos);
+}
+
 TEST_F(ModelConversionTest, RefusesModelsWithoutFaces) {
   folder.write("body.png", test::pngBytes(8, 8));
   const ModelConversion conversion = convert("mtllib car.mtl\nv 0 0 0\n", "map_Kd body.png\n");
