@@ -32,6 +32,8 @@ struct ContainerRecord {
   std::uint32_t modelVertexCount = 0;
 
   std::optional<Bytes> sideViewData;  // PNG file bytes
+
+  friend bool operator==(const ContainerRecord&, const ContainerRecord&) = default;
 };
 
 // Returns the record to its empty state, keeping plainFileLoaded and lastLoadPlain.

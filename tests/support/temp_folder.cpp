@@ -30,7 +30,8 @@ std::u16string TempFolder::write(std::string_view name, const Bytes& bytes) cons
   const auto target = path_ / std::string(name);
   std::filesystem::create_directories(target.parent_path());
   std::ofstream out(target, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   return file(name);
 }
 

@@ -1,0 +1,70 @@
+// qelcontainer-cli extract FILE [--texture PNG] [--sideview PNG] [--model BLOB]: writes the
+// stored blocks out byte for byte.
+#include <CLI/CLI.hpp>
+
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/container_input.h"
+#include "cli/refusal.h"
+#include "container/whole_file.h"
+#include "image/image_slots.h"
+#include "platform/utf.h"
+
+namespace qel::cli {
+namespace {
+
+struct ExtractOptions {
+  std::string file;
+  std::string texture;
+  std::string sideView;
+  std::string model;
+};
+
+struct Export {
+  const std::string& target;
+  std::optional<Bytes> block;
+  const char* missing;
+};
+
+int runExtract(const ExtractOptions& options, std::ostream& err) {
+  if (options.texture.empty() && options.sideView.empty() && options.model.empty()) {
+    err << "extract: name at least one of --texture, --sideview, --model\n";
+    return kExitUsage;
+  }
+  auto loaded = loadContainerFile(options.file, err);
+  if (!loaded) return kExitRefused;
+  const ContainerRecord& record = loaded->record;
+
+  const Export exports[] = {
+      {options.texture, copyTexture(record), "holds no texture"},
+      {options.sideView, copySideView(record), "holds no side view"},
+      {options.model, record.modelData, "holds no model"},
+  };
+  // Everything asked for must be there before anything is written.
+  for (const Export& e : exports) {
+    if (!e.target.empty() && !e.block) return refuse(err, options.file, e.missing);
+  }
+  for (const Export& e : exports) {
+    if (e.target.empty()) continue;
+    if (!writeWholeFile(platform::fromUtf8(e.target), *e.block)) {
+      return refuse(err, e.target, "cannot be written");
+    }
+  }
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Command addExtractCommand(CLI::App& app) {
+  auto options = std::make_shared<ExtractOptions>();
+  CLI::App* extract = app.add_subcommand("extract", "Write the stored blocks out byte for byte");
+  extract->add_option("FILE", options->file, "Container file (.cnt or .q5c)")->required();
+  extract->add_option("--texture", options->texture, "Write the texture PNG here");
+  extract->add_option("--sideview", options->sideView, "Write the side-view PNG here");
+  extract->add_option("--model", options->model, "Write the model blob here");
+  return {extract,
+          [options](std::ostream&, std::ostream& err) { return runExtract(*options, err); }};
+}
+
+}  // namespace qel::cli

@@ -1,0 +1,158 @@
+// qelcontainer-cli info FILE [--json]: prints the record that a container file holds.
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <cmath>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/container_input.h"
+#include "cli/refusal.h"
+#include "cli/utc_date.h"
+#include "container/little_endian.h"
+#include "image/png_check.h"
+#include "naming/container_type_table.h"
+#include "platform/utf.h"
+
+namespace qel::cli {
+namespace {
+
+struct InfoOptions {
+  std::string file;
+  bool json = false;
+};
+
+using nlohmann::json;
+
+std::string utf8(std::u16string_view text) {
+  return platform::toUtf8(text);
+}
+
+std::optional<PngSize> pngSizeOf(const Bytes& data) {
+  PngSize size;
+  if (failed(readPngSize(data, size))) return std::nullopt;
+  return size;
+}
+
+// The float's shortest decimal form, so that 0.1f shows as 0.1; null when not finite.
+json lengthOf(float value) {
+  if (!std::isfinite(value)) return nullptr;
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::strtod(std::string(text, end).c_str(), nullptr);
+}
+
+// A word of the model blob's head, or null when the blob is too short to hold it.
+json modelWord(const Bytes& model, std::size_t offset) {
+  if (model.size() < offset + 4) return nullptr;
+  return readLe32(model.data() + offset);
+}
+
+json describeAsJson(const LoadedContainer& loaded) {
+  const ContainerRecord& r = loaded.record;
+  json info;
+  info["form"] = r.lastLoadPlain ? "plain" : "scrambled";
+  info["seed"] = loaded.seed ? json(*loaded.seed) : json(nullptr);
+  info["containerName"] = utf8(r.containerName.view());
+  info["makerName"] = utf8(r.makerName.view());
+  info["description"] = utf8(r.description.view());
+  info["typeIndex"] = r.typeIndex;
+  const auto typeName = containerTypeName(r.typeIndex);
+  info["typeName"] = typeName.empty() ? json(nullptr) : json(utf8(typeName));
+  info["lengthMm"] = lengthOf(r.lengthMm);
+  info["createdTime"] = r.createdTime;
+  info["reservedValue"] = r.reservedValue;
+  info["model"] = nullptr;
+  if (r.modelData) {
+    info["model"] = {{"size", r.modelData->size()},
+                     {"vertexCount", r.modelVertexCount},
+                     {"indexCount", modelWord(*r.modelData, 12)}};
+  }
+  info["texture"] = nullptr;
+  if (r.textureData) {
+    info["texture"] = {
+        {"size", r.textureData->size()}, {"width", r.textureWidth}, {"height", r.textureHeight}};
+  }
+  info["sideView"] = nullptr;
+  if (r.sideViewData) {
+    const auto size = pngSizeOf(*r.sideViewData);
+    info["sideView"] = {{"size", r.sideViewData->size()},
+                        {"width", size ? json(size->width) : json(nullptr)},
+                        {"height", size ? json(size->height) : json(nullptr)},
+                        {"reserved1", r.sideViewReserved1},
+                        {"reserved2", r.sideViewReserved2}};
+  }
+  return info;
+}
+
+// Line breaks of a description shown as \n, so that each field keeps to one line.
+std::string oneLine(std::u16string_view text) {
+  std::string line;
+  for (char c : utf8(text)) {
+    if (c == '\r') continue;
+    line += c == '\n' ? std::string("\\n") : std::string(1, c);
+  }
+  return line;
+}
+
+// The lines of the desktop program's status view, with the form and the creation time.
+void describeAsText(const std::string& file, const LoadedContainer& loaded, std::ostream& out) {
+  const ContainerRecord& r = loaded.record;
+  out << "ファイルパス：" << file << "\n";
+  out << "形式        "
+      << (loaded.seed ? "scrambled, seed " + std::to_string(*loaded.seed) : "plain") << "\n";
+  out << "工房名      " << oneLine(r.makerName.view()) << "\n";
+  out << "コンテナ名  " << oneLine(r.containerName.view()) << "\n";
+  out << "説明        " << oneLine(r.description.view()) << "\n";
+  if (r.typeIndex < kContainerTypeCount) {
+    out << "種別        " << utf8(containerTypeName(r.typeIndex)) << "\n";
+  }
+  out << "全長        " << lengthOf(r.lengthMm).dump() << " mm\n";
+  out << "作成日時    " << formatUtcDate(r.createdTime) << "\n";
+  if (r.modelData) {
+    out << "3D MODEL " << r.modelData->size() << " bytes\n  Vertex " << r.modelVertexCount << "\n";
+  } else {
+    out << "3D MODEL 未設定\n";
+  }
+  if (r.textureData) {
+    out << "TEXTURE " << r.textureData->size() << " bytes\n  DX " << r.textureWidth << "\n  DY "
+        << r.textureHeight << "\n";
+  } else {
+    out << "TEXTURE未設定\n";
+  }
+  if (r.sideViewData) {
+    out << "SIDEVIEW " << r.sideViewData->size() << " bytes\n";
+    if (const auto size = pngSizeOf(*r.sideViewData)) {
+      out << "  DX " << size->width << "\n  DY " << size->height << "\n";
+    } else {
+      out << "  (no PNG header)\n";
+    }
+  } else {
+    out << "SIDEVIEW未設定\n";
+  }
+}
+
+int runInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
+  const auto loaded = loadContainerFile(options.file, err);
+  if (!loaded) return kExitRefused;
+  if (options.json) {
+    out << describeAsJson(*loaded).dump(2) << "\n";
+  } else {
+    describeAsText(options.file, *loaded, out);
+  }
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Command addInfoCommand(CLI::App& app) {
+  auto options = std::make_shared<InfoOptions>();
+  CLI::App* info = app.add_subcommand("info", "Print the record of a container file");
+  info->add_option("FILE", options->file, "Container file (.cnt or .q5c)")->required();
+  info->add_flag("--json", options->json, "Print one JSON object");
+  return {info,
+          [options](std::ostream& out, std::ostream& err) { return runInfo(*options, out, err); }};
+}
+
+}  // namespace qel::cli

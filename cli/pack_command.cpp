@@ -1,0 +1,193 @@
+// qelcontainer-cli pack: builds a record from files and options and saves it as the
+// desktop program would.
+#include <CLI/CLI.hpp>
+
+#include <charconv>
+#include <cmath>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/container_input.h"
+#include "cli/refusal.h"
+#include "container/container_format.h"
+#include "container/little_endian.h"
+#include "image/image_slots.h"
+#include "image/png_check.h"
+#include "naming/container_type_table.h"
+#include "naming/workshop_name_check.h"
+#include "platform/os.h"
+#include "platform/utf.h"
+
+namespace qel::cli {
+namespace {
+
+// The units that the desktop dialogs keep.
+constexpr std::size_t kMakerUnits = 10;
+constexpr std::size_t kNameUnits = 26;
+constexpr std::size_t kDescriptionUnits = 63;
+constexpr float kLongestLengthMm = 50000.0f;
+constexpr std::uint32_t kModelBlobWord = 100;
+constexpr std::size_t kModelBlobHead = 16;
+
+struct PackOptions {
+  std::string output;
+  std::string name;
+  std::string maker;
+  std::string type = "0";
+  std::string length = "0";
+  std::string description;
+  std::int64_t created = 0;
+  std::uint32_t seed = 0;
+  std::string model;
+  std::string texture;
+  std::string sideView;
+  CLI::Option* createdGiven = nullptr;
+  CLI::Option* seedGiven = nullptr;
+};
+
+// Answers a refusal reason, or nothing when text fits.
+std::optional<std::string> tooLong(const std::u16string& text, std::size_t units) {
+  if (text.size() <= units) return std::nullopt;
+  return std::to_string(text.size()) + " UTF-16 units; at most " + std::to_string(units);
+}
+
+// An offered type by its index or its name.
+std::optional<std::uint32_t> offeredType(const std::string& text) {
+  for (std::uint32_t index : kOfferedContainerTypes) {
+    if (text == std::to_string(index) || text == platform::toUtf8(ContainerTypeTable[index])) {
+      return index;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<float> lengthInRange(const std::string& text) {
+  float value = 0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (!(value >= 0.0f && value <= kLongestLengthMm)) return std::nullopt;
+  return value;
+}
+
+std::string sizeText(const PngSize& size) {
+  return std::to_string(size.width) + " x " + std::to_string(size.height) + " pixels";
+}
+
+// Reads a PNG and stores it with store; answers the exit code.
+int loadImage(const std::string& path, ContainerRecord& record,
+              Result (*store)(ContainerRecord&, std::span<const std::uint8_t>), std::ostream& err) {
+  const auto bytes = readInputFile(path, err);
+  if (!bytes) return kExitRefused;
+  PngSize size;
+  if (failed(readPngSize(*bytes, size))) return refuse(err, path, "not a PNG file");
+  if (failed(store(record, *bytes))) {
+    return refuse(err, path, sizeText(size) + "; at most 256 x 256");
+  }
+  return kExitSuccess;
+}
+
+int loadModel(const std::string& path, ContainerRecord& record, std::ostream& err) {
+  auto bytes = readInputFile(path, err);
+  if (!bytes) return kExitRefused;
+  if (bytes->size() < kModelBlobHead || readLe32(bytes->data()) != kModelBlobWord) {
+    return refuse(err, path, "not a model blob (a 16-byte head beginning with the word 100)");
+  }
+  record.modelVertexCount = readLe32(bytes->data() + 8);
+  record.modelData = std::move(*bytes);
+  return kExitSuccess;
+}
+
+const char* missingItem(std::int32_t item) {
+  switch (item) {
+    case 1:
+      return "the workshop name is empty";
+    case 2:
+      return "the container name is empty";
+    case 3:
+      return "no model";
+    case 4:
+      return "no texture";
+    default:
+      return "no side view";
+  }
+}
+
+// The texts and parameters; answers the exit code.
+int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream& err) {
+  const std::u16string maker = platform::fromUtf8(options.maker);
+  const std::u16string name = platform::fromUtf8(options.name);
+  const std::u16string description = platform::fromUtf8(options.description);
+  if (auto reason = tooLong(maker, kMakerUnits)) return refuse(err, "--maker", *reason);
+  if (auto reason = tooLong(name, kNameUnits)) return refuse(err, "--name", *reason);
+  if (auto reason = tooLong(description, kDescriptionUnits)) {
+    return refuse(err, "--description", *reason);
+  }
+  switch (checkWorkshopName(maker)) {
+    case WorkshopNameCheck::Empty:
+      return refuse(err, "--maker", "the workshop name is empty");
+    case WorkshopNameCheck::Prohibited:
+      return refuse(err, "--maker", options.maker + " is a prohibited workshop name");
+    case WorkshopNameCheck::Ok:
+      break;
+  }
+  const auto type = offeredType(options.type);
+  if (!type) {
+    return refuse(err, "--type",
+                  options.type + " is not an offered type (0 to 5, 9 to 12, or its name)");
+  }
+  const auto length = lengthInRange(options.length);
+  if (!length) return refuse(err, "--length", options.length + " is not a number from 0 to 50000");
+
+  applyWorkshopName(record, maker);
+  record.containerName.assign(name);
+  record.description.assign(description);
+  record.typeIndex = *type;
+  record.lengthMm = *length;
+  return kExitSuccess;
+}
+
+int runPack(const PackOptions& options, std::ostream& err) {
+  ContainerRecord record;
+  if (int code = fillFields(options, record, err)) return code;
+  // Each input is dropped once the record holds its copy, to keep one copy in memory.
+  if (int code = loadModel(options.model, record, err)) return code;
+  if (int code = loadImage(options.texture, record, storeTexture, err)) return code;
+  if (int code = loadImage(options.sideView, record, storeSideView, err)) return code;
+  if (const std::int32_t missing = checkSaveReady(record); missing > 0) {
+    return refuse(err, options.output, missingItem(missing));
+  }
+
+  auto& clock = platform::clock();
+  const std::uint32_t tick = options.seedGiven->count() ? options.seed : clock.tickMilliseconds();
+  const std::int64_t now =
+      options.createdGiven->count() ? options.created : clock.calendarSeconds();
+  if (failed(serializeContainer(record, platform::fromUtf8(options.output), tick, now))) {
+    return refuse(err, options.output,
+                  "cannot be written (or the container would reach 536870912 bytes)");
+  }
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Command addPackCommand(CLI::App& app) {
+  auto options = std::make_shared<PackOptions>();
+  CLI::App* pack = app.add_subcommand("pack", "Build a container file from its parts");
+  pack->add_option("-o,--output", options->output, "Container file to write")->required();
+  pack->add_option("--name", options->name, "Container name, at most 26 units")->required();
+  pack->add_option("--maker", options->maker, "Workshop name, at most 10 units")->required();
+  pack->add_option("--type", options->type, "Type index (0-5, 9-12) or name; default 0");
+  pack->add_option("--length", options->length, "Total length in mm, 0 to 50000; default 0");
+  pack->add_option("--description", options->description, "Description, at most 63 units");
+  options->createdGiven =
+      pack->add_option("--created", options->created, "Creation time, seconds since 1970");
+  options->seedGiven = pack->add_option("--seed", options->seed, "Scrambling seed, 0 to 16777215")
+                           ->check(CLI::Range(0u, 0xFFFFFFu));
+  pack->add_option("--model", options->model, "Model blob file")->required();
+  pack->add_option("--texture", options->texture, "Texture PNG, at most 256 x 256")->required();
+  pack->add_option("--sideview", options->sideView, "Side-view PNG, at most 256 x 256")->required();
+  return {pack, [options](std::ostream&, std::ostream& err) { return runPack(*options, err); }};
+}
+
+}  // namespace qel::cli

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <filesystem>
+
+#include "cli/utc_date.h"
+#include "cli_test_support.h"
+#include "container/container_format.h"
+
+namespace qel {
+namespace {
+
+using nlohmann::json;
+using test::CliFolder;
+using test::runCliWith;
+
+json infoJson(const std::string& file) {
+  const auto run = runCliWith({"info", file, "--json"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  return json::parse(run.out);
+}
+
+TEST(InfoCommand, JsonOfAPackedFile) {
+  CliFolder folder;
+  ASSERT_EQ(runCliWith(folder.packArgs("a.cnt", {"--type", "9", "--length", "0.1"})).code, 0);
+  const json expected = {
+      {"form", "scrambled"},
+      {"seed", 4711},
+      {"containerName", "コキ"},
+      {"makerName", "山田工房"},
+      {"description", ""},
+      {"typeIndex", 9},
+      {"typeName", "20ft"},
+      {"lengthMm", 0.1},
+      {"createdTime", 1700000000},
+      {"reservedValue", 0},
+      {"model", {{"size", 80}, {"vertexCount", 36}, {"indexCount", 60}}},
+      {"texture", {{"size", 32}, {"width", 256}, {"height", 128}}},
+      {"sideView",
+       {{"size", 32}, {"width", 200}, {"height", 64}, {"reserved1", 0}, {"reserved2", 0}}},
+  };
+  EXPECT_EQ(infoJson(folder.at("a.cnt")), expected);
+}
+
+TEST(InfoCommand, JsonOfAPlainFileWithOddValues) {
+  CliFolder folder;
+  using test::le32;
+  const Bytes model = test::concat({le32(100), le32(274), le32(5)});  // no index count
+  const Bytes chunks =
+      test::ChunkSequence()
+          .chunk(kPlainFormMarker, {})
+          .chunk(kTypeChunk, le32(16))
+          .chunk(kReservedValueChunk, le32(0xFFFFFFFF))
+          .chunk(kLengthChunk, le32(0x7FC00000))  // not a number
+          .chunk(kCreatedTimeChunk, test::concat({le32(0xFFFFFFFF), le32(0xFFFFFFFF)}))
+          .chunk(kModelChunk, test::concat({le32(12), model}))
+          .chunk(kSideViewChunk, test::concat({le32(1), le32(2), le32(3), {9, 9, 9}}))
+          .end()
+          .bytes();
+  const json info = (folder.write("p.q5c", chunks), infoJson(folder.at("p.q5c")));
+  EXPECT_EQ(info["form"], "plain");
+  EXPECT_TRUE(info["seed"].is_null());
+  EXPECT_EQ(info["typeIndex"], 16);
+  EXPECT_TRUE(info["typeName"].is_null());
+  EXPECT_EQ(info["reservedValue"], -1);
+  EXPECT_TRUE(info["lengthMm"].is_null());
+  EXPECT_EQ(info["createdTime"], -1);
+  EXPECT_EQ(info["model"], json({{"size", 12}, {"vertexCount", 5}, {"indexCount", nullptr}}));
+  EXPECT_TRUE(info["texture"].is_null());
+  EXPECT_EQ(info["sideView"], json({{"size", 3},
+                                    {"width", nullptr},
+                                    {"height", nullptr},
+                                    {"reserved1", 1},
+                                    {"reserved2", 2}}));
+}
+
+TEST(InfoCommand, TextShowsTheStatusLinesAndTheDate) {
+  CliFolder folder;
+  ASSERT_EQ(runCliWith(folder.packArgs("a.cnt", {"--description", "一\r\n二"})).code, 0);
+  const auto run = runCliWith({"info", folder.at("a.cnt")});
+  ASSERT_EQ(run.code, 0);
+  for (const char* line :
+       {"工房名      山田工房\n", "説明        一\\n二\n", "種別        ---\n",
+        "作成日時    2023-11-14 22:13:20 UTC\n", "3D MODEL 80 bytes\n  Vertex 36\n",
+        "TEXTURE 32 bytes\n  DX 256\n  DY 128\n", "SIDEVIEW 32 bytes\n  DX 200\n  DY 64\n"}) {
+    EXPECT_NE(run.out.find(line), std::string::npos) << line << "\nin\n" << run.out;
+  }
+}
+
+TEST(InfoCommand, RefusesFilesThatAreNotWholeContainers) {
+  CliFolder folder;
+  ASSERT_EQ(runCliWith(folder.packArgs("a.cnt")).code, 0);
+  Bytes file = test::readFile(folder.path() / "a.cnt");
+  file.resize(file.size() - 1);
+  folder.write("cut.cnt", file);
+  const struct {
+    std::string file;
+    std::string reason;
+  } cases[] = {
+      {folder.at("t.png"), "not a container file"},
+      {folder.at("missing.cnt"), "cannot be read (missing, empty or unreadable)"},
+      {folder.at("cut.cnt"),
+       "damaged container file (a chunk runs past the end or the end chunk is missing)"},
+  };
+  for (const auto& c : cases) {
+    for (bool json : {false, true}) {
+      auto args = std::vector<std::string>{"info", c.file};
+      if (json) args.push_back("--json");
+      const auto run = runCliWith(args);
+      EXPECT_EQ(run.code, 1);
+      EXPECT_EQ(run.out, "");
+      EXPECT_EQ(run.err, c.file + ": " + c.reason + "\n");
+    }
+  }
+}
+
+TEST(ExtractCommand, WritesTheBlocksByteForByte) {
+  CliFolder folder;
+  ASSERT_EQ(runCliWith(folder.packArgs("a.cnt")).code, 0);
+  const auto run = runCliWith({"extract", folder.at("a.cnt"), "--texture", folder.at("t2.png"),
+                               "--sideview", folder.at("s2.png"), "--model", folder.at("m2.bin")});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(test::readFile(folder.path() / "t2.png"), test::readFile(folder.path() / "t.png"));
+  EXPECT_EQ(test::readFile(folder.path() / "s2.png"), test::readFile(folder.path() / "s.png"));
+  EXPECT_EQ(test::readFile(folder.path() / "m2.bin"), test::readFile(folder.path() / "m.bin"));
+}
+
+TEST(ExtractCommand, RefusesBeforeWritingAnythingWhenABlockIsMissing) {
+  CliFolder folder;
+  const Bytes plain = test::ChunkSequence()
+                          .chunk(kPlainFormMarker, {})
+                          .chunk(kModelChunk, test::le32(0))
+                          .end()
+                          .bytes();
+  folder.write("p.cnt", plain);
+  const auto run = runCliWith({"extract", folder.at("p.cnt"), "--model", folder.at("m2.bin"),
+                               "--sideview", folder.at("s2.png")});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err, folder.at("p.cnt") + ": holds no side view\n");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "m2.bin"));
+  EXPECT_EQ(runCliWith({"extract", folder.at("p.cnt")}).code, 2);
+}
+
+TEST(FormatUtcDate, CalendarDatesAndTheirLimits) {
+  EXPECT_EQ(cli::formatUtcDate(0), "1970-01-01 00:00:00 UTC");
+  EXPECT_EQ(cli::formatUtcDate(-1), "1969-12-31 23:59:59 UTC");
+  EXPECT_EQ(cli::formatUtcDate(951782400), "2000-02-29 00:00:00 UTC");
+  EXPECT_EQ(cli::formatUtcDate(253402300799), "9999-12-31 23:59:59 UTC");
+  EXPECT_EQ(cli::formatUtcDate(-62135596800), "0001-01-01 00:00:00 UTC");
+  EXPECT_EQ(cli::formatUtcDate(253402300800), "253402300800 s");
+  EXPECT_EQ(cli::formatUtcDate(INT64_MIN), "-9223372036854775808 s");
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli_test_support.h"
+#include "container/container_format.h"
+
+namespace qel {
+namespace {
+
+using test::CliFolder;
+using test::runCliWith;
+
+ContainerRecord loadFile(const std::filesystem::path& path) {
+  Bytes bytes = test::readFile(path);
+  ContainerRecord record;
+  EXPECT_EQ(parseContainerFile(record, bytes), kSuccess);
+  return record;
+}
+
+TEST(PackCommand, BuildsTheRecordAsTheDesktopProgramSavesIt) {
+  CliFolder folder;
+  const auto run = runCliWith(folder.packArgs(
+      "a.cnt", {"--type", "ISO40ft", "--length", "12192.5", "--description", "二行\nです"}));
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const Bytes file = test::readFile(folder.path() / "a.cnt");
+  EXPECT_EQ(scrambleSeedOf(file), 4711);
+  const ContainerRecord record = loadFile(folder.path() / "a.cnt");
+  EXPECT_EQ(record.containerName.view(), u"コキ");
+  EXPECT_EQ(record.makerName.view(), u"山田工房");
+  EXPECT_EQ(record.description.view(), u"二行\nです");
+  EXPECT_EQ(record.typeIndex, 12u);
+  EXPECT_EQ(record.lengthMm, 12192.5f);
+  EXPECT_EQ(record.createdTime, 1700000000);
+  EXPECT_EQ(record.modelData, test::modelBlobOf(36, 60, 64));
+  EXPECT_EQ(record.modelVertexCount, 36u);
+  EXPECT_EQ(record.textureData, test::pngOf(256, 128));
+  EXPECT_EQ(record.textureWidth, 256);
+  EXPECT_EQ(record.sideViewData, test::pngOf(200, 64));
+}
+
+TEST(PackCommand, SameInputsGiveTheSameBytes) {
+  CliFolder folder;
+  ASSERT_EQ(runCliWith(folder.packArgs("a.cnt")).code, 0);
+  ASSERT_EQ(runCliWith(folder.packArgs("b.cnt")).code, 0);
+  EXPECT_EQ(test::readFile(folder.path() / "a.cnt"), test::readFile(folder.path() / "b.cnt"));
+}
+
+TEST(PackCommand, AcceptsTheLimitsOfTypeAndLength) {
+  CliFolder folder;
+  for (auto [type, index] : {std::pair{"0", 0u},
+                             {"---", 0u},
+                             {"5", 5u},
+                             {"9", 9u},
+                             {"荷物", 1u},
+                             {"12ft/10ft", 5u},
+                             {"12", 12u}}) {
+    ASSERT_EQ(runCliWith(folder.packArgs("a.cnt", {"--type", type, "--length", "50000"})).code, 0)
+        << type;
+    EXPECT_EQ(loadFile(folder.path() / "a.cnt").typeIndex, index) << type;
+  }
+}
+
+// Each refusal exits 1 with one line naming what was refused, and writes nothing.
+void expectRefused(const CliFolder& folder, const std::vector<std::string>& args,
+                   const std::string& line) {
+  const auto run = runCliWith(args);
+  EXPECT_EQ(run.code, 1) << line;
+  EXPECT_EQ(run.err, line + "\n");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "out.cnt")) << line;
+}
+
+TEST(PackCommand, RefusesOptionValuesOutsideWhatTheDialogsTake) {
+  CliFolder folder;
+  const auto with = [&](std::vector<std::string> extra) {
+    return folder.packArgs("out.cnt", extra);
+  };
+  for (const char* type : {"6", "13", "16", "-1", "x", "", "20FT"}) {
+    expectRefused(
+        folder, with({"--type", type}),
+        std::string("--type: ") + type + " is not an offered type (0 to 5, 9 to 12, or its name)");
+  }
+  for (const char* length : {"50000.5", "-1", "abc", "", "1e3", "nan", "inf"}) {
+    expectRefused(folder, with({"--length", length}),
+                  std::string("--length: ") + length + " is not a number from 0 to 50000");
+  }
+  expectRefused(folder, with({"--name", std::string(27, 'n')}),
+                "--name: 27 UTF-16 units; at most 26");
+  expectRefused(folder, with({"--description", std::string(64, 'd')}),
+                "--description: 64 UTF-16 units; at most 63");
+  expectRefused(folder, with({"--maker", "あいうえおかきくけこさ"}),
+                "--maker: 11 UTF-16 units; at most 10");
+  expectRefused(folder, with({"--maker", "JR東日本"}),
+                "--maker: JR東日本 is a prohibited workshop name");
+  expectRefused(folder, with({"--maker", ""}), "--maker: the workshop name is empty");
+  expectRefused(folder, with({"--name", ""}),
+                folder.at("out.cnt") + ": the container name is empty");
+}
+
+TEST(PackCommand, RefusesInputFilesThatDoNotPassTheChecks) {
+  CliFolder folder;
+  folder.write("wide.png", test::pngOf(300, 200));
+  folder.write("high.png", test::pngOf(1, 257));
+  folder.write("short.png", Bytes{0x89, 'P', 'N', 'G'});
+  folder.write("bad.bin",
+               test::concat({test::le32(101), test::le32(274), test::le32(0), test::le32(0)}));
+  folder.write("tiny.bin", test::le32(100));
+  folder.write("empty", {});
+
+  auto args = [&](const char* option, const std::string& file) {
+    return folder.packArgs("out.cnt", {option, file});
+  };
+  expectRefused(folder, args("--texture", folder.at("wide.png")),
+                folder.at("wide.png") + ": 300 x 200 pixels; at most 256 x 256");
+  expectRefused(folder, args("--sideview", folder.at("high.png")),
+                folder.at("high.png") + ": 1 x 257 pixels; at most 256 x 256");
+  expectRefused(folder, args("--sideview", folder.at("short.png")),
+                folder.at("short.png") + ": not a PNG file");
+  const std::string notBlob = ": not a model blob (a 16-byte head beginning with the word 100)";
+  expectRefused(folder, args("--model", folder.at("bad.bin")), folder.at("bad.bin") + notBlob);
+  expectRefused(folder, args("--model", folder.at("tiny.bin")), folder.at("tiny.bin") + notBlob);
+  expectRefused(folder, args("--texture", folder.at("empty")),
+                folder.at("empty") + ": cannot be read (missing, empty or unreadable)");
+}
+
+TEST(PackCommand, RefusedPackLeavesAnExistingFileAlone) {
+  CliFolder folder;
+  const Bytes earlier = {1, 2, 3};
+  folder.write("out.cnt", earlier);
+  EXPECT_EQ(runCliWith(folder.packArgs("out.cnt", {"--type", "7"})).code, 1);
+  EXPECT_EQ(test::readFile(folder.path() / "out.cnt"), earlier);
+  EXPECT_EQ(runCliWith(folder.packArgs("missing/out.cnt")).code, 1);
+}
+
+TEST(Cli, UsageErrorsExitWithTwo) {
+  CliFolder folder;
+  EXPECT_EQ(runCliWith({}).code, 2);
+  EXPECT_EQ(runCliWith({"unknown"}).code, 2);
+  EXPECT_EQ(runCliWith({"info"}).code, 2);
+  EXPECT_EQ(runCliWith({"pack", "-o", folder.at("out.cnt"), "--name", "x"}).code, 2);
+  EXPECT_EQ(runCliWith(folder.packArgs("out.cnt", {"--bogus"})).code, 2);
+  EXPECT_EQ(runCliWith(folder.packArgs("out.cnt", {"--seed", "16777216"})).code, 2);
+  EXPECT_EQ(runCliWith(folder.packArgs("out.cnt", {"--seed", "-1"})).code, 2);
+  EXPECT_EQ(runCliWith(folder.packArgs("out.cnt", {"--created", "soon"})).code, 2);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "out.cnt"));
+
+  const auto help = runCliWith({"--help"});
+  EXPECT_EQ(help.code, 0);
+  EXPECT_NE(help.out.find("pack"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,287 @@
+#include "container/container_format.h"
+
+#include <gtest/gtest.h>
+
+#include "container/little_endian.h"
+#include "container/scramble_generator.h"
+#include "tests/support/container_fixtures.h"
+#include "tests/support/temp_folder.h"
+
+namespace qel {
+namespace {
+
+using test::ChunkSequence;
+using test::completeRecord;
+using test::le32;
+using test::modelBlobOf;
+using test::pngOf;
+
+Bytes bodyOf(Bytes file) {
+  const auto seed = scrambleSeedOf(file);
+  EXPECT_TRUE(seed.has_value());
+  Bytes body(file.begin() + 16, file.end());
+  applyScramble(body, seed.value_or(0));
+  return body;
+}
+
+// ---- Layout of written files ----
+
+TEST(ContainerFileLayout, HeaderAndSizeWithoutSideView) {
+  ContainerRecord record;
+  record.modelData = modelBlobOf(3, 3, 100);
+  record.textureData = pngOf(16, 16, 50);
+  const auto file = buildContainerFile(record, 0xABCDEF);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->size(), 352 + record.modelData->size() + record.textureData->size());
+  EXPECT_EQ(Bytes(file->begin(), file->begin() + 16),
+            (Bytes{0x24, 0x25, 0x26, 0, 0, 0, 0, 0, 0xEF, 0xCD, 0xAB, 0, 0, 0, 0, 0}));
+}
+
+TEST(ContainerFileLayout, ChunksStandAtTheirOffsets) {
+  const ContainerRecord record = completeRecord();
+  const auto file = buildContainerFile(record, 4711);
+  ASSERT_TRUE(file);
+  const std::size_t s = record.sideViewData->size(), m = record.modelData->size(),
+                    t = record.textureData->size();
+  EXPECT_EQ(file->size(), 372 + s + m + t);
+
+  const Bytes body = bodyOf(*file);
+  const std::pair<std::size_t, std::uint32_t> fixed[] = {
+      {0, 0x801001},   {72, 0x801002},  {84, 0x801003}, {96, 0x801004},
+      {112, 0x801005}, {248, 0x801006}, {288, 0x801007}};
+  for (auto [offset, tag] : fixed) EXPECT_EQ(readLe32(&body[offset]), tag) << offset;
+  // Data chunks follow in the order side view, model, texture.
+  EXPECT_EQ(readLe32(&body[300]), 0x801020u);
+  EXPECT_EQ(readLe32(&body[304]), 12 + s);
+  EXPECT_EQ(readLe32(&body[300 + 20 + s]), 0x801102u);
+  EXPECT_EQ(readLe32(&body[300 + 20 + s + 12 + m]), 0x801101u);
+  EXPECT_EQ(Bytes(body.end() - 8, body.end()), (Bytes{0xFF, 0x1F, 0x80, 0, 0, 0, 0, 0}));
+}
+
+TEST(ContainerFileLayout, WorkedExampleWithSeedZero) {
+  ContainerRecord record;
+  const auto file = buildContainerFile(record, 0);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(Bytes(file->begin(), file->begin() + 24),
+            (Bytes{0x24, 0x25, 0x26, 0, 0,    0,    0,    0,    0,    0,    0,    0,
+                   0,    0,    0,    0, 0x86, 0x72, 0x73, 0x03, 0xc4, 0x0e, 0xdd, 0x84}));
+}
+
+// ---- Saving ----
+
+TEST(SerializeContainer, StampsTimeAndMasksTheSeed) {
+  test::TempFolder folder;
+  ContainerRecord record = completeRecord();
+  ASSERT_EQ(serializeContainer(record, folder.file("a.cnt"), 0xFF123456, 1'234'567), kSuccess);
+  EXPECT_EQ(record.createdTime, 1'234'567);
+  const Bytes file = test::readFile(folder.path() / "a.cnt");
+  EXPECT_EQ(scrambleSeedOf(file), 0x123456);
+  EXPECT_EQ(*buildContainerFile(record, 0x123456), file);
+}
+
+TEST(SerializeContainer, KeepsTheTimeOfAPlainFile) {
+  test::TempFolder folder;
+  ContainerRecord record = completeRecord();
+  record.plainFileLoaded = 1;
+  ASSERT_EQ(serializeContainer(record, folder.file("a.cnt"), 1, 999), kSuccess);
+  EXPECT_EQ(record.createdTime, 1'700'000'000);
+}
+
+TEST(SerializeContainer, FailedWriteStillStampsTheTime) {
+  ContainerRecord record = completeRecord();
+  test::TempFolder folder;
+  EXPECT_EQ(serializeContainer(record, folder.file("missing/a.cnt"), 1, 42), kFailure);
+  EXPECT_EQ(record.createdTime, 42);
+}
+
+TEST(SerializeContainer, SavesTwiceWithDifferentSeedsButTheSameContent) {
+  ContainerRecord record = completeRecord();
+  const Bytes first = *buildContainerFile(record, 1000);
+  const Bytes second = *buildContainerFile(record, 3000);
+  EXPECT_NE(Bytes(first.begin() + 16, first.end()), Bytes(second.begin() + 16, second.end()));
+  EXPECT_EQ(bodyOf(first), bodyOf(second));
+}
+
+// ---- Loading ----
+
+TEST(ParseContainerFile, RoundTripsEveryField) {
+  const ContainerRecord original = completeRecord();
+  Bytes file = *buildContainerFile(original, 99);
+  ContainerRecord loaded;
+  ASSERT_EQ(parseContainerFile(loaded, file), kSuccess);
+  EXPECT_EQ(loaded, original);
+  EXPECT_EQ(loaded.lastLoadPlain, 0u);
+  EXPECT_EQ(loaded.plainFileLoaded, 0u);
+}
+
+TEST(ParseContainerFile, KeepsTextureSizeAsStoredAndUnitsBehindTheTerminator) {
+  ContainerRecord original = completeRecord();
+  original.textureWidth = 7;  // not what the PNG says
+  original.containerName.units()[20] = u'X';
+  Bytes file = *buildContainerFile(original, 5);
+  ContainerRecord loaded;
+  ASSERT_EQ(parseContainerFile(loaded, file), kSuccess);
+  EXPECT_EQ(loaded.textureWidth, 7);
+  EXPECT_EQ(loaded.containerName.units()[20], u'X');
+  EXPECT_EQ(*buildContainerFile(loaded, 5), *buildContainerFile(original, 5));
+}
+
+TEST(ParseContainerFile, NegativeSeedWordUsesTheStreamOfSeedZero) {
+  ContainerRecord original = completeRecord();
+  Bytes file = *buildContainerFile(original, 0);
+  file[11] = 0x80;  // seed word 0x80000000
+  ContainerRecord loaded;
+  ASSERT_EQ(parseContainerFile(loaded, file), kSuccess);
+  EXPECT_EQ(loaded, original);
+}
+
+TEST(ParseContainerFile, RefusesOtherFilesAndKeepsTheRecord) {
+  const ContainerRecord original = completeRecord();
+  for (Bytes other :
+       {pngOf(10, 10), Bytes{}, Bytes{0x24, 0x25, 0x26}, Bytes{0x24, 0x25, 0x26, 1}}) {
+    ContainerRecord record = original;
+    EXPECT_EQ(parseContainerFile(record, other), kFailure);
+    EXPECT_EQ(record, original);
+  }
+}
+
+TEST(ParseContainerFile, PlainFileSetsThePlainFlags) {
+  Bytes file = ChunkSequence()
+                   .chunk(kPlainFormMarker, {1, 2, 3, 4, 5})
+                   .text(kMakerNameChunk, u"平文工房", 16)
+                   .end()
+                   .bytes();
+  ContainerRecord record = completeRecord();
+  ASSERT_EQ(parseContainerFile(record, file), kSuccess);
+  EXPECT_EQ(record.makerName.view(), u"平文工房");
+  EXPECT_TRUE(record.containerName.empty());
+  EXPECT_FALSE(record.modelData || record.textureData || record.sideViewData);
+  EXPECT_EQ(record.lastLoadPlain, 1u);
+  EXPECT_EQ(record.plainFileLoaded, 1u);
+
+  // A later scrambled file never clears the flag.
+  Bytes scrambled = *buildContainerFile(completeRecord(), 3);
+  ASSERT_EQ(parseContainerFile(record, scrambled), kSuccess);
+  EXPECT_EQ(record.lastLoadPlain, 0u);
+  EXPECT_EQ(record.plainFileLoaded, 1u);
+}
+
+TEST(LoadChunks, SkipsUnknownChunksByTheirLength) {
+  const Bytes chunks = ChunkSequence()
+                           .chunk(0x801050, {9, 9, 9, 9, 9, 9})
+                           .chunk(0x000001, {})
+                           .chunk(kTypeChunk, le32(12))
+                           .end()
+                           .bytes();
+  ContainerRecord record;
+  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  EXPECT_EQ(record.typeIndex, 12u);
+}
+
+TEST(LoadChunks, KnownChunksConsumeTheirOwnSizeNotTheirLengthField) {
+  const Bytes chunks = ChunkSequence()
+                           .chunkWithLength(kTypeChunk, 100, le32(3))
+                           .chunkWithLength(kReservedValueChunk, 0, le32(5))
+                           .end()
+                           .bytes();
+  ContainerRecord record;
+  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  EXPECT_EQ(record.typeIndex, 3u);
+  EXPECT_EQ(record.reservedValue, 5);
+}
+
+TEST(LoadChunks, LaterChunksWinAndEmptyDataLeavesTheSlotEmpty) {
+  const Bytes texture = pngOf(8, 8);
+  const Bytes chunks =
+      ChunkSequence()
+          .chunk(kTextureChunk, test::concat({{8, 0, 8, 0}, le32(texture.size()), texture}))
+          .chunk(kModelChunk, test::concat({le32(4), {1, 2, 3, 4}}))
+          .chunk(kModelChunk, le32(0))
+          .chunk(kSideViewChunk, test::concat({le32(1), le32(2), le32(0)}))
+          .chunk(kTypeChunk, le32(1))
+          .chunk(kTypeChunk, le32(2))
+          .end()
+          .bytes();
+  ContainerRecord record;
+  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  EXPECT_EQ(record.textureData, texture);
+  EXPECT_FALSE(record.modelData);
+  EXPECT_EQ(record.modelVertexCount, 0u);
+  EXPECT_FALSE(record.sideViewData);
+  EXPECT_EQ(record.sideViewReserved2, 2u);
+  EXPECT_EQ(record.typeIndex, 2u);
+}
+
+TEST(LoadChunks, ModelTooShortForAVertexCountLoadsWithCountZero) {
+  const Bytes chunks = ChunkSequence()
+                           .chunk(kModelChunk, test::concat({le32(6), {100, 0, 0, 0, 5, 6}}))
+                           .end()
+                           .bytes();
+  ContainerRecord record;
+  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  EXPECT_EQ(record.modelData->size(), 6u);
+  EXPECT_EQ(record.modelVertexCount, 0u);
+}
+
+TEST(LoadChunks, TextsWithoutTerminatorAreCutToTheField) {
+  const std::u16string full(32, u'名');
+  const Bytes chunks = ChunkSequence().text(kContainerNameChunk, full, 32).end().bytes();
+  ContainerRecord record;
+  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  EXPECT_EQ(record.containerName.view(), full.substr(0, 31));
+}
+
+TEST(LoadChunks, NothingAfterTheEndChunkIsRead) {
+  Bytes chunks = ChunkSequence().chunk(kTypeChunk, le32(4)).end().bytes();
+  chunks.push_back(0xEE);  // trailing garbage
+  ContainerRecord record;
+  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  EXPECT_EQ(record.typeIndex, 4u);
+}
+
+// Every prefix of a valid file is refused; none is read past its end.
+void expectEveryTruncationRefused(const Bytes& file) {
+  const ContainerRecord original = completeRecord();
+  for (std::size_t length = 0; length < file.size(); ++length) {
+    Bytes prefix(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length));
+    ContainerRecord record = original;
+    ASSERT_EQ(parseContainerFile(record, prefix), kFailure) << "length " << length;
+    ASSERT_EQ(record, original) << "length " << length;
+  }
+}
+
+TEST(ParseContainerFile, RefusesEveryTruncationOfAScrambledFile) {
+  ContainerRecord small;
+  small.makerName.assign(u"工房");
+  small.modelData = modelBlobOf(1, 1, 4);
+  small.textureData = pngOf(2, 2, 2);
+  small.sideViewData = pngOf(3, 3, 1);
+  expectEveryTruncationRefused(*buildContainerFile(small, 77));
+}
+
+TEST(ParseContainerFile, RefusesEveryTruncationOfAPlainFile) {
+  expectEveryTruncationRefused(ChunkSequence()
+                                   .chunk(kPlainFormMarker, {1, 2})
+                                   .text(kMakerNameChunk, u"工房", 16)
+                                   .chunk(0x801099, {7, 7, 7})
+                                   .chunk(kModelChunk, test::concat({le32(3), {1, 2, 3}}))
+                                   .end()
+                                   .bytes());
+}
+
+TEST(ParseContainerFile, RefusesDataRunningPastTheEnd) {
+  const ContainerRecord original = completeRecord();
+  for (std::uint32_t size : {5u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
+    Bytes file = ChunkSequence()
+                     .chunk(kPlainFormMarker, {})
+                     .chunk(kModelChunk, test::concat({le32(size), {1, 2, 3, 4}}))
+                     .end()
+                     .bytes();
+    ContainerRecord record = original;
+    EXPECT_EQ(parseContainerFile(record, file), kFailure) << size;
+    EXPECT_EQ(record, original);
+  }
+}
+
+}  // namespace
+}  // namespace qel

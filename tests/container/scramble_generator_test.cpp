@@ -1,0 +1,66 @@
+#include "container/scramble_generator.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+namespace qel {
+namespace {
+
+std::vector<std::uint8_t> streamOf(std::int32_t seed, std::size_t count) {
+  ScrambleGenerator generator;
+  generator.start(seed);
+  std::vector<std::uint8_t> bytes(count);
+  for (auto& b : bytes) b = generator.nextByte();
+  return bytes;
+}
+
+using Stream = std::vector<std::uint8_t>;
+
+TEST(ScrambleGenerator, FirstBytesOfKnownSeeds) {
+  EXPECT_EQ(streamOf(0, 16), (Stream{0x87, 0x62, 0xf3, 0x03, 0x84, 0x0e, 0xdd, 0x84, 0xa2, 0x1d,
+                                     0x64, 0xb9, 0xfe, 0x0d, 0xb5, 0xf8}));
+  EXPECT_EQ(streamOf(1, 16), (Stream{0x9c, 0x36, 0xeb, 0xbe, 0xa1, 0x60, 0xbc, 0x1f, 0x93, 0x99,
+                                     0x50, 0xe6, 0x47, 0xbd, 0xce, 0x35}));
+  EXPECT_EQ(streamOf(12345, 16), (Stream{0x34, 0x96, 0x2b, 0xa6, 0xf9, 0x50, 0x84, 0x07, 0x4b, 0xb9,
+                                         0xf0, 0xbe, 0x3f, 0x3d, 0x46, 0x8d}));
+  EXPECT_EQ(streamOf(0xFFFFFF, 16), (Stream{0x72, 0x8e, 0xfb, 0x48, 0x67, 0xbc, 0xfe, 0xe9, 0xb1,
+                                            0xa1, 0x78, 0x8c, 0xb5, 0x5d, 0x9c, 0xbb}));
+}
+
+TEST(ScrambleGenerator, SeedsOutsideTheRangeAreClamped) {
+  EXPECT_EQ(streamOf(-1, 200), streamOf(0, 200));
+  EXPECT_EQ(streamOf(std::numeric_limits<std::int32_t>::min(), 200), streamOf(0, 200));
+  EXPECT_EQ(streamOf(0x7FFFFFFF, 200), streamOf(1'000'000'000, 200));
+  EXPECT_EQ(streamOf(1'000'000'001, 200), streamOf(1'000'000'000, 200));
+  EXPECT_NE(streamOf(999'999'999, 200), streamOf(1'000'000'000, 200));
+}
+
+TEST(ScrambleGenerator, SecondBlockComesFromAFifthPass) {
+  ScrambleGenerator generator;
+  generator.start(12345);
+  for (int pass = 0; pass < 2; ++pass) generator.refill();
+  const auto stream = streamOf(12345, 56);
+  EXPECT_EQ(stream[55], static_cast<std::uint8_t>(generator.table[1]));
+  EXPECT_EQ(stream[54], static_cast<std::uint8_t>(streamOf(12345, 55)[54]));
+}
+
+TEST(ApplyScramble, CombinesWithTheByteStream) {
+  // Lengths around the block size catch errors at the block seams.
+  for (std::size_t count : {0u, 1u, 54u, 55u, 56u, 109u, 110u, 111u, 4099u}) {
+    std::vector<std::uint8_t> bytes(count);
+    for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
+    const auto original = bytes;
+    applyScramble(bytes, 777);
+    const auto stream = streamOf(777, count);
+    for (std::size_t i = 0; i < count; ++i) {
+      ASSERT_EQ(bytes[i], original[i] ^ stream[i]) << "count " << count << " at " << i;
+    }
+    applyScramble(bytes, 777);
+    EXPECT_EQ(bytes, original);
+  }
+}
+
+}  // namespace
+}  // namespace qel

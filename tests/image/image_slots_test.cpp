@@ -1,0 +1,70 @@
+#include "image/image_slots.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/container_fixtures.h"
+
+namespace qel {
+namespace {
+
+using test::pngOf;
+
+TEST(StoreTexture, AcceptsEachSideUpTo256) {
+  struct Case {
+    std::uint32_t width, height;
+  };
+  for (Case c : {Case{256, 256}, Case{256, 1}, Case{1, 256}, Case{0, 0}, Case{0, 17}}) {
+    ContainerRecord record;
+    const Bytes png = pngOf(c.width, c.height);
+    ASSERT_EQ(storeTexture(record, png), kSuccess) << c.width << " x " << c.height;
+    EXPECT_EQ(record.textureData, png);
+    EXPECT_EQ(record.textureWidth, c.width);
+    EXPECT_EQ(record.textureHeight, c.height);
+  }
+}
+
+TEST(StoreTexture, RefusesLargerImagesAndKeepsTheEarlierTexture) {
+  ContainerRecord record;
+  const Bytes earlier = pngOf(64, 32);
+  ASSERT_EQ(storeTexture(record, earlier), kSuccess);
+  for (const Bytes& refused : {pngOf(257, 256), pngOf(256, 257), pngOf(0x80000000u, 1),
+                               pngOf(1, 0xFFFFFFFFu), Bytes{0x89, 'P', 'N', 'G'}}) {
+    EXPECT_EQ(storeTexture(record, refused), kFailure);
+    EXPECT_EQ(record.textureData, earlier);
+    EXPECT_EQ(record.textureWidth, 64);
+    EXPECT_EQ(record.textureHeight, 32);
+  }
+}
+
+TEST(StoreTexture, ReplacesAndCopiesOut) {
+  ContainerRecord record;
+  EXPECT_FALSE(copyTexture(record));
+  ASSERT_EQ(storeTexture(record, pngOf(8, 8, 100)), kSuccess);
+  const Bytes second = pngOf(16, 4, 3);
+  ASSERT_EQ(storeTexture(record, second), kSuccess);
+  EXPECT_EQ(record.textureData->size(), second.size());
+  auto copy = copyTexture(record);
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(*copy, second);
+  (*copy)[0] = 0;  // the copy is the caller's own
+  EXPECT_EQ(record.textureData, second);
+}
+
+TEST(StoreSideView, LeavesTextureAndReservedWordsAlone) {
+  EXPECT_FALSE(copySideView(ContainerRecord()));
+  ContainerRecord record = test::completeRecord();
+  const ContainerRecord before = record;
+  EXPECT_EQ(storeSideView(record, pngOf(300, 10)), kFailure);
+  EXPECT_EQ(record, before);
+
+  const Bytes side = pngOf(256, 100);
+  ASSERT_EQ(storeSideView(record, side), kSuccess);
+  EXPECT_EQ(copySideView(record), side);
+  EXPECT_EQ(record.textureData, before.textureData);
+  EXPECT_EQ(record.textureWidth, before.textureWidth);
+  EXPECT_EQ(record.sideViewReserved1, before.sideViewReserved1);
+  EXPECT_EQ(record.sideViewReserved2, before.sideViewReserved2);
+}
+
+}  // namespace
+}  // namespace qel

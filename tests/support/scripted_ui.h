@@ -1,0 +1,146 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/keyboard_accelerators.h"
+#include "platform/ui.h"
+#include "resources/menu_command.h"
+
+namespace qel::test {
+
+// What the scripted user does in a dialog before pressing a button.
+struct TypeText {  // replaces an edit field's text, typed key by key
+  int control;
+  std::u16string text;
+};
+struct ChooseEntry {  // picks the combo box entry with this text
+  int control;
+  std::u16string text;
+};
+using DialogInput = std::variant<TypeText, ChooseEntry>;
+
+struct TextLine {
+  int x = 0;
+  int y = 0;
+  std::u16string text;
+  friend bool operator==(const TextLine&, const TextLine&) = default;
+};
+
+struct MessageBoxCall {
+  platform::WindowHandle owner = nullptr;
+  std::u16string text;
+  std::u16string caption;
+  platform::MessageBoxButtons buttons = platform::MessageBoxButtons::Ok;
+};
+
+struct PickerCall {
+  bool save = false;
+  platform::FilePickerRequest request;
+};
+
+struct ComboEntry {
+  std::u16string text;
+  std::uint32_t data = 0;
+  friend bool operator==(const ComboEntry&, const ComboEntry&) = default;
+};
+
+// One modal run of a dialog, as the user saw it when it opened.
+struct DialogCall {
+  platform::WindowHandle owner = nullptr;
+  int templateId = 0;
+  bool focusToFirstControl = false;
+  std::map<int, std::u16string> textsAtOpen;           // by control id
+  std::map<int, std::vector<ComboEntry>> comboAtOpen;  // entries in list order
+  std::map<int, int> selectionAtOpen;
+  int result = -1;
+};
+
+// A platform::Ui that plays the user from a script and records everything the program
+// shows. Steps are taken in order: each message box, picker and dialog takes the next step,
+// which must be meant for it; the message loop takes commands, keys and closing. A message
+// box without a scripted answer is answered OK. When the script runs out, the main loop
+// closes the window as the close box would.
+class ScriptedUi : public platform::Ui {
+ public:
+  // Script
+  ScriptedUi& answer(int button);           // the next message box
+  ScriptedUi& choose(std::u16string path);  // the next picker
+  ScriptedUi& cancelPicker();
+  ScriptedUi& pressOk(std::vector<DialogInput> inputs = {});  // the next dialog
+  ScriptedUi& pressCancel(std::vector<DialogInput> inputs = {});
+  ScriptedUi& menu(MenuCommand command);  // must be an item of the main menu
+  ScriptedUi& sendCommand(int command);   // any identifier, as a stray message would
+  ScriptedUi& press(KeyStroke stroke);
+  ScriptedUi& closeWindow();
+
+  bool failWindowCreation = false;
+
+  // Records
+  std::vector<MessageBoxCall> messageBoxes;
+  std::vector<PickerCall> pickers;
+  std::vector<DialogCall> dialogs;
+  std::optional<platform::MainWindowDescription> mainWindow;  // once created
+  std::vector<TextLine> screen;                               // lines of the latest paint
+  int paintCount = 0;
+  int repaintCount = 0;
+  std::vector<bool> commandsHandled;  // what the handler answered, per command delivered
+  bool windowDestroyed = false;
+
+  platform::WindowHandle window() const { return &windowToken_; }
+  // The text drawn at (x, y) by the latest paint, if any.
+  std::optional<std::u16string> textAt(int x, int y) const;
+  bool scriptFinished() const { return script_.empty(); }
+
+  // platform::Ui
+  int messageBox(platform::WindowHandle owner, std::u16string_view text,
+                 std::u16string_view caption, platform::MessageBoxButtons buttons) override;
+  std::optional<std::u16string> pickOpenFile(const platform::FilePickerRequest& request) override;
+  std::optional<std::u16string> pickSaveFile(const platform::FilePickerRequest& request) override;
+  int runModalDialog(platform::WindowHandle owner, int templateId,
+                     platform::DialogProcedure& procedure) override;
+  platform::WindowHandle createMainWindow(const platform::MainWindowDescription& description,
+                                          platform::MainWindowHandler& handler) override;
+  void repaint(platform::WindowHandle window) override;
+  void destroyWindow(platform::WindowHandle window) override;
+  void postQuit(int exitCode) override;
+  int runMessageLoop() override;
+
+ private:
+  struct AnswerBox {
+    int button;
+  };
+  struct AnswerPicker {
+    std::optional<std::u16string> path;
+  };
+  struct FillDialog {
+    std::vector<DialogInput> inputs;
+    int button;
+  };
+  struct Command {
+    int command;
+  };
+  struct Key {
+    KeyStroke stroke;
+  };
+  struct Close {};
+  using Step = std::variant<AnswerBox, AnswerPicker, FillDialog, Command, Key, Close>;
+
+  template <typename T>
+  std::optional<T> take(const char* expected);
+  std::optional<std::u16string> pick(bool save, const platform::FilePickerRequest& request);
+  void paint();
+  void deliver(int command);
+
+  std::deque<Step> script_;
+  int windowToken_ = 0;
+  platform::MainWindowHandler* handler_ = nullptr;
+  bool quit_ = false;
+  int exitCode_ = 0;
+};
+
+}  // namespace qel::test
