@@ -28,7 +28,7 @@ ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& me
   std::string refusal;
   if (failed(readObjFile(objPath, *model, messages, refusal))) return refused(std::move(refusal));
   if (model->materialCount == 0) {
-    return refused(displayPath(objPath) + ": no material with a texture statement");
+    return refused("no material with a texture statement");
   }
 
   const std::u16string texturePath = model->materials[0].texturePath.str();
@@ -51,7 +51,7 @@ ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& me
                    " pixels, larger than 256 x 256: " + textureName);
   }
   auto blob = buildModelBlob(*model, 1.0f);
-  if (!blob) return refused(displayPath(objPath) + ": the model has no face");
+  if (!blob) return refused("the model has no face");
 
   ModelConversion conversion;
   conversion.result = kSuccess;

@@ -13,8 +13,10 @@ namespace qel {
 // The outcome of converting an OBJ file for a container.
 struct ModelConversion {
   Result result = kFailure;
-  // On failure, why, in one line of UTF-8 for the command-line tool (which file, which
-  // line, which list, the texture's size...). The desktop program shows nothing.
+  // On failure, why, in one line of UTF-8 for the command-line tool: which line of the
+  // OBJ file ("line 12: ..."; the OBJ file's own path is not repeated), which material
+  // file and line, which list, which texture and its size. The desktop program shows
+  // nothing.
   std::string reason;
   // On success: the ModelBlob, byte for byte as storeModel takes it, and the bytes of
   // the first material's PNG texture, as storeTexture takes them. Both empty on failure.

@@ -7,7 +7,6 @@
 #include "model/line_pieces.h"
 #include "model/material_reader.h"
 #include "model/path_parts.h"
-#include "model/refusal_text.h"
 #include "model/texture_mapping.h"
 #include "model/wide_name.h"
 
@@ -57,11 +56,7 @@ class ObjReading {
  public:
   ObjReading(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
              std::string& refusal)
-      : path_(path),
-        objDir_(folderOf(path)),
-        model_(model),
-        messages_(messages),
-        refusal_(refusal) {}
+      : objDir_(folderOf(path)), model_(model), messages_(messages), refusal_(refusal) {}
 
   bool statement(const TokenTable& tokens, std::uint32_t line) {
     line_ = line;
@@ -94,7 +89,7 @@ class ObjReading {
 
  private:
   bool refuse(std::string_view what) {
-    refusal_ = refusalAt(path_, line_, what);
+    refusal_ = "line " + std::to_string(line_) + ": " + std::string(what);
     return false;
   }
 
@@ -205,7 +200,6 @@ class ObjReading {
     return true;
   }
 
-  std::u16string_view path_;
   std::u16string objDir_;
   ObjModel& model_;
   InfoMessageSink& messages_;
@@ -220,8 +214,7 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
   model.smoothing = 0;
   refusal.clear();
   if (path.size() > kLongestPath) {
-    refusal = displayPath(path) + ": the path is longer than " + std::to_string(kLongestPath) +
-              " units";
+    refusal = "the path is longer than " + std::to_string(kLongestPath) + " units";
     return kFailure;
   }
   ObjReading reading(path, model, messages, refusal);
@@ -230,7 +223,7 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
         return reading.statement(tokens, line);
       });
   if (failed(result) && refusal.empty()) {
-    refusal = displayPath(path) + ": the OBJ file cannot be read";
+    refusal = "the OBJ file cannot be read";
   }
   return result;
 }

@@ -17,7 +17,8 @@ namespace qel {
 // v/vt, v//vn and v/vt/vn; negative numbers count back from the last entry read.
 // Without smoothing, faces get their flat normal.
 //
-// Answers kFailure, with refusal saying why in one line, when the file cannot be opened
+// Answers kFailure, with refusal saying why in one line ("line 12: ..." for a statement of
+// this file, the path and line for one of a material file), when the file cannot be opened
 // or read, a path does not fit a path buffer, a corner names an entry that does not
 // exist, or a list would grow beyond its capacity. A material library that cannot be
 // read is skipped: its materials are missing and the faces keep u = v = 0.
