@@ -36,19 +36,6 @@ std::unique_ptr<ObjModel> modelOf(std::int32_t vertices, std::vector<std::uint16
   return model;
 }
 
-TEST(ObjModel, StartsEmptyWithA256Atlas) {
-  const auto model = createObjModel();
-  EXPECT_EQ(model->atlasWidth, 256.0f);
-  EXPECT_EQ(model->atlasHeight, 256.0f);
-  EXPECT_EQ(model->currentMaterial, -1);
-  EXPECT_EQ(model->smoothing, 0);
-  EXPECT_EQ(model->positionCount + model->normalCount + model->texCoordCount, 0);
-  EXPECT_EQ(model->materialCount + model->vertexCount + model->indexCount, 0);
-  EXPECT_EQ(model->materials[4095].rectWidth, 0.0f);
-  EXPECT_TRUE(model->materials[4095].texturePath.empty());
-  EXPECT_EQ(model->vertices[29999].v, 0.0f);
-}
-
 TEST(MaterialEntry, KeepsAtMost63BytesOfItsName) {
   MaterialEntry entry{};
   entry.setName(std::string(70, 'n'));

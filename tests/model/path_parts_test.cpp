@@ -30,12 +30,5 @@ TEST(MakeSiblingPath, ReplacesOrAddsTheExtension) {
   EXPECT_EQ(makeSiblingPath(u"a.b.q5c", u"cnt"), u"a.b.cnt");
 }
 
-TEST(EqualIgnoringCase, FoldsAsciiLettersOnly) {
-  EXPECT_TRUE(equalIgnoringCase(u".PnG", u".png"));
-  EXPECT_FALSE(equalIgnoringCase(u".png", u".pn"));
-  EXPECT_FALSE(equalIgnoringCase(u"Ａ", u"ａ"));
-  EXPECT_FALSE(equalIgnoringCase(u"[", u"{"));
-}
-
 }  // namespace
 }  // namespace qel
