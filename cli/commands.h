@@ -23,5 +23,6 @@ struct Command {
 Command addInfoCommand(CLI::App& app);
 Command addExtractCommand(CLI::App& app);
 Command addPackCommand(CLI::App& app);
+Command addConvertCommand(CLI::App& app);
 
 }  // namespace qel::cli

@@ -8,11 +8,13 @@
 
 #include "cli/commands.h"
 #include "cli/container_input.h"
+#include "cli/model_input.h"
 #include "cli/refusal.h"
 #include "container/container_format.h"
 #include "container/little_endian.h"
 #include "image/image_slots.h"
 #include "image/png_check.h"
+#include "model/store_model.h"
 #include "naming/container_type_table.h"
 #include "naming/workshop_name_check.h"
 #include "platform/os.h"
@@ -40,6 +42,7 @@ struct PackOptions {
   std::uint32_t seed = 0;
   std::string model;
   std::string texture;
+  std::string obj;  // instead of model and texture
   std::string sideView;
   CLI::Option* createdGiven = nullptr;
   CLI::Option* seedGiven = nullptr;
@@ -147,12 +150,32 @@ int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream
   return kExitSuccess;
 }
 
-int runPack(const PackOptions& options, std::ostream& err) {
-  ContainerRecord record;
-  if (int code = fillFields(options, record, err)) return code;
+// Model and texture together from an OBJ file, as the set-model command sets them.
+int convertModel(const std::string& path, ContainerRecord& record, std::ostream& err) {
+  const auto conversion = convertModelInput(path, "--obj", err);
+  if (!conversion) return kExitRefused;
+  // Both checks pass for what a conversion gives.
+  storeModel(record, conversion->blob);
+  storeTexture(record, conversion->texture);
+  return kExitSuccess;
+}
+
+// The model and the texture, from --obj or from --model and --texture.
+int loadModelAndTexture(const PackOptions& options, ContainerRecord& record, std::ostream& err) {
+  if (!options.obj.empty()) return convertModel(options.obj, record, err);
   // Each input is dropped once the record holds its copy, to keep one copy in memory.
   if (int code = loadModel(options.model, record, err)) return code;
-  if (int code = loadImage(options.texture, record, storeTexture, err)) return code;
+  return loadImage(options.texture, record, storeTexture, err);
+}
+
+int runPack(const PackOptions& options, std::ostream& err) {
+  if (options.obj.empty() && (options.model.empty() || options.texture.empty())) {
+    err << "pack: --model and --texture, or --obj, are required\n";
+    return kExitUsage;
+  }
+  ContainerRecord record;
+  if (int code = fillFields(options, record, err)) return code;
+  if (int code = loadModelAndTexture(options, record, err)) return code;
   if (int code = loadImage(options.sideView, record, storeSideView, err)) return code;
   if (const std::int32_t missing = checkSaveReady(record); missing > 0) {
     return refuse(err, options.output, missingItem(missing));
@@ -184,8 +207,13 @@ Command addPackCommand(CLI::App& app) {
       pack->add_option("--created", options->created, "Creation time, seconds since 1970");
   options->seedGiven = pack->add_option("--seed", options->seed, "Scrambling seed, 0 to 16777215")
                            ->check(CLI::Range(0u, 0xFFFFFFu));
-  pack->add_option("--model", options->model, "Model blob file")->required();
-  pack->add_option("--texture", options->texture, "Texture PNG, at most 256 x 256")->required();
+  CLI::Option* model = pack->add_option("--model", options->model, "Model blob file");
+  CLI::Option* texture =
+      pack->add_option("--texture", options->texture, "Texture PNG, at most 256 x 256");
+  pack->add_option("--obj", options->obj,
+                   "OBJ model converted with its texture, instead of --model and --texture")
+      ->excludes(model)
+      ->excludes(texture);
   pack->add_option("--sideview", options->sideView, "Side-view PNG, at most 256 x 256")->required();
   return {pack, [options](std::ostream&, std::ostream& err) { return runPack(*options, err); }};
 }

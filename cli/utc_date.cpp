@@ -29,7 +29,7 @@ std::string formatUtcDate(std::int64_t seconds) {
   const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
   const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
 
-  char text[40];
+  char text[160];  // room for any long long, though the range above needs 23
   std::snprintf(text, sizeof text, "%04lld-%02lld-%02lld %02lld:%02lld:%02lld UTC",
                 static_cast<long long>(year), static_cast<long long>(month),
                 static_cast<long long>(day), static_cast<long long>(inDay / 3600),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 
 #include "container/little_endian.h"
 #include "container/scramble_generator.h"
@@ -189,14 +190,14 @@ std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint
   const std::uint64_t size = containerFileSize(record);
   if (size > kContainerFileLimit) return std::nullopt;
 
-  Bytes file;
-  file.reserve(static_cast<std::size_t>(size));
+  Bytes file(static_cast<std::size_t>(size));
   LittleEndianWriter out(file);
   out.putBytes(kScrambledSignature);
   out.put32(0);
   out.put32(seed);
   out.put32(0);
   putBody(out, record);
+  assert(out.written() == file.size());
   applyScramble(std::span(file).subspan(kHeaderSize), static_cast<std::int32_t>(seed));
   return file;
 }

@@ -25,14 +25,14 @@ inline std::uint64_t readLe64(const std::uint8_t* p) {
   return std::uint64_t{readLe32(p)} | (std::uint64_t{readLe32(p + 4)} << 32);
 }
 
-// Appends numbers and byte runs to a buffer reserved by the caller.
+// Fills a buffer, sized by the caller, with numbers and byte runs front to back.
 class LittleEndianWriter {
  public:
-  explicit LittleEndianWriter(Bytes& out) : out_(out) {}
+  explicit LittleEndianWriter(std::span<std::uint8_t> out) : out_(out) {}
 
   void put16(std::uint16_t v) {
-    out_.push_back(static_cast<std::uint8_t>(v));
-    out_.push_back(static_cast<std::uint8_t>(v >> 8));
+    out_[at_++] = static_cast<std::uint8_t>(v);
+    out_[at_++] = static_cast<std::uint8_t>(v >> 8);
   }
   void put32(std::uint32_t v) {
     put16(static_cast<std::uint16_t>(v));
@@ -43,11 +43,15 @@ class LittleEndianWriter {
     put32(static_cast<std::uint32_t>(v >> 32));
   }
   void putBytes(std::span<const std::uint8_t> bytes) {
-    out_.insert(out_.end(), bytes.begin(), bytes.end());
+    if (bytes.empty()) return;
+    std::memcpy(out_.data() + at_, bytes.data(), bytes.size());
+    at_ += bytes.size();
   }
+  std::size_t written() const { return at_; }
 
  private:
-  Bytes& out_;
+  std::span<std::uint8_t> out_;
+  std::size_t at_ = 0;
 };
 
 }  // namespace qel

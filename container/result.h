@@ -11,6 +11,8 @@ using Result = std::int32_t;
 inline constexpr Result kSuccess = 0;
 inline constexpr Result kFailure = static_cast<Result>(0x80004005u);  // E_FAIL
 
-constexpr bool failed(Result r) { return r < 0; }
+constexpr bool failed(Result r) {
+  return r < 0;
+}
 
 }  // namespace qel

@@ -5,9 +5,10 @@
 namespace qel {
 namespace {
 
+// Both operands lie in 0 .. 10^9, so one conditional addition brings the difference back.
 constexpr std::int32_t subtractModulo(std::int32_t a, std::int32_t b) {
   const std::int32_t d = a - b;
-  return d < 0 ? d + ScrambleGenerator::kModulus : d;
+  return d + (ScrambleGenerator::kModulus & (d >> 31));
 }
 
 // Entries 1..24 take entries 32..55 of the previous pass; 25..48 take 1..24 and 49..55
@@ -55,20 +56,18 @@ void applyScramble(std::span<std::uint8_t> bytes, std::int32_t seed) {
   generator.start(seed);
 
   // A fresh generator sits at the end of a block, so the stream runs in whole blocks of 55
-  // bytes: renew the table, take the low byte of every entry, combine the block at once.
+  // bytes: renew the table, then combine the low byte of every entry with the data at once.
   constexpr std::size_t kBlock = ScrambleGenerator::kLength;
+  const std::int32_t* entries = generator.table.data() + 1;
   std::uint8_t* p = bytes.data();
   std::size_t left = bytes.size();
-  std::uint8_t stream[kBlock];
-  while (left > 0) {
+  for (; left >= kBlock; left -= kBlock, p += kBlock) {
     generator.refill();
-    for (std::size_t k = 0; k < kBlock; ++k) {
-      stream[k] = static_cast<std::uint8_t>(generator.table[k + 1]);
-    }
-    const std::size_t n = std::min(left, kBlock);
-    for (std::size_t k = 0; k < n; ++k) p[k] ^= stream[k];
-    p += n;
-    left -= n;
+    for (std::size_t k = 0; k < kBlock; ++k) p[k] ^= static_cast<std::uint8_t>(entries[k]);
+  }
+  if (left > 0) {
+    generator.refill();
+    for (std::size_t k = 0; k < left; ++k) p[k] ^= static_cast<std::uint8_t>(entries[k]);
   }
 }
 

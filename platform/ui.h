@@ -101,7 +101,7 @@ class MainWindowHandler {
 struct MainWindowDescription {
   std::u16string title;
   std::u16string className;
-  int menu = 0;         // menu resource
+  int menu = 0;          // menu resource
   int accelerators = 0;  // accelerator table resource
   int largeIcon = 0;
   int smallIcon = 0;
@@ -112,8 +112,8 @@ class Ui {
   virtual ~Ui() = default;
 
   // A modal box; answers kIdOk or kIdCancel.
-  virtual int messageBox(WindowHandle owner, std::u16string_view text,
-                         std::u16string_view caption, MessageBoxButtons buttons) = 0;
+  virtual int messageBox(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
+                         MessageBoxButtons buttons) = 0;
 
   // Modal pickers; nothing when cancelled. The chosen path has at most 259 units.
   virtual std::optional<std::u16string> pickOpenFile(const FilePickerRequest& request) = 0;

@@ -10,8 +10,8 @@ namespace qel::resources {
 // nothing else restates a caption, an identifier or a position.
 
 struct MenuItem {
-  int command = 0;               // 0 for a separator line
-  std::u16string_view caption;   // "&" marks the mnemonic
+  int command = 0;              // 0 for a separator line
+  std::u16string_view caption;  // "&" marks the mnemonic
 };
 
 struct Menu {
@@ -34,25 +34,25 @@ struct Accelerator {
 };
 
 enum class ControlKind {
-  Edit,           // single-line unless kEditMultiline
+  Edit,  // single-line unless kEditMultiline
   PushButton,
   DefaultPushButton,
-  Static,         // text, wrapped inside its rectangle
+  Static,  // text, wrapped inside its rectangle
   ComboBox,
-  Icon,           // names an icon resource in text
+  Icon,  // names an icon resource in text
 };
 
 // Control style bits, with the Windows values.
-inline constexpr std::uint32_t kEditMultiline = 0x0004;   // ES_MULTILINE
-inline constexpr std::uint32_t kEditAutoHScroll = 0x0080;  // ES_AUTOHSCROLL
-inline constexpr std::uint32_t kEditNumber = 0x2000;      // ES_NUMBER
-inline constexpr std::uint32_t kComboDropDown = 0x0002;   // CBS_DROPDOWN
+inline constexpr std::uint32_t kEditMultiline = 0x0004;      // ES_MULTILINE
+inline constexpr std::uint32_t kEditAutoHScroll = 0x0080;    // ES_AUTOHSCROLL
+inline constexpr std::uint32_t kEditNumber = 0x2000;         // ES_NUMBER
+inline constexpr std::uint32_t kComboDropDown = 0x0002;      // CBS_DROPDOWN
 inline constexpr std::uint32_t kComboDropDownList = 0x0003;  // CBS_DROPDOWNLIST
-inline constexpr std::uint32_t kComboSort = 0x0100;       // CBS_SORT
-inline constexpr std::uint32_t kStaticNoPrefix = 0x0080;  // SS_NOPREFIX
-inline constexpr std::uint32_t kBorder = 0x00800000;      // WS_BORDER
-inline constexpr std::uint32_t kTabStop = 0x00010000;     // WS_TABSTOP
-inline constexpr std::uint32_t kVScroll = 0x00200000;     // WS_VSCROLL
+inline constexpr std::uint32_t kComboSort = 0x0100;          // CBS_SORT
+inline constexpr std::uint32_t kStaticNoPrefix = 0x0080;     // SS_NOPREFIX
+inline constexpr std::uint32_t kBorder = 0x00800000;         // WS_BORDER
+inline constexpr std::uint32_t kTabStop = 0x00010000;        // WS_TABSTOP
+inline constexpr std::uint32_t kVScroll = 0x00200000;        // WS_VSCROLL
 
 struct ControlTemplate {
   int id = -1;  // -1 for controls nobody addresses

@@ -8,7 +8,7 @@ namespace {
 class PosixClock final : public Clock {
  public:
   std::uint32_t tickMilliseconds() override {
-    timespec now {};
+    timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     const auto ms = static_cast<std::uint64_t>(now.tv_sec) * 1000u +
                     static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;

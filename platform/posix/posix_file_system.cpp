@@ -1,7 +1,7 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <dirent.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -48,7 +48,9 @@ class PosixReader final : public FileReader {
 class PosixReplacement final : public FileReplacement {
  public:
   PosixReplacement(int fd, std::string temporary, std::string target, std::string folder)
-      : fd_(fd), temporary_(std::move(temporary)), target_(std::move(target)),
+      : fd_(fd),
+        temporary_(std::move(temporary)),
+        target_(std::move(target)),
         folder_(std::move(folder)) {}
 
   ~PosixReplacement() override {

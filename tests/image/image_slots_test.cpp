@@ -51,6 +51,7 @@ TEST(StoreTexture, ReplacesAndCopiesOut) {
 }
 
 TEST(StoreSideView, LeavesTextureAndReservedWordsAlone) {
+  EXPECT_FALSE(copySideView(ContainerRecord()));
   ContainerRecord record = test::completeRecord();
   const ContainerRecord before = record;
   EXPECT_EQ(storeSideView(record, pngOf(300, 10)), kFailure);
@@ -63,11 +64,6 @@ TEST(StoreSideView, LeavesTextureAndReservedWordsAlone) {
   EXPECT_EQ(record.textureWidth, before.textureWidth);
   EXPECT_EQ(record.sideViewReserved1, before.sideViewReserved1);
   EXPECT_EQ(record.sideViewReserved2, before.sideViewReserved2);
-}
-
-TEST(CopySideView, EmptySlotGivesNothing) {
-  ContainerRecord record;
-  EXPECT_FALSE(copySideView(record));
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+#include "app/application.h"
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "container/fixed_text.h"
+#include "naming/workshop_name_prompt.h"
+#include "naming/workshop_name_store.h"
+#include "resources/resources.h"
+
+namespace qel {
+namespace {
+
+using WindowText = FixedText<100>;
+
+// Obtains the workshop name (asking for one at the first start), stamps it into the new
+// record and opens the main window. nullptr when start-up is to end.
+platform::WindowHandle openMainWindow(AppState& app, MainWindow& handler) {
+  loadWorkshopName(app.settings, app.workshopName);
+  // A stored name is trusted as it is; only an empty one makes us ask.
+  if (app.workshopName.empty() && !promptWorkshopNameAtStart(app)) return nullptr;
+  applyWorkshopName(*app.record, app.workshopName.view());
+
+  platform::MainWindowDescription description;
+  description.title = WindowText(resources::loadString(resources::kTitleString)).str();
+  description.className = WindowText(resources::loadString(resources::kClassNameString)).str();
+  description.menu = resources::kMainMenu;
+  description.accelerators = resources::kAcceleratorTable;
+  description.largeIcon = resources::kLargeIcon;
+  description.smallIcon = resources::kSmallIcon;
+  return app.ui.createMainWindow(description, handler);
+}
+
+}  // namespace
+
+int runApplication(platform::Ui& ui, platform::SettingsStore& settings) {
+  AppState app(ui, settings);
+  app.record = std::make_unique<ContainerRecord>();
+  MainWindow handler(app);
+  if (!openMainWindow(app, handler)) return 0;
+
+  const int exitCode = ui.runMessageLoop();
+
+  resetRecord(*app.record);
+  app.record.reset();
+  return exitCode;
+}
+
+}  // namespace qel

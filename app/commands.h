@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/app_state.h"
+
+namespace qel {
+
+// The commands of the main window, each defined in the file named after it. Each takes the
+// main window as the owner of its dialogs and message boxes and as the window it repaints.
+
+// File menu (container/)
+void newContainer(AppState& app, platform::WindowHandle window);
+void openContainer(AppState& app, platform::WindowHandle window);
+void saveContainer(AppState& app, platform::WindowHandle window);
+void editWorkshopName(AppState& app, platform::WindowHandle window);  // naming/
+void exitProgram(AppState& app, platform::WindowHandle window);       // app/
+
+// Settings menu (naming/, model/, image/)
+void editContainerName(AppState& app, platform::WindowHandle window);
+void editParameters(AppState& app, platform::WindowHandle window);
+void loadModelFile(AppState& app, platform::WindowHandle window);
+void loadTextureFile(AppState& app, platform::WindowHandle window);
+void loadSideViewFile(AppState& app, platform::WindowHandle window);
+void exportTextureFile(AppState& app, platform::WindowHandle window);
+void exportSideViewFile(AppState& app, platform::WindowHandle window);
+
+// Help menu (app/)
+void showAboutBox(AppState& app, platform::WindowHandle window);
+
+}  // namespace qel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+
+#include "app/app_state.h"
+
+namespace qel {
+
+// What a file picker shows: one filter pair, a title and the extension given to a name
+// typed without one.
+struct PickerText {
+  std::u16string_view filterDescription;
+  std::u16string_view filterPattern;
+  std::u16string_view title;
+  std::u16string_view defaultExtension;
+};
+
+// An open picker offers existing files only; it starts with no name, in the shared initial
+// folder.
+platform::FilePickerRequest openPickerRequest(const AppState& app, platform::WindowHandle owner,
+                                              const PickerText& text);
+
+// A save picker asks before replacing a file. It does not demand an existing file: saving
+// under a new name must work on every platform. proposedPath fills its name field.
+platform::FilePickerRequest savePickerRequest(const AppState& app, platform::WindowHandle owner,
+                                              const PickerText& text,
+                                              std::u16string_view proposedPath = {});
+
+}  // namespace qel

@@ -1,0 +1,58 @@
+// qelcontainer-cli convert: converts an OBJ model as the set-model command does and writes
+// the model blob, and on request the texture that the container would take.
+#include <CLI/CLI.hpp>
+
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/model_input.h"
+#include "cli/refusal.h"
+#include "container/whole_file.h"
+#include "platform/utf.h"
+
+namespace qel::cli {
+namespace {
+
+struct ConvertOptions {
+  std::string model;
+  std::string output;
+  std::string textureOutput;
+};
+
+void printSummary(const ModelConversion& conversion, std::ostream& out) {
+  out << "vertices " << conversion.vertexCount << ", indices " << conversion.indexCount
+      << ", materials " << conversion.materialCount << ", atlas " << conversion.atlasWidth << " x "
+      << conversion.atlasHeight << ", texture " << platform::toUtf8(conversion.texturePath) << "\n";
+}
+
+int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
+  const auto conversion = convertModelInput(options.model, options.model, err);
+  if (!conversion) return kExitRefused;
+  if (!writeWholeFile(platform::fromUtf8(options.output), conversion->blob)) {
+    return refuse(err, options.output, "cannot be written");
+  }
+  if (!options.textureOutput.empty() &&
+      !writeWholeFile(platform::fromUtf8(options.textureOutput), conversion->texture)) {
+    return refuse(err, options.textureOutput, "cannot be written");
+  }
+  printSummary(*conversion, out);
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Command addConvertCommand(CLI::App& app) {
+  auto options = std::make_shared<ConvertOptions>();
+  CLI::App* convert =
+      app.add_subcommand("convert", "Convert a Wavefront OBJ model into a model blob");
+  convert->add_option("model", options->model, "OBJ file, with its MTL file and PNG texture")
+      ->required();
+  convert->add_option("-o,--output", options->output, "Model blob file to write")->required();
+  convert->add_option("--texture-out", options->textureOutput,
+                      "Also write the texture that the container would take");
+  return {convert, [options](std::ostream& out, std::ostream& err) {
+            return runConvert(*options, out, err);
+          }};
+}
+
+}  // namespace qel::cli

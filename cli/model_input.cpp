@@ -1,0 +1,39 @@
+#include "cli/model_input.h"
+
+#include "cli/refusal.h"
+#include "platform/utf.h"
+
+namespace qel::cli {
+namespace {
+
+// The desktop program shows these in message boxes; here each is one line of err.
+class StreamMessageSink final : public InfoMessageSink {
+ public:
+  explicit StreamMessageSink(std::ostream& err) : err_(err) {}
+
+  void showInfoMessage(std::u16string_view text) override {
+    std::string line = platform::toUtf8(text);
+    for (char& c : line) {
+      if (static_cast<unsigned char>(c) < 0x20) c = '?';
+    }
+    err_ << line << "\n";
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+}  // namespace
+
+std::optional<ModelConversion> convertModelInput(const std::string& path,
+                                                 const std::string& subject, std::ostream& err) {
+  StreamMessageSink messages(err);
+  ModelConversion conversion = convertObjModel(platform::fromUtf8(path), messages);
+  if (failed(conversion.result)) {
+    refuse(err, subject, conversion.reason);
+    return std::nullopt;
+  }
+  return conversion;
+}
+
+}  // namespace qel::cli

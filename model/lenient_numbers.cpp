@@ -1,0 +1,152 @@
+#include "model/lenient_numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace qel {
+namespace {
+
+bool isCSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool isDecimal(char c) {
+  return c >= '0' && c <= '9';
+}
+bool isHex(char c) {
+  return isDecimal(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
+}
+
+std::size_t skipSpace(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && isCSpace(text[at])) ++at;
+  return at;
+}
+
+// A number that does not fit a double is either far above 1 or far below; this tells
+// which from the position of its first significant digit and its exponent.
+bool exceedsAbove(std::string_view number, bool hex) {
+  std::int64_t order = 0;
+  bool point = false;
+  bool significant = false;
+  std::size_t at = 0;
+  for (; at < number.size(); ++at) {
+    const char c = number[at];
+    if (c == '.') {
+      point = true;
+      continue;
+    }
+    if (!(hex ? isHex(c) : isDecimal(c))) break;
+    if (!significant && c == '0') {
+      if (point) --order;
+      continue;
+    }
+    significant = true;
+    if (!point) ++order;
+  }
+  std::int64_t exponent = 0;
+  if (at < number.size() && (number[at] | 0x20) == (hex ? 'p' : 'e')) {
+    ++at;
+    const bool negative = at < number.size() && number[at] == '-';
+    if (at < number.size() && (number[at] == '-' || number[at] == '+')) ++at;
+    for (; at < number.size() && isDecimal(number[at]); ++at) {
+      if (exponent < 1'000'000'000) exponent = exponent * 10 + (number[at] - '0');
+    }
+    if (negative) exponent = -exponent;
+  }
+  return (hex ? order * 4 : order) + exponent > 0;
+}
+
+// Model files write numbers as plain decimals (digits, a point, digits). Such a number
+// whose digits make an integer below 2^53 and that has at most 22 decimals is read
+// exactly, and fast: both the integer and the power of ten are exact doubles, so their
+// quotient is the correctly rounded value, as from_chars gives it. Anything else is left
+// to from_chars.
+std::optional<double> readPlainDecimal(std::string_view number) {
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr std::size_t kMostDigits = 19;  // no overflow of the 64-bit integer
+  constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
+  const char* at = number.data();
+  const char* const end = at + number.size();
+  std::uint64_t mantissa = 0;
+  const char* const integerStart = at;
+  for (; at < end && isDecimal(*at); ++at)
+    mantissa = mantissa * 10 + static_cast<unsigned>(*at - '0');
+  std::size_t digits = static_cast<std::size_t>(at - integerStart);
+  std::size_t decimals = 0;
+  if (at < end && *at == '.') {
+    const char* const fractionStart = ++at;
+    for (; at < end && isDecimal(*at); ++at)
+      mantissa = mantissa * 10 + static_cast<unsigned>(*at - '0');
+    decimals = static_cast<std::size_t>(at - fractionStart);
+    digits += decimals;
+  }
+  if (digits == 0 || digits > kMostDigits || decimals > 22 || mantissa >= kExactLimit) {
+    return std::nullopt;
+  }
+  if (at < end && (*at | 0x20) == 'e') return std::nullopt;
+  return static_cast<double>(mantissa) / kPowersOfTen[decimals];
+}
+
+}  // namespace
+
+double readDouble(std::string_view text) {
+  std::size_t at = skipSpace(text);
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    negative = text[at] == '-';
+    ++at;
+  }
+  // from_chars takes a minus sign of its own and no "0x" prefix; atof the other way round.
+  if (at < text.size() && text[at] == '-') return 0.0;
+  const bool hex = text.size() - at > 2 && text[at] == '0' && (text[at + 1] | 0x20) == 'x' &&
+                   (isHex(text[at + 2]) || text[at + 2] == '.');
+  if (hex) at += 2;
+  const std::string_view number = text.substr(at);
+  if (!hex) {
+    if (const auto plain = readPlainDecimal(number)) return negative ? -*plain : *plain;
+  }
+  double value = 0.0;
+  const auto [end, error] =
+      std::from_chars(number.data(), number.data() + number.size(), value,
+                      hex ? std::chars_format::hex : std::chars_format::general);
+  if (error == std::errc::invalid_argument) {
+    value = 0.0;
+  } else if (error == std::errc::result_out_of_range) {
+    const std::string_view taken = number.substr(0, static_cast<std::size_t>(end - number.data()));
+    value = exceedsAbove(taken, hex) ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return negative ? -value : value;
+}
+
+std::size_t scanInt(std::string_view text, int& value) {
+  std::size_t at = skipSpace(text);
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    negative = text[at] == '-';
+    ++at;
+  }
+  const std::size_t digits = at;
+  std::int64_t magnitude = 0;
+  constexpr std::int64_t kHeld = std::int64_t{std::numeric_limits<int>::max()} + 1;
+  for (; at < text.size() && isDecimal(text[at]); ++at) {
+    magnitude = std::min(kHeld, magnitude * 10 + (text[at] - '0'));
+  }
+  if (at == digits) return 0;
+  const std::int64_t signedValue = negative ? -magnitude : magnitude;
+  value = static_cast<int>(std::clamp<std::int64_t>(signedValue, std::numeric_limits<int>::min(),
+                                                    std::numeric_limits<int>::max()));
+  return at;
+}
+
+int readInt(std::string_view text) {
+  int value = 0;
+  scanInt(text, value);
+  return value;
+}
+
+}  // namespace qel

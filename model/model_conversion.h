@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "container/bytes.h"
+#include "container/result.h"
+#include "model/info_message_sink.h"
+
+namespace qel {
+
+// The outcome of converting an OBJ file for a container.
+struct ModelConversion {
+  Result result = kFailure;
+  // On failure, why, in one line of UTF-8 for the command-line tool: which line of the
+  // OBJ file ("line 12: ..."; the OBJ file's own path is not repeated), which material
+  // file and line, which list, which texture and its size. The desktop program shows
+  // nothing.
+  std::string reason;
+  // On success: the ModelBlob, byte for byte as storeModel takes it, and the bytes of
+  // the first material's PNG texture, as storeTexture takes them. Both empty on failure.
+  Bytes blob;
+  Bytes texture;
+  // What was converted, for a summary.
+  std::int32_t vertexCount = 0;
+  std::int32_t indexCount = 0;
+  std::int32_t materialCount = 0;
+  float atlasWidth = 0.0f;
+  float atlasHeight = 0.0f;
+  std::u16string texturePath;  // the texture file taken
+};
+
+// Reads the OBJ file at objPath with its material library into a fresh ObjModel and
+// builds its ModelBlob in memory; nothing is written beside the OBJ file. The first
+// material's texture must be a PNG file of at most 256 by 256 pixels: model and texture
+// are taken together or not at all. The conversion is refused when the OBJ file cannot
+// be read, no material has a texture statement, the first texture is not named as a PNG
+// file or cannot be read as one, is larger than 256 by 256, the model has no face, a
+// face names an entry that does not exist, or a list would exceed its capacity.
+//
+// The TIM messages of the material reader go to messages while the conversion runs,
+// before its outcome is known. To set the model: storeModel(record, blob), then
+// storeTexture(record, texture).
+ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& messages);
+
+}  // namespace qel

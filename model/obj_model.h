@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "container/fixed_text.h"
+
+namespace qel {
+
+inline constexpr std::int32_t kObjListCapacity = 30000;
+inline constexpr std::int32_t kMaterialCapacity = 4096;
+
+struct Vector3 {
+  float x, y, z;
+  bool operator==(const Vector3&) const = default;
+};
+
+struct TexCoord {
+  float u, v;
+  bool operator==(const TexCoord&) const = default;
+};
+
+// One material of the model: a rectangle of the shared texture image (the atlas), in
+// texels, with its origin at the atlas's lower-left corner.
+struct MaterialEntry {
+  static constexpr std::size_t kNameCapacity = 64;
+
+  std::array<char, kNameCapacity> name;  // code page 932 bytes, terminated
+  PathText texturePath;                  // the texture file tried last
+  float rectX, rectY, rectWidth, rectHeight;
+
+  // Keeps at most 63 bytes of text.
+  void setName(std::string_view text);
+  std::string_view nameView() const;
+};
+
+// One output vertex, laid out as the ModelBlob stores it (32 bytes).
+struct ModelVertex {
+  float x, y, z;
+  float nx, ny, nz;
+  float u, v;  // fractions of the atlas, v downwards from its top edge
+};
+static_assert(sizeof(ModelVertex) == 32);
+
+// The working model of one conversion. Lists have a fixed capacity and are filled from
+// the front; each count says how many entries are in use. Several megabytes: always on
+// the heap (createObjModel).
+struct ObjModel {
+  float atlasWidth, atlasHeight;
+  std::int32_t smoothing;        // 0: flat face normals
+  std::int32_t currentMaterial;  // -1: none
+  std::array<Vector3, kObjListCapacity> positions;
+  std::array<Vector3, kObjListCapacity> normals;
+  std::array<TexCoord, kObjListCapacity> texCoords;
+  std::int32_t positionCount, normalCount, texCoordCount;
+  std::array<MaterialEntry, kMaterialCapacity> materials;
+  std::int32_t materialCount;
+  std::array<ModelVertex, kObjListCapacity> vertices;
+  std::int32_t vertexCount;
+  std::array<std::uint16_t, kObjListCapacity> indices;  // not cleared; read below indexCount
+  std::int32_t indexCount;
+};
+
+// Atlas 256 by 256, no material current, every list empty and zeroed except indices.
+void initObjModel(ObjModel& model);
+
+// A new ObjModel in its initial state.
+std::unique_ptr<ObjModel> createObjModel();
+
+}  // namespace qel

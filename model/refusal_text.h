@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qel {
+
+// A path in UTF-8 for a one-line message: control characters, which names in model files
+// may carry (a line feed after the lead byte of a two-byte character), become "?".
+std::string displayPath(std::u16string_view path);
+
+// One line for a refused model file: "PATH line N: WHAT" (UTF-8).
+std::string refusalAt(std::u16string_view path, std::uint32_t line, std::string_view what);
+
+}  // namespace qel

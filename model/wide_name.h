@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qel {
+
+// The longest name a 260-unit buffer takes from the code page conversion with its
+// terminator (the conversion is limited to 259 units, terminator included).
+inline constexpr std::size_t kLongestWideName = 258;
+
+// Converts a name from a model file (code page 932 bytes) to UTF-16 through the
+// platform's code page. Invalid bytes become U+FFFD. A name longer than 258 units is
+// refused rather than cut, so that no shortened path ever names another file.
+std::optional<std::u16string> toWideName(std::string_view text);
+
+}  // namespace qel

@@ -1,0 +1,34 @@
+#include "naming/container_name_dialog.h"
+
+#include "resources/resources.h"
+
+namespace qel {
+
+bool ContainerNameDialogProcedure::onInitDialog(platform::DialogControls& dialog) {
+  dialog.setText(kContainerNameField, entry_.containerName.view());
+  return true;
+}
+
+bool ContainerNameDialogProcedure::onCommand(platform::DialogControls& dialog, int command) {
+  if (command == platform::kIdOk) {
+    entry_.accepted = 1;
+    entry_.containerName.assign(dialog.getText(kContainerNameField, kContainerNameKept + 1));
+  } else if (command == platform::kIdCancel) {
+    entry_.accepted = 0;
+  } else {
+    return false;
+  }
+  dialog.endDialog(0);
+  return true;
+}
+
+bool runContainerNameDialog(platform::Ui& ui, platform::WindowHandle owner, ContainerName& name) {
+  ContainerNameEntry entry;
+  entry.containerName = name;
+  ContainerNameDialogProcedure procedure(entry);
+  ui.runModalDialog(owner, resources::kContainerNameDialog, procedure);
+  if (entry.accepted == 1) name = entry.containerName;
+  return entry.accepted == 1;
+}
+
+}  // namespace qel

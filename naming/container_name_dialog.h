@@ -1,0 +1,34 @@
+#pragma once
+
+#include "container/fixed_text.h"
+#include "platform/ui.h"
+
+namespace qel {
+
+inline constexpr int kContainerNameField = 1000;
+// The field keeps what its help text promises: 26 units.
+inline constexpr int kContainerNameKept = 26;
+
+using ContainerName = FixedText<32>;
+
+struct ContainerNameEntry {
+  int accepted = 0;  // 1 when closed with OK
+  ContainerName containerName;
+};
+
+// The container-name dialog's procedure (containerNameDialogProc), working on entry.
+class ContainerNameDialogProcedure : public platform::DialogProcedure {
+ public:
+  explicit ContainerNameDialogProcedure(ContainerNameEntry& entry) : entry_(entry) {}
+  bool onInitDialog(platform::DialogControls& dialog) override;
+  bool onCommand(platform::DialogControls& dialog, int command) override;
+
+ private:
+  ContainerNameEntry& entry_;
+};
+
+// Shows the container-name dialog with name; name takes the entered text only when the
+// dialog is confirmed. Answers whether it was.
+bool runContainerNameDialog(platform::Ui& ui, platform::WindowHandle owner, ContainerName& name);
+
+}  // namespace qel

@@ -1,0 +1,75 @@
+#include "naming/parameter_dialog.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "naming/container_type_table.h"
+#include "resources/resources.h"
+
+namespace qel {
+namespace {
+
+void fillTypeList(platform::DialogControls& dialog, std::uint32_t typeIndex) {
+  dialog.comboReset(kTypeList);
+  // The list sorts its entries, so each carries its table index; a position is never one.
+  for (std::uint32_t index : kOfferedContainerTypes) {
+    const int position = dialog.comboAddString(kTypeList, ContainerTypeTable[index]);
+    dialog.comboSetItemData(kTypeList, position, index);
+  }
+  const int count = dialog.comboCount(kTypeList);
+  int selected = 0;  // a type not offered falls back to the first entry, "---"
+  for (int position = 0; position < count; ++position) {
+    if (dialog.comboItemData(kTypeList, position) == typeIndex) {
+      selected = position;
+      break;
+    }
+  }
+  dialog.comboSetSelection(kTypeList, selected);
+}
+
+}  // namespace
+
+std::uint32_t lengthFieldValue(float lengthMm) {
+  if (!std::isfinite(lengthMm)) return 0;
+  constexpr double kWrap = 4294967296.0;
+  double whole = std::fmod(std::trunc(static_cast<double>(lengthMm)), kWrap);
+  if (whole < 0) whole += kWrap;
+  return static_cast<std::uint32_t>(whole);
+}
+
+bool ParameterDialogProcedure::onInitDialog(platform::DialogControls& dialog) {
+  dialog.setText(kDescriptionField, entry_.description.view());
+  dialog.setUnsigned(kLengthField, lengthFieldValue(entry_.lengthMm));
+  fillTypeList(dialog, entry_.typeIndex);
+  return true;
+}
+
+bool ParameterDialogProcedure::onCommand(platform::DialogControls& dialog, int command) {
+  if (command == platform::kIdOk) {
+    entry_.accepted = 1;
+    entry_.description.assign(dialog.getText(kDescriptionField, kDescriptionKept + 1));
+    // A field that holds no valid number keeps the length as it was.
+    if (const auto length = dialog.getUnsigned(kLengthField)) {
+      entry_.lengthMm = static_cast<float>(std::min(*length, kMaxLengthMm));
+    }
+    const std::uint32_t type = dialog.comboItemData(kTypeList, dialog.comboSelection(kTypeList));
+    if (type != platform::kComboError) entry_.typeIndex = type;
+  } else if (command == platform::kIdCancel) {
+    entry_.accepted = 0;
+  } else {
+    return false;
+  }
+  dialog.endDialog(0);
+  return true;
+}
+
+bool runParameterDialog(platform::Ui& ui, platform::WindowHandle owner, ParameterEntry& values) {
+  ParameterEntry entry = values;
+  entry.accepted = 0;
+  ParameterDialogProcedure procedure(entry);
+  ui.runModalDialog(owner, resources::kParameterDialog, procedure);
+  if (entry.accepted == 1) values = entry;
+  return entry.accepted == 1;
+}
+
+}  // namespace qel

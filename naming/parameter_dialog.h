@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "container/fixed_text.h"
+#include "platform/ui.h"
+
+namespace qel {
+
+inline constexpr int kTypeList = 1001;
+inline constexpr int kLengthField = 1002;
+inline constexpr int kDescriptionField = 1003;
+// The description keeps what its field holds: 63 units.
+inline constexpr int kDescriptionKept = 63;
+inline constexpr std::uint32_t kMaxLengthMm = 50000;
+
+struct ParameterEntry {
+  int accepted = 0;  // 1 when closed with OK
+  std::uint32_t typeIndex = 0;
+  FixedText<64> description;
+  float lengthMm = 0.0f;
+};
+
+// The parameter dialog's procedure (parameterDialogProc), working on entry.
+class ParameterDialogProcedure : public platform::DialogProcedure {
+ public:
+  explicit ParameterDialogProcedure(ParameterEntry& entry) : entry_(entry) {}
+  bool onInitDialog(platform::DialogControls& dialog) override;
+  bool onCommand(platform::DialogControls& dialog, int command) override;
+
+ private:
+  ParameterEntry& entry_;
+};
+
+// The whole millimetres of a length as the length field shows them: cut toward zero and
+// taken modulo 2^32; a length that is not a number or infinite shows as 0.
+std::uint32_t lengthFieldValue(float lengthMm);
+
+// Shows the parameter dialog with values (its accepted flag is ignored); values take the
+// entered type, length and description only when the dialog is confirmed. Answers whether
+// it was.
+bool runParameterDialog(platform::Ui& ui, platform::WindowHandle owner, ParameterEntry& values);
+
+}  // namespace qel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "naming/workshop_name_store.h"
+#include "platform/ui.h"
+
+namespace qel {
+
+inline constexpr int kWorkshopNameField = 1000;
+// The field keeps what its help text promises: 10 units.
+inline constexpr int kWorkshopNameKept = 10;
+
+struct WorkshopNameEntry {
+  int accepted = 0;   // 1 when closed with OK
+  WorkshopName text;  // in: shown when the dialog opens; out: what was entered
+};
+
+// The workshop-name dialog's procedure (workshopNameDialogProc), working on entry.
+class WorkshopNameDialogProcedure : public platform::DialogProcedure {
+ public:
+  explicit WorkshopNameDialogProcedure(WorkshopNameEntry& entry) : entry_(entry) {}
+  bool onInitDialog(platform::DialogControls& dialog) override;
+  bool onCommand(platform::DialogControls& dialog, int command) override;
+
+ private:
+  WorkshopNameEntry& entry_;
+};
+
+// Shows the workshop-name dialog modally (owner may be none) with entry.text; entry.accepted
+// tells the outcome, and stays 0 when the dialog cannot be shown.
+void runWorkshopNameDialog(platform::Ui& ui, platform::WindowHandle owner,
+                           WorkshopNameEntry& entry);
+
+}  // namespace qel

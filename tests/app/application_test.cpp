@@ -1,0 +1,104 @@
+#include "app/application.h"
+
+#include <gtest/gtest.h>
+
+#include "naming/workshop_name_store.h"
+#include "resources/resources.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/scripted_ui.h"
+
+namespace qel {
+namespace {
+
+using test::TypeText;
+
+constexpr std::u16string_view kRefused = u"この名前は設定できません。";
+
+class Application : public ::testing::Test {
+ protected:
+  int run() { return runApplication(ui, settings); }
+  void storeName(std::u16string_view name) {
+    settings.put(kWorkshopNameKeyPath, kWorkshopNameValue, name);
+  }
+  std::optional<std::u16string> storedName() {
+    return settings.readString(kWorkshopNameKeyPath, kWorkshopNameValue);
+  }
+
+  test::ScriptedUi ui;
+  test::MemorySettingsStore settings;
+};
+
+TEST_F(Application, FirstStartRefusesEmptyAndProhibitedNamesUntilAnAllowedOneIsGiven) {
+  ui.pressOk({TypeText{1000, u""}})
+      .pressOk({TypeText{1000, u"JR東日本の工房"}})
+      .pressOk({TypeText{1000, u"ノルカ工房"}});
+  EXPECT_EQ(run(), 0);
+
+  ASSERT_EQ(ui.dialogs.size(), 3u);
+  for (const test::DialogCall& dialog : ui.dialogs) {
+    EXPECT_EQ(dialog.templateId, resources::kWorkshopNameDialog);
+    EXPECT_EQ(dialog.owner, nullptr);
+  }
+  EXPECT_EQ(ui.dialogs[0].textsAtOpen.at(1000), u"");
+  EXPECT_EQ(ui.dialogs[2].textsAtOpen.at(1000), u"JR東日本の工房");  // the rejected text again
+  ASSERT_EQ(ui.messageBoxes.size(), 2u);
+  for (const test::MessageBoxCall& box : ui.messageBoxes) {
+    EXPECT_EQ(box.text, kRefused);
+    EXPECT_EQ(box.caption, u"設定");
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_EQ(box.buttons, platform::MessageBoxButtons::Ok);
+  }
+  EXPECT_EQ(storedName(), u"ノルカ工房");
+  EXPECT_EQ(settings.writeCount, 1);
+  EXPECT_EQ(ui.textAt(96, 40), u"ノルカ工房");
+}
+
+TEST_F(Application, CancellingTheFirstPromptEndsWithZeroAndWritesNothing) {
+  ui.pressOk({TypeText{1000, u"test"}}).pressCancel({TypeText{1000, u"工房"}});
+  EXPECT_EQ(run(), 0);
+  EXPECT_FALSE(ui.mainWindow.has_value());
+  EXPECT_EQ(settings.writeCount, 0);
+  EXPECT_EQ(ui.messageBoxes.size(), 1u);
+}
+
+TEST_F(Application, AStoredNameIsUsedWithoutAskingEvenWhenItWouldBeRefused) {
+  storeName(u"TEST");
+  EXPECT_EQ(run(), 0);
+  EXPECT_TRUE(ui.dialogs.empty());
+  EXPECT_EQ(ui.textAt(96, 40), u"TEST");
+  EXPECT_EQ(settings.writeCount, 0);
+}
+
+TEST_F(Application, AStoredNameLongerThanAWorkshopNameCountsAsNone) {
+  storeName(std::u16string(16, u'x'));
+  ui.pressCancel();
+  EXPECT_EQ(run(), 0);
+  ASSERT_EQ(ui.dialogs.size(), 1u);
+  EXPECT_EQ(ui.dialogs[0].textsAtOpen.at(1000), u"");
+}
+
+TEST_F(Application, WindowThatCannotBeCreatedEndsStartUpWithZero) {
+  storeName(u"工房");
+  ui.failWindowCreation = true;
+  EXPECT_EQ(run(), 0);
+  EXPECT_FALSE(ui.windowDestroyed);
+}
+
+TEST_F(Application, ExitItemAndCloseBoxBothEndWithZeroAndAskNothing) {
+  storeName(u"工房");
+  ui.menu(MenuCommand::SetContainerName).pressOk({TypeText{1000, u"変更あり"}});
+  ui.menu(MenuCommand::Exit);
+  EXPECT_EQ(run(), 0);
+  EXPECT_TRUE(ui.windowDestroyed);
+  EXPECT_TRUE(ui.messageBoxes.empty());
+  EXPECT_TRUE(ui.scriptFinished());
+
+  test::ScriptedUi closing;
+  closing.closeWindow();
+  EXPECT_EQ(runApplication(closing, settings), 0);
+  EXPECT_TRUE(closing.windowDestroyed);
+  EXPECT_TRUE(closing.messageBoxes.empty());
+}
+
+}  // namespace
+}  // namespace qel

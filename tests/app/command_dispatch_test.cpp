@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+#include "app/command_table.h"
+#include "app/keyboard_accelerators.h"
+#include "naming/workshop_name_store.h"
+#include "resources/resources.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/scripted_ui.h"
+
+namespace qel {
+namespace {
+
+KeyStroke ctrl(char16_t key) {
+  return {key, false, false, true, false};
+}
+KeyStroke alt(char16_t character) {
+  return {character, true, false, false, true};
+}
+
+class Dispatch : public ::testing::Test {
+ protected:
+  Dispatch() { settings.put(kWorkshopNameKeyPath, kWorkshopNameValue, u"工房"); }
+
+  // Runs the program up to the first thing a command shows, cancels it and tells what it
+  // was: enough to tell the commands apart.
+  std::u16string firstSight(void (*reach)(test::ScriptedUi&)) {
+    test::ScriptedUi ui;
+    reach(ui);
+    EXPECT_EQ(runApplication(ui, settings), 0);
+    if (!ui.messageBoxes.empty()) return u"box:" + ui.messageBoxes[0].text;
+    if (!ui.pickers.empty()) return u"picker:" + ui.pickers[0].request.title;
+    return u"nothing";
+  }
+
+  test::MemorySettingsStore settings;
+};
+
+TEST_F(Dispatch, AcceleratorsRunTheCommandsOfTheirMenuItems) {
+  EXPECT_EQ(firstSight([](auto& ui) { ui.press(ctrl(u'N')).answer(platform::kIdCancel); }),
+            u"box:データを初期化しますか？");
+  EXPECT_EQ(
+      firstSight([](auto& ui) { ui.menu(MenuCommand::NewContainer).answer(platform::kIdCancel); }),
+      u"box:データを初期化しますか？");
+  EXPECT_EQ(firstSight([](auto& ui) { ui.press(ctrl(u'O')).cancelPicker(); }),
+            u"picker:コンテナファイルを開く");
+  EXPECT_EQ(firstSight([](auto& ui) { ui.menu(MenuCommand::OpenContainer).cancelPicker(); }),
+            u"picker:コンテナファイルを開く");
+  EXPECT_EQ(firstSight([](auto& ui) { ui.press(ctrl(u'S')).cancelPicker(); }),
+            u"picker:コンテナファイルを保存する");
+  EXPECT_EQ(firstSight([](auto& ui) { ui.menu(MenuCommand::SaveContainer).cancelPicker(); }),
+            u"picker:コンテナファイルを保存する");
+}
+
+TEST_F(Dispatch, AltSlashAndAltQuestionMarkOpenTheAboutBoxLikeItsMenuItem) {
+  for (char16_t character : {u'/', u'?'}) {
+    test::ScriptedUi ui;
+    ui.press(alt(character)).pressCancel();
+    ui.menu(MenuCommand::About).pressOk();
+    EXPECT_EQ(runApplication(ui, settings), 0);
+    ASSERT_EQ(ui.dialogs.size(), 2u);
+    for (const test::DialogCall& dialog : ui.dialogs) {
+      EXPECT_EQ(dialog.templateId, resources::kAboutDialog);
+      EXPECT_EQ(dialog.owner, ui.window());
+    }
+    EXPECT_EQ(ui.dialogs[0].result, platform::kIdCancel);
+    EXPECT_EQ(ui.dialogs[1].result, platform::kIdOk);
+    EXPECT_EQ(ui.repaintCount, 0);
+  }
+}
+
+TEST_F(Dispatch, KeysOutsideTheTableDoNothing) {
+  test::ScriptedUi ui;
+  ui.press({u'S', false, true, true, false})  // Ctrl+Shift+S
+      .press({u'S', false, false, false, false})
+      .press({u'/', true, false, false, false})  // "/" without Alt
+      .press({u'O', false, false, true, true});  // Ctrl+Alt+O
+  EXPECT_EQ(runApplication(ui, settings), 0);
+  EXPECT_TRUE(ui.commandsHandled.empty());
+  EXPECT_TRUE(ui.pickers.empty());
+  EXPECT_TRUE(ui.messageBoxes.empty());
+}
+
+TEST_F(Dispatch, IdentifiersOutsideTheMenuAreLeftToTheDefaultHandling) {
+  test::ScriptedUi ui;
+  ui.sendCommand(32779).sendCommand(32780).sendCommand(32795).sendCommand(0).sendCommand(106);
+  EXPECT_EQ(runApplication(ui, settings), 0);
+  EXPECT_EQ(ui.commandsHandled, std::vector<bool>(5, false));
+  EXPECT_TRUE(ui.pickers.empty() && ui.messageBoxes.empty() && ui.dialogs.empty());
+  EXPECT_EQ(ui.repaintCount, 0);
+}
+
+TEST(CommandTable, EveryMenuItemAndAcceleratorHasAHandler) {
+  for (const resources::Menu& menu : resources::findMenu(resources::kMainMenu)) {
+    for (const resources::MenuItem& item : menu.items) {
+      if (item.command == 0) continue;  // separator
+      EXPECT_NE(findCommand(item.command), nullptr) << item.command;
+    }
+  }
+  for (const resources::Accelerator& entry :
+       resources::findAccelerators(resources::kAcceleratorTable)) {
+    EXPECT_NE(findCommand(entry.command), nullptr) << entry.command;
+  }
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include "app/commands.h"
+#include "platform/utf.h"
+#include "tests/support/shell_fixtures.h"
+#include "tests/support/temp_folder.h"
+
+namespace qel {
+namespace {
+
+using test::CommandBench;
+
+constexpr std::u16string_view kQuestion = u"データを初期化しますか？";
+
+class ContainerCommands : public ::testing::Test {
+ protected:
+  // Saves a complete record through the save command and answers the file's path.
+  std::u16string savedContainer(std::string_view name) {
+    CommandBench saving;
+    *saving.app.record = test::readyRecord();
+    const std::u16string path = folder.file(name);
+    saving.ui.choose(path);
+    saving.run(saveContainer);
+    EXPECT_TRUE(saving.ui.messageBoxes.empty());
+    return path;
+  }
+
+  test::TempFolder folder;
+  CommandBench bench;
+};
+
+TEST_F(ContainerCommands, NewAsksOnlyWhenNamesOrDataBlocksWouldBeLost) {
+  bench.record().description.assign(u"説明だけ");
+  bench.record().typeIndex = 3;
+  bench.record().lengthMm = 100.0f;
+  bench.run(newContainer);
+  EXPECT_TRUE(bench.ui.messageBoxes.empty());
+  EXPECT_TRUE(bench.record().description.empty());
+  EXPECT_EQ(bench.record().makerName.view(), u"工房");  // the workshop name again
+  EXPECT_EQ(bench.ui.repaintCount, 1);
+
+  // Now the maker name alone makes it ask.
+  bench.ui.answer(platform::kIdCancel);
+  bench.run(newContainer);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text, kQuestion);
+  EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナ初期化");
+  EXPECT_EQ(bench.ui.messageBoxes[0].buttons, platform::MessageBoxButtons::OkCancel);
+  EXPECT_EQ(bench.ui.messageBoxes[0].owner, bench.ui.window());
+  EXPECT_EQ(bench.ui.repaintCount, 1);
+}
+
+TEST_F(ContainerCommands, NewAnsweredOkEmptiesTheRecordButKeepsThePath) {
+  *bench.app.record = test::readyRecord();
+  bench.app.currentContainerPath.assign(u"D:\\parts\\box.cnt");
+  bench.ui.answer(platform::kIdOk);
+  bench.run(newContainer);
+  EXPECT_EQ(bench.ui.messageBoxes.size(), 1u);
+  EXPECT_FALSE(bench.record().modelData || bench.record().textureData ||
+               bench.record().sideViewData);
+  EXPECT_TRUE(bench.record().containerName.empty());
+  EXPECT_EQ(bench.app.currentContainerPath.view(), u"D:\\parts\\box.cnt");
+  EXPECT_EQ(bench.ui.repaintCount, 1);
+
+  for (const std::u16string_view part : {u"name", u"model", u"texture", u"side view"}) {
+    ContainerRecord record;
+    if (part == u"name") record.containerName.assign(u"x");
+    if (part == u"model") record.modelData = test::modelBlobOf(1, 0);
+    if (part == u"texture") record.textureData = test::pngOf(1, 1);
+    if (part == u"side view") record.sideViewData = test::pngOf(1, 1);
+    CommandBench other;
+    *other.app.record = record;
+    other.ui.answer(platform::kIdCancel);
+    other.run(newContainer);
+    EXPECT_EQ(other.ui.messageBoxes.size(), 1u);
+    EXPECT_EQ(other.record().containerName, record.containerName);
+    EXPECT_EQ(other.ui.repaintCount, 0);
+  }
+}
+
+TEST_F(ContainerCommands, SavedFileOpensAgainToTheSameRecord) {
+  const std::u16string path = savedContainer("new-name.cnt");  // a name that did not exist
+  bench.ui.choose(path);
+  bench.run(openContainer);
+  const ContainerRecord expected = test::readyRecord();
+  const ContainerRecord& loaded = bench.record();
+  EXPECT_EQ(loaded.containerName, expected.containerName);
+  EXPECT_EQ(loaded.makerName, expected.makerName);
+  EXPECT_EQ(loaded.description, expected.description);
+  EXPECT_EQ(loaded.typeIndex, expected.typeIndex);
+  EXPECT_EQ(loaded.lengthMm, expected.lengthMm);
+  EXPECT_EQ(loaded.modelData, expected.modelData);
+  EXPECT_EQ(loaded.modelVertexCount, 3u);
+  EXPECT_EQ(loaded.textureData, expected.textureData);
+  EXPECT_EQ(loaded.textureWidth, 256);
+  EXPECT_EQ(loaded.textureHeight, 128);
+  EXPECT_EQ(loaded.sideViewData, expected.sideViewData);
+  EXPECT_NE(loaded.createdTime, 0);
+  EXPECT_EQ(bench.app.currentContainerPath.view(), path);
+  EXPECT_EQ(bench.ui.repaintCount, 1);
+  EXPECT_TRUE(bench.ui.messageBoxes.empty());
+}
+
+TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesAndShowsNothing) {
+  *bench.app.record = test::readyRecord();
+  bench.app.currentContainerPath.assign(u"before.cnt");
+  const std::u16string png = folder.write("picture.cnt", test::pngOf(8, 8, 100));
+  const std::u16string empty = folder.write("empty.cnt", {});
+  Bytes truncated =
+      test::readFile(std::filesystem::path(platform::toUtf8(savedContainer("whole.cnt"))));
+  truncated.resize(truncated.size() / 2);
+  const std::u16string half = folder.write("half.cnt", truncated);
+  bench.ui.choose(png).choose(empty).choose(folder.file("missing.cnt")).choose(half).cancelPicker();
+  for (int i = 0; i < 5; ++i) bench.run(openContainer);
+  EXPECT_EQ(bench.record().containerName, test::readyRecord().containerName);
+  EXPECT_EQ(bench.record().modelData, test::readyRecord().modelData);
+  EXPECT_EQ(bench.app.currentContainerPath.view(), u"before.cnt");
+  EXPECT_TRUE(bench.ui.messageBoxes.empty());
+  EXPECT_EQ(bench.ui.repaintCount, 0);
+}
+
+TEST_F(ContainerCommands, PickersAreDescribedAsTheCommandsGiveThem) {
+  bench.ui.cancelPicker().cancelPicker();
+  bench.run(openContainer);
+  bench.run(saveContainer);
+  ASSERT_EQ(bench.ui.pickers.size(), 2u);
+  const platform::FilePickerRequest& open = bench.ui.pickers[0].request;
+  EXPECT_FALSE(bench.ui.pickers[0].save);
+  EXPECT_EQ(open.owner, bench.ui.window());
+  EXPECT_EQ(open.filterDescription, u"コンテナファイル(*.cnt,*.q5c)");
+  EXPECT_EQ(open.filterPattern, u"*.cnt;*.q5c");
+  EXPECT_EQ(open.path, u"");
+  EXPECT_EQ(open.initialFolder, u"");
+  EXPECT_EQ(open.title, u"コンテナファイルを開く");
+  EXPECT_EQ(open.flags, 0x1004u);
+  EXPECT_EQ(open.defaultExtension, u"cnt");
+
+  const platform::FilePickerRequest& save = bench.ui.pickers[1].request;
+  EXPECT_TRUE(bench.ui.pickers[1].save);
+  EXPECT_EQ(save.filterDescription, u"コンテナファイル(*.cnt)");
+  EXPECT_EQ(save.filterPattern, u"*.cnt");
+  EXPECT_EQ(save.path, u".cnt");  // nothing opened or saved yet
+  EXPECT_EQ(save.title, u"コンテナファイルを保存する");
+  // Saving under a new name must work, so the save picker does not demand an existing file.
+  EXPECT_EQ(save.flags, platform::kPickerOverwritePrompt | platform::kPickerHideReadOnly);
+  EXPECT_EQ(save.defaultExtension, u"cnt");
+}
+
+TEST_F(ContainerCommands, SaveProposesTheOpenedPathWithTheExtensionCnt) {
+  const std::u16string saved = savedContainer("box.cnt");
+  const std::u16string q5c = folder.write("box.q5c", test::readFile(platform::toUtf8(saved)));
+  bench.ui.choose(q5c).cancelPicker();
+  bench.run(openContainer);
+  bench.run(saveContainer);
+  EXPECT_EQ(bench.ui.pickers.back().request.path, saved);
+
+  bench.app.currentContainerPath.assign(u"D:\\parts\\box.q5c");
+  bench.ui.cancelPicker();
+  bench.run(saveContainer);
+  EXPECT_EQ(bench.ui.pickers.back().request.path, u"D:\\parts\\box.cnt");
+}
+
+TEST_F(ContainerCommands, EveryRefusedSaveSaysWhatIsMissing) {
+  const std::u16string_view expected[] = {
+      u"保存できません。工房名が設定されていません。",
+      u"保存できません。コンテナ名が設定されていません。",
+      u"保存できません。3Dモデルが設定されていません。",
+      u"保存できません。テクスチャーが設定されていません。",
+      u"保存できません。サイドビューが設定されていません。",
+  };
+  for (int missing = 1; missing <= 5; ++missing) {
+    CommandBench saving;
+    ContainerRecord& record = saving.record();
+    record = test::readyRecord();
+    if (missing == 1) {
+      saving.app.workshopName.clear();
+      record.makerName.clear();
+    }
+    if (missing == 2) record.containerName.clear();
+    if (missing == 3) record.modelData.reset();
+    if (missing == 4) record.textureData.reset();
+    if (missing == 5) record.sideViewData.reset();
+    const std::u16string path = folder.file("refused.cnt");
+    saving.ui.choose(path);
+    saving.run(saveContainer);
+    ASSERT_EQ(saving.ui.messageBoxes.size(), 1u) << missing;
+    EXPECT_EQ(saving.ui.messageBoxes[0].text, expected[missing - 1]);
+    EXPECT_EQ(saving.ui.messageBoxes[0].caption, u"コンテナを保存");
+    EXPECT_EQ(saving.ui.messageBoxes[0].buttons, platform::MessageBoxButtons::Ok);
+    EXPECT_EQ(saving.ui.messageBoxes[0].owner, saving.ui.window());
+    EXPECT_FALSE(std::filesystem::exists(platform::toUtf8(path)));
+    EXPECT_TRUE(saving.app.currentContainerPath.empty());
+    EXPECT_EQ(saving.ui.repaintCount, 0);
+  }
+}
+
+TEST_F(ContainerCommands, RefusedSaveStillStampsTheWorkshopName) {
+  bench.record().containerName.assign(u"名前");
+  bench.ui.choose(folder.file("x.cnt"));
+  bench.run(saveContainer);
+  EXPECT_EQ(bench.record().makerName.view(), u"工房");
+  EXPECT_EQ(bench.ui.messageBoxes.at(0).text, u"保存できません。3Dモデルが設定されていません。");
+}
+
+TEST_F(ContainerCommands, FailedWriteSaysSoWithThePathAndKeepsTheCurrentPath) {
+  *bench.app.record = test::readyRecord();
+  bench.app.currentContainerPath.assign(u"before.cnt");
+  const std::u16string path = folder.file("no-such-folder/box.cnt");
+  bench.ui.choose(path);
+  bench.run(saveContainer);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text, u"ファイルを書き込めませんでした。\n" + path);
+  EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを保存");
+  EXPECT_EQ(bench.app.currentContainerPath.view(), u"before.cnt");
+  EXPECT_EQ(bench.ui.repaintCount, 0);
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "app/commands.h"
+#include "platform/utf.h"
+#include "tests/support/shell_fixtures.h"
+#include "tests/support/temp_folder.h"
+
+namespace qel {
+namespace {
+
+using test::CommandBench;
+
+constexpr std::u16string_view kUnusable = u"このファイルは使用できません。";
+
+class ImageCommands : public ::testing::Test {
+ protected:
+  test::TempFolder folder;
+  CommandBench bench;
+};
+
+TEST_F(ImageCommands, LoadedTextureAndSideViewReplaceTheirSlotsAndRepaint) {
+  const Bytes texture = test::pngOf(256, 256, 7);
+  const Bytes sideView = test::pngOf(300, 1, 3);  // too wide
+  const Bytes sideViewOk = test::pngOf(1, 256);
+  bench.ui.choose(folder.write("t.png", texture))
+      .choose(folder.write("wide.png", sideView))
+      .choose(folder.write("s.png", sideViewOk));
+  bench.run(loadTextureFile);
+  bench.run(loadSideViewFile);
+  bench.run(loadSideViewFile);
+  EXPECT_EQ(bench.record().textureData, texture);
+  EXPECT_EQ(bench.record().textureWidth, 256);
+  EXPECT_EQ(bench.record().sideViewData, sideViewOk);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text, kUnusable);
+  EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"サイドビュー");
+  EXPECT_EQ(bench.ui.repaintCount, 3);  // a refused file repaints too
+
+  ASSERT_EQ(bench.ui.pickers.size(), 3u);
+  const platform::FilePickerRequest& request = bench.ui.pickers[0].request;
+  EXPECT_EQ(request.title, u"テクスチャーファイルを開く");
+  EXPECT_EQ(bench.ui.pickers[1].request.title, u"サイドビューファイルを開く");
+  EXPECT_EQ(request.filterDescription, u"画像ファイル(*.png)");
+  EXPECT_EQ(request.filterPattern, u"*.png");
+  EXPECT_EQ(request.flags, 0x1004u);
+  EXPECT_EQ(request.defaultExtension, u"png");
+  EXPECT_EQ(request.path, u"");
+}
+
+TEST_F(ImageCommands, RefusedTextureKeepsTheEarlierOneAndSaysSoUnderItsCaption) {
+  *bench.app.record = test::readyRecord();
+  bench.ui.choose(folder.writeText("notes.png", "just some text, long enough for a header"));
+  bench.run(loadTextureFile);
+  EXPECT_EQ(bench.record().textureData, test::readyRecord().textureData);
+  EXPECT_EQ(bench.record().textureHeight, 128);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"テクスチャー");
+  EXPECT_EQ(bench.ui.messageBoxes[0].owner, bench.ui.window());
+  EXPECT_EQ(bench.ui.repaintCount, 1);
+}
+
+TEST_F(ImageCommands, UnreadableFilesAndCancelledPickersEndSilently) {
+  bench.ui.choose(folder.write("empty.png", {})).choose(folder.file("missing.png")).cancelPicker();
+  bench.run(loadTextureFile);
+  bench.run(loadSideViewFile);
+  bench.run(loadTextureFile);
+  EXPECT_FALSE(bench.record().textureData || bench.record().sideViewData);
+  EXPECT_TRUE(bench.ui.messageBoxes.empty());
+  EXPECT_EQ(bench.ui.repaintCount, 0);
+}
+
+TEST_F(ImageCommands, ExportWritesTheSlotByteForByteAndNeverRepaints) {
+  *bench.app.record = test::readyRecord();
+  const std::u16string texture = folder.file("texture-out.png");
+  const std::u16string sideView = folder.file("side-out.png");
+  bench.ui.choose(texture).choose(sideView);
+  bench.run(exportTextureFile);
+  bench.run(exportSideViewFile);
+  EXPECT_EQ(test::readFile(platform::toUtf8(texture)), test::readyRecord().textureData);
+  EXPECT_EQ(test::readFile(platform::toUtf8(sideView)), test::readyRecord().sideViewData);
+  ASSERT_EQ(bench.ui.pickers.size(), 2u);
+  EXPECT_TRUE(bench.ui.pickers[0].save);
+  EXPECT_EQ(bench.ui.pickers[0].request.title, u"テクスチャーファイルを保存する");
+  EXPECT_EQ(bench.ui.pickers[1].request.title, u"サイドビューファイルを保存する");
+  EXPECT_EQ(bench.ui.pickers[0].request.flags,
+            platform::kPickerOverwritePrompt | platform::kPickerHideReadOnly);
+  EXPECT_EQ(bench.ui.repaintCount, 0);
+  EXPECT_TRUE(bench.ui.messageBoxes.empty());
+}
+
+TEST_F(ImageCommands, ExportOfAnEmptySlotShowsNoPicker) {
+  bench.run(exportTextureFile);
+  bench.run(exportSideViewFile);
+  EXPECT_TRUE(bench.ui.pickers.empty());
+}
+
+TEST_F(ImageCommands, FailedExportSaysSoUnderTheCaptionOfItsSlot) {
+  *bench.app.record = test::readyRecord();
+  const std::u16string texture = folder.file("gone/t.png");
+  const std::u16string sideView = folder.file("gone/s.png");
+  bench.ui.choose(texture).choose(sideView);
+  bench.run(exportTextureFile);
+  bench.run(exportSideViewFile);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text, u"ファイルを書き込めませんでした。\n" + texture);
+  EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"テクスチャー");
+  EXPECT_EQ(bench.ui.messageBoxes[1].text, u"ファイルを書き込めませんでした。\n" + sideView);
+  EXPECT_EQ(bench.ui.messageBoxes[1].caption, u"サイドビュー");
+  EXPECT_EQ(bench.ui.repaintCount, 0);
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+#include "naming/workshop_name_store.h"
+#include "tests/support/shell_fixtures.h"
+#include "tests/support/temp_folder.h"
+
+namespace qel {
+namespace {
+
+using test::TypeText;
+
+constexpr KeyStroke kCtrlS{u'S', false, false, true, false};
+constexpr KeyStroke kCtrlO{u'O', false, false, true, false};
+
+// From the first start to a saved part, then a second start that opens it again.
+TEST(WholeRoad, APartBuiltFromTheMenuIsSavedAndOpensAgainAsItWasShown) {
+  test::TempFolder folder;
+  folder.write("skin.png", test::pngOf(128, 64, 20));
+  folder.writeText("car.mtl", "newmtl skin\nmap_Kd skin.png\n");
+  const std::u16string obj = folder.writeText(
+      "car.obj", "mtllib car.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl skin\nf 1 2 3\n");
+  const std::u16string side = folder.write("side.png", test::pngOf(200, 50, 9));
+  const std::u16string saved = folder.file("car.cnt");
+  test::MemorySettingsStore settings;
+
+  test::ScriptedUi first;
+  first.pressOk({TypeText{1000, u"みどり工房"}});
+  first.menu(MenuCommand::SetContainerName).pressOk({TypeText{1000, u"自動車M 乗用車"}});
+  first.menu(MenuCommand::SetParameters)
+      .pressOk({test::ChooseEntry{1001, u"自動車M"}, TypeText{1002, u"4500"},
+                TypeText{1003, u"青い乗用車"}});
+  first.menu(MenuCommand::SetModel).choose(obj);
+  first.press(kCtrlS).choose(saved);  // refused: no side view yet
+  first.menu(MenuCommand::SetSideView).choose(side);
+  first.press(kCtrlS).choose(saved);
+  EXPECT_EQ(runApplication(first, settings), 0);
+  EXPECT_TRUE(first.scriptFinished());
+  ASSERT_EQ(first.messageBoxes.size(), 1u);
+  EXPECT_EQ(first.messageBoxes[0].text, u"保存できません。サイドビューが設定されていません。");
+  EXPECT_EQ(first.textAt(128, 0), saved);
+  EXPECT_EQ(first.textAt(96, 100), u"自動車M");
+  EXPECT_EQ(first.textAt(96, 160), u"  Vertex 3");
+  EXPECT_EQ(first.textAt(96, 300), u"  DX 200");
+
+  test::ScriptedUi second;
+  second.press(kCtrlO).choose(saved);
+  EXPECT_EQ(runApplication(second, settings), 0);
+  EXPECT_TRUE(second.dialogs.empty());  // the name was stored at the first start
+  EXPECT_EQ(second.screen, first.screen);
+}
+
+}  // namespace
+}  // namespace qel

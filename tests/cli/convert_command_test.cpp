@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli_test_support.h"
+#include "container/container_format.h"
+
+namespace qel {
+namespace {
+
+using test::CliFolder;
+using test::runCliWith;
+
+constexpr std::string_view kQuad =
+    "mtllib car.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nusemtl body\nf 1/1 2/1 3/1 4/1\n";
+
+// A folder with an OBJ model (car.obj), its material file and a PNG texture.
+class ModelFolder : public CliFolder {
+ public:
+  explicit ModelFolder(std::string_view mtl = "newmtl body\nmap_Kd body.png\nmap_Kd gone.tim\n") {
+    writeText("car.obj", kQuad);
+    writeText("car.mtl", mtl);
+    write("body.png", test::pngOf(128, 64));
+  }
+
+  // pack arguments that take model and texture from car.obj.
+  std::vector<std::string> packObjArgs(std::string_view out) const {
+    std::vector<std::string> args = packArgs(out);
+    for (const char* option : {"--model", "--texture"}) {
+      args.erase(std::find(args.begin(), args.end(), option),
+                 std::find(args.begin(), args.end(), option) + 2);
+    }
+    args.insert(args.end(), {"--obj", at("car.obj")});
+    return args;
+  }
+};
+
+TEST(ConvertCommand, WritesTheBlobAndTheTextureAndSaysWhatItTook) {
+  ModelFolder folder;
+  const auto run = runCliWith({"convert", folder.at("car.obj"), "-o", folder.at("car.blob"),
+                               "--texture-out", folder.at("t.png")});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, "vertices 4, indices 6, materials 2, atlas 128 x 64, texture " +
+                         folder.at("body.png") + "\n");
+  EXPECT_EQ(run.err, "WAVEFRONT TIM LOAD ERROR [gone.tim]\n");
+  const Bytes blob = test::readFile(folder.path() / "car.blob");
+  EXPECT_EQ(blob.size(), 16u + 4 * 32 + 6 * 2);
+  EXPECT_EQ(blob[0], 100);
+  EXPECT_EQ(test::readFile(folder.path() / "t.png"), test::pngOf(128, 64));
+}
+
+TEST(ConvertCommand, RefusesInOneLineAndWritesNothing) {
+  ModelFolder folder("newmtl body\nmap_Kd body.tim\n");
+  folder.write("body.tim", Bytes(20, 3));
+  const auto run = runCliWith({"convert", folder.at("car.obj"), "-o", folder.at("car.blob")});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err, folder.at("car.obj") + ": the first material's texture is not a PNG file: " +
+                         folder.at("body.tim") + "\n");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "car.blob"));
+  EXPECT_EQ(runCliWith({"convert", folder.at("car.obj")}).code, 2);
+}
+
+TEST(PackCommand, TakesModelAndTextureFromAnObjFile) {
+  ModelFolder folder;
+  const auto run = runCliWith(folder.packObjArgs("a.cnt"));
+  ASSERT_EQ(run.code, 0) << run.err;
+  ContainerRecord record;
+  Bytes file = test::readFile(folder.path() / "a.cnt");
+  ASSERT_EQ(parseContainerFile(record, file), kSuccess);
+  EXPECT_EQ(record.modelVertexCount, 4u);
+  EXPECT_EQ(record.modelData->size(), 16u + 4 * 32 + 6 * 2);
+  EXPECT_EQ(record.textureData, test::pngOf(128, 64));
+  EXPECT_EQ(record.textureWidth, 128);
+}
+
+TEST(PackCommand, WantsEitherAnObjFileOrAModelAndATexture) {
+  ModelFolder folder("newmtl body\nmap_Kd body.png\n");
+  folder.write("body.png", test::pngOf(257, 64));
+  const auto refused = runCliWith(folder.packObjArgs("a.cnt"));
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_EQ(refused.err, "--obj: the PNG texture is 257 x 64 pixels, larger than 256 x 256: " +
+                             folder.at("body.png") + "\n");
+
+  std::vector<std::string> both = folder.packObjArgs("a.cnt");
+  both.insert(both.end(), {"--model", folder.at("m.bin")});
+  EXPECT_EQ(runCliWith(both).code, 2);
+  std::vector<std::string> neither = folder.packObjArgs("a.cnt");
+  neither.resize(neither.size() - 2);
+  EXPECT_EQ(runCliWith(neither).code, 2);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "a.cnt"));
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "container/bytes.h"
+#include "model/path_parts.h"
+#include "platform/os.h"
+
+namespace qel::test {
+
+// Files in memory under any paths (Windows ones included), installed as the program's
+// file system while it lives; remembers every path opened for reading.
+class MemoryFileSystem final : public platform::FileSystem {
+ public:
+  MemoryFileSystem() { platform::useFileSystem(this); }
+  ~MemoryFileSystem() override { platform::useFileSystem(nullptr); }
+
+  void add(std::u16string path, Bytes bytes) { files_[std::move(path)] = std::move(bytes); }
+  void addText(std::u16string path, std::string_view text) {
+    add(std::move(path), Bytes(text.begin(), text.end()));
+  }
+
+  std::unique_ptr<platform::FileReader> openForReading(std::u16string_view path) override {
+    opened.emplace_back(path);
+    const auto file = files_.find(std::u16string(path));
+    if (file == files_.end()) return nullptr;
+    return std::make_unique<Reader>(file->second);
+  }
+
+  std::unique_ptr<platform::FileReplacement> beginReplacing(std::u16string_view) override {
+    return nullptr;
+  }
+
+  std::vector<std::u16string> listFolder(std::u16string_view folder) override {
+    std::vector<std::u16string> names;
+    for (const auto& [path, bytes] : files_) {
+      if (folderOf(path) == folder)
+        names.emplace_back(std::u16string_view(path).substr(folder.size()));
+    }
+    return names;
+  }
+
+  std::vector<std::u16string> opened;
+
+ private:
+  class Reader final : public platform::FileReader {
+   public:
+    explicit Reader(const Bytes& bytes) : bytes_(bytes) {}
+    std::optional<std::uint64_t> length() override { return bytes_.size(); }
+    std::optional<std::size_t> read(std::span<std::uint8_t> into) override {
+      const std::size_t count = std::min(into.size(), bytes_.size() - at_);
+      std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(at_), count, into.begin());
+      at_ += count;
+      return count;
+    }
+
+   private:
+    const Bytes& bytes_;
+    std::size_t at_ = 0;
+  };
+
+  std::map<std::u16string, Bytes> files_;
+};
+
+}  // namespace qel::test

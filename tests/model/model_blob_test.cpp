@@ -1,0 +1,130 @@
+#include "model/model_blob.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstring>
+
+#include "container/container_record.h"
+#include "model/obj_model.h"
+#include "model/store_model.h"
+#include "model/vertex_stride.h"
+#include "tests/support/temp_folder.h"
+
+namespace qel {
+namespace {
+
+std::uint32_t wordAt(const Bytes& bytes, std::size_t at) {
+  std::uint32_t word = 0;
+  for (int i = 3; i >= 0; --i) word = (word << 8) | bytes[at + i];
+  return word;
+}
+
+float floatAt(const Bytes& bytes, std::size_t at) {
+  return std::bit_cast<float>(wordAt(bytes, at));
+}
+
+std::unique_ptr<ObjModel> modelOf(std::int32_t vertices, std::vector<std::uint16_t> indices) {
+  auto model = createObjModel();
+  for (std::int32_t i = 0; i < vertices; ++i) {
+    const float f = static_cast<float>(i);
+    model->vertices[i] = {f + 0.1f, f + 0.2f, f + 0.3f, 0.0f, 0.6f, 0.8f, 0.25f, f / 8};
+  }
+  model->vertexCount = vertices;
+  std::copy(indices.begin(), indices.end(), model->indices.begin());
+  model->indexCount = static_cast<std::int32_t>(indices.size());
+  return model;
+}
+
+TEST(MaterialEntry, KeepsAtMost63BytesOfItsName) {
+  MaterialEntry entry{};
+  entry.setName(std::string(70, 'n'));
+  EXPECT_EQ(entry.nameView(), std::string(63, 'n'));
+  entry.setName("A");
+  EXPECT_EQ(entry.nameView(), "A");
+}
+
+TEST(VertexStride, AddsUpTheFormatsParts) {
+  EXPECT_EQ(vertexStride(0x112), 32u);
+  EXPECT_EQ(vertexStride(0x142), 24u);
+  EXPECT_EQ(vertexStride(0x102), 20u);
+  EXPECT_EQ(vertexStride(0x4002), 0u);
+  EXPECT_EQ(vertexStride(0x00E), 32u);
+  EXPECT_EQ(vertexStride(0x1 | 0x80 | 0x20), 8u);
+  EXPECT_EQ(vertexStride(0x302 | (1u << 16) | (3u << 18)), 12u + 12u + 4u + 8u);
+  EXPECT_EQ(vertexStride(0xF00), 15u * 8u);  // sets beyond the code's bits count two floats
+}
+
+TEST(ModelBlob, OneTriangleGivesHeaderRecordsAndIndices) {
+  const auto model = modelOf(3, {0, 1, 2});
+  const Bytes blob = buildModelBlob(*model, 1.0f).value();
+  ASSERT_EQ(blob.size(), 118u);
+  EXPECT_EQ(wordAt(blob, 0), 100u);
+  EXPECT_EQ(wordAt(blob, 4), 274u);
+  EXPECT_EQ(wordAt(blob, 8), 3u);
+  EXPECT_EQ(wordAt(blob, 12), 3u);
+  EXPECT_EQ(std::memcmp(blob.data() + 16, model->vertices.data(), 3 * 32), 0);
+  EXPECT_EQ(blob[112], 0);
+  EXPECT_EQ(blob[114], 1);
+  EXPECT_EQ(blob[116], 2);
+  EXPECT_EQ(blob[117], 0);
+}
+
+TEST(ModelBlob, OneQuadrilateralGives156Bytes) {
+  const auto model = modelOf(4, {0, 1, 2, 0, 2, 3});
+  const Bytes blob = buildModelBlob(*model, 1.0f).value();
+  ASSERT_EQ(blob.size(), 156u);
+  EXPECT_EQ(wordAt(blob, 8), 4u);
+  EXPECT_EQ(wordAt(blob, 12), 6u);
+  const std::uint8_t indices[] = {0, 0, 1, 0, 2, 0, 0, 0, 2, 0, 3, 0};
+  EXPECT_EQ(std::memcmp(blob.data() + 144, indices, 12), 0);
+}
+
+TEST(ModelBlob, ScaleReachesPositionsOnly) {
+  const auto model = modelOf(3, {0, 1, 2});
+  const Bytes blob = buildModelBlob(*model, 2.0f).value();
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t at = 16 + 32 * i;
+    const ModelVertex& vertex = model->vertices[i];
+    EXPECT_EQ(floatAt(blob, at), vertex.x * 2);
+    EXPECT_EQ(floatAt(blob, at + 8), vertex.z * 2);
+    EXPECT_EQ(floatAt(blob, at + 16), vertex.ny);
+    EXPECT_EQ(floatAt(blob, at + 28), vertex.v);
+  }
+}
+
+TEST(WriteModelBlob, WritesTheBlobAndLeavesFilesAloneWithoutAFace) {
+  test::TempFolder folder;
+  const auto path = folder.writeText("car.tmp", "earlier");
+  EXPECT_EQ(writeModelBlob(*createObjModel(), path, 1.0f), kFailure);
+  EXPECT_EQ(test::readFile(folder.path() / "car.tmp"), Bytes({'e', 'a', 'r', 'l', 'i', 'e', 'r'}));
+
+  const auto model = modelOf(3, {0, 1, 2});
+  EXPECT_EQ(writeModelBlob(*model, path, 1.0f), kSuccess);
+  EXPECT_EQ(test::readFile(folder.path() / "car.tmp"), buildModelBlob(*model, 1.0f).value());
+  EXPECT_EQ(writeModelBlob(*model, folder.file("no/such/folder/car.tmp"), 1.0f), kFailure);
+}
+
+TEST(StoreModel, TakesABlobAndItsVertexCount) {
+  ContainerRecord record;
+  const Bytes blob = buildModelBlob(*modelOf(4, {0, 1, 2, 0, 2, 3}), 1.0f).value();
+  EXPECT_EQ(storeModel(record, blob), kSuccess);
+  EXPECT_EQ(record.modelData, blob);
+  EXPECT_EQ(record.modelVertexCount, 4u);
+}
+
+TEST(StoreModel, RefusesWhatIsNotABlobAndKeepsTheEarlierModel) {
+  ContainerRecord record;
+  record.modelData = Bytes{1, 2, 3};
+  record.modelVertexCount = 9;
+  const Bytes notABlob = {101, 0, 0, 0, 3, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0};
+  const Bytes tooShort = {100, 0, 0, 0, 0x12, 1, 0, 0, 3, 0, 0};
+  EXPECT_EQ(storeModel(record, notABlob), kFailure);
+  EXPECT_EQ(storeModel(record, tooShort), kFailure);
+  EXPECT_EQ(storeModel(record, {}), kFailure);
+  EXPECT_EQ(record.modelData, (Bytes{1, 2, 3}));
+  EXPECT_EQ(record.modelVertexCount, 9u);
+}
+
+}  // namespace
+}  // namespace qel

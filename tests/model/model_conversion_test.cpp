@@ -1,0 +1,105 @@
+#include "model/model_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "container/container_record.h"
+#include "image/png_check.h"
+#include "model/store_model.h"
+#include "tests/model/model_fixtures.h"
+#include "tests/support/temp_folder.h"
+
+namespace qel {
+namespace {
+
+constexpr std::string_view kQuad =
+    "mtllib car.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nusemtl body\nf 1/1 2/1 3/1 4/1\n";
+
+class ModelConversionTest : public ::testing::Test {
+ protected:
+  ModelConversion convert(std::string_view obj, std::string_view mtl) {
+    folder.writeText("car.mtl", mtl);
+    return convertObjModel(folder.writeText("car.obj", obj), sink);
+  }
+
+  test::TempFolder folder;
+  test::RecordingSink sink;
+};
+
+TEST_F(ModelConversionTest, GivesTheBlobAndTheFirstMaterialsPngForTheRecord) {
+  const Bytes png = test::pngBytes(256, 128);
+  folder.write("body.png", png);
+  folder.write("roof.tim", test::timBytes(1, 0, 0, 3, 3));
+  const ModelConversion conversion = convert(
+      kQuad,
+      "newmtl body\nmap_Kd body.png\nnewmtl roof\nmap_Kd roof.tim\nnewmtl x\nmap_Kd x.bmp\n");
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.reason;
+  EXPECT_EQ(conversion.blob.size(), 16u + 32u * 4 + 2u * 6);
+  EXPECT_EQ(conversion.texture, png);
+  EXPECT_EQ(conversion.materialCount, 3);
+  EXPECT_EQ(conversion.atlasWidth, 256.0f);
+  EXPECT_EQ(conversion.texturePath, folder.file("body.png"));
+  EXPECT_EQ(sink.texts.size(), 1u);  // the 8-bit TIM does not stand in the way
+
+  ContainerRecord record;
+  ASSERT_EQ(storeModel(record, conversion.blob), kSuccess);
+  EXPECT_EQ(record.modelVertexCount, 4u);
+  EXPECT_EQ(record.modelData, conversion.blob);
+}
+
+TEST_F(ModelConversionTest, LeavesNothingBesideTheObjFile) {
+  folder.write("body.png", test::pngBytes(8, 8));
+  folder.writeText("car.tmp", "the author's own file");
+  ASSERT_EQ(convert(kQuad, "newmtl body\nmap_Kd body.png\n").result, kSuccess);
+  EXPECT_EQ(test::readFile(folder.path() / "car.tmp"),
+            Bytes(std::string_view("the author's own file").begin(),
+                  std::string_view("the author's own file").end()));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 4);
+}
+
+TEST_F(ModelConversionTest, TakesTexturesUpTo256By256Only) {
+  folder.write("body.png", test::pngBytes(256, 256));
+  EXPECT_EQ(convert(kQuad, "newmtl body\nmap_Kd body.png\n").result, kSuccess);
+  folder.write("body.png", test::pngBytes(257, 256));
+  ModelConversion conversion = convert(kQuad, "newmtl body\nmap_Kd body.png\n");
+  EXPECT_EQ(conversion.result, kFailure);
+  EXPECT_TRUE(conversion.blob.empty() && conversion.texture.empty());
+  EXPECT_EQ(conversion.reason, "the PNG texture is 257 x 256 pixels, larger than 256 x 256: " +
+                                   (folder.path() / "body.png").string());
+  folder.write("body.png", test::pngBytes(256, 257));
+  EXPECT_EQ(convert(kQuad, "newmtl body\nmap_Kd body.png\n").result, kFailure);
+}
+
+TEST_F(ModelConversionTest, RefusesModelsWhoseFirstTextureIsNoUsablePng) {
+  folder.write("body.tim", test::timBytes(3, 0, 0, 384, 256));
+  folder.write("ok.png", test::pngBytes(8, 8));
+  folder.writeText("fake.png", "not a png file at all, just text");
+  const auto reasonFor = [&](std::string_view mtl) { return convert(kQuad, mtl).reason; };
+  EXPECT_EQ(
+      reasonFor("newmtl body\nmap_Kd body.tim\nnewmtl ok\nmap_Kd ok.png\n"),
+      "the first material's texture is not a PNG file: " + (folder.path() / "body.tim").string());
+  EXPECT_EQ(reasonFor("newmtl body\nmap_Kd fake.png\n"),
+            "the texture is not a PNG file: " + (folder.path() / "fake.png").string());
+  EXPECT_EQ(reasonFor("newmtl body\nmap_Kd gone.png\n"),
+            "the PNG texture cannot be read: " + (folder.path() / "gone.png").string());
+  EXPECT_EQ(reasonFor("newmtl body\n"), "no material with a texture statement");
+}
+
+TEST_F(ModelConversionTest, GivesItsReasonInOneLineWhateverTheNames) {
+  // The line feed follows a lead byte, so it belongs to the texture name.
+  const ModelConversion conversion = convert(kQuad, "map_Kd tex\xFF\n");
+  EXPECT_EQ(conversion.result, kFailure);
+  EXPECT_EQ(conversion.reason.find('\n'), std::string::npos);
+  EXPECT_NE(conversion.reason.find("tex"), std::string::npos);
+}
+
+TEST_F(ModelConversionTest, RefusesModelsWithoutFaces) {
+  folder.write("body.png", test::pngBytes(8, 8));
+  const ModelConversion conversion = convert("mtllib car.mtl\nv 0 0 0\n", "map_Kd body.png\n");
+  EXPECT_EQ(conversion.result, kFailure);
+  EXPECT_EQ(conversion.reason, "the model has no face");
+}
+
+}  // namespace
+}  // namespace qel
