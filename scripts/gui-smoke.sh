@@ -201,12 +201,30 @@ convert -size 200x64 xc:skyblue "$parts/side.png"
 printf 'newmtl body\nKd 1 1 1\nmap_Kd texture.png\n' >"$parts/box.mtl"
 printf 'mtllib box.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl body\nf 1/1 2/2 3/3\nf 1/1 3/3 4/4\n' >"$parts/box.obj"
 
-# Item $2 (counted from 0, separators skipped) of the menu with mnemonic $1.
+# Item $2 (counted from 0, separators skipped) of the menu with mnemonic $1, which opens the
+# window titled $3.
 menu_item() {
   focus "$main"
   xdotool key "alt+$1"
+  # The keys go to the drop-down menu once it is open: a window of the program's own beside
+  # the main window.
+  for _ in $(seq $((limit * 10))); do
+    [ "$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l)" -ge 2 ] && break
+    sleep 0.1
+  done
   for _ in $(seq "$2"); do xdotool key Down; done
   xdotool key Return
+  # A slow program (the sanitizer build) may still be opening the menu when Return comes and
+  # let it pass; while the menu stays open without the window, press it again.
+  for _ in $(seq "$limit"); do
+    if timeout 1 xdotool search --sync --onlyvisible --name "^$3\$" >/dev/null 2>&1; then
+      return 0
+    fi
+    if [ "$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l)" -ge 2 ]; then
+      xdotool key Return
+    fi
+  done
+  fail "no window titled '$3'"
 }
 # Returns once the program has handled everything before: the About box it opens on Alt+/
 # comes after the repaints of earlier commands.
@@ -231,13 +249,13 @@ pick() {
 }
 
 step "a whole part: container name, parameters, model, side view, save"
-menu_item s 0
+menu_item s 0 "コンテナ名の設定"
 dialog=$(window "コンテナ名の設定")
 focus "$dialog"
 xdotool type --delay 10 "SmokeBox"
 xdotool key Return
 gone "コンテナ名の設定"
-menu_item s 1
+menu_item s 1 "パラメーター設定"
 dialog=$(window "パラメーター設定")
 focus "$dialog"
 xdotool key Tab Tab Down Tab ctrl+a
@@ -247,9 +265,9 @@ xdotool type --delay 10 "smoke"
 shot 07-parameters
 xdotool key Return
 gone "パラメーター設定"
-menu_item s 2
+menu_item s 2 "Wavefront OBJファイルを開く"
 pick "Wavefront OBJファイルを開く" "$parts/box.obj"
-menu_item s 4
+menu_item s 4 "サイドビューファイルを開く"
 pick "サイドビューファイルを開く" "$parts/side.png"
 focus "$main"
 xdotool key ctrl+s
@@ -272,7 +290,7 @@ settle
 import -window "$main" "$shots/09-reopened.png"
 difference=$(compare -metric AE "$shots/08-saved.png" "$shots/09-reopened.png" null: 2>&1 || true)
 [ "$difference" = "0" ] || fail "the reopened part shows differently ($difference pixels)"
-menu_item s 5
+menu_item s 5 "テクスチャーファイルを保存する"
 pick "テクスチャーファイルを保存する" "$parts/exported.png"
 file_appears "$parts/exported.png"
 cmp -s "$parts/texture.png" "$parts/exported.png" || fail "the exported texture differs"

@@ -14,6 +14,15 @@
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/ui_fonts.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+// Caches that the system libraries under Qt keep for the whole process are not the program's
+// leaks; the sanitizer build reports only the program's own.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libdbus-1\nleak:libfontconfig\nleak:libQt6Core\nleak:libQt6Gui\n"
+         "leak:libQt6Widgets\nleak:libQt6XcbQpa\n";
+}
+#endif
+
 namespace {
 
 // Qt's own dialogs (file pickers, the replace question) speak Japanese whatever the system
