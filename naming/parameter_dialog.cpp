@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "naming/container_type_table.h"
+#include "naming/dialog_buttons.h"
 #include "resources/resources.h"
 
 namespace qel {
@@ -45,8 +46,7 @@ bool ParameterDialogProcedure::onInitDialog(platform::DialogControls& dialog) {
 }
 
 bool ParameterDialogProcedure::onCommand(platform::DialogControls& dialog, int command) {
-  if (command == platform::kIdOk) {
-    entry_.accepted = 1;
+  return handleOkOrCancel(dialog, command, entry_.accepted, [&] {
     entry_.description.assign(dialog.getText(kDescriptionField, kDescriptionKept + 1));
     // A field that holds no valid number keeps the length as it was.
     if (const auto length = dialog.getUnsigned(kLengthField)) {
@@ -54,13 +54,7 @@ bool ParameterDialogProcedure::onCommand(platform::DialogControls& dialog, int c
     }
     const std::uint32_t type = dialog.comboItemData(kTypeList, dialog.comboSelection(kTypeList));
     if (type != platform::kComboError) entry_.typeIndex = type;
-  } else if (command == platform::kIdCancel) {
-    entry_.accepted = 0;
-  } else {
-    return false;
-  }
-  dialog.endDialog(0);
-  return true;
+  });
 }
 
 bool runParameterDialog(platform::Ui& ui, platform::WindowHandle owner, ParameterEntry& values) {

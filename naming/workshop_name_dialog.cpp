@@ -1,5 +1,6 @@
 #include "naming/workshop_name_dialog.h"
 
+#include "naming/dialog_buttons.h"
 #include "resources/resources.h"
 
 namespace qel {
@@ -10,16 +11,9 @@ bool WorkshopNameDialogProcedure::onInitDialog(platform::DialogControls& dialog)
 }
 
 bool WorkshopNameDialogProcedure::onCommand(platform::DialogControls& dialog, int command) {
-  if (command == platform::kIdOk) {
-    entry_.accepted = 1;
+  return handleOkOrCancel(dialog, command, entry_.accepted, [&] {
     entry_.text.assign(dialog.getText(kWorkshopNameField, kWorkshopNameKept + 1));
-  } else if (command == platform::kIdCancel) {
-    entry_.accepted = 0;
-  } else {
-    return false;
-  }
-  dialog.endDialog(0);
-  return true;
+  });
 }
 
 void runWorkshopNameDialog(platform::Ui& ui, platform::WindowHandle owner,

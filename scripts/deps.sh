@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-noto-cjk python3
+  locales-all
   time
 )
 
