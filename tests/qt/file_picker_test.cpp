@@ -86,10 +86,5 @@ TEST(FilePicker, NewNameTypedWithoutExtensionGetsTheDefaultOne) {
             QDir(folder.path()).filePath(QStringLiteral("part.cnt")));
 }
 
-TEST(FilePicker, CancelAnswersNothing) {
-  test::whenModalOpens([](QWidget* picker) { QTest::keyClick(picker, Qt::Key_Escape); });
-  EXPECT_FALSE(runPicker(nullptr, containerRequest(kOpenFlags, u"x"), PickerKind::Open));
-}
-
 }  // namespace
 }  // namespace qel::qt

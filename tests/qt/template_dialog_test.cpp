@@ -302,16 +302,5 @@ TEST(UnsignedText, ReadsDecimalNumbersAndRefusesEverythingElse) {
   EXPECT_EQ(parseUnsignedText(u"１２"), std::nullopt);  // full-width digits are not digits here
 }
 
-TEST(TemplateDialog, UnsignedNumbersThroughAField) {
-  ScriptedProcedure procedure;
-  TemplateDialog dialog(kParameterDialog, procedure, nullptr);
-  dialog.setUnsigned(kLength, 250);
-  EXPECT_EQ(dialog.getText(kLength, 16), u"250");
-  EXPECT_EQ(dialog.getUnsigned(kLength), 250u);
-  dialog.setText(kLength, u"");
-  EXPECT_EQ(dialog.getUnsigned(kLength), std::nullopt);
-  EXPECT_EQ(dialog.getUnsigned(4711), std::nullopt);
-}
-
 }  // namespace
 }  // namespace qel::qt
