@@ -187,8 +187,9 @@ bool loadChunk(ChunkCursor& cursor, ContainerRecord& r, std::uint32_t tag, std::
 }  // namespace
 
 std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint32_t seed) {
+  // A file of the limit's size could not be opened again, so none is written.
   const std::uint64_t size = containerFileSize(record);
-  if (size > kContainerFileLimit) return std::nullopt;
+  if (size >= kContainerFileLimit) return std::nullopt;
 
   Bytes file(static_cast<std::size_t>(size));
   LittleEndianWriter out(file);

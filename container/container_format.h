@@ -31,8 +31,8 @@ enum ContainerChunkTag : std::uint32_t {
 // No container file is written as large as this or larger, and none that large is opened.
 inline constexpr std::size_t kContainerFileLimit = 0x20000000;
 
-// The scrambled file of record with seed, exactly sized; nothing when the file would be
-// larger than kContainerFileLimit.
+// The scrambled file of record with seed, exactly sized; nothing when the file would reach
+// kContainerFileLimit.
 std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint32_t seed);
 
 // Saves record as a scrambled container file at path, replacing it atomically. The seed

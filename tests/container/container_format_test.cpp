@@ -67,6 +67,13 @@ TEST(ContainerFileLayout, WorkedExampleWithSeedZero) {
                    0,    0,    0,    0, 0x86, 0x72, 0x73, 0x03, 0xc4, 0x0e, 0xdd, 0x84}));
 }
 
+// A file that the open command would refuse is never written.
+TEST(ContainerFileLayout, RefusesAFileThatReachesTheOpenLimit) {
+  ContainerRecord record;
+  record.sideViewData = Bytes(kContainerFileLimit - 372);
+  EXPECT_FALSE(buildContainerFile(record, 0));
+}
+
 // ---- Saving ----
 
 TEST(SerializeContainer, StampsTimeAndMasksTheSeed) {
