@@ -96,10 +96,13 @@ class PosixFileSystem final : public FileSystem {
  public:
   std::unique_ptr<FileReader> openForReading(std::u16string_view path) override {
     const std::string native = nativePath(path);
-    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting, so that a named pipe is refused instead of blocking for a
+    // writer; reads of a regular file wait as usual once that flag is off again.
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return nullptr;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
       ::close(fd);
       return nullptr;
     }
@@ -115,7 +118,9 @@ class PosixFileSystem final : public FileSystem {
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) return nullptr;
 
-    std::string temporary = folder + "." + name + ".XXXXXX";
+    // The temporary name must fit the folder's limit of 255 bytes even beside a target
+    // whose name is that long.
+    std::string temporary = folder + "." + name.substr(0, 255 - 8) + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return nullptr;
     // mkstemp makes the file private; give it the mode the target has, or a new file's.

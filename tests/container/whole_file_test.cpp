@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "tests/support/faulty_file_system.h"
@@ -31,11 +33,14 @@ TEST(ReadWholeFile, ReturnsExactlyTheFilesBytes) {
   EXPECT_EQ(readWholeFile(folder.write("コンテナ.cnt", named)), named);
 }
 
-TEST(ReadWholeFile, FailsOnEmptyMissingAndFolders) {
+TEST(ReadWholeFile, FailsOnEmptyMissingFoldersAndPipes) {
   test::TempFolder folder;
   EXPECT_FALSE(readWholeFile(folder.write("empty", {})));
   EXPECT_FALSE(readWholeFile(folder.file("missing")));
   EXPECT_FALSE(readWholeFile(folder.file("")));
+  // A named pipe without a writer would block the reader for good.
+  ASSERT_EQ(::mkfifo((folder.path() / "pipe.cnt").c_str(), 0600), 0);
+  EXPECT_FALSE(readWholeFile(folder.file("pipe.cnt")));
 }
 
 TEST(ReadWholeFile, ShortPiecesAreReadOnButAnEarlyEndOrErrorFails) {
@@ -74,6 +79,12 @@ TEST(WriteWholeFile, WritesExactlyTheGivenBytes) {
   EXPECT_TRUE(std::filesystem::exists(folder.path() / "out.bin"));
   EXPECT_EQ(std::filesystem::file_size(folder.path() / "out.bin"), 0u);
   EXPECT_EQ(entriesIn(folder.path()), 1u);
+
+  // The longest name a folder takes, with no room left for a longer temporary name.
+  const std::string longest(255, 'n');
+  ASSERT_TRUE(writeWholeFile(folder.file(longest), patterned(10)));
+  EXPECT_EQ(test::readFile(folder.path() / longest), patterned(10));
+  EXPECT_EQ(entriesIn(folder.path()), 2u);
 }
 
 TEST(WriteWholeFile, FailsInAMissingFolderAndCreatesNothing) {
