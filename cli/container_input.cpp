@@ -1,14 +1,16 @@
 #include "cli/container_input.h"
 
 #include "cli/refusal.h"
+#include "cli/utf8_argument.h"
 #include "container/container_format.h"
 #include "container/whole_file.h"
-#include "platform/utf.h"
 
 namespace qel::cli {
 
 std::optional<Bytes> readInputFile(const std::string& path, std::ostream& err) {
-  auto bytes = readWholeFile(platform::fromUtf8(path));
+  const auto wide = pathArgument(path, err);
+  if (!wide) return std::nullopt;
+  auto bytes = readWholeFile(*wide);
   if (!bytes) refuse(err, path, "cannot be read (missing, empty or unreadable)");
   return bytes;
 }

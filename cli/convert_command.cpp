@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/model_input.h"
 #include "cli/refusal.h"
+#include "cli/utf8_argument.h"
 #include "container/whole_file.h"
 #include "platform/utf.h"
 
@@ -26,13 +27,19 @@ void printSummary(const ModelConversion& conversion, std::ostream& out) {
 }
 
 int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
+  const auto output = pathArgument(options.output, err);
+  if (!output) return kExitRefused;
+  std::optional<std::u16string> textureOutput;
+  if (!options.textureOutput.empty()) {
+    textureOutput = pathArgument(options.textureOutput, err);
+    if (!textureOutput) return kExitRefused;
+  }
   const auto conversion = convertModelInput(options.model, options.model, err);
   if (!conversion) return kExitRefused;
-  if (!writeWholeFile(platform::fromUtf8(options.output), conversion->blob)) {
+  if (!writeWholeFile(*output, conversion->blob)) {
     return refuse(err, options.output, "cannot be written");
   }
-  if (!options.textureOutput.empty() &&
-      !writeWholeFile(platform::fromUtf8(options.textureOutput), conversion->texture)) {
+  if (textureOutput && !writeWholeFile(*textureOutput, conversion->texture)) {
     return refuse(err, options.textureOutput, "cannot be written");
   }
   printSummary(*conversion, out);

@@ -7,9 +7,9 @@
 #include "cli/commands.h"
 #include "cli/container_input.h"
 #include "cli/refusal.h"
+#include "cli/utf8_argument.h"
 #include "container/whole_file.h"
 #include "image/image_slots.h"
-#include "platform/utf.h"
 
 namespace qel::cli {
 namespace {
@@ -25,6 +25,7 @@ struct Export {
   const std::string& target;
   std::optional<Bytes> block;
   const char* missing;
+  std::u16string path = {};
 };
 
 int runExtract(const ExtractOptions& options, std::ostream& err) {
@@ -36,18 +37,23 @@ int runExtract(const ExtractOptions& options, std::ostream& err) {
   if (!loaded) return kExitRefused;
   const ContainerRecord& record = loaded->record;
 
-  const Export exports[] = {
+  Export exports[] = {
       {options.texture, copyTexture(record), "holds no texture"},
       {options.sideView, copySideView(record), "holds no side view"},
       {options.model, record.modelData, "holds no model"},
   };
-  // Everything asked for must be there before anything is written.
-  for (const Export& e : exports) {
-    if (!e.target.empty() && !e.block) return refuse(err, options.file, e.missing);
+  // Everything asked for must be there, and every target nameable, before anything is
+  // written.
+  for (Export& e : exports) {
+    if (e.target.empty()) continue;
+    if (!e.block) return refuse(err, options.file, e.missing);
+    auto path = pathArgument(e.target, err);
+    if (!path) return kExitRefused;
+    e.path = std::move(*path);
   }
   for (const Export& e : exports) {
     if (e.target.empty()) continue;
-    if (!writeWholeFile(platform::fromUtf8(e.target), *e.block)) {
+    if (!writeWholeFile(e.path, *e.block)) {
       return refuse(err, e.target, "cannot be written");
     }
   }

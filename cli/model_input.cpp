@@ -1,6 +1,7 @@
 #include "cli/model_input.h"
 
 #include "cli/refusal.h"
+#include "cli/utf8_argument.h"
 #include "platform/utf.h"
 
 namespace qel::cli {
@@ -27,8 +28,10 @@ class StreamMessageSink final : public InfoMessageSink {
 
 std::optional<ModelConversion> convertModelInput(const std::string& path,
                                                  const std::string& subject, std::ostream& err) {
+  const auto wide = pathArgument(path, err);
+  if (!wide) return std::nullopt;
   StreamMessageSink messages(err);
-  ModelConversion conversion = convertObjModel(platform::fromUtf8(path), messages);
+  ModelConversion conversion = convertObjModel(*wide, messages);
   if (failed(conversion.result)) {
     refuse(err, subject, conversion.reason);
     return std::nullopt;

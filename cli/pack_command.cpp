@@ -10,6 +10,7 @@
 #include "cli/container_input.h"
 #include "cli/model_input.h"
 #include "cli/refusal.h"
+#include "cli/utf8_argument.h"
 #include "container/container_format.h"
 #include "container/little_endian.h"
 #include "image/image_slots.h"
@@ -48,10 +49,19 @@ struct PackOptions {
   CLI::Option* seedGiven = nullptr;
 };
 
-// Answers a refusal reason, or nothing when text fits.
-std::optional<std::string> tooLong(const std::u16string& text, std::size_t units) {
-  if (text.size() <= units) return std::nullopt;
-  return std::to_string(text.size()) + " UTF-16 units; at most " + std::to_string(units);
+// The text of option in UTF-16, or nothing after a refusal on err: text that is not UTF-8,
+// or longer than units.
+std::optional<std::u16string> textOption(const char* option, const std::string& text,
+                                         std::size_t units, std::ostream& err) {
+  auto wide = fromUtf8Argument(text);
+  if (!wide) {
+    refuse(err, option, "the text is not UTF-8");
+  } else if (wide->size() > units) {
+    refuse(err, option,
+           std::to_string(wide->size()) + " UTF-16 units; at most " + std::to_string(units));
+    wide.reset();
+  }
+  return wide;
 }
 
 // An offered type by its index or its name.
@@ -118,15 +128,13 @@ const char* missingItem(std::int32_t item) {
 
 // The texts and parameters; answers the exit code.
 int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream& err) {
-  const std::u16string maker = platform::fromUtf8(options.maker);
-  const std::u16string name = platform::fromUtf8(options.name);
-  const std::u16string description = platform::fromUtf8(options.description);
-  if (auto reason = tooLong(maker, kMakerUnits)) return refuse(err, "--maker", *reason);
-  if (auto reason = tooLong(name, kNameUnits)) return refuse(err, "--name", *reason);
-  if (auto reason = tooLong(description, kDescriptionUnits)) {
-    return refuse(err, "--description", *reason);
-  }
-  switch (checkWorkshopName(maker)) {
+  const auto maker = textOption("--maker", options.maker, kMakerUnits, err);
+  if (!maker) return kExitRefused;
+  const auto name = textOption("--name", options.name, kNameUnits, err);
+  if (!name) return kExitRefused;
+  const auto description = textOption("--description", options.description, kDescriptionUnits, err);
+  if (!description) return kExitRefused;
+  switch (checkWorkshopName(*maker)) {
     case WorkshopNameCheck::Empty:
       return refuse(err, "--maker", "the workshop name is empty");
     case WorkshopNameCheck::Prohibited:
@@ -142,9 +150,9 @@ int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream
   const auto length = lengthInRange(options.length);
   if (!length) return refuse(err, "--length", options.length + " is not a number from 0 to 50000");
 
-  applyWorkshopName(record, maker);
-  record.containerName.assign(name);
-  record.description.assign(description);
+  applyWorkshopName(record, *maker);
+  record.containerName.assign(*name);
+  record.description.assign(*description);
   record.typeIndex = *type;
   record.lengthMm = *length;
   return kExitSuccess;
@@ -173,6 +181,8 @@ int runPack(const PackOptions& options, std::ostream& err) {
     err << "pack: --model and --texture, or --obj, are required\n";
     return kExitUsage;
   }
+  const auto output = pathArgument(options.output, err);
+  if (!output) return kExitRefused;
   ContainerRecord record;
   if (int code = fillFields(options, record, err)) return code;
   if (int code = loadModelAndTexture(options, record, err)) return code;
@@ -185,7 +195,7 @@ int runPack(const PackOptions& options, std::ostream& err) {
   const std::uint32_t tick = options.seedGiven->count() ? options.seed : clock.tickMilliseconds();
   const std::int64_t now =
       options.createdGiven->count() ? options.created : clock.calendarSeconds();
-  if (failed(serializeContainer(record, platform::fromUtf8(options.output), tick, now))) {
+  if (failed(serializeContainer(record, *output, tick, now))) {
     return refuse(err, options.output,
                   "cannot be written (or the container would reach 536870912 bytes)");
   }

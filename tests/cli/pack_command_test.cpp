@@ -96,6 +96,27 @@ TEST(PackCommand, RefusesOptionValuesOutsideWhatTheDialogsTake) {
   expectRefused(folder, with({"--maker", ""}), "--maker: the workshop name is empty");
   expectRefused(folder, with({"--name", ""}),
                 folder.at("out.cnt") + ": the container name is empty");
+  expectRefused(folder, with({"--name", "caf\xE9"}), "--name: the text is not UTF-8");
+}
+
+// A name that is not UTF-8 would otherwise be read or written as another file.
+TEST(Cli, RefusesFileNamesThatAreNotUtf8) {
+  CliFolder folder;
+  const std::string odd = folder.at("caf\xE9.cnt");
+  expectRefused(folder, folder.packArgs("out.cnt", {"-o", odd}),
+                odd + ": the file name is not UTF-8");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            3);  // the three inputs only
+
+  ASSERT_EQ(runCliWith(folder.packArgs("a.cnt")).code, 0);
+  std::filesystem::copy_file(folder.path() / "a.cnt", odd);
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"info", odd}, {"extract", folder.at("a.cnt"), "--model", odd}}) {
+    const auto run = runCliWith(args);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, odd + ": the file name is not UTF-8\n");
+  }
 }
 
 TEST(PackCommand, RefusesInputFilesThatDoNotPassTheChecks) {
