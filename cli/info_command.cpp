@@ -86,14 +86,19 @@ json describeAsJson(const LoadedContainer& loaded) {
   return info;
 }
 
-// Line breaks of a description shown as \n, so that each field keeps to one line.
+// Line breaks of a description shown as \n, so that each field keeps to one line. Other
+// control characters from the file show as '?': they must not steer the terminal.
 std::string oneLine(std::u16string_view text) {
-  std::string line;
-  for (char c : utf8(text)) {
-    if (c == '\r') continue;
-    line += c == '\n' ? std::string("\\n") : std::string(1, c);
+  std::u16string shown;
+  for (char16_t c : text) {
+    if (c == u'\r') continue;
+    if (c == u'\n') {
+      shown += u"\\n";
+    } else {
+      shown += c < 0x20 || (c >= 0x7F && c < 0xA0) ? u'?' : c;
+    }
   }
-  return line;
+  return utf8(shown);
 }
 
 // The lines of the desktop program's status view, with the form and the creation time.

@@ -77,11 +77,13 @@ TEST(InfoCommand, JsonOfAPlainFileWithOddValues) {
 
 TEST(InfoCommand, TextShowsTheStatusLinesAndTheDate) {
   CliFolder folder;
-  ASSERT_EQ(runCliWith(folder.packArgs("a.cnt", {"--description", "一\r\n二"})).code, 0);
+  // Control characters from the file must not reach the terminal.
+  ASSERT_EQ(runCliWith(folder.packArgs("a.cnt", {"--description", "一\r\n二\x1b[2J\u009b"})).code,
+            0);
   const auto run = runCliWith({"info", folder.at("a.cnt")});
   ASSERT_EQ(run.code, 0);
   for (const char* line :
-       {"工房名      山田工房\n", "説明        一\\n二\n", "種別        ---\n",
+       {"工房名      山田工房\n", "説明        一\\n二?[2J?\n", "種別        ---\n",
         "作成日時    2023-11-14 22:13:20 UTC\n", "3D MODEL 80 bytes\n  Vertex 36\n",
         "TEXTURE 32 bytes\n  DX 256\n  DY 128\n", "SIDEVIEW 32 bytes\n  DX 200\n  DY 64\n"}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\nin\n" << run.out;
