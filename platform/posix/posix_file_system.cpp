@@ -112,7 +112,7 @@ class PosixFileSystem final : public FileSystem {
   std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path) override {
     const std::string target = nativePath(path);
     const auto slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     if (name.empty()) return nullptr;
     struct stat existing {};

@@ -80,10 +80,17 @@ TEST(WriteWholeFile, WritesExactlyTheGivenBytes) {
   EXPECT_EQ(std::filesystem::file_size(folder.path() / "out.bin"), 0u);
   EXPECT_EQ(entriesIn(folder.path()), 1u);
 
-  // The longest name a folder takes, with no room left for a longer temporary name.
+  // The longest name a folder takes, with no room left for a longer temporary name; also
+  // as a bare name in the current folder, as the command-line tool passes it.
   const std::string longest(255, 'n');
   ASSERT_TRUE(writeWholeFile(folder.file(longest), patterned(10)));
   EXPECT_EQ(test::readFile(folder.path() / longest), patterned(10));
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path());
+  const bool bare = writeWholeFile(std::u16string(longest.begin(), longest.end()), patterned(20));
+  std::filesystem::current_path(previous);
+  EXPECT_TRUE(bare);
+  EXPECT_EQ(test::readFile(folder.path() / longest), patterned(20));
   EXPECT_EQ(entriesIn(folder.path()), 2u);
 }
 
