@@ -1,15 +1,26 @@
 #include "platform/qt/multi_line_edit.h"
 
 #include <QKeyEvent>
+#include <QRegularExpression>
 
 namespace qel::qt {
 namespace {
 
-qsizetype windowsLength(const QString& text) {
-  return text.size() + text.count(QLatin1Char('\n'));
+// The line break of a text: the form of its first break (CR LF, LF or CR), CR LF when it has
+// none. A text keeps that form, so a description written with LF breaks neither grows nor
+// loses its last units when the dialog is confirmed.
+QString lineBreakOf(const QString& text) {
+  const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+  if (at < 0) return QStringLiteral("\r\n");
+  if (text[at] == QLatin1Char('\n')) return QStringLiteral("\n");
+  return text.mid(at, 2) == QStringLiteral("\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\r");
 }
 
 }  // namespace
+
+qsizetype MultiLineEdit::windowsLength(const QString& text) const {
+  return text.size() + text.count(QLatin1Char('\n')) * (lineBreak_.size() - 1);
+}
 
 MultiLineEdit::MultiLineEdit(int maxUnits, QWidget* parent)
     : QPlainTextEdit(parent), maxUnits_(maxUnits) {
@@ -22,6 +33,7 @@ MultiLineEdit::MultiLineEdit(int maxUnits, QWidget* parent)
 }
 
 void MultiLineEdit::setWindowsText(const QString& text) {
+  lineBreak_ = lineBreakOf(text);
   QString plain = text;
   plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -34,7 +46,7 @@ void MultiLineEdit::setWindowsText(const QString& text) {
 
 QString MultiLineEdit::windowsText() const {
   QString text = toPlainText();
-  text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  text.replace(QLatin1Char('\n'), lineBreak_);
   return text;
 }
 

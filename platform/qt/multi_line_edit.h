@@ -5,10 +5,11 @@
 
 namespace qel::qt {
 
-// A multi-line edit field as a Windows dialog has it: the text is exchanged with CR LF line
-// breaks, lines are not wrapped, Tab moves the focus, Enter presses the default button
-// (Ctrl+Enter starts a new line), and typing stops at maxUnits units, counting a line break
-// as two. A text set from outside is shown whole even when it is longer.
+// A multi-line edit field as a Windows dialog has it: the text is exchanged with the line
+// breaks it came with (CR LF for a text without any), lines are not wrapped, Tab moves the
+// focus, Enter presses the default button (Ctrl+Enter starts a new line), and typing stops at
+// maxUnits units, a line break counting as the units of its form. A text set from outside is
+// shown whole even when it is longer.
 class MultiLineEdit final : public QPlainTextEdit {
   Q_OBJECT
 
@@ -23,8 +24,10 @@ class MultiLineEdit final : public QPlainTextEdit {
 
  private:
   void refuseGrowthBeyondLimit();
+  qsizetype windowsLength(const QString& text) const;
 
   int maxUnits_;  // 0: no limit
+  QString lineBreak_ = QStringLiteral("\r\n");
   QString accepted_;
   int acceptedCursor_ = 0;
   bool restoring_ = false;

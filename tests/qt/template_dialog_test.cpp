@@ -220,11 +220,21 @@ TEST(TemplateDialog, EditFieldsKeepWhatTheirLimitAllowsAndGiveCountMinusOne) {
   EXPECT_EQ(dialog.getText(1000, 3).size(), 2u);
 }
 
-TEST(TemplateDialog, MultiLineFieldExchangesCrLfAndRefusesGrowthBeyondItsLimit) {
+TEST(TemplateDialog, MultiLineFieldKeepsItsLineBreaksAndRefusesGrowthBeyondItsLimit) {
   ScriptedProcedure procedure;
   TemplateDialog dialog(kParameterDialog, procedure, nullptr);
   dialog.setText(kDescription, u"一行目\r\n二行目");
   EXPECT_EQ(dialog.getText(kDescription, 64), u"一行目\r\n二行目");
+
+  // A text with LF breaks (as the command-line tool may store one) keeps them: it does not
+  // grow past the field and lose its end when the dialog is confirmed.
+  std::u16string lfLines;
+  for (int line = 0; line < 9; ++line) lfLines += line == 0 ? u"abcdef" : u"\nabcdef";
+  ASSERT_EQ(lfLines.size(), 62u);
+  dialog.setText(kDescription, lfLines);
+  EXPECT_EQ(dialog.getText(kDescription, 64), lfLines);
+  dialog.setText(kDescription, u"a\rb");
+  EXPECT_EQ(dialog.getText(kDescription, 64), u"a\rb");
 
   auto* field = qobject_cast<MultiLineEdit*>(dialog.control(kDescription));
   dialog.setText(kDescription, u"");
