@@ -10,10 +10,14 @@ namespace qel {
 namespace {
 
 bool isCSpace(char c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
+  return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t';
+}
+// The value of a decimal digit; above 9 for any other character.
+unsigned digitValue(char c) {
+  return static_cast<unsigned char>(c - '0');
 }
 bool isDecimal(char c) {
-  return c >= '0' && c <= '9';
+  return digitValue(c) <= 9;
 }
 bool isHex(char c) {
   return isDecimal(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
@@ -73,16 +77,18 @@ std::optional<double> readPlainDecimal(std::string_view number) {
   const char* at = number.data();
   const char* const end = at + number.size();
   std::uint64_t mantissa = 0;
-  const char* const integerStart = at;
-  for (; at < end && isDecimal(*at); ++at)
-    mantissa = mantissa * 10 + static_cast<unsigned>(*at - '0');
-  std::size_t digits = static_cast<std::size_t>(at - integerStart);
+  const auto readDigits = [&at, end, &mantissa] {
+    const char* const start = at;
+    for (unsigned digit; at < end && (digit = digitValue(*at)) <= 9; ++at) {
+      mantissa = mantissa * 10 + digit;
+    }
+    return static_cast<std::size_t>(at - start);
+  };
+  std::size_t digits = readDigits();
   std::size_t decimals = 0;
   if (at < end && *at == '.') {
-    const char* const fractionStart = ++at;
-    for (; at < end && isDecimal(*at); ++at)
-      mantissa = mantissa * 10 + static_cast<unsigned>(*at - '0');
-    decimals = static_cast<std::size_t>(at - fractionStart);
+    ++at;
+    decimals = readDigits();
     digits += decimals;
   }
   if (digits == 0 || digits > kMostDigits || decimals > 22 || mantissa >= kExactLimit) {
@@ -133,8 +139,8 @@ std::size_t scanInt(std::string_view text, int& value) {
   const std::size_t digits = at;
   std::int64_t magnitude = 0;
   constexpr std::int64_t kHeld = std::int64_t{std::numeric_limits<int>::max()} + 1;
-  for (; at < text.size() && isDecimal(text[at]); ++at) {
-    magnitude = std::min(kHeld, magnitude * 10 + (text[at] - '0'));
+  for (unsigned digit; at < text.size() && (digit = digitValue(text[at])) <= 9; ++at) {
+    magnitude = std::min(kHeld, magnitude * 10 + digit);
   }
   if (at == digits) return 0;
   const std::int64_t signedValue = negative ? -magnitude : magnitude;
