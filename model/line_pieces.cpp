@@ -11,7 +11,10 @@ namespace qel {
 namespace {
 
 bool isSeparator(unsigned char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == 0x1E || c == ',';
+  constexpr std::uint64_t kSeparators = (std::uint64_t{1} << ' ') | (std::uint64_t{1} << '\t') |
+                                        (std::uint64_t{1} << '\r') | (std::uint64_t{1} << 0x1E) |
+                                        (std::uint64_t{1} << ',');
+  return c < 64 && ((kSeparators >> c) & 1) != 0;
 }
 
 bool endsToken(unsigned char c) {
@@ -34,19 +37,17 @@ std::uint64_t nonPlainBytes(std::uint64_t word) {
   return (word | control | comma) & kHigh;
 }
 
-// The first byte at or after at that is not a plain token byte, or size. Tokens are
+// The first byte at or after at that is not a plain token byte, or end. Tokens are
 // looked at eight bytes at a time where the piece has that many left.
-std::size_t skipPlainBytes(const char* piece, std::size_t at, std::size_t size) {
+char* skipPlainBytes(char* at, char* const end) {
   if constexpr (std::endian::native == std::endian::little) {
-    for (; at + 8 <= size; at += 8) {
+    for (; end - at >= 8; at += 8) {
       std::uint64_t word;
-      std::memcpy(&word, piece + at, 8);
-      if (const std::uint64_t stops = nonPlainBytes(word)) {
-        return at + static_cast<std::size_t>(std::countr_zero(stops)) / 8;
-      }
+      std::memcpy(&word, at, 8);
+      if (const std::uint64_t stops = nonPlainBytes(word)) return at + std::countr_zero(stops) / 8;
     }
   }
-  while (at < size && isPlainTokenByte(static_cast<unsigned char>(piece[at]))) ++at;
+  while (at < end && isPlainTokenByte(static_cast<unsigned char>(*at))) ++at;
   return at;
 }
 
@@ -56,32 +57,37 @@ constexpr std::size_t kReadChunk = 64 * 1024;
 
 TokenTable tokenizeLine(std::span<char> piece) {
   TokenTable table;
-  const std::size_t size = piece.size();
-  std::size_t at = 0;
-  while (at < size && piece[at] != 0 && table.count < kTokenCapacity) {
-    const auto c = static_cast<unsigned char>(piece[at]);
-    if (c == '\n') break;
+  char* at = piece.data();
+  char* const end = at + piece.size();
+  std::size_t count = 0;
+  while (at < end && count < kTokenCapacity) {
+    const auto c = static_cast<unsigned char>(*at);
     if (isSeparator(c)) {
       ++at;
       continue;
     }
-    const std::size_t start = at;
-    std::size_t cut = 0;  // a 0 taken in as the second byte of a character ends the C string
+    if (c == '\n' || c == 0) break;
+    char* const start = at;
+    const char* cut = nullptr;  // a 0 taken in as the second byte of a character ends the C string
     for (;;) {
-      at = skipPlainBytes(piece.data(), at, size);
-      if (at >= size || static_cast<unsigned char>(piece[at]) < 0x80) break;
+      at = skipPlainBytes(at, end);
+      if (at == end || static_cast<unsigned char>(*at) < 0x80) break;
       // The first byte of a two-byte character takes the next one, whatever it is.
-      if (at + 1 < size && piece[at + 1] == 0 && cut == 0) cut = at + 1;
+      if (end - at < 2) {
+        at = end;
+        break;
+      }
+      if (at[1] == 0 && cut == nullptr) cut = at + 1;
       at += 2;
     }
-    at = std::min(at, size);
-    table.tokens[table.count++] = {piece.data() + start, (cut ? cut : at) - start};
-    if (at == size) break;
-    const char end = piece[at];
-    piece[at] = 0;
-    if (end == '\n' || end == 0) break;
+    table.tokens[count++] = {start, static_cast<std::size_t>((cut ? cut : at) - start)};
+    if (at == end) break;
+    const char stop = *at;
+    *at = 0;
+    if (stop == '\n' || stop == 0) break;
     ++at;
   }
+  table.count = count;
   return table;
 }
 
