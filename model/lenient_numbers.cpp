@@ -112,7 +112,14 @@ double readDouble(std::string_view text) {
   const bool hex = text.size() - at > 2 && text[at] == '0' && (text[at + 1] | 0x20) == 'x' &&
                    (isHex(text[at + 2]) || text[at + 2] == '.');
   if (hex) at += 2;
-  const std::string_view number = text.substr(at);
+  std::string_view number = text.substr(at);
+  if (hex) {
+    // from_chars of GCC 12 takes "p+-1" as the exponent -1; atof stops before the p.
+    const std::size_t exponent = number.find_first_of("pP");
+    if (exponent != std::string_view::npos && number.substr(exponent + 1).starts_with("+-")) {
+      number = number.substr(0, exponent);
+    }
+  }
   if (!hex) {
     if (const auto plain = readPlainDecimal(number)) return negative ? -*plain : *plain;
   }
@@ -121,6 +128,9 @@ double readDouble(std::string_view text) {
       std::from_chars(number.data(), number.data() + number.size(), value,
                       hex ? std::chars_format::hex : std::chars_format::general);
   if (error == std::errc::invalid_argument) {
+    // After "0x" without hexadecimal digits the 0 is the number; with no number at all
+    // there is no sign either: atof gives +0 for "-" and "-x".
+    if (!hex) return 0.0;
     value = 0.0;
   } else if (error == std::errc::result_out_of_range) {
     const std::string_view taken = number.substr(0, static_cast<std::size_t>(end - number.data()));
