@@ -19,6 +19,13 @@ TEST(ReadDouble, ReadsTheLongestNumberAtTheStartLikeAtof) {
   EXPECT_EQ(readDouble("0x1p+-1"), 1.0);  // no exponent: a sign cannot follow a sign
   EXPECT_EQ(readDouble("0x"), 0.0);
   EXPECT_EQ(readDouble("0.1"), 0.1);
+  // Digit runs that end on, before and after four-byte steps.
+  EXPECT_EQ(readDouble("12345678"), 12345678.0);
+  EXPECT_EQ(readDouble("1234567.8"), 1234567.8);
+  EXPECT_EQ(readDouble("-0.001000"), -0.001);
+  EXPECT_EQ(readDouble("12345678.12345678"), 12345678.12345678);
+  EXPECT_EQ(readDouble("0.1234567890123456789"), 0.1234567890123456789);
+  EXPECT_EQ(readDouble("1.5e3 tail"), 1500.0);
 }
 
 TEST(ReadDouble, GivesZeroWithoutANumber) {
