@@ -27,7 +27,10 @@ bool isHex(char c) {
 
 std::size_t skipSpace(std::string_view text) {
   std::size_t at = 0;
-  while (at < text.size() && isCSpace(text[at])) ++at;
+  // Numbers in model files stand at the start of their token: one comparison says so.
+  while (at < text.size() && static_cast<unsigned char>(text[at]) <= ' ' && isCSpace(text[at])) {
+    ++at;
+  }
   return at;
 }
 
