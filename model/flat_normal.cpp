@@ -16,15 +16,16 @@ Vector3 normalizeVector(const Vector3& v) {
 }
 
 Vector3 flatNormal(const Vector3& p0, const Vector3& p1, const Vector3& p2) {
-  const double e1x = double{p0.x} - p1.x, e1y = double{p0.y} - p1.y, e1z = double{p0.z} - p1.z;
-  const double e2x = double{p0.x} - p2.x, e2y = double{p0.y} - p2.y, e2z = double{p0.z} - p2.z;
-  const auto cross = [](double a, double b, double c, double d) {
-    const double first = a * b;
-    const double second = c * d;
+  // The edges are float vectors, as the positions are.
+  const Vector3 e1{p0.x - p1.x, p0.y - p1.y, p0.z - p1.z};
+  const Vector3 e2{p0.x - p2.x, p0.y - p2.y, p0.z - p2.z};
+  const auto cross = [](float a, float b, float c, float d) {
+    const double first = double{a} * b;
+    const double second = double{c} * d;
     return static_cast<float>(first - second);
   };
-  return normalizeVector(
-      {cross(e1y, e2z, e1z, e2y), cross(e1z, e2x, e1x, e2z), cross(e1x, e2y, e1y, e2x)});
+  return normalizeVector({cross(e1.y, e2.z, e1.z, e2.y), cross(e1.z, e2.x, e1.x, e2.z),
+                          cross(e1.x, e2.y, e1.y, e2.x)});
 }
 
 }  // namespace qel

@@ -1,8 +1,10 @@
 #include "model/lenient_numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -10,10 +12,14 @@ namespace qel {
 namespace {
 
 bool isCSpace(char c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
+  return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t';
+}
+// The value of a decimal digit; above 9 for any other character.
+unsigned digitValue(char c) {
+  return static_cast<unsigned char>(c - '0');
 }
 bool isDecimal(char c) {
-  return c >= '0' && c <= '9';
+  return digitValue(c) <= 9;
 }
 bool isHex(char c) {
   return isDecimal(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
@@ -21,7 +27,10 @@ bool isHex(char c) {
 
 std::size_t skipSpace(std::string_view text) {
   std::size_t at = 0;
-  while (at < text.size() && isCSpace(text[at])) ++at;
+  // Numbers in model files stand at the start of their token: one comparison says so.
+  while (at < text.size() && static_cast<unsigned char>(text[at]) <= ' ' && isCSpace(text[at])) {
+    ++at;
+  }
   return at;
 }
 
@@ -59,37 +68,84 @@ bool exceedsAbove(std::string_view number, bool hex) {
   return (hex ? order * 4 : order) + exponent > 0;
 }
 
+// Appends the decimal digits from at to mantissa, four at a time where four stand there;
+// answers where the digits end.
+const char* appendDigits(const char* at, const char* const end, std::uint64_t& mantissa) {
+  std::uint64_t value = mantissa;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; end - at >= 4; at += 4) {
+      std::uint32_t word;
+      std::memcpy(&word, at, 4);
+      // Every byte 0x30 to 0x39: its high half 3, and still 3 after adding 6.
+      if (((word & 0xF0F0F0F0) | (((word + 0x06060606) & 0xF0F0F0F0) >> 4)) != 0x33333333) break;
+      std::uint32_t digits = word - 0x30303030;             // one digit per byte, first lowest
+      digits = (digits * 10 + (digits >> 8)) & 0x00FF00FF;  // two two-digit numbers
+      digits = (digits * 100 + (digits >> 16)) & 0xFFFF;    // one four-digit number
+      value = value * 10000 + digits;
+    }
+  }
+  for (unsigned digit; at < end && (digit = digitValue(*at)) <= 9; ++at) value = value * 10 + digit;
+  mantissa = value;
+  return at;
+}
+
 // Model files write numbers as plain decimals (digits, a point, digits). Such a number
-// whose digits make an integer below 2^53 and that has at most 22 decimals is read
-// exactly, and fast: both the integer and the power of ten are exact doubles, so their
-// quotient is the correctly rounded value, as from_chars gives it. Anything else is left
-// to from_chars.
+// whose digits make an integer below 2^53 and that has at most 19 digits is read exactly,
+// and fast: both the integer and the power of ten are exact doubles, so their quotient
+// is the correctly rounded value, as from_chars gives it. Anything else is left to
+// from_chars.
 std::optional<double> readPlainDecimal(std::string_view number) {
-  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  constexpr std::size_t kMostDigits = 19;  // no overflow of the 64-bit integer
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
+                                            1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
+                                            1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+  constexpr std::ptrdiff_t kMostDigits = 19;  // no overflow of the 64-bit integer
   constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
-  const char* at = number.data();
-  const char* const end = at + number.size();
+  const char* const start = number.data();
+  const char* const end = start + number.size();
   std::uint64_t mantissa = 0;
-  const char* const integerStart = at;
-  for (; at < end && isDecimal(*at); ++at)
-    mantissa = mantissa * 10 + static_cast<unsigned>(*at - '0');
-  std::size_t digits = static_cast<std::size_t>(at - integerStart);
-  std::size_t decimals = 0;
+  const char* at = appendDigits(start, end, mantissa);
+  std::ptrdiff_t digits = at - start;
+  std::ptrdiff_t decimals = 0;
   if (at < end && *at == '.') {
-    const char* const fractionStart = ++at;
-    for (; at < end && isDecimal(*at); ++at)
-      mantissa = mantissa * 10 + static_cast<unsigned>(*at - '0');
-    decimals = static_cast<std::size_t>(at - fractionStart);
+    const char* const fraction = at + 1;
+    at = appendDigits(fraction, end, mantissa);
+    decimals = at - fraction;
     digits += decimals;
   }
-  if (digits == 0 || digits > kMostDigits || decimals > 22 || mantissa >= kExactLimit) {
-    return std::nullopt;
-  }
-  if (at < end && (*at | 0x20) == 'e') return std::nullopt;
+  if (digits == 0 || digits > kMostDigits || mantissa >= kExactLimit) return std::nullopt;
+  // An exponent, or the x of a hexadecimal number after its 0, goes on.
+  if (at < end && ((*at | 0x20) == 'e' || (*at | 0x20) == 'x')) return std::nullopt;
   return static_cast<double>(mantissa) / kPowersOfTen[decimals];
+}
+
+// Every other form, unsigned, as from_chars reads it with the leniency of atof; nothing
+// when no number stands there.
+[[gnu::noinline]] std::optional<double> readOtherNumber(std::string_view number) {
+  // from_chars takes a minus sign of its own and no "0x" prefix; atof the other way round.
+  if (!number.empty() && number[0] == '-') return std::nullopt;
+  const bool hex = number.size() > 2 && number[0] == '0' && (number[1] | 0x20) == 'x' &&
+                   (isHex(number[2]) || number[2] == '.');
+  if (hex) {
+    number.remove_prefix(2);
+    // from_chars of GCC 12 takes "p+-1" as the exponent -1; atof stops before the p.
+    const std::size_t exponent = number.find_first_of("pP");
+    if (exponent != std::string_view::npos && number.substr(exponent + 1).starts_with("+-")) {
+      number = number.substr(0, exponent);
+    }
+  }
+  double value = 0.0;
+  const auto [end, error] =
+      std::from_chars(number.data(), number.data() + number.size(), value,
+                      hex ? std::chars_format::hex : std::chars_format::general);
+  if (error == std::errc::invalid_argument) {
+    // After "0x" without hexadecimal digits, the 0 is the number.
+    return hex ? std::optional(0.0) : std::nullopt;
+  }
+  if (error == std::errc::result_out_of_range) {
+    const std::string_view taken = number.substr(0, static_cast<std::size_t>(end - number.data()));
+    return exceedsAbove(taken, hex) ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return value;
 }
 
 }  // namespace
@@ -101,26 +157,12 @@ double readDouble(std::string_view text) {
     negative = text[at] == '-';
     ++at;
   }
-  // from_chars takes a minus sign of its own and no "0x" prefix; atof the other way round.
-  if (at < text.size() && text[at] == '-') return 0.0;
-  const bool hex = text.size() - at > 2 && text[at] == '0' && (text[at + 1] | 0x20) == 'x' &&
-                   (isHex(text[at + 2]) || text[at + 2] == '.');
-  if (hex) at += 2;
-  const std::string_view number = text.substr(at);
-  if (!hex) {
-    if (const auto plain = readPlainDecimal(number)) return negative ? -*plain : *plain;
-  }
-  double value = 0.0;
-  const auto [end, error] =
-      std::from_chars(number.data(), number.data() + number.size(), value,
-                      hex ? std::chars_format::hex : std::chars_format::general);
-  if (error == std::errc::invalid_argument) {
-    value = 0.0;
-  } else if (error == std::errc::result_out_of_range) {
-    const std::string_view taken = number.substr(0, static_cast<std::size_t>(end - number.data()));
-    value = exceedsAbove(taken, hex) ? std::numeric_limits<double>::infinity() : 0.0;
-  }
-  return negative ? -value : value;
+  const std::string_view number(text.data() + at, text.size() - at);
+  auto value = readPlainDecimal(number);
+  if (!value) value = readOtherNumber(number);
+  // Without a number there is nothing to negate: atof gives +0 for "-" and "-x".
+  if (!value) return 0.0;
+  return negative ? -*value : *value;
 }
 
 std::size_t scanInt(std::string_view text, int& value) {
@@ -133,8 +175,8 @@ std::size_t scanInt(std::string_view text, int& value) {
   const std::size_t digits = at;
   std::int64_t magnitude = 0;
   constexpr std::int64_t kHeld = std::int64_t{std::numeric_limits<int>::max()} + 1;
-  for (; at < text.size() && isDecimal(text[at]); ++at) {
-    magnitude = std::min(kHeld, magnitude * 10 + (text[at] - '0'));
+  for (unsigned digit; at < text.size() && (digit = digitValue(text[at])) <= 9; ++at) {
+    magnitude = std::min(kHeld, magnitude * 10 + digit);
   }
   if (at == digits) return 0;
   const std::int64_t signedValue = negative ? -magnitude : magnitude;

@@ -138,7 +138,8 @@ class ObjReading {
            std::to_string(count) + " read so far)");
   }
 
-  bool setCorner(ModelVertex& vertex, std::string_view token) {
+  // mapping is the current material's, or nothing when no material is current.
+  bool setCorner(ModelVertex& vertex, std::string_view token, const MaterialMapping* mapping) {
     const Corner corner = readCorner(token);
     if (!corner.position) return refuse("a face corner without a position number");
     const auto position = entryOrRefuse(*corner.position, model_.positionCount, "position");
@@ -157,10 +158,8 @@ class ObjReading {
       const auto texCoord =
           entryOrRefuse(*corner.texCoord, model_.texCoordCount, "texture coordinate");
       if (!texCoord) return false;
-      if (model_.currentMaterial >= 0) {
-        const TexCoord uv =
-            mapIntoMaterial(model_.texCoords[*texCoord], model_.materials[model_.currentMaterial],
-                            model_.atlasWidth, model_.atlasHeight);
+      if (mapping) {
+        const TexCoord uv = mapping->map(model_.texCoords[*texCoord]);
         vertex.u = uv.u;
         vertex.v = uv.v;
       }
@@ -175,9 +174,16 @@ class ObjReading {
     if (model_.vertexCount + corners > kObjListCapacity) return refuse(capacityText("vertices"));
     if (model_.indexCount + newIndices > kObjListCapacity) return refuse(capacityText("indices"));
 
+    std::optional<MaterialMapping> mapping;
+    if (model_.currentMaterial >= 0) {
+      mapping.emplace(model_.materials[model_.currentMaterial], model_.atlasWidth,
+                      model_.atlasHeight);
+    }
     const std::int32_t first = model_.vertexCount;
     for (std::int32_t k = 0; k < corners; ++k) {
-      if (!setCorner(model_.vertices[first + k], tokens[1 + k])) return false;
+      if (!setCorner(model_.vertices[first + k], tokens[1 + k], mapping ? &*mapping : nullptr)) {
+        return false;
+      }
     }
     model_.vertexCount += corners;
 

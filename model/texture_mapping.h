@@ -4,11 +4,21 @@
 
 namespace qel {
 
-// Lays a texture coordinate of the OBJ file (v upwards) into the material's rectangle of
-// the atlas (v downwards), inset by 1.1 texels on each side. Every step is rounded to a
-// float, so that the same file gives the same bytes everywhere. A rectangle or atlas
+// Lays the texture coordinates of the OBJ file (v upwards) into one material's rectangle
+// of the atlas (v downwards), inset by 1.1 texels on each side. Every step is rounded to
+// a float, so that the same file gives the same bytes everywhere. A rectangle or atlas
 // without width or height gives (0, 0).
-TexCoord mapIntoMaterial(TexCoord uv, const MaterialEntry& material, float atlasWidth,
-                         float atlasHeight);
+class MaterialMapping {
+ public:
+  // The material and atlas as they are when a face is read.
+  MaterialMapping(const MaterialEntry& material, float atlasWidth, float atlasHeight);
+
+  TexCoord map(TexCoord uv) const;
+
+ private:
+  bool empty_ = true;
+  float sx_ = 0, ox_ = 0, sy_ = 0, oy_ = 0;  // the rectangle in fractions of the atlas
+  float kx_ = 0, ky_ = 0;                    // the share of the rectangle inside its insets
+};
 
 }  // namespace qel

@@ -16,8 +16,16 @@ TEST(ReadDouble, ReadsTheLongestNumberAtTheStartLikeAtof) {
   EXPECT_EQ(readDouble("3,5"), 3.0);
   EXPECT_EQ(readDouble("0x10"), 16.0);
   EXPECT_EQ(readDouble("-0x1.8p1"), -3.0);
+  EXPECT_EQ(readDouble("0x1p+-1"), 1.0);  // no exponent: a sign cannot follow a sign
   EXPECT_EQ(readDouble("0x"), 0.0);
   EXPECT_EQ(readDouble("0.1"), 0.1);
+  // Digit runs that end on, before and after four-byte steps.
+  EXPECT_EQ(readDouble("12345678"), 12345678.0);
+  EXPECT_EQ(readDouble("1234567.8"), 1234567.8);
+  EXPECT_EQ(readDouble("-0.001000"), -0.001);
+  EXPECT_EQ(readDouble("12345678.12345678"), 12345678.12345678);
+  EXPECT_EQ(readDouble("0.1234567890123456789"), 0.1234567890123456789);
+  EXPECT_EQ(readDouble("1.5e3 tail"), 1500.0);
 }
 
 TEST(ReadDouble, GivesZeroWithoutANumber) {
@@ -26,6 +34,11 @@ TEST(ReadDouble, GivesZeroWithoutANumber) {
   EXPECT_EQ(readDouble("--1"), 0.0);
   EXPECT_EQ(readDouble("+-1"), 0.0);
   EXPECT_EQ(readDouble("0x-1"), 0.0);
+  // A sign alone gives +0, as atof gives it; "-0x" is the number -0.
+  EXPECT_FALSE(std::signbit(readDouble("-")));
+  EXPECT_FALSE(std::signbit(readDouble("-x")));
+  EXPECT_TRUE(std::signbit(readDouble("-0x")));
+  EXPECT_TRUE(std::signbit(readDouble("-0x.")));
 }
 
 TEST(ReadDouble, OverflowGivesInfinityAndUnderflowZero) {

@@ -68,6 +68,13 @@ TEST_F(ObjReaderTest, NormalisesFlatNormalsInFloats) {
             kSuccess);
   EXPECT_EQ(normalOf(0), (Vector3{0, 1, 0}));
   EXPECT_EQ(normalOf(3), (Vector3{0, 0, 0}));  // too small to measure: stays zero, no NaN
+
+  // The edges are float vectors: 8.8 - 2.5 is rounded to a float before the cross product,
+  // which changes the last bit of x against edges kept in double.
+  ASSERT_EQ(read("v 2.5 4.8 5.9\nv 8.8 4.8 8.4\nv -9.4 -0.7 8.9\nf 1 2 3\n"), kSuccess);
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(normalOf(0).x), 0x3E65B9E6u);
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(normalOf(0).y), 0xBF4B3408u);
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(normalOf(0).z), 0xBF10BA3Fu);
 }
 
 TEST_F(ObjReaderTest, AcceptsEveryCornerFormAndRelativeNumbers) {
