@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "base/fixed_text.h"
 #include "container/container_record.h"
-#include "container/fixed_text.h"
 #include "naming/workshop_name_store.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"

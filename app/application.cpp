@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "container/fixed_text.h"
+#include "base/fixed_text.h"
 #include "naming/workshop_name_prompt.h"
 #include "naming/workshop_name_store.h"
 #include "resources/resources.h"
@@ -17,7 +17,9 @@ using WindowText = FixedText<100>;
 platform::WindowHandle openMainWindow(AppState& app, MainWindow& handler) {
   loadWorkshopName(app.settings, app.workshopName);
   // A stored name is trusted as it is; only an empty one makes us ask.
-  if (app.workshopName.empty() && !promptWorkshopNameAtStart(app)) return nullptr;
+  if (app.workshopName.empty() &&
+      !promptWorkshopNameAtStart(app.ui, app.settings, app.workshopName))
+    return nullptr;
   applyWorkshopName(*app.record, app.workshopName.view());
 
   platform::MainWindowDescription description;

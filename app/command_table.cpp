@@ -1,6 +1,6 @@
 #include "app/command_table.h"
 
-#include "app/commands.h"
+#include "app/commands/commands.h"
 #include "resources/menu_command.h"
 
 namespace qel {

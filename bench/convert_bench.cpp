@@ -8,9 +8,9 @@
 #include <fstream>
 #include <string>
 
+#include "base/utf.h"
 #include "model/info_message_sink.h"
 #include "model/model_conversion.h"
-#include "platform/utf.h"
 
 #ifdef QEL_HAVE_TINYOBJLOADER
 #include <tiny_obj_loader.h>
@@ -88,7 +88,7 @@ const ModelFiles& modelFiles() {
 }
 
 void BM_ConvertObj(benchmark::State& state) {
-  const std::u16string path = qel::platform::fromUtf8(modelFiles().obj().string());
+  const std::u16string path = qel::fromUtf8(modelFiles().obj().string());
   SilentSink sink;
   for (auto _ : state) {
     const qel::ModelConversion conversion = qel::convertObjModel(path, sink);

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "container/bytes.h"
+#include "base/bytes.h"
 #include "container/container_record.h"
 
 namespace qel::cli {

@@ -4,12 +4,12 @@
 
 #include <memory>
 
+#include "base/utf.h"
 #include "cli/commands.h"
 #include "cli/model_input.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
 #include "container/whole_file.h"
-#include "platform/utf.h"
 
 namespace qel::cli {
 namespace {
@@ -23,7 +23,7 @@ struct ConvertOptions {
 void printSummary(const ModelConversion& conversion, std::ostream& out) {
   out << "vertices " << conversion.vertexCount << ", indices " << conversion.indexCount
       << ", materials " << conversion.materialCount << ", atlas " << conversion.atlasWidth << " x "
-      << conversion.atlasHeight << ", texture " << platform::toUtf8(conversion.texturePath) << "\n";
+      << conversion.atlasHeight << ", texture " << toUtf8(conversion.texturePath) << "\n";
 }
 
 int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {

@@ -6,14 +6,14 @@
 #include <cmath>
 #include <memory>
 
+#include "base/little_endian.h"
+#include "base/utf.h"
 #include "cli/commands.h"
 #include "cli/container_input.h"
 #include "cli/refusal.h"
 #include "cli/utc_date.h"
-#include "container/little_endian.h"
 #include "image/png_check.h"
 #include "naming/container_type_table.h"
-#include "platform/utf.h"
 
 namespace qel::cli {
 namespace {
@@ -26,7 +26,7 @@ struct InfoOptions {
 using nlohmann::json;
 
 std::string utf8(std::u16string_view text) {
-  return platform::toUtf8(text);
+  return toUtf8(text);
 }
 
 std::optional<PngSize> pngSizeOf(const Bytes& data) {

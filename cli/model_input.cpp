@@ -1,8 +1,8 @@
 #include "cli/model_input.h"
 
+#include "base/utf.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
-#include "platform/utf.h"
 
 namespace qel::cli {
 namespace {
@@ -13,7 +13,7 @@ class StreamMessageSink final : public InfoMessageSink {
   explicit StreamMessageSink(std::ostream& err) : err_(err) {}
 
   void showInfoMessage(std::u16string_view text) override {
-    std::string line = platform::toUtf8(text);
+    std::string line = toUtf8(text);
     for (char& c : line) {
       if (static_cast<unsigned char>(c) < 0x20) c = '?';
     }

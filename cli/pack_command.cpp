@@ -6,20 +6,20 @@
 #include <cmath>
 #include <memory>
 
+#include "base/little_endian.h"
+#include "base/utf.h"
 #include "cli/commands.h"
 #include "cli/container_input.h"
 #include "cli/model_input.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
 #include "container/container_format.h"
-#include "container/little_endian.h"
 #include "image/image_slots.h"
 #include "image/png_check.h"
 #include "model/store_model.h"
 #include "naming/container_type_table.h"
 #include "naming/workshop_name_check.h"
 #include "platform/os.h"
-#include "platform/utf.h"
 
 namespace qel::cli {
 namespace {
@@ -67,7 +67,7 @@ std::optional<std::u16string> textOption(const char* option, const std::string& 
 // An offered type by its index or its name.
 std::optional<std::uint32_t> offeredType(const std::string& text) {
   for (std::uint32_t index : kOfferedContainerTypes) {
-    if (text == std::to_string(index) || text == platform::toUtf8(ContainerTypeTable[index])) {
+    if (text == std::to_string(index) || text == toUtf8(ContainerTypeTable[index])) {
       return index;
     }
   }

@@ -1,14 +1,14 @@
 #include "cli/utf8_argument.h"
 
+#include "base/utf.h"
 #include "cli/refusal.h"
-#include "platform/utf.h"
 
 namespace qel::cli {
 
 std::optional<std::u16string> fromUtf8Argument(std::string_view text) {
-  std::u16string wide = platform::fromUtf8(text);
+  std::u16string wide = fromUtf8(text);
   // The conversion replaces what is not UTF-8, so only UTF-8 comes back unchanged.
-  if (platform::toUtf8(wide) != text) return std::nullopt;
+  if (toUtf8(wide) != text) return std::nullopt;
   return wide;
 }
 

@@ -4,7 +4,7 @@
 #include <bit>
 #include <cassert>
 
-#include "container/little_endian.h"
+#include "base/little_endian.h"
 #include "container/scramble_generator.h"
 #include "container/whole_file.h"
 

@@ -6,9 +6,9 @@
 #include <span>
 #include <string_view>
 
-#include "container/bytes.h"
+#include "base/bytes.h"
+#include "base/result.h"
 #include "container/container_record.h"
-#include "container/result.h"
 
 namespace qel {
 

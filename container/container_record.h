@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "container/bytes.h"
-#include "container/fixed_text.h"
+#include "base/bytes.h"
+#include "base/fixed_text.h"
 
 namespace qel {
 

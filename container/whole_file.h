@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "container/bytes.h"
+#include "base/bytes.h"
 
 namespace qel {
 

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <string_view>
 
+#include "base/utf.h"
 #include "model/info_message_sink.h"
 #include "model/model_conversion.h"
-#include "platform/utf.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const char* name : {"t.png", "t.bmp", "t.tim"}) writeFile(name, texture);
 
   CountingSink sink;
-  const auto path = qel::platform::fromUtf8((folder() / "m.obj").string());
+  const auto path = qel::fromUtf8((folder() / "m.obj").string());
   const qel::ModelConversion conversion = qel::convertObjModel(path, sink);
   if (conversion.result == qel::kSuccess) {
     const std::size_t expected =

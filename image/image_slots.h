@@ -4,9 +4,9 @@
 #include <optional>
 #include <span>
 
-#include "container/bytes.h"
+#include "base/bytes.h"
+#include "base/result.h"
 #include "container/container_record.h"
-#include "container/result.h"
 
 namespace qel {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "container/result.h"
+#include "base/result.h"
 
 namespace qel {
 

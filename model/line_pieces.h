@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "container/result.h"
+#include "base/result.h"
 
 namespace qel {
 

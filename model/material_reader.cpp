@@ -2,11 +2,11 @@
 
 #include <optional>
 
+#include "base/path_parts.h"
 #include "image/png_check.h"
 #include "model/info_message.h"
 #include "model/line_pieces.h"
 #include "model/model_file_lookup.h"
-#include "model/path_parts.h"
 #include "model/refusal_text.h"
 #include "model/tim_header.h"
 #include "model/wide_name.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "container/result.h"
+#include "base/result.h"
 #include "model/info_message_sink.h"
 #include "model/obj_model.h"
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "container/bytes.h"
-#include "container/result.h"
+#include "base/bytes.h"
+#include "base/result.h"
 #include "model/obj_model.h"
 
 namespace qel {

@@ -1,11 +1,11 @@
 #include "model/model_conversion.h"
 
+#include "base/path_parts.h"
 #include "image/png_check.h"
 #include "model/model_blob.h"
 #include "model/model_file_lookup.h"
 #include "model/obj_model.h"
 #include "model/obj_reader.h"
-#include "model/path_parts.h"
 #include "model/refusal_text.h"
 
 namespace qel {

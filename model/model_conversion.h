@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "container/bytes.h"
-#include "container/result.h"
+#include "base/bytes.h"
+#include "base/result.h"
 #include "model/info_message_sink.h"
 
 namespace qel {

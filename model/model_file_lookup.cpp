@@ -1,7 +1,7 @@
 #include "model/model_file_lookup.h"
 
+#include "base/path_parts.h"
 #include "container/whole_file.h"
-#include "model/path_parts.h"
 #include "platform/os.h"
 
 namespace qel {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "container/bytes.h"
+#include "base/bytes.h"
 #include "platform/file_system.h"
 
 namespace qel {

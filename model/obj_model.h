@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-#include "container/fixed_text.h"
+#include "base/fixed_text.h"
 
 namespace qel {
 

@@ -2,11 +2,11 @@
 
 #include <optional>
 
+#include "base/path_parts.h"
 #include "model/flat_normal.h"
 #include "model/lenient_numbers.h"
 #include "model/line_pieces.h"
 #include "model/material_reader.h"
-#include "model/path_parts.h"
 #include "model/texture_mapping.h"
 #include "model/wide_name.h"
 

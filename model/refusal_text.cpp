@@ -1,11 +1,11 @@
 #include "model/refusal_text.h"
 
-#include "platform/utf.h"
+#include "base/utf.h"
 
 namespace qel {
 
 std::string displayPath(std::u16string_view path) {
-  std::string text = platform::toUtf8(path);
+  std::string text = toUtf8(path);
   for (char& c : text) {
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
   }

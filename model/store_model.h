@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <span>
 
+#include "base/result.h"
 #include "container/container_record.h"
-#include "container/result.h"
 
 namespace qel {
 

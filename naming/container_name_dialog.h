@@ -1,6 +1,6 @@
 #pragma once
 
-#include "container/fixed_text.h"
+#include "base/fixed_text.h"
 #include "platform/ui.h"
 
 namespace qel {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "container/fixed_text.h"
+#include "base/fixed_text.h"
 #include "platform/ui.h"
 
 namespace qel {

@@ -5,19 +5,19 @@
 
 namespace qel {
 
-bool promptWorkshopNameAtStart(AppState& app) {
+bool promptWorkshopNameAtStart(platform::Ui& ui, platform::SettingsStore& settings,
+                               WorkshopName& name) {
   for (;;) {
     WorkshopNameEntry entry;
-    entry.text = app.workshopName;
-    runWorkshopNameDialog(app.ui, nullptr, entry);
+    entry.text = name;
+    runWorkshopNameDialog(ui, nullptr, entry);
     if (entry.accepted == 0) return false;
     // The rejected text stays, so the prompt reopens showing it.
-    app.workshopName = entry.text;
-    if (checkWorkshopName(app.workshopName.view()) == WorkshopNameCheck::Ok) break;
-    app.ui.messageBox(nullptr, u"この名前は設定できません。", u"設定",
-                      platform::MessageBoxButtons::Ok);
+    name = entry.text;
+    if (checkWorkshopName(name.view()) == WorkshopNameCheck::Ok) break;
+    ui.messageBox(nullptr, u"この名前は設定できません。", u"設定", platform::MessageBoxButtons::Ok);
   }
-  saveWorkshopName(app.settings, app.workshopName.view());
+  saveWorkshopName(settings, name.view());
   return true;
 }
 

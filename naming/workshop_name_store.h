@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "container/fixed_text.h"
+#include "base/fixed_text.h"
 #include "platform/settings_store.h"
 
 namespace qel {

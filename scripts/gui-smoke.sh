@@ -5,7 +5,7 @@
 # closing the window. Every step waits for its window to appear or go, with a timeout. Screenshots of each step go to the folder
 # given second (default: gui-smoke beside the program).
 #
-#   scripts/gui-smoke.sh build/default/platform/qt/qelcontainer [screenshot folder]
+#   scripts/gui-smoke.sh build/default/frontends/qt/qelcontainer [screenshot folder]
 set -euo pipefail
 
 program=$(realpath "${1:?usage: gui-smoke.sh path/to/qelcontainer [screenshot folder]}")

@@ -7,7 +7,7 @@ scripts/deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
 
-if [ -x build/default/platform/qt/qelcontainer ]; then
-  exec build/default/platform/qt/qelcontainer "$@"
+if [ -x build/default/frontends/qt/qelcontainer ]; then
+  exec build/default/frontends/qt/qelcontainer "$@"
 fi
 exec build/default/cli/qelcontainer-cli --help

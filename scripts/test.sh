@@ -17,6 +17,6 @@ run_preset default
 if [ "${SANITIZE:-0}" = "1" ]; then
   run_preset sanitize
 fi
-if [ -x scripts/gui-smoke.sh ] && [ "${GUI_SMOKE:-1}" = "1" ] && [ -x build/default/platform/qt/qelcontainer ]; then
-  scripts/gui-smoke.sh build/default/platform/qt/qelcontainer
+if [ -x scripts/gui-smoke.sh ] && [ "${GUI_SMOKE:-1}" = "1" ] && [ -x build/default/frontends/qt/qelcontainer ]; then
+  scripts/gui-smoke.sh build/default/frontends/qt/qelcontainer
 fi

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/utf.h"
 #include "platform/os.h"
-#include "platform/utf.h"
 
 namespace qel::platform {
 namespace {

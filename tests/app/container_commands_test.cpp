@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/commands.h"
-#include "platform/utf.h"
+#include "app/commands/commands.h"
+#include "base/utf.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -106,8 +106,7 @@ TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesAndShowsNothing
   bench.app.currentContainerPath.assign(u"before.cnt");
   const std::u16string png = folder.write("picture.cnt", test::pngOf(8, 8, 100));
   const std::u16string empty = folder.write("empty.cnt", {});
-  Bytes truncated =
-      test::readFile(std::filesystem::path(platform::toUtf8(savedContainer("whole.cnt"))));
+  Bytes truncated = test::readFile(std::filesystem::path(toUtf8(savedContainer("whole.cnt"))));
   truncated.resize(truncated.size() / 2);
   const std::u16string half = folder.write("half.cnt", truncated);
   bench.ui.choose(png).choose(empty).choose(folder.file("missing.cnt")).choose(half).cancelPicker();
@@ -148,7 +147,7 @@ TEST_F(ContainerCommands, PickersAreDescribedAsTheCommandsGiveThem) {
 
 TEST_F(ContainerCommands, SaveProposesTheOpenedPathWithTheExtensionCnt) {
   const std::u16string saved = savedContainer("box.cnt");
-  const std::u16string q5c = folder.write("box.q5c", test::readFile(platform::toUtf8(saved)));
+  const std::u16string q5c = folder.write("box.q5c", test::readFile(toUtf8(saved)));
   bench.ui.choose(q5c).cancelPicker();
   bench.run(openContainer);
   bench.run(saveContainer);
@@ -188,7 +187,7 @@ TEST_F(ContainerCommands, EveryRefusedSaveSaysWhatIsMissing) {
     EXPECT_EQ(saving.ui.messageBoxes[0].caption, u"コンテナを保存");
     EXPECT_EQ(saving.ui.messageBoxes[0].buttons, platform::MessageBoxButtons::Ok);
     EXPECT_EQ(saving.ui.messageBoxes[0].owner, saving.ui.window());
-    EXPECT_FALSE(std::filesystem::exists(platform::toUtf8(path)));
+    EXPECT_FALSE(std::filesystem::exists(toUtf8(path)));
     EXPECT_TRUE(saving.app.currentContainerPath.empty());
     EXPECT_EQ(saving.ui.repaintCount, 0);
   }

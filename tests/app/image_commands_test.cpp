@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/commands.h"
-#include "platform/utf.h"
+#include "app/commands/commands.h"
+#include "base/utf.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -76,8 +76,8 @@ TEST_F(ImageCommands, ExportWritesTheSlotByteForByteAndNeverRepaints) {
   bench.ui.choose(texture).choose(sideView);
   bench.run(exportTextureFile);
   bench.run(exportSideViewFile);
-  EXPECT_EQ(test::readFile(platform::toUtf8(texture)), test::readyRecord().textureData);
-  EXPECT_EQ(test::readFile(platform::toUtf8(sideView)), test::readyRecord().sideViewData);
+  EXPECT_EQ(test::readFile(toUtf8(texture)), test::readyRecord().textureData);
+  EXPECT_EQ(test::readFile(toUtf8(sideView)), test::readyRecord().sideViewData);
   ASSERT_EQ(bench.ui.pickers.size(), 2u);
   EXPECT_TRUE(bench.ui.pickers[0].save);
   EXPECT_EQ(bench.ui.pickers[0].request.title, u"テクスチャーファイルを保存する");

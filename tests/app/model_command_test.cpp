@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/commands.h"
-#include "platform/utf.h"
+#include "app/commands/commands.h"
+#include "base/utf.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 

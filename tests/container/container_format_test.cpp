@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "container/little_endian.h"
+#include "base/little_endian.h"
 #include "container/scramble_generator.h"
 #include "tests/support/container_fixtures.h"
 #include "tests/support/temp_folder.h"

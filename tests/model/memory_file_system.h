@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "container/bytes.h"
-#include "model/path_parts.h"
+#include "base/bytes.h"
+#include "base/path_parts.h"
 #include "platform/os.h"
 
 namespace qel::test {

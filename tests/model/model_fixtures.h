@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "container/bytes.h"
+#include "base/bytes.h"
 #include "model/info_message_sink.h"
 
 namespace qel::test {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/commands.h"
+#include "app/commands/commands.h"
 #include "resources/resources.h"
 #include "tests/support/shell_fixtures.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/commands.h"
+#include "app/commands/commands.h"
 #include "resources/resources.h"
 #include "tests/support/shell_fixtures.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/commands.h"
+#include "app/commands/commands.h"
 #include "naming/workshop_name_store.h"
 #include "tests/support/shell_fixtures.h"
 

@@ -4,7 +4,7 @@
 #include <QtGlobal>
 #include <map>
 
-#include "platform/qt/display_check.h"
+#include "frontends/qt/display_check.h"
 
 namespace qel::qt {
 namespace {

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "frontends/qt/file_picker.h"
+#include "frontends/qt/qt_text.h"
 #include "modal_driver.h"
-#include "platform/qt/file_picker.h"
-#include "platform/qt/qt_text.h"
 
 namespace qel::qt {
 namespace {

@@ -4,9 +4,9 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "platform/qt/accelerators.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/status_view.h"
+#include "frontends/qt/accelerators.h"
+#include "frontends/qt/main_window.h"
+#include "frontends/qt/status_view.h"
 #include "resources/resources.h"
 
 namespace qel::qt {

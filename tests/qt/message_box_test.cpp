@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "frontends/qt/message_box.h"
 #include "modal_driver.h"
-#include "platform/qt/message_box.h"
 
 namespace qel::qt {
 namespace {

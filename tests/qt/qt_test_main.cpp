@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "platform/qt/ui_fonts.h"
+#include "frontends/qt/ui_fonts.h"
 
 // Fontconfig and Qt keep caches for the whole process; they are not the adapter's leaks.
 extern "C" const char* __lsan_default_suppressions() {

@@ -3,10 +3,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "frontends/qt/main_window.h"
+#include "frontends/qt/qt_ui.h"
+#include "frontends/qt/status_view.h"
 #include "modal_driver.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/qt_ui.h"
-#include "platform/qt/status_view.h"
 #include "resources/resources.h"
 
 namespace qel::qt {

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/qt/qt_settings_store.h"
+#include "frontends/qt/qt_settings_store.h"
 
 namespace qel::qt {
 namespace {

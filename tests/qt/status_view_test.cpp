@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <vector>
 
-#include "platform/qt/qt_text.h"
-#include "platform/qt/status_view.h"
+#include "frontends/qt/qt_text.h"
+#include "frontends/qt/status_view.h"
 
 namespace qel::qt {
 namespace {

@@ -8,11 +8,11 @@
 #include <array>
 #include <functional>
 
+#include "frontends/qt/multi_line_edit.h"
+#include "frontends/qt/qt_text.h"
+#include "frontends/qt/template_dialog.h"
+#include "frontends/qt/unsigned_text.h"
 #include "modal_driver.h"
-#include "platform/qt/multi_line_edit.h"
-#include "platform/qt/qt_text.h"
-#include "platform/qt/template_dialog.h"
-#include "platform/qt/unsigned_text.h"
 #include "resources/resources.h"
 
 namespace qel::qt {

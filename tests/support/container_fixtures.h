@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "container/bytes.h"
+#include "base/bytes.h"
 #include "container/container_record.h"
 
 namespace qel::test {

@@ -6,7 +6,7 @@
 #include <charconv>
 #include <string>
 
-#include "platform/utf.h"
+#include "base/utf.h"
 #include "resources/resources.h"
 
 namespace qel::test {
@@ -45,12 +45,12 @@ class ScriptedDialog : public platform::DialogControls {
     return state->text.substr(0, static_cast<std::size_t>(count - 1));
   }
   void setUnsigned(int control, std::uint32_t value) override {
-    setText(control, platform::fromUtf8(std::to_string(value)));
+    setText(control, fromUtf8(std::to_string(value)));
   }
   std::optional<std::uint32_t> getUnsigned(int control) override {
     ControlState* state = find(control);
     if (!state || state->text.empty()) return std::nullopt;
-    const std::string digits = platform::toUtf8(state->text);
+    const std::string digits = toUtf8(state->text);
     std::uint32_t value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
@@ -171,7 +171,7 @@ class ScriptedDialog : public platform::DialogControls {
         std::find_if(state->entries.begin(), state->entries.end(),
                      [&](const ComboEntry& entry) { return entry.text == chosen.text; });
     if (found == state->entries.end()) {
-      ADD_FAILURE() << "the list offers no entry " << platform::toUtf8(chosen.text);
+      ADD_FAILURE() << "the list offers no entry " << toUtf8(chosen.text);
       return;
     }
     comboSetSelection(chosen.control, static_cast<int>(found - state->entries.begin()));

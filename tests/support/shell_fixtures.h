@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/app_state.h"
-#include "container/bytes.h"
+#include "base/bytes.h"
 #include "tests/support/container_fixtures.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/scripted_ui.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/utf.h"
+#include "base/utf.h"
 
 namespace qel::test {
 
@@ -23,7 +23,7 @@ TempFolder::~TempFolder() {
 }
 
 std::u16string TempFolder::file(std::string_view name) const {
-  return platform::fromUtf8((path_ / std::string(name)).string());
+  return fromUtf8((path_ / std::string(name)).string());
 }
 
 std::u16string TempFolder::write(std::string_view name, const Bytes& bytes) const {

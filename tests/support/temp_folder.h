@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "container/bytes.h"
+#include "base/bytes.h"
 
 namespace qel::test {
 

@@ -1,0 +1,14 @@
+#include "app/commands/commands.h"
+#include "naming/container_name_dialog.h"
+
+namespace qel {
+
+void editContainerName(AppState& app, platform::WindowHandle window) {
+  if (!app.record) return;
+  ContainerName name = app.record->containerName;
+  if (!runContainerNameDialog(app.ui, window, name)) return;
+  app.record->containerName = name;
+  app.ui.repaint(window);
+}
+
+}  // namespace qel

@@ -1,0 +1,34 @@
+#include "app/commands/commands.h"
+#include "naming/workshop_name_check.h"
+#include "naming/workshop_name_dialog.h"
+
+namespace qel {
+
+void editWorkshopName(AppState& app, platform::WindowHandle window) {
+  WorkshopName candidate = app.workshopName;
+  for (;;) {
+    WorkshopNameEntry entry;
+    entry.text = candidate;
+    runWorkshopNameDialog(app.ui, window, entry);
+    if (entry.accepted == 0) return;
+    candidate = entry.text;
+    switch (checkWorkshopName(candidate.view())) {
+      case WorkshopNameCheck::Ok:
+        app.workshopName = candidate;
+        saveWorkshopName(app.settings, candidate.view());
+        if (app.record) applyWorkshopName(*app.record, candidate.view());
+        app.ui.repaint(window);
+        return;
+      case WorkshopNameCheck::Prohibited:
+        app.ui.messageBox(window, u"入力した名前は使用が禁止されています。", u"設定",
+                          platform::MessageBoxButtons::Ok);
+        return;
+      case WorkshopNameCheck::Empty:
+        app.ui.messageBox(window, u"入力が空です。工房名を設定してください。", u"設定",
+                          platform::MessageBoxButtons::Ok);
+        break;  // the dialog opens again, empty
+    }
+  }
+}
+
+}  // namespace qel

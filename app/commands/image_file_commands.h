@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "app/app_state.h"
+#include "base/bytes.h"
+#include "base/result.h"
+
+namespace qel {
+
+// The load and export roads shared by the texture and the side view.
+using ImageStore = Result (*)(ContainerRecord& record, std::span<const std::uint8_t> data);
+using ImageCopy = std::optional<Bytes> (*)(const ContainerRecord& record);
+
+// Picks a PNG file and stores it with store. An unreadable file ends silently; a refused
+// one is said with caption. Either way of storing repaints.
+void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
+                   std::u16string_view caption, ImageStore store);
+
+// Writes the slot's bytes unchanged to a picked file; does nothing (not even the picker)
+// when the slot is empty. A failed write is said with caption. Never repaints.
+void exportImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
+                     std::u16string_view caption, ImageCopy copy);
+
+}  // namespace qel

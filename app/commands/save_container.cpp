@@ -1,0 +1,61 @@
+#include <string>
+
+#include "app/commands/commands.h"
+#include "app/file_pickers.h"
+#include "base/path_parts.h"
+#include "container/container_format.h"
+#include "platform/os.h"
+
+namespace qel {
+namespace {
+
+constexpr std::u16string_view kCaption = u"コンテナを保存";
+
+// The current path with the extension cnt; a dot and cnt alone before the first open or
+// save, and also when the path would not fit a path buffer.
+std::u16string proposedName(std::u16string_view currentPath) {
+  std::u16string proposal = makeSiblingPath(currentPath, u"cnt");
+  if (proposal.size() > kLongestPath) return u".cnt";
+  return proposal;
+}
+
+// What checkSaveReady found missing, by its result 1 to 5.
+std::u16string_view missingItem(std::int32_t notReady) {
+  constexpr std::u16string_view kItems[] = {u"工房名", u"コンテナ名", u"3Dモデル", u"テクスチャー",
+                                            u"サイドビュー"};
+  return kItems[notReady - 1];
+}
+
+}  // namespace
+
+// A save that does not happen is always said: the program never asks about unsaved
+// changes at exit, so a silent refusal would lose the user's work.
+void saveContainer(AppState& app, platform::WindowHandle window) {
+  if (!app.record) return;
+  ContainerRecord& record = *app.record;
+  const auto path = app.ui.pickSaveFile(savePickerRequest(
+      app, window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
+      proposedName(app.currentContainerPath.view())));
+  if (!path) return;
+
+  // The maker follows the workshop name even when nothing is written.
+  applyWorkshopName(record, app.workshopName.view());
+  if (const std::int32_t notReady = checkSaveReady(record); notReady > 0) {
+    const std::u16string text =
+        u"保存できません。" + std::u16string(missingItem(notReady)) + u"が設定されていません。";
+    app.ui.messageBox(window, text, kCaption, platform::MessageBoxButtons::Ok);
+    return;
+  }
+
+  platform::Clock& clock = platform::clock();
+  if (failed(
+          serializeContainer(record, *path, clock.tickMilliseconds(), clock.calendarSeconds()))) {
+    app.ui.messageBox(window, u"ファイルを書き込めませんでした。\n" + *path, kCaption,
+                      platform::MessageBoxButtons::Ok);
+    return;
+  }
+  app.currentContainerPath.assign(*path);
+  app.ui.repaint(window);
+}
+
+}  // namespace qel

@@ -1,0 +1,73 @@
+// The desktop program: Qt Widgets under the portable program.
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdio>
+#include <memory>
+
+#include "app/application.h"
+#include "frontends/qt/display_check.h"
+#include "frontends/qt/qt_settings_store.h"
+#include "frontends/qt/qt_ui.h"
+#include "frontends/qt/ui_fonts.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+// Caches that the system libraries under Qt keep for the whole process are not the program's
+// leaks; the sanitizer build reports only the program's own.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libdbus-1\nleak:libfontconfig\nleak:libQt6Core\nleak:libQt6Gui\n"
+         "leak:libQt6Widgets\nleak:libQt6XcbQpa\n";
+}
+#endif
+
+namespace {
+
+// Qt's own dialogs (file pickers, the replace question) speak Japanese whatever the system
+// language, like the rest of the program.
+void loadJapaneseQtTranslation(QApplication& app, QTranslator& translator) {
+  const QStringList folders = {
+      QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+      QApplication::applicationDirPath() + QStringLiteral("/translations")};
+  for (const QString& folder : folders) {
+    if (translator.load(QStringLiteral("qtbase_ja"), folder)) {
+      app.installTranslator(&translator);
+      return;
+    }
+  }
+}
+
+QIcon applicationIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 256}) {
+    icon.addFile(QStringLiteral(":/qelcontainer/qelcontainer-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (!qel::qt::displayAvailable()) {
+    std::fputs(qel::qt::kNeedsDisplayMessage, stderr);
+    return 1;
+  }
+  std::unique_ptr<QApplication> app;
+  {
+    qel::qt::DisplayStartGuard guard;
+    app = std::make_unique<QApplication>(argc, argv);
+  }
+  QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+  QTranslator translator;
+  loadJapaneseQtTranslation(*app, translator);
+  QApplication::setFont(qel::qt::withJapaneseFallback(QApplication::font()));
+  QApplication::setWindowIcon(applicationIcon());
+  QApplication::setApplicationName(QStringLiteral("qelcontainer"));
+  QApplication::setDesktopFileName(QStringLiteral("qelcontainer"));
+
+  qel::qt::QtUi ui;
+  qel::qt::QtSettingsStore settings;
+  return qel::runApplication(ui, settings);
+}

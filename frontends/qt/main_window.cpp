@@ -1,0 +1,86 @@
+#include "frontends/qt/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+
+#include "frontends/qt/accelerators.h"
+#include "frontends/qt/qt_text.h"
+#include "frontends/qt/status_view.h"
+
+namespace qel::qt {
+
+MainWindow::MainWindow(const MainWindowParts& parts, platform::MainWindowHandler& handler)
+    : handler_(handler), accelerators_(parts.accelerators) {
+  setObjectName(parts.className);
+  setWindowTitle(parts.title);
+  view_ =
+      new StatusView([this](platform::TextSink& sink) { handler_.onPaint(handle(), sink); }, this);
+  setCentralWidget(view_);
+  buildMenus(parts.menus);
+  // The accelerators act whichever widget of this window has the focus, and only while no
+  // menu or modal window is open, as the table of a message loop does.
+  qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+}
+
+void MainWindow::buildMenus(std::span<const resources::Menu> menus) {
+  for (const resources::Menu& menu : menus) {
+    QMenu* dropDown = menuBar()->addMenu(toQString(menu.caption));
+    for (const resources::MenuItem& item : menu.items) {
+      if (item.command == 0) {
+        dropDown->addSeparator();
+        continue;
+      }
+      // "&" marks the mnemonic in Qt as it does in the resources.
+      QAction* action = dropDown->addAction(toQString(item.caption));
+      action->setData(item.command);
+      const int id = item.command;
+      connect(action, &QAction::triggered, this, [this, id] { command(id); });
+    }
+  }
+}
+
+void MainWindow::command(int id) {
+  if (!destroyed_) handler_.onCommand(handle(), id);
+}
+
+void MainWindow::repaintNow() {
+  if (!destroyed_) view_->repaint();
+}
+
+void MainWindow::destroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  hide();
+  handler_.onDestroy(handle());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  destroy();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || destroyed_) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this ||
+      QApplication::activePopupWidget() != nullptr ||
+      QApplication::activeModalWidget() != nullptr) {
+    return false;
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  for (const KeyStroke& stroke : keyStrokesOf(key->key(), key->modifiers(), key->text())) {
+    if (const std::optional<int> id = translateAccelerator(accelerators_, stroke)) {
+      command(*id);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace qel::qt

@@ -1,0 +1,26 @@
+#include "frontends/qt/message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace qel::qt {
+
+int showMessageBox(QWidget* owner, const QString& text, const QString& caption,
+                   platform::MessageBoxButtons buttons) {
+  QMessageBox box(owner);
+  box.setIcon(QMessageBox::NoIcon);
+  box.setWindowTitle(caption);
+  box.setTextFormat(Qt::PlainText);  // paths and names are shown as they are
+  box.setText(text);
+  QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  QPushButton* cancel = nullptr;
+  if (buttons == platform::MessageBoxButtons::OkCancel) {
+    cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+  }
+  box.setDefaultButton(ok);
+  box.setEscapeButton(cancel != nullptr ? cancel : ok);
+  box.exec();
+  return cancel != nullptr && box.clickedButton() != ok ? platform::kIdCancel : platform::kIdOk;
+}
+
+}  // namespace qel::qt

@@ -1,0 +1,41 @@
+#include "frontends/qt/status_view.h"
+
+#include <QPainter>
+
+#include "frontends/qt/qt_text.h"
+
+namespace qel::qt {
+namespace {
+
+// The lowest line of the view starts at 320 pixels and the line pitch is 20.
+constexpr int kDefaultWidth = 800;
+constexpr int kDefaultHeight = 360;
+constexpr int kUnbounded = 1 << 20;
+
+}  // namespace
+
+void PainterTextSink::textOut(int x, int y, std::u16string_view text) {
+  painter_.drawText(QRect(x, y, kUnbounded, kUnbounded),
+                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                    toQString(text));
+}
+
+StatusView::StatusView(Paint paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint)) {
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Base);
+  setForegroundRole(QPalette::Text);
+}
+
+QSize StatusView::sizeHint() const {
+  return QSize(kDefaultWidth, kDefaultHeight);
+}
+
+void StatusView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Text));
+  painter.setFont(font());
+  PainterTextSink sink(painter);
+  paint_(sink);
+}
+
+}  // namespace qel::qt

@@ -1,0 +1,19 @@
+#include "frontends/qt/unsigned_text.h"
+
+namespace qel::qt {
+
+std::optional<std::uint32_t> parseUnsignedText(std::u16string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && text[at] == u' ') ++at;
+  if (at == text.size()) return std::nullopt;
+  std::uint64_t value = 0;
+  for (; at < text.size(); ++at) {
+    const char16_t unit = text[at];
+    if (unit < u'0' || unit > u'9') return std::nullopt;
+    value = value * 10 + static_cast<std::uint64_t>(unit - u'0');
+    if (value > 0xFFFFFFFFu) return std::nullopt;
+  }
+  return static_cast<std::uint32_t>(value);
+}
+
+}  // namespace qel::qt
