@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "container/scramble_generator.h"
+#include "container/scramble_stream.h"
 
 namespace {
 

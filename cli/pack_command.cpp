@@ -13,7 +13,7 @@
 #include "cli/model_input.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
-#include "container/container_format.h"
+#include "container/container_file.h"
 #include "image/image_slots.h"
 #include "image/png_check.h"
 #include "model/store_model.h"

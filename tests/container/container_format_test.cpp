@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "base/little_endian.h"
-#include "container/scramble_generator.h"
+#include "container/container_file.h"
+#include "container/scramble_stream.h"
 #include "tests/support/container_fixtures.h"
+#include "tests/support/fingerprint.h"
 #include "tests/support/temp_folder.h"
 
 namespace qel {
@@ -65,6 +67,14 @@ TEST(ContainerFileLayout, WorkedExampleWithSeedZero) {
   EXPECT_EQ(Bytes(file->begin(), file->begin() + 24),
             (Bytes{0x24, 0x25, 0x26, 0, 0,    0,    0,    0,    0,    0,    0,    0,
                    0,    0,    0,    0, 0x86, 0x72, 0x73, 0x03, 0xc4, 0x0e, 0xdd, 0x84}));
+}
+
+// Pins the bytes of a file that spans many pieces, so that no way of writing it changes one.
+TEST(ContainerFileLayout, LargeFileKeepsItsBytes) {
+  const auto file = buildContainerFile(test::largeRecord(), 0xABCDEF);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->size(), 3'765'987u);
+  EXPECT_EQ(test::fnv1a(*file), 0x9A6BBAFFA5EAE133u);
 }
 
 // A file that the open command would refuse is never written.

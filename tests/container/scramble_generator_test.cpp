@@ -5,6 +5,8 @@
 #include <limits>
 #include <vector>
 
+#include "container/scramble_stream.h"
+
 namespace qel {
 namespace {
 
