@@ -268,7 +268,8 @@ std::optional<ContainerForm> containerFormOf(std::span<const std::uint8_t> file)
 }
 
 std::optional<std::int32_t> scrambleSeedOf(std::span<const std::uint8_t> file) {
-  if (file.size() < kScrambledHeaderSize || !startsWith(file, kScrambledSignature)) return std::nullopt;
+  if (file.size() < kScrambledHeaderSize || !startsWith(file, kScrambledSignature))
+    return std::nullopt;
   return static_cast<std::int32_t>(readLe32(file.data() + 8));
 }
 

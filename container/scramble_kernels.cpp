@@ -77,11 +77,12 @@ void scrambleSse2(std::uint8_t* history, std::uint8_t* bytes, std::size_t count)
 // Each 16 bytes depend on the 16 before them (the short lag is 24), so the stream comes
 // 16 bytes a step even here; the wider registers carry the data.
 __attribute__((target("avx2"))) void scrambleAvx2(std::uint8_t* history, std::uint8_t* bytes,
-                                                   std::size_t count) {
+                                                  std::size_t count) {
   StreamRegisters s = loadRegisters(history);
   auto& [r0, r1, r2, r3] = s.r;
   for (std::size_t n = 0; n < count; n += 32) {
-    const __m128i first = _mm_sub_epi8(_mm_alignr_epi8(r1, r0, kUnused), _mm_alignr_epi8(r3, r2, 8));
+    const __m128i first =
+        _mm_sub_epi8(_mm_alignr_epi8(r1, r0, kUnused), _mm_alignr_epi8(r3, r2, 8));
     const __m128i second =
         _mm_sub_epi8(_mm_alignr_epi8(r2, r1, kUnused), _mm_alignr_epi8(first, r3, 8));
     auto* out = reinterpret_cast<__m256i*>(bytes + n);
