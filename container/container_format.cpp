@@ -205,7 +205,7 @@ std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint
 
 Result serializeContainer(ContainerRecord& record, std::u16string_view path,
                           std::uint32_t tickCount, std::int64_t now) {
-  if (record.plainFileLoaded == 0) record.createdTime = now;
+  if (!record.plainFileLoaded) record.createdTime = now;
   const auto file = buildContainerFile(record, tickCount & 0xFFFFFF);
   if (!file) return kFailure;
   return writeWholeFile(path, *file) ? kSuccess : kFailure;
@@ -216,12 +216,12 @@ Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes
   loaded.plainFileLoaded = record.plainFileLoaded;
   std::span<const std::uint8_t> chunks;
   if (startsWith(bytes, kPlainSignature)) {
-    loaded.lastLoadPlain = 1;
+    loaded.lastLoadPlain = true;
     chunks = bytes;
   } else if (const auto seed = scrambleSeedOf(bytes)) {
     const auto body = bytes.subspan(kHeaderSize);
     applyScramble(body, *seed);
-    loaded.lastLoadPlain = 0;
+    loaded.lastLoadPlain = false;
     chunks = body;
   } else {
     return kFailure;
@@ -241,7 +241,7 @@ Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks)
     if (tag >= kEndChunk) break;
     if (!loadChunk(cursor, record, tag, readLe32(head + 4))) return kFailure;
   }
-  if (record.lastLoadPlain == 1) record.plainFileLoaded = 1;
+  if (record.lastLoadPlain) record.plainFileLoaded = true;
   // A model too short to hold its vertex count leaves the count at 0.
   if (record.modelData && record.modelData->size() >= 12) {
     record.modelVertexCount = readLe32(record.modelData->data() + 8);
