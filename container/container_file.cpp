@@ -7,7 +7,7 @@ namespace qel {
 
 Result serializeContainer(ContainerRecord& record, std::u16string_view path,
                           std::uint32_t tickCount, std::int64_t now) {
-  if (record.plainFileLoaded == 0) record.createdTime = now;
+  if (!record.plainFileLoaded) record.createdTime = now;
   // Refused before the file is touched.
   if (!containerFileSize(record)) return kFailure;
   auto file = platform::fileSystem().beginReplacing(path);

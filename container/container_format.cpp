@@ -166,7 +166,7 @@ bool walkChunks(ContainerRecord& record, ChunkSource& source) {
     if (tag >= kEndChunk) break;
     if (!loadChunk(source, record, tag, readLe32(head + 4))) return false;
   }
-  if (record.lastLoadPlain == 1) record.plainFileLoaded = 1;
+  if (record.lastLoadPlain) record.plainFileLoaded = true;
   // A model too short to hold its vertex count leaves the count at 0.
   if (record.modelData && record.modelData->size() >= 12) {
     record.modelVertexCount = readLe32(record.modelData->data() + 8);
@@ -237,12 +237,12 @@ ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source) {
   const auto form = containerFormOf(header);
   if (!form) return ContainerLoad::NotAContainer;
   if (form == ContainerForm::Plain) {
-    loaded.lastLoadPlain = 1;
+    loaded.lastLoadPlain = true;
   } else {
     const std::int32_t seed = *scrambleSeedOf(header);
     source.skip(kScrambledHeaderSize);
     source.unscrambleFromHere(seed);
-    loaded.lastLoadPlain = 0;
+    loaded.lastLoadPlain = false;
   }
   if (!walkChunks(loaded, source)) return ContainerLoad::Damaged;
   record = std::move(loaded);

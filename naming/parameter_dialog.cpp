@@ -59,11 +59,11 @@ bool ParameterDialogProcedure::onCommand(platform::DialogControls& dialog, int c
 
 bool runParameterDialog(platform::Ui& ui, platform::WindowHandle owner, ParameterEntry& values) {
   ParameterEntry entry = values;
-  entry.accepted = 0;
+  entry.accepted = false;
   ParameterDialogProcedure procedure(entry);
   ui.runModalDialog(owner, resources::kParameterDialog, procedure);
-  if (entry.accepted == 1) values = entry;
-  return entry.accepted == 1;
+  if (entry.accepted) values = entry;
+  return entry.accepted;
 }
 
 }  // namespace qel

@@ -32,7 +32,7 @@ TEST(SerializeContainer, WritesTheBuiltFileAndStampsTimeAndSeed) {
 TEST(SerializeContainer, KeepsTheTimeOfAPlainFile) {
   test::TempFolder folder;
   ContainerRecord record = completeRecord();
-  record.plainFileLoaded = 1;
+  record.plainFileLoaded = true;
   ASSERT_EQ(serializeContainer(record, folder.file("a.cnt"), 1, 999), kSuccess);
   EXPECT_EQ(record.createdTime, 1'700'000'000);
 }

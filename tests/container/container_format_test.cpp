@@ -107,8 +107,8 @@ TEST(ParseContainerFile, RoundTripsEveryField) {
   ContainerRecord loaded;
   ASSERT_EQ(parseContainerFile(loaded, file), kSuccess);
   EXPECT_EQ(loaded, original);
-  EXPECT_EQ(loaded.lastLoadPlain, 0u);
-  EXPECT_EQ(loaded.plainFileLoaded, 0u);
+  EXPECT_FALSE(loaded.lastLoadPlain);
+  EXPECT_FALSE(loaded.plainFileLoaded);
 }
 
 TEST(ParseContainerFile, KeepsTextureSizeAsStoredAndUnitsBehindTheTerminator) {
@@ -153,14 +153,14 @@ TEST(ParseContainerFile, PlainFileSetsThePlainFlags) {
   EXPECT_EQ(record.makerName.view(), u"平文工房");
   EXPECT_TRUE(record.containerName.empty());
   EXPECT_FALSE(record.modelData || record.textureData || record.sideViewData);
-  EXPECT_EQ(record.lastLoadPlain, 1u);
-  EXPECT_EQ(record.plainFileLoaded, 1u);
+  EXPECT_TRUE(record.lastLoadPlain);
+  EXPECT_TRUE(record.plainFileLoaded);
 
   // A later scrambled file never clears the flag.
   Bytes scrambled = *buildContainerFile(completeRecord(), 3);
   ASSERT_EQ(parseContainerFile(record, scrambled), kSuccess);
-  EXPECT_EQ(record.lastLoadPlain, 0u);
-  EXPECT_EQ(record.plainFileLoaded, 1u);
+  EXPECT_FALSE(record.lastLoadPlain);
+  EXPECT_TRUE(record.plainFileLoaded);
 }
 
 TEST(LoadChunks, SkipsUnknownChunksByTheirLength) {
