@@ -98,7 +98,7 @@ int loadImage(const std::string& path, ContainerRecord& record,
 int loadModel(const std::string& path, ContainerRecord& record, std::ostream& err) {
   auto bytes = readInputFile(path, err);
   if (!bytes) return kExitRefused;
-  if (failed(storeModel(record, std::move(*bytes)))) {
+  if (failed(adoptModel(record, std::move(*bytes)))) {
     return refuse(err, path,
                   "not a model blob (a " + std::to_string(kModelBlobHeaderSize) +
                       "-byte head beginning with the word " + std::to_string(kModelBlobSignature) +

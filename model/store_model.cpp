@@ -11,10 +11,10 @@ bool isModelBlob(std::span<const std::uint8_t> blob) {
 
 Result storeModel(ContainerRecord& record, std::span<const std::uint8_t> blob) {
   if (!isModelBlob(blob)) return kFailure;
-  return storeModel(record, Bytes(blob.begin(), blob.end()));
+  return adoptModel(record, Bytes(blob.begin(), blob.end()));
 }
 
-Result storeModel(ContainerRecord& record, Bytes&& blob) {
+Result adoptModel(ContainerRecord& record, Bytes&& blob) {
   if (!isModelBlob(blob)) return kFailure;
   record.modelVertexCount = readLe32(blob.data() + 8);
   record.modelData = std::move(blob);

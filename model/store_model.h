@@ -17,7 +17,7 @@ bool isModelBlob(std::span<const std::uint8_t> blob);
 // unchanged.
 Result storeModel(ContainerRecord& record, std::span<const std::uint8_t> blob);
 
-// The same, taking blob itself instead of a copy, so that a large model is held once.
-Result storeModel(ContainerRecord& record, Bytes&& blob);
+// storeModel taking blob itself instead of a copy, so that a large model is held once.
+Result adoptModel(ContainerRecord& record, Bytes&& blob);
 
 }  // namespace qel
