@@ -10,7 +10,7 @@ namespace qel {
 void openContainer(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
   const auto path = app.ui.pickOpenFile(openPickerRequest(
-      app, window,
+      window,
       {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c", u"コンテナファイルを開く", u"cnt"}));
   if (!path) return;
   auto bytes = readWholeFile(*path);
