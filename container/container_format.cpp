@@ -157,6 +157,9 @@ bool loadChunk(ChunkSource& source, ContainerRecord& r, std::uint32_t tag, std::
   }
 }
 
+// Empties record (keeping its load flags) and fills it from the chunk sequence that source
+// delivers. false when the sequence runs past its end or lacks the end chunk; record is
+// then partly filled, so it must be a fresh one that is kept only on success.
 bool walkChunks(ContainerRecord& record, ChunkSource& source) {
   resetRecord(record);
   for (;;) {
@@ -253,12 +256,6 @@ Result parseContainerFile(ContainerRecord& record, std::span<const std::uint8_t>
   MemoryReader reader(bytes);
   ChunkSource source(reader, bytes.size(), kContainerFilePiece);
   return loadContainerFile(record, source) == ContainerLoad::Loaded ? kSuccess : kFailure;
-}
-
-Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks) {
-  MemoryReader reader(chunks);
-  ChunkSource source(reader, chunks.size(), kContainerFilePiece);
-  return walkChunks(record, source) ? kSuccess : kFailure;
 }
 
 std::optional<ContainerForm> containerFormOf(std::span<const std::uint8_t> file) {

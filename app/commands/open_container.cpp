@@ -9,7 +9,7 @@ namespace qel {
 void openContainer(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
   const auto path = app.ui.pickOpenFile(openPickerRequest(
-      app, window,
+      window,
       {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c", u"コンテナファイルを開く", u"cnt"}));
   if (!path) return;
   if (openContainerFile(*app.record, *path).refusal != ContainerFileRefusal::None) return;

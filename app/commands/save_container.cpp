@@ -44,7 +44,7 @@ void saveContainer(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
   ContainerRecord& record = *app.record;
   const auto path = app.ui.pickSaveFile(savePickerRequest(
-      app, window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
+      window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
       proposedName(app.currentContainerPath.view())));
   if (!path) return;
 

@@ -163,6 +163,13 @@ TEST(ParseContainerFile, PlainFileSetsThePlainFlags) {
   EXPECT_TRUE(record.plainFileLoaded);
 }
 
+// Loads chunks as the body of a plain file, whose first chunk names its form.
+Result loadPlain(ContainerRecord& record, const Bytes& chunks) {
+  Bytes file = ChunkSequence().chunk(kPlainFormMarker, {}).bytes();
+  file.insert(file.end(), chunks.begin(), chunks.end());
+  return parseContainerFile(record, file);
+}
+
 TEST(LoadChunks, SkipsUnknownChunksByTheirLength) {
   const Bytes chunks = ChunkSequence()
                            .chunk(0x801050, {9, 9, 9, 9, 9, 9})
@@ -171,7 +178,7 @@ TEST(LoadChunks, SkipsUnknownChunksByTheirLength) {
                            .end()
                            .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.typeIndex, 12u);
 }
 
@@ -182,7 +189,7 @@ TEST(LoadChunks, KnownChunksConsumeTheirOwnSizeNotTheirLengthField) {
                            .end()
                            .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.typeIndex, 3u);
   EXPECT_EQ(record.reservedValue, 5);
 }
@@ -200,7 +207,7 @@ TEST(LoadChunks, LaterChunksWinAndEmptyDataLeavesTheSlotEmpty) {
           .end()
           .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.textureData, texture);
   EXPECT_FALSE(record.modelData);
   EXPECT_EQ(record.modelVertexCount, 0u);
@@ -215,7 +222,7 @@ TEST(LoadChunks, ModelTooShortForAVertexCountLoadsWithCountZero) {
                            .end()
                            .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.modelData->size(), 6u);
   EXPECT_EQ(record.modelVertexCount, 0u);
 }
@@ -224,7 +231,7 @@ TEST(LoadChunks, TextsWithoutTerminatorAreCutToTheField) {
   const std::u16string full(32, u'名');
   const Bytes chunks = ChunkSequence().text(kContainerNameChunk, full, 32).end().bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.containerName.view(), full.substr(0, 31));
 }
 
@@ -232,7 +239,7 @@ TEST(LoadChunks, NothingAfterTheEndChunkIsRead) {
   Bytes chunks = ChunkSequence().chunk(kTypeChunk, le32(4)).end().bytes();
   chunks.push_back(0xEE);  // trailing garbage
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.typeIndex, 4u);
 }
 
