@@ -3,7 +3,7 @@
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
 #include "base/path_parts.h"
-#include "container/container_format.h"
+#include "container/container_file.h"
 #include "platform/os.h"
 
 namespace qel {
