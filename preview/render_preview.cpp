@@ -81,11 +81,16 @@ float usableTexCoord(float t) {
 
 class Rasterizer {
  public:
-  Rasterizer(const RgbaImage* texture, int width, int height, double focal, Rgba background)
+  // Clears image and depth to width x height.
+  Rasterizer(const RgbaImage* texture, RgbaImage& image, std::vector<float>& depth, int width,
+             int height, double focal, Rgba background)
       : texture_(texture && !texture->empty() ? texture : nullptr),
-        image_(width, height, background),
-        depth_(static_cast<std::size_t>(width) * height, 0.0f),
-        focal_(static_cast<float>(focal)) {}
+        image_(image),
+        depth_(depth),
+        focal_(static_cast<float>(focal)) {
+    image_.reset(width, height, background);
+    depth_.assign(static_cast<std::size_t>(width) * height, 0.0f);
+  }
 
   // Clips the triangle at the near plane and fills what is left.
   void draw(const Corner (&corners)[3], bool backFace) {
@@ -101,8 +106,6 @@ class Rasterizer {
     }
     for (int i = 1; i + 1 < count; ++i) fill(polygon[0], polygon[i], polygon[i + 1], backFace);
   }
-
-  RgbaImage take() { return std::move(image_); }
 
  private:
   struct Projected {
@@ -187,19 +190,37 @@ class Rasterizer {
   }
 
   const RgbaImage* texture_;
-  RgbaImage image_;
-  std::vector<float> depth_;  // 1 / z of the nearest surface; 0 is nothing
+  RgbaImage& image_;
+  std::vector<float>& depth_;  // 1 / z of the nearest surface; 0 is nothing
   float focal_;
 };
 
 }  // namespace
 
+struct PreviewRenderer::Transformed {
+  Vec position;  // view space
+  Vec normal;    // view space; zero when the blob holds none that can be used
+};
+
+PreviewRenderer::PreviewRenderer() = default;
+PreviewRenderer::~PreviewRenderer() = default;
+
 RgbaImage renderPreview(const PreviewMesh& mesh, const RgbaImage* texture, const PreviewView& view,
                         int width, int height, Rgba background) {
-  if (width <= 0 || height <= 0) return {};
+  PreviewRenderer renderer;
+  return renderer.render(mesh, texture, view, width, height, background);
+}
+
+const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImage* texture,
+                                         const PreviewView& view, int width, int height,
+                                         Rgba background) {
+  if (width <= 0 || height <= 0) {
+    image_ = {};
+    return image_;
+  }
   const Camera camera = cameraFor(view, width, height);
-  Rasterizer rasterizer(texture, width, height, camera.focal, background);
-  if (mesh.triangles.empty()) return rasterizer.take();
+  Rasterizer rasterizer(texture, image_, depth_, width, height, camera.focal, background);
+  if (mesh.triangles.empty()) return image_;
 
   const Vec center{mesh.center.x, mesh.center.y, mesh.center.z};
   const double unit = mesh.radius > 0 ? 1.0 / mesh.radius : 1.0;
@@ -210,11 +231,8 @@ RgbaImage renderPreview(const PreviewMesh& mesh, const RgbaImage* texture, const
   // From the surface towards the light: above and to the left of the eye.
   const Vec light = normalized({-0.35, 0.5, -0.8});
 
-  struct Transformed {
-    Vec position;  // view space
-    Vec normal;    // view space; zero when the record holds none that can be used
-  };
-  std::vector<Transformed> transformed(mesh.vertices.size());
+  std::vector<Transformed>& transformed = transformed_;
+  transformed.resize(mesh.vertices.size());
   for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
     const ModelVertex& v = mesh.vertices[i];
     transformed[i].position = toView((Vec{v.x, v.y, v.z} - center) * unit);
@@ -246,7 +264,7 @@ RgbaImage renderPreview(const PreviewMesh& mesh, const RgbaImage* texture, const
     }
     rasterizer.draw(corners, backFace);
   }
-  return rasterizer.take();
+  return image_;
 }
 
 }  // namespace qel

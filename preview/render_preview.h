@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "preview/preview_mesh.h"
 #include "preview/preview_view.h"
 #include "preview/rgba_image.h"
@@ -18,5 +20,21 @@ inline constexpr Rgba kBackFaceTint{255, 0, 255, 255};
 // camera from the vertices' normals. Both faces of each triangle are drawn.
 RgbaImage renderPreview(const PreviewMesh& mesh, const RgbaImage* texture, const PreviewView& view,
                         int width, int height, Rgba background);
+
+// The same, keeping its buffers from one picture to the next: for a view that draws often.
+class PreviewRenderer {
+ public:
+  PreviewRenderer();
+  ~PreviewRenderer();
+  // The picture stays valid until the next call.
+  const RgbaImage& render(const PreviewMesh& mesh, const RgbaImage* texture,
+                          const PreviewView& view, int width, int height, Rgba background);
+
+ private:
+  struct Transformed;
+  RgbaImage image_;
+  std::vector<float> depth_;
+  std::vector<Transformed> transformed_;
+};
 
 }  // namespace qel

@@ -19,6 +19,8 @@ struct RgbaImage {
 
   RgbaImage() = default;
   RgbaImage(int width, int height, Rgba fill);
+  // Makes the picture width x height, every pixel fill, keeping the storage it has.
+  void reset(int width, int height, Rgba fill);
 
   bool empty() const { return width == 0 || height == 0; }
   // The caller keeps x and y inside the picture.
