@@ -73,7 +73,10 @@ void MainWindow::command(int id) {
 }
 
 void MainWindow::repaintNow() {
-  if (!destroyed_) view_->repaint();
+  if (destroyed_) return;
+  view_->repaint();
+  // A child is not repainted with its parent.
+  if (pane_) pane_->repaint();
 }
 
 void MainWindow::destroy() {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -28,11 +29,18 @@ class PaneWindow : public ::testing::Test {
                                     r::kLargeIcon, r::kSmallIcon},
                                    handler_);
     window_ = ui_.mainWindow(handle_);
+    window_->resize(window_->sizeHint());  // larger than the offscreen screen
+    QApplication::processEvents();
   }
 
+  // What the window shows of the pane after the program's repaint.
   QImage paneAfterRepaint() {
     ui_.repaint(handle_);
-    return window_->previewPane()->grab().toImage();
+    const QWidget* pane = window_->previewPane();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(window_->winId())
+        .toImage()
+        .copy(QRect(pane->mapTo(window_, QPoint(0, 0)), pane->size()));
   }
 
   static QPoint modelCentre() {
