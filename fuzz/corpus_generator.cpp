@@ -7,6 +7,8 @@
 
 #include "container/container_format.h"
 #include "tests/model/model_fixtures.h"
+#include "preview/png_codec.h"
+#include "tests/preview/preview_fixtures.h"
 #include "tests/support/container_fixtures.h"
 
 namespace {
@@ -112,6 +114,22 @@ void writeTokenizeLineSeeds(const std::filesystem::path& folder) {
   writeSeed(folder, "shift-jis", text("newmtl \x83\x65\x83\x58\x83\x67 \x81"));
 }
 
+void writeDecodePngSeeds(const std::filesystem::path& folder) {
+  qel::RgbaImage image(5, 3, {10, 200, 30, 128});
+  image.set(4, 2, {255, 255, 255, 0});
+  writeSeed(folder, "rgba.png", qel::encodePng(image));
+  writeSeed(folder, "header-only.png", pngOf(16, 16));
+}
+
+// A container whose model, texture and side view the pane can show.
+void writePreviewPaneSeeds(const std::filesystem::path& folder) {
+  qel::ContainerRecord record = completeRecord();
+  record.modelData = squareBlob();
+  record.textureData = qel::encodePng(qel::RgbaImage(4, 2, {200, 20, 20, 255}));
+  record.sideViewData = qel::encodePng(qel::RgbaImage(30, 8, {20, 20, 200, 255}));
+  writeSeed(folder, "drawable.cnt", *qel::buildContainerFile(record, 5));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,11 +137,16 @@ int main(int argc, char** argv) {
   const std::string target = argv[1];
   const std::filesystem::path folder = argv[2];
   std::filesystem::create_directories(folder);
-  if (target == "fuzz-parse-container") writeParseContainerSeeds(folder);
   if (target == "fuzz-read-obj-file") writeReadObjFileSeeds(folder);
   if (target == "fuzz-read-material-file") writeReadMaterialFileSeeds(folder);
   if (target == "fuzz-png-check") writePngCheckSeeds(folder);
   if (target == "fuzz-pack-options") writePackOptionsSeeds(folder);
   if (target == "fuzz-tokenize-line") writeTokenizeLineSeeds(folder);
+  // The pane is fed container files too.
+  if (target == "fuzz-parse-container" || target == "fuzz-preview-pane") {
+    writeParseContainerSeeds(folder);
+  }
+  if (target == "fuzz-preview-pane") writePreviewPaneSeeds(folder);
+  if (target == "fuzz-decode-png") writeDecodePngSeeds(folder);
   return 0;
 }

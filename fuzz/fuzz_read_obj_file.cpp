@@ -1,6 +1,6 @@
 // Converts arbitrary model files. The input holds an OBJ file, its material file and one
 // texture, separated by the bytes 0xFF 0x00; they lie in memory under the names the OBJ
-// and material files are likely to use.
+// and material files are likely to use. What converts is drawn as the preview draws it.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +10,8 @@
 #include "model/info_message_sink.h"
 #include "model/model_conversion.h"
 #include "tests/support/memory_file_system.h"
+#include "preview/png_codec.h"
+#include "preview/render_preview.h"
 
 namespace {
 
@@ -41,6 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t expected =
         16 + 32 * std::size_t(conversion.vertexCount) + 2 * std::size_t(conversion.indexCount);
     if (conversion.blob.size() != expected || conversion.texture.empty()) std::abort();
+    // Whatever converts, the preview draws.
+    const qel::PreviewMeshReading mesh = qel::readPreviewMesh(conversion.blob);
+    if (!mesh.mesh) std::abort();
+    const auto texture = qel::decodePng(conversion.texture);
+    qel::renderPreview(*mesh.mesh, texture ? &*texture : nullptr, {}, 64, 48, {});
   } else if (conversion.reason.empty() || conversion.reason.find('\n') != std::string::npos) {
     std::abort();
   }
