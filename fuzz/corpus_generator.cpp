@@ -52,7 +52,9 @@ Bytes joined(std::initializer_list<Bytes> parts) {
   return bytes;
 }
 
-Bytes text(std::string_view text) { return Bytes(text.begin(), text.end()); }
+Bytes text(std::string_view text) {
+  return Bytes(text.begin(), text.end());
+}
 
 constexpr std::string_view kCubeObj =
     "# a cube\nmtllib m.mtl\nv -1 -1 -1\nv 1 -1 -1\nv 1 1 -1\nv -1 1 -1\nv -1 -1 1\n"
@@ -89,7 +91,8 @@ void writePngCheckSeeds(const std::filesystem::path& folder) {
 void writePackSeed(const std::filesystem::path& folder, const std::string& name,
                    std::initializer_list<std::string_view> rest) {
   Bytes bytes;
-  for (const auto& part : {"-o", "out.cnt", "--name", "コキ", "--maker", "山田工房", "--sideview", "s.png"}) {
+  for (const auto& part :
+       {"-o", "out.cnt", "--name", "コキ", "--maker", "山田工房", "--sideview", "s.png"}) {
     bytes.insert(bytes.end(), part, part + std::char_traits<char>::length(part));
     bytes.push_back(0);
   }
@@ -101,10 +104,12 @@ void writePackSeed(const std::filesystem::path& folder, const std::string& name,
 }
 
 void writePackOptionsSeeds(const std::filesystem::path& folder) {
-  writePackSeed(folder, "model",
-                {"--model", "m.bin", "--texture", "t.png", "--seed", "4711", "--created", "1700000000"});
-  writePackSeed(folder, "obj",
-                {"--obj", "m.obj", "--type", "ISO20ft", "--length", "12192.5", "--description", "説明"});
+  writePackSeed(
+      folder, "model",
+      {"--model", "m.bin", "--texture", "t.png", "--seed", "4711", "--created", "1700000000"});
+  writePackSeed(
+      folder, "obj",
+      {"--obj", "m.obj", "--type", "ISO20ft", "--length", "12192.5", "--description", "説明"});
   writePackSeed(folder, "too-large", {"--model", "m.bin", "--texture", "big.png", "--type", "11"});
   writePackSeed(folder, "missing", {"--obj", "none.obj", "--seed", "16777216"});
 }

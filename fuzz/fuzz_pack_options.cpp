@@ -35,7 +35,8 @@ void addInputs(qel::test::MemoryFileSystem& files) {
   files.add(u"t.png", pngOf(256, 128));
   files.add(u"s.png", pngOf(200, 64));
   files.add(u"big.png", pngOf(257, 8));
-  files.addText(u"m.obj", "mtllib m.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nusemtl a\nf 1/1 2/1 3/1\n");
+  files.addText(u"m.obj",
+                "mtllib m.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nusemtl a\nf 1/1 2/1 3/1\n");
   files.addText(u"m.mtl", "newmtl a\nmap_Kd t.png\n");
 }
 

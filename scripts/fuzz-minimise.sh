@@ -22,6 +22,6 @@ for t in $(fuzzTargets "$1"); do
   rm -rf "fuzz/corpus/$t"
   mkdir -p "fuzz/corpus/$t"
   cp "$merged"/* "fuzz/corpus/$t"/ 2>/dev/null || true
-  echo "$t: $(ls "fuzz/corpus/$t" | wc -l) inputs, $(du -sk "fuzz/corpus/$t" | cut -f1) KiB"
+  echo "$t: $(ls "fuzz/corpus/$t" | wc -l) inputs, $(cat "fuzz/corpus/$t"/* 2>/dev/null | wc -c) bytes"
   rm -rf "$small" "$merged"
 done

@@ -13,8 +13,8 @@ namespace qel::test {
 
 // Files in memory under any paths (Windows ones included), installed as the program's
 // file system while it lives; remembers every path opened for reading and every one
-// written. A replacement lands in the file when committed. Shared by the tests and the fuzz targets, which must
-// never reach the disk.
+// written. A replacement lands in the file when committed. Shared by the tests and the fuzz
+// targets, which must never reach the disk.
 class MemoryFileSystem final : public platform::FileSystem {
  public:
   MemoryFileSystem() { platform::useFileSystem(this); }
