@@ -27,15 +27,6 @@ class DialogWindow final : public platform::DialogControls {
     if (!buffer.empty() && IS_HIGH_SURROGATE(buffer.back())) buffer.pop_back();
     return fromWide(buffer);
   }
-  void setUnsigned(int control, std::uint32_t value) override {
-    ::SetDlgItemInt(window_, control, value, FALSE);
-  }
-  std::optional<std::uint32_t> getUnsigned(int control) override {
-    BOOL translated = FALSE;
-    const UINT value = ::GetDlgItemInt(window_, control, &translated, FALSE);
-    if (!translated) return std::nullopt;
-    return value;
-  }
   void comboReset(int control) override { send(control, CB_RESETCONTENT, 0, 0); }
   int comboAddString(int control, std::u16string_view text) override {
     const std::wstring wide = toWide(text);
