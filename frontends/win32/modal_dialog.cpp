@@ -1,5 +1,7 @@
 #include "frontends/win32/modal_dialog.h"
 
+#include <algorithm>
+
 #include "frontends/win32/dialog_template.h"
 #include "frontends/win32/wide.h"
 
@@ -19,9 +21,12 @@ class DialogWindow final : public platform::DialogControls {
     ::SetDlgItemTextW(window_, control, toWide(text).c_str());
   }
   std::u16string getText(int control, int count) override {
-    if (count <= 0) return {};
-    std::wstring buffer(static_cast<std::size_t>(count), L'\0');
-    const UINT length = ::GetDlgItemTextW(window_, control, buffer.data(), count);
+    // count may stand for "the whole text": the buffer takes only what the field holds.
+    const int held = ::GetWindowTextLengthW(::GetDlgItem(window_, control));
+    const int size = std::min(count, held + 1);
+    if (size <= 0) return {};
+    std::wstring buffer(static_cast<std::size_t>(size), L'\0');
+    const UINT length = ::GetDlgItemTextW(window_, control, buffer.data(), size);
     buffer.resize(length);
     // A character cut in half at the limit is left out whole.
     if (!buffer.empty() && IS_HIGH_SURROGATE(buffer.back())) buffer.pop_back();
