@@ -22,6 +22,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App app{"Inspects and builds container files (.cnt, .q5c) of QELContainer.",
                "qelcontainer-cli"};
   app.require_subcommand(1);
+  // CLI11 reads /x as an option on Windows, which takes absolute paths from the Linux build's
+  // users and scripts; subcommands inherit this as they are added.
+  app.allow_windows_style_options(false);
   std::vector<Command> commands;
   for (AddCommand add : kCommands) commands.push_back(add(app));
 

@@ -108,7 +108,7 @@ TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesAndShowsNothing
   bench.app.currentContainerPath.assign(u"before.cnt");
   const std::u16string png = folder.write("picture.cnt", test::pngOf(8, 8, 100));
   const std::u16string empty = folder.write("empty.cnt", {});
-  Bytes truncated = test::readFile(std::filesystem::path(toUtf8(savedContainer("whole.cnt"))));
+  Bytes truncated = test::readFile(test::utf8Path(toUtf8(savedContainer("whole.cnt"))));
   truncated.resize(truncated.size() / 2);
   const std::u16string half = folder.write("half.cnt", truncated);
   bench.ui.choose(png).choose(empty).choose(folder.file("missing.cnt")).choose(half).cancelPicker();

@@ -69,7 +69,7 @@ TEST_F(ModelConversionTest, TakesTexturesUpTo256By256Only) {
   EXPECT_EQ(conversion.result, kFailure);
   EXPECT_TRUE(conversion.blob.empty() && conversion.texture.empty());
   EXPECT_EQ(conversion.reason, "the PNG texture is 257 x 256 pixels, larger than 256 x 256: " +
-                                   (folder.path() / "body.png").string());
+                                   test::utf8Of(folder.path() / "body.png"));
   folder.write("body.png", test::pngBytes(256, 257));
   EXPECT_EQ(convert(kQuad, "newmtl body\nmap_Kd body.png\n").result, kFailure);
 }
@@ -79,13 +79,13 @@ TEST_F(ModelConversionTest, RefusesModelsWhoseFirstTextureIsNoUsablePng) {
   folder.write("ok.png", test::pngBytes(8, 8));
   folder.writeText("fake.png", "not a png file at all, just text");
   const auto reasonFor = [&](std::string_view mtl) { return convert(kQuad, mtl).reason; };
-  EXPECT_EQ(
-      reasonFor("newmtl body\nmap_Kd body.tim\nnewmtl ok\nmap_Kd ok.png\n"),
-      "the first material's texture is not a PNG file: " + (folder.path() / "body.tim").string());
+  EXPECT_EQ(reasonFor("newmtl body\nmap_Kd body.tim\nnewmtl ok\nmap_Kd ok.png\n"),
+            "the first material's texture is not a PNG file: " +
+                test::utf8Of(folder.path() / "body.tim"));
   EXPECT_EQ(reasonFor("newmtl body\nmap_Kd fake.png\n"),
-            "the texture is not a PNG file: " + (folder.path() / "fake.png").string());
+            "the texture is not a PNG file: " + test::utf8Of(folder.path() / "fake.png"));
   EXPECT_EQ(reasonFor("newmtl body\nmap_Kd gone.png\n"),
-            "the PNG texture cannot be read: " + (folder.path() / "gone.png").string());
+            "the PNG texture cannot be read: " + test::utf8Of(folder.path() / "gone.png"));
   EXPECT_EQ(reasonFor("newmtl body\n"), "no material with a texture statement");
 }
 
