@@ -4,6 +4,7 @@
 
 #include "base/little_endian.h"
 #include "model/model_blob.h"
+#include "model/store_model.h"
 
 namespace qel {
 namespace {
@@ -27,18 +28,17 @@ std::uint16_t ModelBlobView::index(std::uint32_t i) const {
 }
 
 ModelBlobReading readModelBlob(std::span<const std::uint8_t> blob) {
-  if (blob.size() < kModelBlobHeaderSize) {
-    return refused("blob.short", "the model blob has " + std::to_string(blob.size()) +
-                                     " bytes, fewer than its 16-byte head");
+  if (!isModelBlob(blob)) {
+    if (blob.size() < kModelBlobHeaderSize) {
+      return refused("blob.short", "the model blob has " + std::to_string(blob.size()) +
+                                       " bytes, fewer than its 16-byte head");
+    }
+    return refused("blob.signature", "the model blob begins with " +
+                                         std::to_string(readLe32(blob.data())) + ", not 100");
   }
-  const std::uint32_t signature = readLe32(blob.data());
   const std::uint32_t format = readLe32(blob.data() + 4);
   const std::uint32_t vertexCount = readLe32(blob.data() + 8);
   const std::uint32_t indexCount = readLe32(blob.data() + 12);
-  if (signature != kModelBlobSignature) {
-    return refused("blob.signature",
-                   "the model blob begins with " + std::to_string(signature) + ", not 100");
-  }
   if (format != kModelVertexFormat) {
     return refused("blob.vertex-format",
                    "the model blob has the vertex format " + std::to_string(format) + ", not 274");
