@@ -13,8 +13,8 @@ namespace {
 using AddCommand = Command (*)(CLI::App&);
 
 // Every subcommand, in the order that the help lists them.
-constexpr AddCommand kCommands[] = {addInfoCommand, addExtractCommand, addPackCommand,
-                                    addConvertCommand, addExportCommand};
+constexpr AddCommand kCommands[] = {addInfoCommand,    addExtractCommand, addPackCommand,
+                                    addConvertCommand, addCheckCommand,   addExportCommand};
 
 }  // namespace
 

@@ -103,6 +103,8 @@ class ChunkCursor {
     return start;
   }
 
+  std::size_t position() const { return position_; }
+
  private:
   std::span<const std::uint8_t> bytes_;
   std::size_t position_ = 0;
@@ -211,7 +213,8 @@ Result serializeContainer(ContainerRecord& record, std::u16string_view path,
   return writeWholeFile(path, *file) ? kSuccess : kFailure;
 }
 
-Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes) {
+Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes,
+                          const ChunkVisitor& visit) {
   ContainerRecord loaded;
   loaded.plainFileLoaded = record.plainFileLoaded;
   std::span<const std::uint8_t> chunks;
@@ -226,12 +229,13 @@ Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes
   } else {
     return kFailure;
   }
-  if (failed(loadChunks(loaded, chunks))) return kFailure;
+  if (failed(loadChunks(loaded, chunks, visit))) return kFailure;
   record = std::move(loaded);
   return kSuccess;
 }
 
-Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks) {
+Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks,
+                  const ChunkVisitor& visit) {
   resetRecord(record);
   ChunkCursor cursor(chunks);
   for (;;) {
@@ -239,7 +243,9 @@ Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks)
     if (!head) return kFailure;
     const std::uint32_t tag = readLe32(head);
     if (tag >= kEndChunk) break;
+    const std::size_t start = cursor.position();
     if (!loadChunk(cursor, record, tag, readLe32(head + 4))) return kFailure;
+    if (visit) visit(tag, chunks.subspan(start, cursor.position() - start));
   }
   if (record.lastLoadPlain == 1) record.plainFileLoaded = 1;
   // A model too short to hold its vertex count leaves the count at 0.

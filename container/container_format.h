@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -42,15 +43,21 @@ std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint
 Result serializeContainer(ContainerRecord& record, std::u16string_view path,
                           std::uint32_t tickCount, std::int64_t now);
 
+// Shown each chunk that a load reads, with the content bytes it took as they stand in the
+// file (texts before they are terminated), for checks of what a file holds.
+using ChunkVisitor = std::function<void(std::uint32_t tag, std::span<const std::uint8_t> content)>;
+
 // Loads a whole container file of either form into record. The bytes of a scrambled file
 // are unscrambled in place. A file of neither form, or one that ends before its end chunk,
 // is refused with kFailure and record stays exactly as it was.
-Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes);
+Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes,
+                          const ChunkVisitor& visit = {});
 
 // Empties record (keeping its load flags) and fills it from a chunk sequence. kFailure
 // when the sequence runs past its end or lacks the end chunk; record is then partly
 // filled, so callers load into a fresh record and keep it only on success.
-Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks);
+Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks,
+                  const ChunkVisitor& visit = {});
 
 enum class ContainerForm { Scrambled, Plain };
 
