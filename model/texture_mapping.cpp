@@ -4,7 +4,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace qel {
 namespace {
@@ -36,16 +35,18 @@ float floatAt(std::int64_t order) {
 }
 
 // The float x for which the monotonic forward(x) comes nearest to target, found by
-// bisection over all finite floats.
+// bisection over the floats in their numeric order.
 template <typename Forward>
 float nearestSource(float target, Forward forward) {
   if (std::isnan(target)) return target;
-  const float low = -std::numeric_limits<float>::max();
-  const float high = std::numeric_limits<float>::max();
   const float direction = forward(1.0f) - forward(0.0f);
   if (!(direction != 0.0f)) return target;
   const bool rising = direction > 0.0f;
-  if (std::isinf(target)) return (target > 0) == rising ? high : low;
+  if (std::isinf(target)) return rising ? target : -target;
+  // Far beyond any texture coordinate, and far enough inside the float range that no
+  // step of a mapping leaves it.
+  const float high = 0x1p64f;
+  const float low = -high;
   // The first x whose image is not before target in the direction of the mapping.
   const auto notBefore = [&](float x) {
     return rising ? forward(x) >= target : forward(x) <= target;
