@@ -53,12 +53,6 @@ using ChunkVisitor = std::function<void(std::uint32_t tag, std::span<const std::
 Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes,
                           const ChunkVisitor& visit = {});
 
-// Empties record (keeping its load flags) and fills it from a chunk sequence. kFailure
-// when the sequence runs past its end or lacks the end chunk; record is then partly
-// filled, so callers load into a fresh record and keep it only on success.
-Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks,
-                  const ChunkVisitor& visit = {});
-
 enum class ContainerForm { Scrambled, Plain };
 
 // The form that a file's first bytes name; nothing when they name neither or the file is

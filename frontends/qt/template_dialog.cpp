@@ -12,7 +12,6 @@
 #include "frontends/qt/multi_line_edit.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/ui_fonts.h"
-#include "frontends/qt/unsigned_text.h"
 
 namespace qel::qt {
 namespace {
@@ -225,15 +224,6 @@ std::u16string TemplateDialog::getText(int id, int count) {
     value = button->text();
   }
   return toU16(value.left(count - 1));
-}
-
-void TemplateDialog::setUnsigned(int id, std::uint32_t value) {
-  setText(id, toU16(QString::number(value)));
-}
-
-std::optional<std::uint32_t> TemplateDialog::getUnsigned(int id) {
-  if (control(id) == nullptr) return std::nullopt;
-  return parseUnsignedText(getText(id, 0x7FFFFFFF));
 }
 
 void TemplateDialog::comboReset(int id) {
