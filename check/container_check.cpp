@@ -33,22 +33,6 @@ class ContainerProblems {
   std::vector<Diagnostic> found_;
 };
 
-// The texts as stored: the loader cuts the last unit of a text that has no terminator.
-void checkTerminators(std::uint32_t tag, std::span<const std::uint8_t> content,
-                      ContainerProblems& problems) {
-  const char* name = tag == kContainerNameChunk ? "container name"
-                     : tag == kDescriptionChunk ? "description"
-                     : tag == kMakerNameChunk   ? "maker name"
-                                                : nullptr;
-  if (name == nullptr) return;
-  for (std::size_t at = 0; at + 1 < content.size(); at += 2) {
-    if (readLe16(content.data() + at) == 0) return;
-  }
-  problems.warning("container.text-unterminated",
-                   std::string("the ") + name + " fills its " + std::to_string(content.size() / 2) +
-                       " units without a terminator: its last unit is dropped");
-}
-
 std::string sizeText(const PngSize& size) {
   return std::to_string(size.width) + " x " + std::to_string(size.height);
 }
@@ -117,10 +101,7 @@ std::vector<Diagnostic> checkContainerFile(std::u16string_view path) {
     problems.error("container.not-container", "not a container file");
   } else {
     ContainerRecord record;
-    const auto visit = [&problems](std::uint32_t tag, std::span<const std::uint8_t> content) {
-      checkTerminators(tag, content, problems);
-    };
-    if (failed(parseContainerFile(record, *bytes, visit))) {
+    if (failed(parseContainerFile(record, *bytes))) {
       problems.error("container.damaged",
                      "damaged container file (a chunk runs past the end or the end chunk is "
                      "missing)");

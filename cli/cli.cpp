@@ -14,7 +14,8 @@ using AddCommand = Command (*)(CLI::App&);
 
 // Every subcommand, in the order that the help lists them.
 constexpr AddCommand kCommands[] = {addInfoCommand,    addExtractCommand, addPackCommand,
-                                    addConvertCommand, addCheckCommand,   addExportCommand};
+                                    addConvertCommand, addRenderCommand,  addCheckCommand,
+                                    addExportCommand};
 
 }  // namespace
 

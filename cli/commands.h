@@ -24,6 +24,7 @@ Command addInfoCommand(CLI::App& app);
 Command addExtractCommand(CLI::App& app);
 Command addPackCommand(CLI::App& app);
 Command addConvertCommand(CLI::App& app);
+Command addRenderCommand(CLI::App& app);
 Command addCheckCommand(CLI::App& app);
 Command addExportCommand(CLI::App& app);
 

@@ -2,7 +2,6 @@
 
 #include "model/first_texture.h"
 #include "model/model_blob.h"
-#include "model/obj_model.h"
 #include "model/obj_reader.h"
 
 namespace qel {
@@ -17,26 +16,30 @@ ModelConversion refused(std::string reason) {
 }  // namespace
 
 ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& messages) {
-  const auto model = createObjModel();
+  return convertObjModel(objPath, *createObjModel(), messages);
+}
+
+ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
+                                InfoMessageSink& messages) {
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
-  if (failed(readObjFile(objPath, *model, messages, diagnostics))) {
+  if (failed(readObjFile(objPath, model, messages, diagnostics))) {
     return refused(diagnostics.refusalText(objPath));
   }
-  auto texture = takeFirstTexture(*model, objPath, diagnostics);
+  auto texture = takeFirstTexture(model, objPath, diagnostics);
   if (!texture) return refused(diagnostics.refusalText(objPath));
-  auto blob = buildModelBlob(*model, 1.0f);
+  auto blob = buildModelBlob(model, 1.0f);
   if (!blob) return refused("the model has no face");
 
   ModelConversion conversion;
   conversion.result = kSuccess;
   conversion.blob = std::move(*blob);
   conversion.texture = std::move(*texture);
-  conversion.vertexCount = model->vertices.size();
-  conversion.indexCount = model->indices.size();
-  conversion.materialCount = model->materials.size();
-  conversion.atlasWidth = model->atlasWidth;
-  conversion.atlasHeight = model->atlasHeight;
-  conversion.texturePath = model->materials[0].texturePath.str();
+  conversion.vertexCount = model.vertices.size();
+  conversion.indexCount = model.indices.size();
+  conversion.materialCount = model.materials.size();
+  conversion.atlasWidth = model.atlasWidth;
+  conversion.atlasHeight = model.atlasHeight;
+  conversion.texturePath = model.materials[0].texturePath.str();
   return conversion;
 }
 

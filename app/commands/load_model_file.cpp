@@ -26,7 +26,7 @@ class MessageBoxInfoSink : public InfoMessageSink {
 void loadModelFile(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
   const auto path = app.ui.pickOpenFile(openPickerRequest(
-      app, window, {u"モデルファイル(*.obj)", u"*.obj", u"Wavefront OBJファイルを開く", u"obj"}));
+      window, {u"モデルファイル(*.obj)", u"*.obj", u"Wavefront OBJファイルを開く", u"obj"}));
   if (!path) return;
   MessageBoxInfoSink messages(app.ui);
   const ModelConversion conversion = convertObjModel(*path, messages);

@@ -3,7 +3,7 @@
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
 #include "base/path_parts.h"
-#include "container/container_format.h"
+#include "container/container_file.h"
 #include "platform/os.h"
 
 namespace qel {
@@ -44,7 +44,7 @@ void saveContainer(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
   ContainerRecord& record = *app.record;
   const auto path = app.ui.pickSaveFile(savePickerRequest(
-      app, window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
+      window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
       proposedName(app.currentContainerPath.view())));
   if (!path) return;
 

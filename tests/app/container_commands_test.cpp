@@ -2,6 +2,8 @@
 
 #include "app/commands/commands.h"
 #include "base/utf.h"
+#include "container/container_format.h"
+#include "platform/os.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -143,6 +145,27 @@ TEST_F(ContainerCommands, PickersAreDescribedAsTheCommandsGiveThem) {
   // Saving under a new name must work, so the save picker does not demand an existing file.
   EXPECT_EQ(save.flags, platform::kPickerOverwritePrompt | platform::kPickerHideReadOnly);
   EXPECT_EQ(save.defaultExtension, u"cnt");
+}
+
+// A clock whose two readings differ in every way that matters to the save command.
+class FixedClock final : public platform::Clock {
+ public:
+  FixedClock() { platform::useClock(this); }
+  ~FixedClock() override { platform::useClock(nullptr); }
+  std::uint32_t tickMilliseconds() override { return 0xFF123456; }
+  std::int64_t calendarSeconds() override { return 1'700'000'000; }
+};
+
+TEST_F(ContainerCommands, SaveSeedsWithTheTickCountAndStampsTheCalendarTime) {
+  std::u16string path;
+  {
+    FixedClock clock;
+    path = savedContainer("clock.cnt");
+  }
+  EXPECT_EQ(scrambleSeedOf(test::readFile(toUtf8(path))), 0x123456);
+  bench.ui.choose(path);
+  bench.run(openContainer);
+  EXPECT_EQ(bench.record().createdTime, 1'700'000'000);
 }
 
 TEST_F(ContainerCommands, SaveProposesTheOpenedPathWithTheExtensionCnt) {

@@ -87,21 +87,5 @@ TEST_F(ContainerCheckTest, TellsWhatTheProgramWouldNotHaveSaved) {
   }
 }
 
-TEST_F(ContainerCheckTest, TellsTextsThatFillTheirFieldWithoutATerminator) {
-  const Bytes plain = test::ChunkSequence()
-                          .chunk(kPlainFormMarker, {})
-                          .text(kMakerNameChunk, std::u16string(16, u'a'), 16)
-                          .text(kContainerNameChunk, std::u16string(31, u'b'), 32)
-                          .end()
-                          .bytes();
-  const auto found = checkBytes(plain);
-  ASSERT_FALSE(found.empty());
-  EXPECT_EQ(found[0].code, "container.text-unterminated");
-  EXPECT_EQ(found[0].message,
-            "the maker name fills its 16 units without a terminator: its last unit is dropped");
-  const auto codes = codesOf(found);
-  EXPECT_EQ(std::count(codes.begin(), codes.end(), "container.text-unterminated"), 1);
-}
-
 }  // namespace
 }  // namespace qel

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 
 #include "container/container_record.h"
 #include "image/png_check.h"
 #include "model/store_model.h"
 #include "tests/model/model_fixtures.h"
+#include "tests/support/fingerprint.h"
 #include "tests/support/temp_folder.h"
 
 namespace qel {
@@ -102,20 +104,14 @@ TEST_F(ModelConversionTest, RefusesModelsWithoutFaces) {
   EXPECT_EQ(conversion.reason, "the model has no face");
 }
 
-std::uint64_t fnv1a(const Bytes& bytes) {
-  std::uint64_t hash = 0xCBF29CE484222325;
-  for (const std::uint8_t byte : bytes) hash = (hash ^ byte) * 0x100000001B3;
-  return hash;
-}
-
 TEST_F(ModelConversionTest, GivesTheSameBytesForALargeModelOfEveryForm) {
   folder.write("body.png", test::pngBytes(256, 256));
   folder.write("part.tim", test::timBytes(3, 64, 32, 192, 128));
-  const ModelConversion conversion = convert(
-      test::largeObjModel(), "newmtl body\nmap_Kd body.png\nnewmtl part\nmap_Kd part.tim\n");
+  const ModelConversion conversion =
+      convert(test::largeObjModel(), "newmtl body\nmap_Kd body.png\nnewmtl part\nmap_Kd part.tim\n");
   ASSERT_EQ(conversion.result, kSuccess) << conversion.reason;
   EXPECT_EQ(conversion.blob.size(), 636974u);
-  EXPECT_EQ(fnv1a(conversion.blob), 0x7F0AF696BC511F85u);
+  EXPECT_EQ(test::fnv1a(conversion.blob), 0x7F0AF696BC511F85u);
 }
 
 }  // namespace
