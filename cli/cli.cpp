@@ -13,8 +13,9 @@ namespace {
 using AddCommand = Command (*)(CLI::App&);
 
 // Every subcommand, in the order that the help lists them.
-constexpr AddCommand kCommands[] = {addInfoCommand, addExtractCommand, addPackCommand,
-                                    addConvertCommand, addRenderCommand};
+constexpr AddCommand kCommands[] = {addInfoCommand,    addExtractCommand, addPackCommand,
+                                    addConvertCommand, addRenderCommand,  addCheckCommand,
+                                    addExportCommand};
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 #include "container/whole_file.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "platform/os.h"
 
@@ -31,6 +33,19 @@ bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> byte
   auto file = platform::fileSystem().beginReplacing(path);
   if (!file) return false;
   return file->write(bytes) && file->commit();
+}
+
+bool writeWholeFiles(std::span<const FileContent> files) {
+  std::vector<std::unique_ptr<platform::FileReplacement>> written;
+  for (const FileContent& file : files) {
+    auto replacement = platform::fileSystem().beginReplacing(file.path);
+    if (!replacement || !replacement->write(file.bytes)) return false;
+    written.push_back(std::move(replacement));
+  }
+  for (const auto& replacement : written) {
+    if (!replacement->commit()) return false;
+  }
+  return true;
 }
 
 }  // namespace qel

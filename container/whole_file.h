@@ -17,4 +17,14 @@ std::optional<Bytes> readWholeFile(std::u16string_view path);
 // on failure the earlier file (if any) is as it was and nothing new is left behind.
 bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes);
 
+struct FileContent {
+  std::u16string_view path;
+  std::span<const std::uint8_t> bytes;
+};
+
+// Writes several files together: when one of them cannot be begun or written, none is
+// touched. Each is replaced atomically, and they are put in place one after the other
+// only once all are written.
+bool writeWholeFiles(std::span<const FileContent> files);
+
 }  // namespace qel
