@@ -12,8 +12,8 @@ std::uint32_t wordAt(std::span<const std::uint8_t> data, std::size_t at) {
 
 Result storeModel(ContainerRecord& record, std::span<const std::uint8_t> blob) {
   if (blob.size() < 12 || wordAt(blob, 0) != kModelBlobSignature) return kFailure;
+  record.modelData = Bytes(blob.begin(), blob.end());  // copied before anything changes
   record.modelVertexCount = wordAt(blob, 8);
-  record.modelData = Bytes(blob.begin(), blob.end());
   return kSuccess;
 }
 

@@ -9,12 +9,13 @@ namespace qel {
 // command-line tool is where a user learns why a file was refused.
 void openContainer(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
-  const auto path = app.ui.pickOpenFile(openPickerRequest(
-      app, window,
-      {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c", u"コンテナファイルを開く", u"cnt"}));
+  const auto path =
+      pickOpenPath(app, openPickerRequest(app, window,
+                                          {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
+                                           u"コンテナファイルを開く", u"cnt"}));
   if (!path) return;
-  auto bytes = readWholeFile(*path);
-  if (!bytes || bytes->size() >= kContainerFileLimit) return;
+  auto bytes = readWholeFile(*path, kContainerFileLimit);
+  if (!bytes) return;
   if (failed(parseContainerFile(*app.record, *bytes))) return;
   app.currentContainerPath.assign(*path);
   app.ui.repaint(window);
