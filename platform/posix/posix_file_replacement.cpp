@@ -37,8 +37,9 @@ std::optional<std::string> followLinks(std::string path) {
     if (link.front() == '/') {
       path = std::move(link);
     } else {
-      path.resize(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
-      path += link;
+      const std::size_t slash = path.rfind('/');
+      path.resize(slash == std::string::npos ? 0 : slash + 1);
+      path += link;  // relative to the link's own folder
     }
   }
   return std::nullopt;

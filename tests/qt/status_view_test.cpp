@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <vector>
@@ -38,16 +39,18 @@ const std::vector<Line> kFullRecord{
     {96, 320, u"  DY 64"},
 };
 
+// direction is the whole program's, as Qt's -reverse option sets it.
 QImage render(const std::vector<Line>& lines, Qt::LayoutDirection direction = Qt::LeftToRight) {
+  QGuiApplication::setLayoutDirection(direction);
   StatusView view(
       [&lines](platform::TextSink& sink) {
         for (const Line& line : lines) sink.textOut(line.x, line.y, line.text);
       },
       nullptr);
-  view.setLayoutDirection(direction);
   view.resize(view.sizeHint());
-  QImage image(view.size(), QImage::Format_RGB32);
-  view.render(&image);
+  // Grabbed as the window system paints it: rendering into an image would take no direction.
+  const QImage image = view.grab().toImage();
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
   return image;
 }
 
