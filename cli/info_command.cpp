@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "app/status_text.h"
 #include "base/little_endian.h"
 #include "base/utf.h"
 #include "cli/commands.h"
@@ -101,41 +102,17 @@ std::string oneLine(std::u16string_view text) {
   return utf8(shown);
 }
 
-// The lines of the desktop program's status view, with the form and the creation time.
+// The lines of the desktop program's status view, then the form, the length and the
+// creation time, which the window does not show.
 void describeAsText(const std::string& file, const LoadedContainer& loaded, std::ostream& out) {
   const ContainerRecord& r = loaded.record;
-  out << "ファイルパス：" << file << "\n";
-  out << "形式        "
-      << (loaded.seed ? "scrambled, seed " + std::to_string(*loaded.seed) : "plain") << "\n";
-  out << "工房名      " << oneLine(r.makerName.view()) << "\n";
-  out << "コンテナ名  " << oneLine(r.containerName.view()) << "\n";
-  out << "説明        " << oneLine(r.description.view()) << "\n";
-  if (r.typeIndex < kContainerTypeCount) {
-    out << "種別        " << utf8(containerTypeName(r.typeIndex)) << "\n";
+  for (const std::u16string& line : statusViewLines(r, fromUtf8(file))) {
+    out << oneLine(line) << "\n";
   }
+  out << "\n形式        "
+      << (loaded.seed ? "scrambled, seed " + std::to_string(*loaded.seed) : "plain") << "\n";
   out << "全長        " << lengthOf(r.lengthMm).dump() << " mm\n";
   out << "作成日時    " << formatUtcDate(r.createdTime) << "\n";
-  if (r.modelData) {
-    out << "3D MODEL " << r.modelData->size() << " bytes\n  Vertex " << r.modelVertexCount << "\n";
-  } else {
-    out << "3D MODEL 未設定\n";
-  }
-  if (r.textureData) {
-    out << "TEXTURE " << r.textureData->size() << " bytes\n  DX " << r.textureWidth << "\n  DY "
-        << r.textureHeight << "\n";
-  } else {
-    out << "TEXTURE未設定\n";
-  }
-  if (r.sideViewData) {
-    out << "SIDEVIEW " << r.sideViewData->size() << " bytes\n";
-    if (const auto size = pngSizeOf(*r.sideViewData)) {
-      out << "  DX " << size->width << "\n  DY " << size->height << "\n";
-    } else {
-      out << "  (no PNG header)\n";
-    }
-  } else {
-    out << "SIDEVIEW未設定\n";
-  }
 }
 
 int runInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <memory>
 
-#include "base/little_endian.h"
 #include "base/utf.h"
 #include "cli/commands.h"
 #include "cli/container_input.h"
@@ -16,21 +15,17 @@
 #include "container/container_format.h"
 #include "image/image_slots.h"
 #include "image/png_check.h"
+#include "model/model_blob.h"
 #include "model/store_model.h"
+#include "naming/container_name_dialog.h"
 #include "naming/container_type_table.h"
+#include "naming/parameter_dialog.h"
 #include "naming/workshop_name_check.h"
+#include "naming/workshop_name_dialog.h"
 #include "platform/os.h"
 
 namespace qel::cli {
 namespace {
-
-// The units that the desktop dialogs keep.
-constexpr std::size_t kMakerUnits = 10;
-constexpr std::size_t kNameUnits = 26;
-constexpr std::size_t kDescriptionUnits = 63;
-constexpr float kLongestLengthMm = 50000.0f;
-constexpr std::uint32_t kModelBlobWord = 100;
-constexpr std::size_t kModelBlobHead = 16;
 
 struct PackOptions {
   std::string output;
@@ -79,7 +74,7 @@ std::optional<float> lengthInRange(const std::string& text) {
   const auto [end, error] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (!(value >= 0.0f && value <= kLongestLengthMm)) return std::nullopt;
+  if (!(value >= 0.0f && value <= static_cast<float>(kMaxLengthMm))) return std::nullopt;
   return value;
 }
 
@@ -101,38 +96,41 @@ int loadImage(const std::string& path, ContainerRecord& record,
 }
 
 int loadModel(const std::string& path, ContainerRecord& record, std::ostream& err) {
-  auto bytes = readInputFile(path, err);
+  const auto bytes = readInputFile(path, err);
   if (!bytes) return kExitRefused;
-  if (bytes->size() < kModelBlobHead || readLe32(bytes->data()) != kModelBlobWord) {
-    return refuse(err, path, "not a model blob (a 16-byte head beginning with the word 100)");
+  if (failed(storeModel(record, *bytes))) {
+    return refuse(err, path,
+                  "not a model blob (a " + std::to_string(kModelBlobHeaderSize) +
+                      "-byte head beginning with the word " + std::to_string(kModelBlobSignature) +
+                      ")");
   }
-  record.modelVertexCount = readLe32(bytes->data() + 8);
-  record.modelData = std::move(*bytes);
   return kExitSuccess;
 }
 
-const char* missingItem(std::int32_t item) {
-  switch (item) {
-    case 1:
+const char* missingItem(SaveReadiness readiness) {
+  switch (readiness) {
+    case SaveReadiness::NoMakerName:
       return "the workshop name is empty";
-    case 2:
+    case SaveReadiness::NoContainerName:
       return "the container name is empty";
-    case 3:
+    case SaveReadiness::NoModel:
       return "no model";
-    case 4:
+    case SaveReadiness::NoTexture:
       return "no texture";
-    default:
-      return "no side view";
+    case SaveReadiness::NoSideView:
+    case SaveReadiness::Ready:
+      break;
   }
+  return "no side view";
 }
 
 // The texts and parameters; answers the exit code.
 int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream& err) {
-  const auto maker = textOption("--maker", options.maker, kMakerUnits, err);
+  const auto maker = textOption("--maker", options.maker, kWorkshopNameKept, err);
   if (!maker) return kExitRefused;
-  const auto name = textOption("--name", options.name, kNameUnits, err);
+  const auto name = textOption("--name", options.name, kContainerNameKept, err);
   if (!name) return kExitRefused;
-  const auto description = textOption("--description", options.description, kDescriptionUnits, err);
+  const auto description = textOption("--description", options.description, kDescriptionKept, err);
   if (!description) return kExitRefused;
   switch (checkWorkshopName(*maker)) {
     case WorkshopNameCheck::Empty:
@@ -148,7 +146,10 @@ int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream
                   options.type + " is not an offered type (0 to 5, 9 to 12, or its name)");
   }
   const auto length = lengthInRange(options.length);
-  if (!length) return refuse(err, "--length", options.length + " is not a number from 0 to 50000");
+  if (!length) {
+    return refuse(err, "--length",
+                  options.length + " is not a number from 0 to " + std::to_string(kMaxLengthMm));
+  }
 
   applyWorkshopName(record, *maker);
   record.containerName.assign(*name);
@@ -187,8 +188,8 @@ int runPack(const PackOptions& options, std::ostream& err) {
   if (int code = fillFields(options, record, err)) return code;
   if (int code = loadModelAndTexture(options, record, err)) return code;
   if (int code = loadImage(options.sideView, record, storeSideView, err)) return code;
-  if (const std::int32_t missing = checkSaveReady(record); missing > 0) {
-    return refuse(err, options.output, missingItem(missing));
+  if (const SaveReadiness readiness = checkSaveReady(record); readiness != SaveReadiness::Ready) {
+    return refuse(err, options.output, missingItem(readiness));
   }
 
   auto& clock = platform::clock();
@@ -208,11 +209,15 @@ Command addPackCommand(CLI::App& app) {
   auto options = std::make_shared<PackOptions>();
   CLI::App* pack = app.add_subcommand("pack", "Build a container file from its parts");
   pack->add_option("-o,--output", options->output, "Container file to write")->required();
-  pack->add_option("--name", options->name, "Container name, at most 26 units")->required();
-  pack->add_option("--maker", options->maker, "Workshop name, at most 10 units")->required();
+  const auto units = [](int count) { return ", at most " + std::to_string(count) + " units"; };
+  pack->add_option("--name", options->name, "Container name" + units(kContainerNameKept))
+      ->required();
+  pack->add_option("--maker", options->maker, "Workshop name" + units(kWorkshopNameKept))
+      ->required();
   pack->add_option("--type", options->type, "Type index (0-5, 9-12) or name; default 0");
-  pack->add_option("--length", options->length, "Total length in mm, 0 to 50000; default 0");
-  pack->add_option("--description", options->description, "Description, at most 63 units");
+  pack->add_option("--length", options->length,
+                   "Total length in mm, 0 to " + std::to_string(kMaxLengthMm) + "; default 0");
+  pack->add_option("--description", options->description, "Description" + units(kDescriptionKept));
   options->createdGiven =
       pack->add_option("--created", options->created, "Creation time, seconds since 1970");
   options->seedGiven = pack->add_option("--seed", options->seed, "Scrambling seed, 0 to 16777215")

@@ -184,6 +184,27 @@ bool loadChunk(ChunkCursor& cursor, ContainerRecord& r, std::uint32_t tag, std::
   }
 }
 
+// Empties record (keeping its load flags) and fills it from a chunk sequence. kFailure
+// when the sequence runs past its end or lacks the end chunk; record is then partly
+// filled, so it must be a fresh one that is kept only on success.
+Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks) {
+  resetRecord(record);
+  ChunkCursor cursor(chunks);
+  for (;;) {
+    const std::uint8_t* head = cursor.take(kChunkHeadSize);
+    if (!head) return kFailure;
+    const std::uint32_t tag = readLe32(head);
+    if (tag >= kEndChunk) break;
+    if (!loadChunk(cursor, record, tag, readLe32(head + 4))) return kFailure;
+  }
+  if (record.lastLoadPlain) record.plainFileLoaded = true;
+  // A model too short to hold its vertex count leaves the count at 0.
+  if (record.modelData && record.modelData->size() >= 12) {
+    record.modelVertexCount = readLe32(record.modelData->data() + 8);
+  }
+  return kSuccess;
+}
+
 }  // namespace
 
 std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint32_t seed) {
@@ -205,7 +226,7 @@ std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint
 
 Result serializeContainer(ContainerRecord& record, std::u16string_view path,
                           std::uint32_t tickCount, std::int64_t now) {
-  if (record.plainFileLoaded == 0) record.createdTime = now;
+  if (!record.plainFileLoaded) record.createdTime = now;
   const auto file = buildContainerFile(record, tickCount & 0xFFFFFF);
   if (!file) return kFailure;
   return writeWholeFile(path, *file) ? kSuccess : kFailure;
@@ -216,36 +237,18 @@ Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes
   loaded.plainFileLoaded = record.plainFileLoaded;
   std::span<const std::uint8_t> chunks;
   if (startsWith(bytes, kPlainSignature)) {
-    loaded.lastLoadPlain = 1;
+    loaded.lastLoadPlain = true;
     chunks = bytes;
   } else if (const auto seed = scrambleSeedOf(bytes)) {
     const auto body = bytes.subspan(kHeaderSize);
     applyScramble(body, *seed);
-    loaded.lastLoadPlain = 0;
+    loaded.lastLoadPlain = false;
     chunks = body;
   } else {
     return kFailure;
   }
   if (failed(loadChunks(loaded, chunks))) return kFailure;
   record = std::move(loaded);
-  return kSuccess;
-}
-
-Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks) {
-  resetRecord(record);
-  ChunkCursor cursor(chunks);
-  for (;;) {
-    const std::uint8_t* head = cursor.take(kChunkHeadSize);
-    if (!head) return kFailure;
-    const std::uint32_t tag = readLe32(head);
-    if (tag >= kEndChunk) break;
-    if (!loadChunk(cursor, record, tag, readLe32(head + 4))) return kFailure;
-  }
-  if (record.lastLoadPlain == 1) record.plainFileLoaded = 1;
-  // A model too short to hold its vertex count leaves the count at 0.
-  if (record.modelData && record.modelData->size() >= 12) {
-    record.modelVertexCount = readLe32(record.modelData->data() + 8);
-  }
   return kSuccess;
 }
 

@@ -47,11 +47,6 @@ Result serializeContainer(ContainerRecord& record, std::u16string_view path,
 // is refused with kFailure and record stays exactly as it was.
 Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes);
 
-// Empties record (keeping its load flags) and fills it from a chunk sequence. kFailure
-// when the sequence runs past its end or lacks the end chunk; record is then partly
-// filled, so callers load into a fresh record and keep it only on success.
-Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks);
-
 enum class ContainerForm { Scrambled, Plain };
 
 // The form that a file's first bytes name; nothing when they name neither or the file is

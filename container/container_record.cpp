@@ -18,22 +18,22 @@ void resetRecord(ContainerRecord& record) {
   record.modelVertexCount = 0;
 }
 
-std::int32_t checkSaveReady(const ContainerRecord& record) {
-  if (record.makerName.empty()) return 1;
-  if (record.containerName.empty()) return 2;
-  if (!record.modelData) return 3;
-  if (!record.textureData) return 4;
-  if (!record.sideViewData) return 5;
-  return 0;
+SaveReadiness checkSaveReady(const ContainerRecord& record) {
+  if (record.makerName.empty()) return SaveReadiness::NoMakerName;
+  if (record.containerName.empty()) return SaveReadiness::NoContainerName;
+  if (!record.modelData) return SaveReadiness::NoModel;
+  if (!record.textureData) return SaveReadiness::NoTexture;
+  if (!record.sideViewData) return SaveReadiness::NoSideView;
+  return SaveReadiness::Ready;
 }
 
-int applyWorkshopName(ContainerRecord& record, std::u16string_view name) {
-  if (record.plainFileLoaded == 1) return 0;
+bool applyWorkshopName(ContainerRecord& record, std::u16string_view name) {
+  if (record.plainFileLoaded) return false;
   // The whole name takes part in the comparison, so a name longer than the field is
   // copied (and cut) again every time.
-  if (record.makerName.view() == name.substr(0, name.find(u'\0'))) return 0;
+  if (record.makerName.view() == name.substr(0, name.find(u'\0'))) return false;
   record.makerName.assign(name);
-  return 1;
+  return true;
 }
 
 }  // namespace qel

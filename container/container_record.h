@@ -12,8 +12,8 @@ namespace qel {
 // The one open container document. A data block is present exactly when its optional
 // holds a value; its byte count is the block's size. Every setter stores its own copy.
 struct ContainerRecord {
-  std::uint32_t plainFileLoaded = 0;  // set by loading a plain file; never cleared
-  std::uint32_t lastLoadPlain = 0;    // form of the file being loaded
+  bool plainFileLoaded = false;  // set by loading a plain file; never cleared
+  bool lastLoadPlain = false;    // form of the file being loaded
   FixedText<32> containerName;
   std::int32_t reservedValue = 0;  // carried through files, never edited
   float lengthMm = 0.0f;
@@ -39,12 +39,12 @@ struct ContainerRecord {
 // Returns the record to its empty state, keeping plainFileLoaded and lastLoadPlain.
 void resetRecord(ContainerRecord& record);
 
-// 0 when the record can be saved, otherwise the first missing item:
-// 1 maker name, 2 container name, 3 model, 4 texture, 5 side view.
-std::int32_t checkSaveReady(const ContainerRecord& record);
+// Whether the record can be saved, or the first item it lacks, in this order.
+enum class SaveReadiness { Ready, NoMakerName, NoContainerName, NoModel, NoTexture, NoSideView };
+SaveReadiness checkSaveReady(const ContainerRecord& record);
 
 // Makes makerName follow the workshop name (cut to 15 units) unless a plain file was
-// loaded; answers 1 when makerName changed.
-int applyWorkshopName(ContainerRecord& record, std::u16string_view name);
+// loaded; answers whether makerName changed.
+bool applyWorkshopName(ContainerRecord& record, std::u16string_view name);
 
 }  // namespace qel

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "base/little_endian.h"
 #include "base/path_parts.h"
 #include "image/png_check.h"
 #include "model/info_message.h"
@@ -41,9 +42,7 @@ TextureFolders texturesFolders(std::u16string_view mtlPath) {
 }
 
 std::int32_t littleEndian32(const Bytes& data, std::size_t at) {
-  return static_cast<std::int32_t>(std::uint32_t{data[at]} | (std::uint32_t{data[at + 1]} << 8) |
-                                   (std::uint32_t{data[at + 2]} << 16) |
-                                   (std::uint32_t{data[at + 3]} << 24));
+  return static_cast<std::int32_t>(readLe32(data.data() + at));
 }
 
 // Makes path the entry's texture path and reads the file; nothing when the path does not
@@ -130,18 +129,16 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
     switch (tokens.byteAt(0, 0)) {
       case 'n':
         // The name waits in the next free entry for its texture statement.
-        if (model.materialCount < kMaterialCapacity) {
-          model.materials[model.materialCount].setName(tokens[1]);
-        }
+        if (model.materials.hasRoomFor(1)) model.materials.spare()->setName(tokens[1]);
         return true;
       case 'm':
-        if (model.materialCount >= kMaterialCapacity) {
+        if (!model.materials.hasRoomFor(1)) {
           refusal = refusalAt(mtlPath, line,
                               "more than " + std::to_string(kMaterialCapacity) + " materials");
           return false;
         }
-        resolveTexture(model.materials[model.materialCount], tokens[1], folders, model, messages);
-        ++model.materialCount;
+        resolveTexture(*model.materials.spare(), tokens[1], folders, model, messages);
+        model.materials.extend(1);
         return true;
       default:
         return true;

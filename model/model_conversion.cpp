@@ -27,7 +27,7 @@ ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& me
   const auto model = createObjModel();
   std::string refusal;
   if (failed(readObjFile(objPath, *model, messages, refusal))) return refused(std::move(refusal));
-  if (model->materialCount == 0) {
+  if (model->materials.empty()) {
     return refused("no material with a texture statement");
   }
 
@@ -57,9 +57,9 @@ ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& me
   conversion.result = kSuccess;
   conversion.blob = std::move(*blob);
   conversion.texture = std::move(*texture);
-  conversion.vertexCount = model->vertexCount;
-  conversion.indexCount = model->indexCount;
-  conversion.materialCount = model->materialCount;
+  conversion.vertexCount = model->vertices.size();
+  conversion.indexCount = model->indices.size();
+  conversion.materialCount = model->materials.size();
   conversion.atlasWidth = model->atlasWidth;
   conversion.atlasHeight = model->atlasHeight;
   conversion.texturePath = texturePath;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "base/fixed_list.h"
 #include "base/fixed_text.h"
 
 namespace qel {
@@ -44,23 +45,18 @@ struct ModelVertex {
 };
 static_assert(sizeof(ModelVertex) == 32);
 
-// The working model of one conversion. Lists have a fixed capacity and are filled from
-// the front; each count says how many entries are in use. Several megabytes: always on
-// the heap (createObjModel).
+// The working model of one conversion, with lists of fixed capacity. Several megabytes:
+// always on the heap (createObjModel).
 struct ObjModel {
   float atlasWidth, atlasHeight;
   std::int32_t smoothing;        // 0: flat face normals
   std::int32_t currentMaterial;  // -1: none
-  std::array<Vector3, kObjListCapacity> positions;
-  std::array<Vector3, kObjListCapacity> normals;
-  std::array<TexCoord, kObjListCapacity> texCoords;
-  std::int32_t positionCount, normalCount, texCoordCount;
-  std::array<MaterialEntry, kMaterialCapacity> materials;
-  std::int32_t materialCount;
-  std::array<ModelVertex, kObjListCapacity> vertices;
-  std::int32_t vertexCount;
-  std::array<std::uint16_t, kObjListCapacity> indices;  // not cleared; read below indexCount
-  std::int32_t indexCount;
+  FixedList<Vector3, kObjListCapacity> positions;
+  FixedList<Vector3, kObjListCapacity> normals;
+  FixedList<TexCoord, kObjListCapacity> texCoords;
+  FixedList<MaterialEntry, kMaterialCapacity> materials;
+  FixedList<ModelVertex, kObjListCapacity> vertices;
+  FixedList<std::uint16_t, kObjListCapacity> indices;
 };
 
 // Atlas 256 by 256, no material current, every list empty and zeroed except indices.

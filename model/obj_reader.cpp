@@ -64,9 +64,9 @@ class ObjReading {
       case 'v':
         switch (tokens.byteAt(0, 1)) {
           case '\0':
-            return addVector(model_.positions, model_.positionCount, tokens, "positions");
+            return addVector(model_.positions, tokens, "positions");
           case 'n':
-            return addVector(model_.normals, model_.normalCount, tokens, "normals");
+            return addVector(model_.normals, tokens, "normals");
           case 't':
             return addTexCoord(tokens);
           default:
@@ -93,25 +93,22 @@ class ObjReading {
     return false;
   }
 
-  bool addVector(std::array<Vector3, kObjListCapacity>& list, std::int32_t& count,
-                 const TokenTable& tokens, std::string_view what) {
-    if (count >= kObjListCapacity) return refuse(capacityText(what));
-    list[count++] = {static_cast<float>(readDouble(tokens[1])),
-                     static_cast<float>(readDouble(tokens[2])),
-                     static_cast<float>(readDouble(tokens[3]))};
-    return true;
+  bool addVector(FixedList<Vector3, kObjListCapacity>& list, const TokenTable& tokens,
+                 std::string_view what) {
+    const bool added = list.push({static_cast<float>(readDouble(tokens[1])),
+                                  static_cast<float>(readDouble(tokens[2])),
+                                  static_cast<float>(readDouble(tokens[3]))});
+    return added || refuse(capacityText(what));
   }
 
   bool addTexCoord(const TokenTable& tokens) {
-    if (model_.texCoordCount >= kObjListCapacity)
-      return refuse(capacityText("texture coordinates"));
-    model_.texCoords[model_.texCoordCount++] = {static_cast<float>(readDouble(tokens[1])),
-                                                static_cast<float>(readDouble(tokens[2]))};
-    return true;
+    const bool added = model_.texCoords.push(
+        {static_cast<float>(readDouble(tokens[1])), static_cast<float>(readDouble(tokens[2]))});
+    return added || refuse(capacityText("texture coordinates"));
   }
 
   void selectMaterial(std::string_view name) {
-    for (std::int32_t i = 0; i < model_.materialCount; ++i) {
+    for (std::int32_t i = 0; i < model_.materials.size(); ++i) {
       if (model_.materials[i].nameView() == name) {
         model_.currentMaterial = i;
         return;
@@ -142,12 +139,12 @@ class ObjReading {
   bool setCorner(ModelVertex& vertex, std::string_view token, const MaterialMapping* mapping) {
     const Corner corner = readCorner(token);
     if (!corner.position) return refuse("a face corner without a position number");
-    const auto position = entryOrRefuse(*corner.position, model_.positionCount, "position");
+    const auto position = entryOrRefuse(*corner.position, model_.positions.size(), "position");
     if (!position) return false;
     const Vector3& p = model_.positions[*position];
     vertex = {p.x, p.y, p.z, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
     if (corner.normal) {
-      const auto normal = entryOrRefuse(*corner.normal, model_.normalCount, "normal");
+      const auto normal = entryOrRefuse(*corner.normal, model_.normals.size(), "normal");
       if (!normal) return false;
       const Vector3& n = model_.normals[*normal];
       vertex.nx = n.x;
@@ -156,7 +153,7 @@ class ObjReading {
     }
     if (corner.texCoord) {
       const auto texCoord =
-          entryOrRefuse(*corner.texCoord, model_.texCoordCount, "texture coordinate");
+          entryOrRefuse(*corner.texCoord, model_.texCoords.size(), "texture coordinate");
       if (!texCoord) return false;
       if (mapping) {
         const TexCoord uv = mapping->map(model_.texCoords[*texCoord]);
@@ -171,25 +168,24 @@ class ObjReading {
     if (!tokens.has(2) || !tokens.has(3)) return true;
     const std::int32_t corners = tokens.has(4) ? 4 : 3;
     const std::int32_t newIndices = corners == 4 ? 6 : 3;
-    if (model_.vertexCount + corners > kObjListCapacity) return refuse(capacityText("vertices"));
-    if (model_.indexCount + newIndices > kObjListCapacity) return refuse(capacityText("indices"));
+    if (!model_.vertices.hasRoomFor(corners)) return refuse(capacityText("vertices"));
+    if (!model_.indices.hasRoomFor(newIndices)) return refuse(capacityText("indices"));
 
     std::optional<MaterialMapping> mapping;
     if (model_.currentMaterial >= 0) {
       mapping.emplace(model_.materials[model_.currentMaterial], model_.atlasWidth,
                       model_.atlasHeight);
     }
-    const std::int32_t first = model_.vertexCount;
+    const std::int32_t first = model_.vertices.size();
+    ModelVertex* added = model_.vertices.spare();
     for (std::int32_t k = 0; k < corners; ++k) {
-      if (!setCorner(model_.vertices[first + k], tokens[1 + k], mapping ? &*mapping : nullptr)) {
-        return false;
-      }
+      if (!setCorner(added[k], tokens[1 + k], mapping ? &*mapping : nullptr)) return false;
     }
-    model_.vertexCount += corners;
+    model_.vertices.extend(corners);
 
     constexpr std::int32_t kTriangles[6] = {0, 1, 2, 0, 2, 3};
     for (std::int32_t k = 0; k < newIndices; ++k) {
-      model_.indices[model_.indexCount++] = static_cast<std::uint16_t>(first + kTriangles[k]);
+      model_.indices.push(static_cast<std::uint16_t>(first + kTriangles[k]));
     }
 
     if (model_.smoothing == 0) {

@@ -1,19 +1,18 @@
 #include "model/store_model.h"
 
+#include "base/little_endian.h"
 #include "model/model_blob.h"
 
 namespace qel {
-namespace {
-std::uint32_t wordAt(std::span<const std::uint8_t> data, std::size_t at) {
-  return std::uint32_t{data[at]} | (std::uint32_t{data[at + 1]} << 8) |
-         (std::uint32_t{data[at + 2]} << 16) | (std::uint32_t{data[at + 3]} << 24);
+
+bool isModelBlob(std::span<const std::uint8_t> blob) {
+  return blob.size() >= kModelBlobHeaderSize && readLe32(blob.data()) == kModelBlobSignature;
 }
-}  // namespace
 
 Result storeModel(ContainerRecord& record, std::span<const std::uint8_t> blob) {
-  if (blob.size() < 12 || wordAt(blob, 0) != kModelBlobSignature) return kFailure;
+  if (!isModelBlob(blob)) return kFailure;
   record.modelData = Bytes(blob.begin(), blob.end());  // copied before anything changes
-  record.modelVertexCount = wordAt(blob, 8);
+  record.modelVertexCount = readLe32(blob.data() + 8);
   return kSuccess;
 }
 

@@ -8,9 +8,12 @@
 
 namespace qel {
 
+// Whether blob can be a model: it holds the whole 16-byte head and begins with the word 100.
+bool isModelBlob(std::span<const std::uint8_t> blob);
+
 // Makes a copy of blob the record's model and its third word the record's vertex count.
-// A buffer that does not begin with the word 100, or is too short to hold the vertex
-// count, is refused with kFailure and the record is unchanged.
+// A buffer that is no model blob (isModelBlob) is refused with kFailure and the record is
+// unchanged.
 Result storeModel(ContainerRecord& record, std::span<const std::uint8_t> blob);
 
 }  // namespace qel

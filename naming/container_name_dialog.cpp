@@ -21,8 +21,8 @@ bool runContainerNameDialog(platform::Ui& ui, platform::WindowHandle owner, Cont
   entry.containerName = name;
   ContainerNameDialogProcedure procedure(entry);
   ui.runModalDialog(owner, resources::kContainerNameDialog, procedure);
-  if (entry.accepted == 1) name = entry.containerName;
-  return entry.accepted == 1;
+  if (entry.accepted) name = entry.containerName;
+  return entry.accepted;
 }
 
 }  // namespace qel

@@ -12,11 +12,11 @@ inline constexpr int kContainerNameKept = 26;
 using ContainerName = FixedText<32>;
 
 struct ContainerNameEntry {
-  int accepted = 0;  // 1 when closed with OK
+  bool accepted = false;  // closed with OK
   ContainerName containerName;
 };
 
-// The container-name dialog's procedure (containerNameDialogProc), working on entry.
+// Fills the container-name field from entry and, on OK, takes the field's text back into it.
 class ContainerNameDialogProcedure : public platform::DialogProcedure {
  public:
   explicit ContainerNameDialogProcedure(ContainerNameEntry& entry) : entry_(entry) {}

@@ -4,17 +4,17 @@
 
 namespace qel {
 
-// The OK and Cancel buttons of an editing dialog: OK sets accepted to 1 and lets
-// takeFields read the controls, Cancel (also Escape and the close box) sets it to 0, and
-// both close the dialog. Answers false for any other command.
+// The OK and Cancel buttons of an editing dialog: OK sets accepted and lets takeFields
+// read the controls, Cancel (also Escape and the close box) clears it, and both close the
+// dialog. Answers false for any other command.
 template <typename TakeFields>
-bool handleOkOrCancel(platform::DialogControls& dialog, int command, int& accepted,
+bool handleOkOrCancel(platform::DialogControls& dialog, int command, bool& accepted,
                       TakeFields takeFields) {
   if (command == platform::kIdOk) {
-    accepted = 1;
+    accepted = true;
     takeFields();
   } else if (command == platform::kIdCancel) {
-    accepted = 0;
+    accepted = false;
   } else {
     return false;
   }

@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "naming/container_type_table.h"
 #include "naming/dialog_buttons.h"
+#include "naming/unsigned_field.h"
 #include "resources/resources.h"
 
 namespace qel {
 namespace {
+
+// The length field is read whole: a cut text could turn into another number.
+constexpr int kWholeField = std::numeric_limits<int>::max();
 
 void fillTypeList(platform::DialogControls& dialog, std::uint32_t typeIndex) {
   dialog.comboReset(kTypeList);
@@ -40,7 +45,7 @@ std::uint32_t lengthFieldValue(float lengthMm) {
 
 bool ParameterDialogProcedure::onInitDialog(platform::DialogControls& dialog) {
   dialog.setText(kDescriptionField, entry_.description.view());
-  dialog.setUnsigned(kLengthField, lengthFieldValue(entry_.lengthMm));
+  dialog.setText(kLengthField, unsignedFieldText(lengthFieldValue(entry_.lengthMm)));
   fillTypeList(dialog, entry_.typeIndex);
   return true;
 }
@@ -49,7 +54,7 @@ bool ParameterDialogProcedure::onCommand(platform::DialogControls& dialog, int c
   return handleOkOrCancel(dialog, command, entry_.accepted, [&] {
     entry_.description.assign(dialog.getText(kDescriptionField, kDescriptionKept + 1));
     // A field that holds no valid number keeps the length as it was.
-    if (const auto length = dialog.getUnsigned(kLengthField)) {
+    if (const auto length = parseUnsignedField(dialog.getText(kLengthField, kWholeField))) {
       entry_.lengthMm = static_cast<float>(std::min(*length, kMaxLengthMm));
     }
     const std::uint32_t type = dialog.comboItemData(kTypeList, dialog.comboSelection(kTypeList));
@@ -59,11 +64,11 @@ bool ParameterDialogProcedure::onCommand(platform::DialogControls& dialog, int c
 
 bool runParameterDialog(platform::Ui& ui, platform::WindowHandle owner, ParameterEntry& values) {
   ParameterEntry entry = values;
-  entry.accepted = 0;
+  entry.accepted = false;
   ParameterDialogProcedure procedure(entry);
   ui.runModalDialog(owner, resources::kParameterDialog, procedure);
-  if (entry.accepted == 1) values = entry;
-  return entry.accepted == 1;
+  if (entry.accepted) values = entry;
+  return entry.accepted;
 }
 
 }  // namespace qel

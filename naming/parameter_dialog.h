@@ -15,13 +15,14 @@ inline constexpr int kDescriptionKept = 63;
 inline constexpr std::uint32_t kMaxLengthMm = 50000;
 
 struct ParameterEntry {
-  int accepted = 0;  // 1 when closed with OK
+  bool accepted = false;  // closed with OK
   std::uint32_t typeIndex = 0;
   FixedText<64> description;
   float lengthMm = 0.0f;
 };
 
-// The parameter dialog's procedure (parameterDialogProc), working on entry.
+// Fills the type list, the length and the description from entry and, on OK, takes them
+// back into it.
 class ParameterDialogProcedure : public platform::DialogProcedure {
  public:
   explicit ParameterDialogProcedure(ParameterEntry& entry) : entry_(entry) {}

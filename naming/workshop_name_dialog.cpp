@@ -18,7 +18,7 @@ bool WorkshopNameDialogProcedure::onCommand(platform::DialogControls& dialog, in
 
 void runWorkshopNameDialog(platform::Ui& ui, platform::WindowHandle owner,
                            WorkshopNameEntry& entry) {
-  entry.accepted = 0;
+  entry.accepted = false;
   WorkshopNameDialogProcedure procedure(entry);
   ui.runModalDialog(owner, resources::kWorkshopNameDialog, procedure);
 }

@@ -10,11 +10,11 @@ inline constexpr int kWorkshopNameField = 1000;
 inline constexpr int kWorkshopNameKept = 10;
 
 struct WorkshopNameEntry {
-  int accepted = 0;   // 1 when closed with OK
-  WorkshopName text;  // in: shown when the dialog opens; out: what was entered
+  bool accepted = false;  // closed with OK
+  WorkshopName text;      // in: shown when the dialog opens; out: what was entered
 };
 
-// The workshop-name dialog's procedure (workshopNameDialogProc), working on entry.
+// Fills the workshop-name field from entry and, on OK, takes the field's text back into it.
 class WorkshopNameDialogProcedure : public platform::DialogProcedure {
  public:
   explicit WorkshopNameDialogProcedure(WorkshopNameEntry& entry) : entry_(entry) {}
@@ -26,7 +26,7 @@ class WorkshopNameDialogProcedure : public platform::DialogProcedure {
 };
 
 // Shows the workshop-name dialog modally (owner may be none) with entry.text; entry.accepted
-// tells the outcome, and stays 0 when the dialog cannot be shown.
+// tells the outcome, and stays false when the dialog cannot be shown.
 void runWorkshopNameDialog(platform::Ui& ui, platform::WindowHandle owner,
                            WorkshopNameEntry& entry);
 

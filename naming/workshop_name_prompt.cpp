@@ -11,7 +11,7 @@ bool promptWorkshopNameAtStart(platform::Ui& ui, platform::SettingsStore& settin
     WorkshopNameEntry entry;
     entry.text = name;
     runWorkshopNameDialog(ui, nullptr, entry);
-    if (entry.accepted == 0) return false;
+    if (!entry.accepted) return false;
     // The rejected text stays, so the prompt reopens showing it.
     name = entry.text;
     if (checkWorkshopName(name.view()) == WorkshopNameCheck::Ok) break;

@@ -44,10 +44,6 @@ class DialogControls {
   virtual void setText(int control, std::u16string_view text) = 0;
   // At most count - 1 units of the control's text: count includes the terminator.
   virtual std::u16string getText(int control, int count) = 0;
-  virtual void setUnsigned(int control, std::uint32_t value) = 0;
-  // The control's text as an unsigned decimal number, or nothing when it is not one
-  // (empty, other characters, or above 4294967295).
-  virtual std::optional<std::uint32_t> getUnsigned(int control) = 0;
 
   // Combo box (a sorted drop-down list; sorted by UTF-16 code units).
   virtual void comboReset(int control) = 0;

@@ -10,7 +10,7 @@ void editWorkshopName(AppState& app, platform::WindowHandle window) {
     WorkshopNameEntry entry;
     entry.text = candidate;
     runWorkshopNameDialog(app.ui, window, entry);
-    if (entry.accepted == 0) return;
+    if (!entry.accepted) return;
     candidate = entry.text;
     switch (checkWorkshopName(candidate.view())) {
       case WorkshopNameCheck::Ok:

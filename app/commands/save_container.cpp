@@ -20,11 +20,21 @@ std::u16string proposedName(std::u16string_view currentPath) {
   return proposal;
 }
 
-// What checkSaveReady found missing, by its result 1 to 5.
-std::u16string_view missingItem(std::int32_t notReady) {
-  constexpr std::u16string_view kItems[] = {u"工房名", u"コンテナ名", u"3Dモデル", u"テクスチャー",
-                                            u"サイドビュー"};
-  return kItems[notReady - 1];
+std::u16string_view missingItem(SaveReadiness readiness) {
+  switch (readiness) {
+    case SaveReadiness::NoMakerName:
+      return u"工房名";
+    case SaveReadiness::NoContainerName:
+      return u"コンテナ名";
+    case SaveReadiness::NoModel:
+      return u"3Dモデル";
+    case SaveReadiness::NoTexture:
+      return u"テクスチャー";
+    case SaveReadiness::NoSideView:
+    case SaveReadiness::Ready:
+      break;
+  }
+  return u"サイドビュー";
 }
 
 // Applies the workshop name and writes the file; a save that does not happen is always
@@ -34,9 +44,9 @@ void writeContainer(AppState& app, platform::WindowHandle window, const std::u16
   ContainerRecord& record = *app.record;
   // The maker follows the workshop name even when nothing is written.
   applyWorkshopName(record, app.workshopName.view());
-  if (const std::int32_t notReady = checkSaveReady(record); notReady > 0) {
+  if (const SaveReadiness readiness = checkSaveReady(record); readiness != SaveReadiness::Ready) {
     const std::u16string text =
-        u"保存できません。" + std::u16string(missingItem(notReady)) + u"が設定されていません。";
+        u"保存できません。" + std::u16string(missingItem(readiness)) + u"が設定されていません。";
     app.ui.messageBox(window, text, kCaption, platform::MessageBoxButtons::Ok);
     return;
   }

@@ -13,7 +13,6 @@
 #include "frontends/qt/multi_line_edit.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/ui_fonts.h"
-#include "frontends/qt/unsigned_text.h"
 
 namespace qel::qt {
 namespace {
@@ -221,15 +220,6 @@ std::u16string TemplateDialog::getText(int id, int count) {
     value = button->text();
   }
   return std::u16string(wholeCharactersWithin(toU16(value), static_cast<std::size_t>(count - 1)));
-}
-
-void TemplateDialog::setUnsigned(int id, std::uint32_t value) {
-  setText(id, toU16(QString::number(value)));
-}
-
-std::optional<std::uint32_t> TemplateDialog::getUnsigned(int id) {
-  if (control(id) == nullptr) return std::nullopt;
-  return parseUnsignedText(getText(id, 0x7FFFFFFF));
 }
 
 void TemplateDialog::comboReset(int id) {

@@ -27,8 +27,6 @@ class TemplateDialog final : public QDialog, public platform::DialogControls {
 
   void setText(int control, std::u16string_view text) override;
   std::u16string getText(int control, int count) override;
-  void setUnsigned(int control, std::uint32_t value) override;
-  std::optional<std::uint32_t> getUnsigned(int control) override;
   void comboReset(int control) override;
   int comboAddString(int control, std::u16string_view text) override;
   void comboSetItemData(int control, int position, std::uint32_t data) override;

@@ -43,9 +43,10 @@ TEST(InfoCommand, JsonOfAPackedFile) {
   EXPECT_EQ(infoJson(folder.at("a.cnt")), expected);
 }
 
+using test::le32;
+
 TEST(InfoCommand, JsonOfAPlainFileWithOddValues) {
   CliFolder folder;
-  using test::le32;
   const Bytes model = test::concat({le32(100), le32(274), le32(5)});  // no index count
   const Bytes chunks =
       test::ChunkSequence()
@@ -88,6 +89,19 @@ TEST(InfoCommand, TextShowsTheStatusLinesAndTheDate) {
         "TEXTURE 32 bytes\n  DX 256\n  DY 128\n", "SIDEVIEW 32 bytes\n  DX 200\n  DY 64\n"}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\nin\n" << run.out;
   }
+}
+
+TEST(InfoCommand, TextShowsNumbersAsTheWindowDoes) {
+  CliFolder folder;
+  const Bytes chunks =
+      test::ChunkSequence()
+          .chunk(kPlainFormMarker, {})
+          .chunk(kModelChunk, test::concat({le32(16), test::modelBlobOf(0xFFFFFFFF, 0, 0)}))
+          .end()
+          .bytes();
+  folder.write("p.q5c", chunks);
+  const auto run = runCliWith({"info", folder.at("p.q5c")});
+  EXPECT_NE(run.out.find("\n3D MODEL 16 bytes\n  Vertex -1\n"), std::string::npos) << run.out;
 }
 
 TEST(InfoCommand, RefusesFilesThatAreNotWholeContainers) {

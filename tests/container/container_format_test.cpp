@@ -89,7 +89,7 @@ TEST(SerializeContainer, StampsTimeAndMasksTheSeed) {
 TEST(SerializeContainer, KeepsTheTimeOfAPlainFile) {
   test::TempFolder folder;
   ContainerRecord record = completeRecord();
-  record.plainFileLoaded = 1;
+  record.plainFileLoaded = true;
   ASSERT_EQ(serializeContainer(record, folder.file("a.cnt"), 1, 999), kSuccess);
   EXPECT_EQ(record.createdTime, 1'700'000'000);
 }
@@ -117,8 +117,8 @@ TEST(ParseContainerFile, RoundTripsEveryField) {
   ContainerRecord loaded;
   ASSERT_EQ(parseContainerFile(loaded, file), kSuccess);
   EXPECT_EQ(loaded, original);
-  EXPECT_EQ(loaded.lastLoadPlain, 0u);
-  EXPECT_EQ(loaded.plainFileLoaded, 0u);
+  EXPECT_FALSE(loaded.lastLoadPlain);
+  EXPECT_FALSE(loaded.plainFileLoaded);
 }
 
 TEST(ParseContainerFile, KeepsTextureSizeAsStoredAndUnitsBehindTheTerminator) {
@@ -163,14 +163,21 @@ TEST(ParseContainerFile, PlainFileSetsThePlainFlags) {
   EXPECT_EQ(record.makerName.view(), u"平文工房");
   EXPECT_TRUE(record.containerName.empty());
   EXPECT_FALSE(record.modelData || record.textureData || record.sideViewData);
-  EXPECT_EQ(record.lastLoadPlain, 1u);
-  EXPECT_EQ(record.plainFileLoaded, 1u);
+  EXPECT_TRUE(record.lastLoadPlain);
+  EXPECT_TRUE(record.plainFileLoaded);
 
   // A later scrambled file never clears the flag.
   Bytes scrambled = *buildContainerFile(completeRecord(), 3);
   ASSERT_EQ(parseContainerFile(record, scrambled), kSuccess);
-  EXPECT_EQ(record.lastLoadPlain, 0u);
-  EXPECT_EQ(record.plainFileLoaded, 1u);
+  EXPECT_FALSE(record.lastLoadPlain);
+  EXPECT_TRUE(record.plainFileLoaded);
+}
+
+// Loads chunks as the body of a plain file, whose first chunk names its form.
+Result loadPlain(ContainerRecord& record, const Bytes& chunks) {
+  Bytes file = ChunkSequence().chunk(kPlainFormMarker, {}).bytes();
+  file.insert(file.end(), chunks.begin(), chunks.end());
+  return parseContainerFile(record, file);
 }
 
 TEST(LoadChunks, SkipsUnknownChunksByTheirLength) {
@@ -181,7 +188,7 @@ TEST(LoadChunks, SkipsUnknownChunksByTheirLength) {
                            .end()
                            .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.typeIndex, 12u);
 }
 
@@ -192,7 +199,7 @@ TEST(LoadChunks, KnownChunksConsumeTheirOwnSizeNotTheirLengthField) {
                            .end()
                            .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.typeIndex, 3u);
   EXPECT_EQ(record.reservedValue, 5);
 }
@@ -210,7 +217,7 @@ TEST(LoadChunks, LaterChunksWinAndEmptyDataLeavesTheSlotEmpty) {
           .end()
           .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.textureData, texture);
   EXPECT_FALSE(record.modelData);
   EXPECT_EQ(record.modelVertexCount, 0u);
@@ -225,7 +232,7 @@ TEST(LoadChunks, ModelTooShortForAVertexCountLoadsWithCountZero) {
                            .end()
                            .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.modelData->size(), 6u);
   EXPECT_EQ(record.modelVertexCount, 0u);
 }
@@ -234,7 +241,7 @@ TEST(LoadChunks, TextsWithoutTerminatorAreCutToTheField) {
   const std::u16string full(32, u'名');
   const Bytes chunks = ChunkSequence().text(kContainerNameChunk, full, 32).end().bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.containerName.view(), full.substr(0, 31));
 }
 
@@ -242,13 +249,13 @@ TEST(LoadChunks, NothingAfterTheEndChunkIsRead) {
   Bytes chunks = ChunkSequence().chunk(kTypeChunk, le32(4)).end().bytes();
   chunks.push_back(0xEE);  // trailing garbage
   ContainerRecord record;
-  ASSERT_EQ(loadChunks(record, chunks), kSuccess);
+  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.typeIndex, 4u);
 
   // Any tag above the end tag ends the walk as well.
   for (const std::uint32_t tag : {0x900000u, 0xFFFFFFFFu}) {
     const Bytes above = ChunkSequence().chunk(kTypeChunk, le32(7)).chunk(tag, {}).bytes();
-    ASSERT_EQ(loadChunks(record, above), kSuccess) << tag;
+    ASSERT_EQ(loadPlain(record, above), kSuccess) << tag;
     EXPECT_EQ(record.typeIndex, 7u);
   }
 }

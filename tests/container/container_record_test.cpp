@@ -7,40 +7,40 @@ namespace {
 
 TEST(CheckSaveReady, NamesTheFirstMissingItemInOrder) {
   ContainerRecord record;
-  EXPECT_EQ(checkSaveReady(record), 1);
+  EXPECT_EQ(checkSaveReady(record), SaveReadiness::NoMakerName);
   record.makerName.assign(u"工房");
-  EXPECT_EQ(checkSaveReady(record), 2);
+  EXPECT_EQ(checkSaveReady(record), SaveReadiness::NoContainerName);
   record.containerName.assign(u"箱");
-  EXPECT_EQ(checkSaveReady(record), 3);
+  EXPECT_EQ(checkSaveReady(record), SaveReadiness::NoModel);
   record.modelData = Bytes{1};
-  EXPECT_EQ(checkSaveReady(record), 4);
+  EXPECT_EQ(checkSaveReady(record), SaveReadiness::NoTexture);
   record.textureData = Bytes{1};
-  EXPECT_EQ(checkSaveReady(record), 5);
+  EXPECT_EQ(checkSaveReady(record), SaveReadiness::NoSideView);
   record.sideViewData = Bytes{1};
-  EXPECT_EQ(checkSaveReady(record), 0);
+  EXPECT_EQ(checkSaveReady(record), SaveReadiness::Ready);
 }
 
 TEST(ApplyWorkshopName, CutsLongNamesAndComparesTheWholeName) {
   ContainerRecord record;
   const std::u16string longName = u"ABCDEFGHIJKLMNOPQRST";  // 20 units
-  EXPECT_EQ(applyWorkshopName(record, longName), 1);
+  EXPECT_TRUE(applyWorkshopName(record, longName));
   EXPECT_EQ(record.makerName.view(), u"ABCDEFGHIJKLMNO");
-  EXPECT_EQ(applyWorkshopName(record, longName), 1);
-  EXPECT_EQ(applyWorkshopName(record, u"ABCDEFGHIJKLMNO"), 0);
+  EXPECT_TRUE(applyWorkshopName(record, longName));
+  EXPECT_FALSE(applyWorkshopName(record, u"ABCDEFGHIJKLMNO"));
 }
 
 TEST(ApplyWorkshopName, LeavesTheMakerOfAPlainFileAlone) {
   ContainerRecord record;
-  record.plainFileLoaded = 1;
+  record.plainFileLoaded = true;
   record.makerName.assign(u"元の工房");
-  EXPECT_EQ(applyWorkshopName(record, u"新しい工房"), 0);
+  EXPECT_FALSE(applyWorkshopName(record, u"新しい工房"));
   EXPECT_EQ(record.makerName.view(), u"元の工房");
 }
 
 TEST(ResetRecord, EmptiesEverythingButTheLoadFlags) {
   ContainerRecord record;
-  record.plainFileLoaded = 1;
-  record.lastLoadPlain = 1;
+  record.plainFileLoaded = true;
+  record.lastLoadPlain = true;
   record.containerName.assign(u"箱");
   record.typeIndex = 9;
   record.lengthMm = 12.5f;
@@ -54,8 +54,8 @@ TEST(ResetRecord, EmptiesEverythingButTheLoadFlags) {
   EXPECT_EQ(record.lengthMm, 0.0f);
   EXPECT_FALSE(record.modelData || record.textureData || record.sideViewData);
   EXPECT_EQ(record.modelVertexCount, 0u);
-  EXPECT_EQ(record.plainFileLoaded, 1u);
-  EXPECT_EQ(record.lastLoadPlain, 1u);
+  EXPECT_TRUE(record.plainFileLoaded);
+  EXPECT_TRUE(record.lastLoadPlain);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST_F(MaterialReaderTest, MakesOneEntryPerTextureStatementNamedByTheNewmtlBefor
   EXPECT_EQ(read("newmtl Lost\nKd 1 1 1\nnewmtl A\nmap_Kd a.png\nnewmtl B\nmap_Kd b.png\n"
                  "map_Bump a.png\n"),
             kSuccess);
-  ASSERT_EQ(model->materialCount, 3);
+  ASSERT_EQ(model->materials.size(), 3);
   EXPECT_EQ(model->materials[0].nameView(), "A");
   EXPECT_EQ(model->materials[1].nameView(), "B");
   EXPECT_EQ(model->materials[2].nameView(), "");  // a second texture after one newmtl
@@ -53,7 +53,7 @@ TEST_F(MaterialReaderTest, LooksForBmpAndPngInItsOwnFolderWithALowerCaseExtensio
   files.add(u"C:\\data\\car\\Tex.png", pngBytes(16, 16));
   files.add(u"C:\\data\\car\\wood.bmp", test::bmpBytes(32, -64));
   read("newmtl A\nmap_Kd Tex.PNG\nnewmtl B\nmap_Kd sub\\wood.BMP\n");
-  ASSERT_EQ(model->materialCount, 2);
+  ASSERT_EQ(model->materials.size(), 2);
   EXPECT_EQ(model->materials[0].texturePath.view(), u"C:\\data\\car\\Tex.png");
   EXPECT_EQ(rectOf(model->materials[0]), (Rect{0, 0, 16, 16}));
   EXPECT_EQ(model->materials[1].texturePath.view(), u"C:\\data\\car\\wood.bmp");
@@ -72,7 +72,7 @@ TEST_F(MaterialReaderTest, UnreadableTexturesLeaveAZeroRectangleAndTheAtlas) {
   files.add(u"C:\\data\\car\\short.bmp", test::bmpBytes(32, 32, 53));
   files.add(u"C:\\data\\car\\fake.png", Bytes(40, 'P'));
   read("newmtl A\nmap_Kd short.bmp\nnewmtl B\nmap_Kd fake.png\nmap_Kd missing.png\n");
-  ASSERT_EQ(model->materialCount, 3);
+  ASSERT_EQ(model->materials.size(), 3);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(rectOf(model->materials[i]), (Rect{0, 0, 0, 0}));
   EXPECT_EQ(model->atlasWidth, 256.0f);
   EXPECT_EQ(model->materials[2].texturePath.view(), u"C:\\data\\car\\missing.png");
@@ -130,7 +130,7 @@ TEST_F(MaterialReaderTest, RefusesMoreThan4096TextureStatements) {
   std::string mtl;
   for (int i = 0; i < 4096; ++i) mtl += "newmtl m" + std::to_string(i) + "\nmap_Kd x.png\n";
   EXPECT_EQ(read(mtl + "newmtl past\n"), kSuccess);
-  EXPECT_EQ(model->materialCount, 4096);
+  EXPECT_EQ(model->materials.size(), 4096);
   EXPECT_EQ(model->materials[4095].nameView(), "m4095");
 
   initObjModel(*model);
@@ -140,7 +140,7 @@ TEST_F(MaterialReaderTest, RefusesMoreThan4096TextureStatements) {
 
 TEST_F(MaterialReaderTest, MissingFilesLeaveTheModelAsItWas) {
   EXPECT_EQ(readMaterialFile(u"C:\\none.mtl", *model, sink, refusal), kFailure);
-  EXPECT_EQ(model->materialCount, 0);
+  EXPECT_EQ(model->materials.size(), 0);
   EXPECT_TRUE(refusal.empty());
 }
 

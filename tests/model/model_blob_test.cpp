@@ -28,11 +28,9 @@ std::unique_ptr<ObjModel> modelOf(std::int32_t vertices, std::vector<std::uint16
   auto model = createObjModel();
   for (std::int32_t i = 0; i < vertices; ++i) {
     const float f = static_cast<float>(i);
-    model->vertices[i] = {f + 0.1f, f + 0.2f, f + 0.3f, 0.0f, 0.6f, 0.8f, 0.25f, f / 8};
+    model->vertices.push({f + 0.1f, f + 0.2f, f + 0.3f, 0.0f, 0.6f, 0.8f, 0.25f, f / 8});
   }
-  model->vertexCount = vertices;
-  std::copy(indices.begin(), indices.end(), model->indices.begin());
-  model->indexCount = static_cast<std::int32_t>(indices.size());
+  for (std::uint16_t index : indices) model->indices.push(index);
   return model;
 }
 
@@ -63,7 +61,7 @@ TEST(ModelBlob, OneTriangleGivesHeaderRecordsAndIndices) {
   EXPECT_EQ(wordAt(blob, 4), 274u);
   EXPECT_EQ(wordAt(blob, 8), 3u);
   EXPECT_EQ(wordAt(blob, 12), 3u);
-  EXPECT_EQ(std::memcmp(blob.data() + 16, model->vertices.data(), 3 * 32), 0);
+  EXPECT_EQ(std::memcmp(blob.data() + 16, model->vertices.begin(), 3 * 32), 0);
   EXPECT_EQ(blob[112], 0);
   EXPECT_EQ(blob[114], 1);
   EXPECT_EQ(blob[116], 2);

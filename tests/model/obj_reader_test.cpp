@@ -25,7 +25,7 @@ class ObjReaderTest : public ::testing::Test {
   }
 
   std::vector<std::uint16_t> indices() const {
-    return {model->indices.begin(), model->indices.begin() + model->indexCount};
+    return {model->indices.begin(), model->indices.begin() + model->indices.size()};
   }
   Vector3 normalOf(int vertex) const {
     const ModelVertex& v = model->vertices[vertex];
@@ -42,8 +42,8 @@ class ObjReaderTest : public ::testing::Test {
 TEST_F(ObjReaderTest, TurnsEveryCornerIntoAVertexAndFacesIntoTriangles) {
   ASSERT_EQ(read(std::string(kSquare) + "v 9 9 9\nf 1 2 3\nf 1 2 3 4\nf 1 2 3 4 5\nf 1 2\ng x\n"),
             kSuccess);
-  EXPECT_EQ(model->positionCount, 5);
-  EXPECT_EQ(model->vertexCount, 11);
+  EXPECT_EQ(model->positions.size(), 5);
+  EXPECT_EQ(model->vertices.size(), 11);
   EXPECT_EQ(indices(), (std::vector<std::uint16_t>{0, 1, 2, 3, 4, 5, 3, 5, 6, 7, 8, 9, 7, 9, 10}));
   EXPECT_EQ(model->vertices[5].x, 1.0f);
   EXPECT_EQ(model->vertices[5].y, 1.0f);
@@ -81,7 +81,7 @@ TEST_F(ObjReaderTest, AcceptsEveryCornerFormAndRelativeNumbers) {
   ASSERT_EQ(read(std::string(kTriangle) +
                  "vt 0.5 0.5\nvn 0 0 1\nvn 1 0 0\ns 1\nf 1 2/1 3//2\nf -3/-1/-1 -2//-2 -1/1/\n"),
             kSuccess);
-  EXPECT_EQ(model->vertexCount, 6);
+  EXPECT_EQ(model->vertices.size(), 6);
   EXPECT_EQ(normalOf(0), (Vector3{0, 0, 0}));
   EXPECT_EQ(normalOf(2), (Vector3{1, 0, 0}));
   EXPECT_EQ(model->vertices[3].x, 0.0f);
@@ -145,27 +145,27 @@ TEST_F(ObjReaderTest, ActsByTheFirstByteOfTheKeywordOnly) {
   ASSERT_EQ(read("maplib a.mtl b.mtl\nusemap x\nV 1 1 1\nvp 1 2 3\nv 1 2 3 4\nvt 0.25 0.75 0.0\n"
                  "F 1 1 1\nUSEMTL y\n"),
             kSuccess);
-  EXPECT_EQ(model->materialCount, 1);
+  EXPECT_EQ(model->materials.size(), 1);
   EXPECT_EQ(model->currentMaterial, 0);
-  EXPECT_EQ(model->positionCount, 1);
+  EXPECT_EQ(model->positions.size(), 1);
   EXPECT_EQ(model->positions[0].z, 3.0f);
-  EXPECT_EQ(model->texCoordCount, 1);
+  EXPECT_EQ(model->texCoords.size(), 1);
   EXPECT_EQ(model->texCoords[0].v, 0.75f);
-  EXPECT_EQ(model->vertexCount, 0);
+  EXPECT_EQ(model->vertices.size(), 0);
 }
 
 TEST_F(ObjReaderTest, ASecondLibraryAppendsItsMaterials) {
   files.addText(u"/m/a.mtl", "newmtl x\nmap_Kd a.png\nnewmtl dangling\n");
   files.addText(u"/m/b.mtl", "map_Kd b.png\n");
   ASSERT_EQ(read("mtllib a.mtl\nmtllib missing.mtl\nmtllib b.mtl\nusemtl dangling\n"), kSuccess);
-  EXPECT_EQ(model->materialCount, 2);
+  EXPECT_EQ(model->materials.size(), 2);
   EXPECT_EQ(model->currentMaterial, 1);  // the name waited in its slot across the files
 }
 
 TEST_F(ObjReaderTest, ReadsLinePiecesOfLongLinesAsStatements) {
   // The first piece is the group line; its continuation is a face.
   ASSERT_EQ(read(std::string(kTriangle) + "g " + std::string(1020, 'x') + "f 1 2 3\n"), kSuccess);
-  EXPECT_EQ(model->vertexCount, 3);
+  EXPECT_EQ(model->vertices.size(), 3);
 }
 
 TEST_F(ObjReaderTest, ReadsCrLfFilesLikeLfFiles) {
@@ -192,8 +192,8 @@ std::string triangles(int count) {
 TEST_F(ObjReaderTest, TakesListsUpToTheirCapacityAndRefusesMore) {
   const std::string full = triangles(10000);
   ASSERT_EQ(read(full), kSuccess);
-  EXPECT_EQ(model->vertexCount, 30000);
-  EXPECT_EQ(model->indexCount, 30000);
+  EXPECT_EQ(model->vertices.size(), 30000);
+  EXPECT_EQ(model->indices.size(), 30000);
   EXPECT_EQ(model->indices[29999], 29999);
 
   EXPECT_EQ(read(full + "f 1 2 3\n"), kFailure);
@@ -204,7 +204,7 @@ TEST_F(ObjReaderTest, TakesListsUpToTheirCapacityAndRefusesMore) {
   std::string quads = std::string(kSquare);
   for (int i = 0; i < 5000; ++i) quads += "f 1 2 3 4\n";
   ASSERT_EQ(read(quads), kSuccess);
-  EXPECT_EQ(model->indexCount, 30000);
+  EXPECT_EQ(model->indices.size(), 30000);
   EXPECT_EQ(read(quads + "f 1 2 3\n"), kFailure);
   EXPECT_EQ(refusal, "line 5005: more than 30000 indices");
 }
@@ -221,7 +221,7 @@ TEST_F(ObjReaderTest, RefusesMissingFilesAndOverlongPaths) {
   ASSERT_EQ(
       read("mtllib " + std::string(257, 'b') + ".mtl\n" + std::string(kTriangle) + "f 1 2 3\n"),
       kSuccess);
-  EXPECT_EQ(model->materialCount, 0);
+  EXPECT_EQ(model->materials.size(), 0);
 }
 
 TEST(ObjReaderOnDisk, FindsLibrariesNamedWithBackslashesAndAnotherCase) {
@@ -233,7 +233,7 @@ TEST(ObjReaderOnDisk, FindsLibrariesNamedWithBackslashesAndAnotherCase) {
   test::RecordingSink sink;
   std::string refusal;
   ASSERT_EQ(readObjFile(obj, *model, sink, refusal), kSuccess);
-  ASSERT_EQ(model->materialCount, 1);
+  ASSERT_EQ(model->materials.size(), 1);
   EXPECT_EQ(model->materials[0].rectWidth, 32.0f);
 }
 

@@ -1,4 +1,5 @@
 #include "naming/parameter_dialog.h"
+#include "naming/unsigned_field.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,20 @@ TEST(LengthField, ShowsAnyStoredLengthAsAnUnsignedWholeNumber) {
   EXPECT_EQ(lengthFieldValue(kInfinity), 0u);
   EXPECT_EQ(lengthFieldValue(-kInfinity), 0u);
   EXPECT_EQ(lengthFieldValue(std::nanf("")), 0u);
+}
+
+TEST(UnsignedField, ReadsDecimalNumbersAndRefusesEverythingElse) {
+  EXPECT_EQ(parseUnsignedField(u"0"), 0u);
+  EXPECT_EQ(parseUnsignedField(u"60000"), 60000u);
+  EXPECT_EQ(parseUnsignedField(u"  42"), 42u);
+  EXPECT_EQ(parseUnsignedField(u"4294967295"), 4294967295u);
+  EXPECT_EQ(parseUnsignedField(u"4294967296"), std::nullopt);
+  EXPECT_EQ(parseUnsignedField(u"99999999999999999999999"), std::nullopt);
+  EXPECT_EQ(parseUnsignedField(u""), std::nullopt);
+  EXPECT_EQ(parseUnsignedField(u"   "), std::nullopt);
+  EXPECT_EQ(parseUnsignedField(u"12a"), std::nullopt);
+  EXPECT_EQ(parseUnsignedField(u"-1"), std::nullopt);
+  EXPECT_EQ(parseUnsignedField(u"１２"), std::nullopt);  // full-width digits are not digits here
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include "frontends/qt/multi_line_edit.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/template_dialog.h"
-#include "frontends/qt/unsigned_text.h"
 #include "modal_driver.h"
 #include "naming/container_name_dialog.h"
 #include "resources/resources.h"
@@ -329,19 +328,6 @@ TEST(TemplateDialog, InitialisedTextIsThereAndEndingInInitNeverShows) {
   EXPECT_EQ(TemplateDialog(kNameDialog, procedure, nullptr).run(), 5);
 }
 
-TEST(UnsignedText, ReadsDecimalNumbersAndRefusesEverythingElse) {
-  EXPECT_EQ(parseUnsignedText(u"0"), 0u);
-  EXPECT_EQ(parseUnsignedText(u"60000"), 60000u);
-  EXPECT_EQ(parseUnsignedText(u"  42"), 42u);
-  EXPECT_EQ(parseUnsignedText(u"4294967295"), 4294967295u);
-  EXPECT_EQ(parseUnsignedText(u"4294967296"), std::nullopt);
-  EXPECT_EQ(parseUnsignedText(u"99999999999999999999999"), std::nullopt);
-  EXPECT_EQ(parseUnsignedText(u""), std::nullopt);
-  EXPECT_EQ(parseUnsignedText(u"   "), std::nullopt);
-  EXPECT_EQ(parseUnsignedText(u"12a"), std::nullopt);
-  EXPECT_EQ(parseUnsignedText(u"-1"), std::nullopt);
-  EXPECT_EQ(parseUnsignedText(u"１２"), std::nullopt);  // full-width digits are not digits here
-}
 
 }  // namespace
 }  // namespace qel::qt

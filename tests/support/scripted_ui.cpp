@@ -44,19 +44,6 @@ class ScriptedDialog : public platform::DialogControls {
     if (!state || count <= 0) return {};
     return std::u16string(wholeCharactersWithin(state->text, static_cast<std::size_t>(count - 1)));
   }
-  void setUnsigned(int control, std::uint32_t value) override {
-    setText(control, fromUtf8(std::to_string(value)));
-  }
-  std::optional<std::uint32_t> getUnsigned(int control) override {
-    ControlState* state = find(control);
-    if (!state || state->text.empty()) return std::nullopt;
-    const std::string digits = toUtf8(state->text);
-    std::uint32_t value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-    return value;
-  }
-
   void comboReset(int control) override {
     if (ControlState* state = combo(control)) {
       state->entries.clear();

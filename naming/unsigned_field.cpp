@@ -1,8 +1,8 @@
-#include "frontends/qt/unsigned_text.h"
+#include "naming/unsigned_field.h"
 
-namespace qel::qt {
+namespace qel {
 
-std::optional<std::uint32_t> parseUnsignedText(std::u16string_view text) {
+std::optional<std::uint32_t> parseUnsignedField(std::u16string_view text) {
   std::size_t at = 0;
   while (at < text.size() && text[at] == u' ') ++at;
   if (at == text.size()) return std::nullopt;
@@ -16,4 +16,13 @@ std::optional<std::uint32_t> parseUnsignedText(std::u16string_view text) {
   return static_cast<std::uint32_t>(value);
 }
 
-}  // namespace qel::qt
+std::u16string unsignedFieldText(std::uint32_t value) {
+  std::u16string text;
+  do {
+    text.insert(text.begin(), static_cast<char16_t>(u'0' + value % 10));
+    value /= 10;
+  } while (value != 0);
+  return text;
+}
+
+}  // namespace qel
