@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/model/memory_file_system.h"
 #include "tests/model/model_fixtures.h"
+#include "tests/support/memory_file_system.h"
 
 namespace qel {
 namespace {
