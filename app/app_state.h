@@ -21,7 +21,6 @@ struct AppState {
   std::unique_ptr<ContainerRecord> record;
   WorkshopName workshopName;
   PathText currentContainerPath;  // the file last opened or saved
-  PathText initialFolder;         // stays empty: each picker opens where it chooses
 };
 
 // A command of the main window; the window owns its dialogs and is the one it repaints.

@@ -5,13 +5,14 @@
 namespace qel {
 namespace {
 
-platform::FilePickerRequest pickerRequest(const AppState& app, platform::WindowHandle owner,
-                                          const PickerText& text, std::uint32_t flags) {
+// Every picker starts in the folder that the platform chooses: the initial folder is left
+// empty.
+platform::FilePickerRequest pickerRequest(platform::WindowHandle owner, const PickerText& text,
+                                          std::uint32_t flags) {
   platform::FilePickerRequest request;
   request.owner = owner;
   request.filterDescription = text.filterDescription;
   request.filterPattern = text.filterPattern;
-  request.initialFolder = app.initialFolder.view();
   request.title = text.title;
   request.flags = flags;
   request.defaultExtension = text.defaultExtension;
@@ -39,17 +40,15 @@ std::optional<std::u16string> pickSavePath(AppState& app,
   return path;
 }
 
-platform::FilePickerRequest openPickerRequest(const AppState& app, platform::WindowHandle owner,
+platform::FilePickerRequest openPickerRequest(platform::WindowHandle owner,
                                               const PickerText& text) {
-  return pickerRequest(app, owner, text,
-                       platform::kPickerFileMustExist | platform::kPickerHideReadOnly);
+  return pickerRequest(owner, text, platform::kPickerFileMustExist | platform::kPickerHideReadOnly);
 }
 
-platform::FilePickerRequest savePickerRequest(const AppState& app, platform::WindowHandle owner,
-                                              const PickerText& text,
+platform::FilePickerRequest savePickerRequest(platform::WindowHandle owner, const PickerText& text,
                                               std::u16string_view proposedPath) {
-  platform::FilePickerRequest request = pickerRequest(
-      app, owner, text, platform::kPickerOverwritePrompt | platform::kPickerHideReadOnly);
+  platform::FilePickerRequest request =
+      pickerRequest(owner, text, platform::kPickerOverwritePrompt | platform::kPickerHideReadOnly);
   request.path = proposedPath;
   return request;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/app_state.h"
+#include "platform/ui.h"
 
 namespace qel {
 
@@ -17,10 +18,8 @@ struct PickerText {
   std::u16string_view defaultExtension;
 };
 
-// An open picker offers existing files only; it starts with no name, in the shared initial
-// folder.
-platform::FilePickerRequest openPickerRequest(const AppState& app, platform::WindowHandle owner,
-                                              const PickerText& text);
+// An open picker offers existing files only; it starts with no name.
+platform::FilePickerRequest openPickerRequest(platform::WindowHandle owner, const PickerText& text);
 
 // The path chosen in an open picker; nothing when cancelled or when it is longer than a path
 // buffer holds, which the open commands pass over as silently as their other failures.
@@ -35,8 +34,7 @@ std::optional<std::u16string> pickSavePath(AppState& app,
 
 // A save picker asks before replacing a file. It does not demand an existing file: saving
 // under a new name must work on every platform. proposedPath fills its name field.
-platform::FilePickerRequest savePickerRequest(const AppState& app, platform::WindowHandle owner,
-                                              const PickerText& text,
+platform::FilePickerRequest savePickerRequest(platform::WindowHandle owner, const PickerText& text,
                                               std::u16string_view proposedPath = {});
 
 }  // namespace qel

@@ -29,4 +29,37 @@ void MainWindow::onDestroy(platform::WindowHandle) {
   app_.ui.postQuit(0);
 }
 
+platform::ClientArea MainWindow::previewPaneArea() const {
+  // Right of the status lines, which start at x = 0 and x = 96.
+  return {640, 0, PreviewPane::kWidth, PreviewPane::kHeight};
+}
+
+void MainWindow::onPaintPane(platform::WindowHandle, platform::PaneSink& sink) {
+  if (!app_.record) return;
+  pane_.follow(*app_.record);
+  const PaneContents contents = pane_.contents();
+  for (const PanePicture& picture : contents.pictures) {
+    const RgbaImage& image = *picture.image;
+    sink.drawPicture(picture.x, picture.y, {image.width, image.height, image.pixels});
+  }
+  for (const PaneText& text : contents.texts) sink.textOut(text.x, text.y, text.text);
+}
+
+bool MainWindow::onPaneMouse(platform::WindowHandle, const platform::PaneMouse& mouse) {
+  using Kind = platform::PaneMouse::Kind;
+  switch (mouse.kind) {
+    case Kind::Press:
+      pane_.press(mouse.x, mouse.y);
+      return false;
+    case Kind::Move:
+      return pane_.moveTo(mouse.x, mouse.y);
+    case Kind::Release:
+      pane_.release();
+      return false;
+    case Kind::Wheel:
+      return pane_.wheel(mouse.x, mouse.y, mouse.wheelDelta);
+  }
+  return false;
+}
+
 }  // namespace qel

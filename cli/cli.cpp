@@ -14,7 +14,7 @@ using AddCommand = Command (*)(CLI::App&);
 
 // Every subcommand, in the order that the help lists them.
 constexpr AddCommand kCommands[] = {addInfoCommand, addExtractCommand, addPackCommand,
-                                    addConvertCommand};
+                                    addConvertCommand, addRenderCommand};
 
 }  // namespace
 

@@ -24,5 +24,6 @@ Command addInfoCommand(CLI::App& app);
 Command addExtractCommand(CLI::App& app);
 Command addPackCommand(CLI::App& app);
 Command addConvertCommand(CLI::App& app);
+Command addRenderCommand(CLI::App& app);
 
 }  // namespace qel::cli

@@ -2,6 +2,7 @@
 
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
+#include "container/container_file.h"
 #include "container/container_format.h"
 #include "container/whole_file.h"
 
@@ -16,26 +17,31 @@ std::optional<Bytes> readInputFile(const std::string& path, std::ostream& err) {
 }
 
 std::optional<LoadedContainer> loadContainerFile(const std::string& path, std::ostream& err) {
-  auto bytes = readInputFile(path, err);
-  if (!bytes) return std::nullopt;
-  if (bytes->size() >= kContainerFileLimit) {
-    refuse(err, path,
-           std::to_string(bytes->size()) + " bytes; container files are smaller than " +
-               std::to_string(kContainerFileLimit));
-    return std::nullopt;
-  }
-  if (!containerFormOf(*bytes)) {
-    refuse(err, path, "not a container file");
-    return std::nullopt;
-  }
+  const auto wide = pathArgument(path, err);
+  if (!wide) return std::nullopt;
   LoadedContainer loaded;
-  loaded.seed = scrambleSeedOf(*bytes);
-  if (failed(parseContainerFile(loaded.record, *bytes))) {
-    refuse(err, path,
-           "damaged container file (a chunk runs past the end or the end chunk is missing)");
-    return std::nullopt;
+  const ContainerFileOpening opening = openContainerFile(loaded.record, *wide);
+  switch (opening.refusal) {
+    case ContainerFileRefusal::None:
+      loaded.seed = opening.seed;
+      return loaded;
+    case ContainerFileRefusal::Unreadable:
+      refuse(err, path, "cannot be read (missing, empty or unreadable)");
+      break;
+    case ContainerFileRefusal::TooLarge:
+      refuse(err, path,
+             std::to_string(opening.fileSize) + " bytes; container files are smaller than " +
+                 std::to_string(kContainerFileLimit));
+      break;
+    case ContainerFileRefusal::NotAContainer:
+      refuse(err, path, "not a container file");
+      break;
+    case ContainerFileRefusal::Damaged:
+      refuse(err, path,
+             "damaged container file (a chunk runs past the end or the end chunk is missing)");
+      break;
   }
-  return loaded;
+  return std::nullopt;
 }
 
 }  // namespace qel::cli

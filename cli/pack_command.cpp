@@ -12,7 +12,7 @@
 #include "cli/model_input.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
-#include "container/container_format.h"
+#include "container/container_file.h"
 #include "image/image_slots.h"
 #include "image/png_check.h"
 #include "model/model_blob.h"
@@ -96,9 +96,9 @@ int loadImage(const std::string& path, ContainerRecord& record,
 }
 
 int loadModel(const std::string& path, ContainerRecord& record, std::ostream& err) {
-  const auto bytes = readInputFile(path, err);
+  auto bytes = readInputFile(path, err);
   if (!bytes) return kExitRefused;
-  if (failed(storeModel(record, *bytes))) {
+  if (failed(adoptModel(record, std::move(*bytes)))) {
     return refuse(err, path,
                   "not a model blob (a " + std::to_string(kModelBlobHeaderSize) +
                       "-byte head beginning with the word " + std::to_string(kModelBlobSignature) +
@@ -172,7 +172,8 @@ int convertModel(const std::string& path, ContainerRecord& record, std::ostream&
 // The model and the texture, from --obj or from --model and --texture.
 int loadModelAndTexture(const PackOptions& options, ContainerRecord& record, std::ostream& err) {
   if (!options.obj.empty()) return convertModel(options.obj, record, err);
-  // Each input is dropped once the record holds its copy, to keep one copy in memory.
+  // The model file's buffer becomes the record's block and each input is dropped once stored,
+  // so that a large model is held once.
   if (int code = loadModel(options.model, record, err)) return code;
   return loadImage(options.texture, record, storeTexture, err);
 }

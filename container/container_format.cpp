@@ -5,15 +5,12 @@
 #include <cassert>
 
 #include "base/little_endian.h"
-#include "container/scramble_generator.h"
-#include "container/whole_file.h"
 
 namespace qel {
 namespace {
 
 constexpr std::uint8_t kScrambledSignature[4] = {0x24, 0x25, 0x26, 0x00};
 constexpr std::uint8_t kPlainSignature[4] = {0x00, 0x10, 0x80, 0x00};
-constexpr std::size_t kHeaderSize = 16;
 constexpr std::size_t kChunkHeadSize = 8;
 // The seven fixed chunks: their heads and 64 + 4 + 4 + 8 + 128 + 32 + 4 content bytes.
 constexpr std::size_t kFixedChunksSize = 7 * kChunkHeadSize + 244;
@@ -36,17 +33,17 @@ std::span<const std::uint8_t> contentOf(const std::optional<Bytes>& block) {
 // ---- Writing ----
 
 template <std::size_t N>
-void putText(LittleEndianWriter& out, const FixedText<N>& text) {
+void putText(PieceWriter& out, const FixedText<N>& text) {
   out.put32(static_cast<std::uint32_t>(2 * N));
   for (char16_t unit : text.units()) out.put16(unit);
 }
 
-void putHead(LittleEndianWriter& out, ContainerChunkTag tag, std::size_t length) {
+void putHead(PieceWriter& out, ContainerChunkTag tag, std::size_t length) {
   out.put32(tag);
   out.put32(static_cast<std::uint32_t>(length));
 }
 
-void putBody(LittleEndianWriter& out, const ContainerRecord& r) {
+void putBody(PieceWriter& out, const ContainerRecord& r) {
   out.put32(kContainerNameChunk);
   putText(out, r.containerName);
   putHead(out, kReservedValueChunk, 4);
@@ -80,176 +77,185 @@ void putBody(LittleEndianWriter& out, const ContainerRecord& r) {
   putHead(out, kEndChunk, 0);
 }
 
-std::uint64_t containerFileSize(const ContainerRecord& r) {
-  std::uint64_t size = kHeaderSize + kFixedChunksSize;
-  if (r.sideViewData) size += kChunkHeadSize + kSideViewHeadSize + r.sideViewData->size();
-  size += kChunkHeadSize + kModelHeadSize + sizeOf(r.modelData);
-  size += kChunkHeadSize + kTextureHeadSize + sizeOf(r.textureData);
-  return size + kChunkHeadSize;
-}
-
 // ---- Reading ----
-
-// Hands out the bytes of a chunk sequence front to back, never past its end.
-class ChunkCursor {
- public:
-  explicit ChunkCursor(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-
-  // The next count bytes, or nothing when fewer are left.
-  const std::uint8_t* take(std::uint64_t count) {
-    if (count > bytes_.size() - position_) return nullptr;
-    const std::uint8_t* start = bytes_.data() + position_;
-    position_ += static_cast<std::size_t>(count);
-    return start;
-  }
-
- private:
-  std::span<const std::uint8_t> bytes_;
-  std::size_t position_ = 0;
-};
 
 // Texts are taken as stored, then terminated within the field whatever the file held.
 template <std::size_t N>
-bool loadText(ChunkCursor& cursor, FixedText<N>& text) {
-  const std::uint8_t* p = cursor.take(2 * N);
-  if (!p) return false;
-  for (std::size_t i = 0; i < N; ++i) text.units()[i] = readLe16(p + 2 * i);
+bool loadText(ChunkSource& source, FixedText<N>& text) {
+  std::uint8_t bytes[2 * N];
+  if (!source.take(bytes)) return false;
+  for (std::size_t i = 0; i < N; ++i) text.units()[i] = readLe16(bytes + 2 * i);
   text.terminate();
   return true;
 }
 
 template <typename T>
-bool loadWord(ChunkCursor& cursor, T& field) {
+bool loadWord(ChunkSource& source, T& field) {
   static_assert(sizeof(T) == 4);
-  const std::uint8_t* p = cursor.take(4);
-  if (!p) return false;
-  field = std::bit_cast<T>(readLe32(p));
+  std::uint8_t bytes[4];
+  if (!source.take(bytes)) return false;
+  field = std::bit_cast<T>(readLe32(bytes));
   return true;
 }
 
-// A size of 0 leaves the slot empty; a later chunk replaces what an earlier one left.
-bool loadBlock(ChunkCursor& cursor, std::uint32_t size, std::optional<Bytes>& block) {
-  const std::uint8_t* p = cursor.take(size);
-  if (!p) return false;
+// A size of 0 leaves the slot empty; a later chunk replaces what an earlier one left. A
+// size beyond the end of the file is refused before anything is made for it.
+bool loadBlock(ChunkSource& source, std::uint32_t size, std::optional<Bytes>& block) {
+  if (size > source.left()) return false;
   if (size == 0) {
     block.reset();
-  } else {
-    block.emplace(p, p + size);
+    return true;
   }
+  Bytes bytes(size);
+  if (!source.take(bytes)) return false;
+  block = std::move(bytes);
   return true;
 }
 
 // Reads the content of one chunk. The known chunks consume exactly the content they
 // define, whatever their length field says; others are passed over by their length.
-bool loadChunk(ChunkCursor& cursor, ContainerRecord& r, std::uint32_t tag, std::uint32_t length) {
+bool loadChunk(ChunkSource& source, ContainerRecord& r, std::uint32_t tag, std::uint32_t length) {
   switch (tag) {
     case kContainerNameChunk:
-      return loadText(cursor, r.containerName);
+      return loadText(source, r.containerName);
     case kReservedValueChunk:
-      return loadWord(cursor, r.reservedValue);
+      return loadWord(source, r.reservedValue);
     case kLengthChunk:
-      return loadWord(cursor, r.lengthMm);
+      return loadWord(source, r.lengthMm);
     case kCreatedTimeChunk: {
-      const std::uint8_t* p = cursor.take(8);
-      if (!p) return false;
-      r.createdTime = static_cast<std::int64_t>(readLe64(p));
+      std::uint8_t bytes[8];
+      if (!source.take(bytes)) return false;
+      r.createdTime = static_cast<std::int64_t>(readLe64(bytes));
       return true;
     }
     case kDescriptionChunk:
-      return loadText(cursor, r.description);
+      return loadText(source, r.description);
     case kMakerNameChunk:
-      return loadText(cursor, r.makerName);
+      return loadText(source, r.makerName);
     case kTypeChunk:
-      return loadWord(cursor, r.typeIndex);
+      return loadWord(source, r.typeIndex);
     case kSideViewChunk: {
-      const std::uint8_t* p = cursor.take(kSideViewHeadSize);
-      if (!p) return false;
-      r.sideViewReserved1 = readLe32(p);
-      r.sideViewReserved2 = readLe32(p + 4);
-      return loadBlock(cursor, readLe32(p + 8), r.sideViewData);
+      std::uint8_t head[kSideViewHeadSize];
+      if (!source.take(head)) return false;
+      r.sideViewReserved1 = readLe32(head);
+      r.sideViewReserved2 = readLe32(head + 4);
+      return loadBlock(source, readLe32(head + 8), r.sideViewData);
     }
     case kTextureChunk: {
-      const std::uint8_t* p = cursor.take(kTextureHeadSize);
-      if (!p) return false;
-      r.textureWidth = readLe16(p);
-      r.textureHeight = readLe16(p + 2);
-      return loadBlock(cursor, readLe32(p + 4), r.textureData);
+      std::uint8_t head[kTextureHeadSize];
+      if (!source.take(head)) return false;
+      r.textureWidth = readLe16(head);
+      r.textureHeight = readLe16(head + 2);
+      return loadBlock(source, readLe32(head + 4), r.textureData);
     }
     case kModelChunk: {
-      const std::uint8_t* p = cursor.take(kModelHeadSize);
-      return p && loadBlock(cursor, readLe32(p), r.modelData);
+      std::uint8_t head[kModelHeadSize];
+      return source.take(head) && loadBlock(source, readLe32(head), r.modelData);
     }
     default:
-      return cursor.take(length) != nullptr;
+      return source.skip(length);
   }
 }
 
-// Empties record (keeping its load flags) and fills it from a chunk sequence. kFailure
-// when the sequence runs past its end or lacks the end chunk; record is then partly
-// filled, so it must be a fresh one that is kept only on success.
-Result loadChunks(ContainerRecord& record, std::span<const std::uint8_t> chunks) {
+// Empties record (keeping its load flags) and fills it from the chunk sequence that source
+// delivers. false when the sequence runs past its end or lacks the end chunk; record is
+// then partly filled, so it must be a fresh one that is kept only on success.
+bool walkChunks(ContainerRecord& record, ChunkSource& source) {
   resetRecord(record);
-  ChunkCursor cursor(chunks);
   for (;;) {
-    const std::uint8_t* head = cursor.take(kChunkHeadSize);
-    if (!head) return kFailure;
+    std::uint8_t head[kChunkHeadSize];
+    if (!source.take(head)) return false;
     const std::uint32_t tag = readLe32(head);
     if (tag >= kEndChunk) break;
-    if (!loadChunk(cursor, record, tag, readLe32(head + 4))) return kFailure;
+    if (!loadChunk(source, record, tag, readLe32(head + 4))) return false;
   }
   if (record.lastLoadPlain) record.plainFileLoaded = true;
   // A model too short to hold its vertex count leaves the count at 0.
   if (record.modelData && record.modelData->size() >= 12) {
     record.modelVertexCount = readLe32(record.modelData->data() + 8);
   }
-  return kSuccess;
+  return true;
 }
+
+// A whole file in memory, read as a file is.
+class MemoryReader final : public platform::FileReader {
+ public:
+  explicit MemoryReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  std::optional<std::uint64_t> length() override { return bytes_.size(); }
+  std::optional<std::size_t> read(std::span<std::uint8_t> into) override {
+    const std::size_t count = std::min(into.size(), bytes_.size());
+    std::copy_n(bytes_.begin(), count, into.begin());
+    bytes_ = bytes_.subspan(count);
+    return count;
+  }
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+};
 
 }  // namespace
 
-std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint32_t seed) {
+std::optional<std::uint64_t> containerFileSize(const ContainerRecord& r) {
+  std::uint64_t size = kScrambledHeaderSize + kFixedChunksSize;
+  if (r.sideViewData) size += kChunkHeadSize + kSideViewHeadSize + r.sideViewData->size();
+  size += kChunkHeadSize + kModelHeadSize + sizeOf(r.modelData);
+  size += kChunkHeadSize + kTextureHeadSize + sizeOf(r.textureData);
+  size += kChunkHeadSize;
   // A file of the limit's size could not be opened again, so none is written.
-  const std::uint64_t size = containerFileSize(record);
   if (size >= kContainerFileLimit) return std::nullopt;
+  return size;
+}
 
-  Bytes file(static_cast<std::size_t>(size));
-  LittleEndianWriter out(file);
+bool writeContainerFile(const ContainerRecord& record, std::uint32_t seed, PieceWriter::Sink sink) {
+  const auto size = containerFileSize(record);
+  if (!size) return false;
+  PieceWriter out(static_cast<std::size_t>(std::min<std::uint64_t>(*size, kContainerFilePiece)),
+                  std::move(sink));
   out.putBytes(kScrambledSignature);
   out.put32(0);
   out.put32(seed);
   out.put32(0);
+  out.scrambleFromHere(static_cast<std::int32_t>(seed));
   putBody(out, record);
-  assert(out.written() == file.size());
-  applyScramble(std::span(file).subspan(kHeaderSize), static_cast<std::int32_t>(seed));
+  return out.finish();
+}
+
+std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint32_t seed) {
+  const auto size = containerFileSize(record);
+  if (!size) return std::nullopt;
+  Bytes file;
+  file.reserve(static_cast<std::size_t>(*size));
+  writeContainerFile(record, seed, [&file](std::span<const std::uint8_t> piece) {
+    file.insert(file.end(), piece.begin(), piece.end());
+    return true;
+  });
+  assert(file.size() == *size);
   return file;
 }
 
-Result serializeContainer(ContainerRecord& record, std::u16string_view path,
-                          std::uint32_t tickCount, std::int64_t now) {
-  if (!record.plainFileLoaded) record.createdTime = now;
-  const auto file = buildContainerFile(record, tickCount & 0xFFFFFF);
-  if (!file) return kFailure;
-  return writeWholeFile(path, *file) ? kSuccess : kFailure;
-}
-
-Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes) {
+ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source) {
   ContainerRecord loaded;
   loaded.plainFileLoaded = record.plainFileLoaded;
-  std::span<const std::uint8_t> chunks;
-  if (startsWith(bytes, kPlainSignature)) {
+  const auto header = source.peek(kScrambledHeaderSize);
+  const auto form = containerFormOf(header);
+  if (!form) return ContainerLoad::NotAContainer;
+  if (form == ContainerForm::Plain) {
     loaded.lastLoadPlain = true;
-    chunks = bytes;
-  } else if (const auto seed = scrambleSeedOf(bytes)) {
-    const auto body = bytes.subspan(kHeaderSize);
-    applyScramble(body, *seed);
-    loaded.lastLoadPlain = false;
-    chunks = body;
   } else {
-    return kFailure;
+    const std::int32_t seed = *scrambleSeedOf(header);
+    source.skip(kScrambledHeaderSize);
+    source.unscrambleFromHere(seed);
+    loaded.lastLoadPlain = false;
   }
-  if (failed(loadChunks(loaded, chunks))) return kFailure;
+  if (!walkChunks(loaded, source)) return ContainerLoad::Damaged;
   record = std::move(loaded);
-  return kSuccess;
+  return ContainerLoad::Loaded;
+}
+
+Result parseContainerFile(ContainerRecord& record, std::span<const std::uint8_t> bytes) {
+  MemoryReader reader(bytes);
+  ChunkSource source(reader, bytes.size(), kContainerFilePiece);
+  return loadContainerFile(record, source) == ContainerLoad::Loaded ? kSuccess : kFailure;
 }
 
 std::optional<ContainerForm> containerFormOf(std::span<const std::uint8_t> file) {
@@ -259,7 +265,8 @@ std::optional<ContainerForm> containerFormOf(std::span<const std::uint8_t> file)
 }
 
 std::optional<std::int32_t> scrambleSeedOf(std::span<const std::uint8_t> file) {
-  if (file.size() < kHeaderSize || !startsWith(file, kScrambledSignature)) return std::nullopt;
+  if (file.size() < kScrambledHeaderSize || !startsWith(file, kScrambledSignature))
+    return std::nullopt;
   return static_cast<std::int32_t>(readLe32(file.data() + 8));
 }
 

@@ -4,11 +4,12 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string_view>
 
 #include "base/bytes.h"
 #include "base/result.h"
+#include "container/chunk_source.h"
 #include "container/container_record.h"
+#include "container/piece_writer.h"
 
 namespace qel {
 
@@ -30,22 +31,31 @@ enum ContainerChunkTag : std::uint32_t {
 
 // No container file is written as large as this or larger, and none that large is opened.
 inline constexpr std::size_t kContainerFileLimit = 0x20000000;
+inline constexpr std::size_t kScrambledHeaderSize = 16;
+// Files are written and read in pieces of this size, never held whole beside the record.
+inline constexpr std::size_t kContainerFilePiece = std::size_t{1} << 20;
 
-// The scrambled file of record with seed, exactly sized; nothing when the file would reach
+// The size of the scrambled file of record; nothing when it would reach kContainerFileLimit.
+std::optional<std::uint64_t> containerFileSize(const ContainerRecord& record);
+
+// Lays out the scrambled file of record with seed and hands it to sink in pieces; false
+// when the file would reach kContainerFileLimit (then sink gets nothing) or sink refused.
+bool writeContainerFile(const ContainerRecord& record, std::uint32_t seed, PieceWriter::Sink sink);
+
+// The scrambled file of record with seed, whole; nothing when it would reach
 // kContainerFileLimit.
 std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint32_t seed);
 
-// Saves record as a scrambled container file at path, replacing it atomically. The seed
-// is tickCount's low 24 bits. createdTime becomes now, before the write and whatever its
-// outcome, unless a plain file was loaded. kFailure when the file could not be built or
-// written; an earlier file at path then stays as it was.
-Result serializeContainer(ContainerRecord& record, std::u16string_view path,
-                          std::uint32_t tickCount, std::int64_t now);
+enum class ContainerLoad { Loaded, NotAContainer, Damaged };
 
-// Loads a whole container file of either form into record. The bytes of a scrambled file
-// are unscrambled in place. A file of neither form, or one that ends before its end chunk,
-// is refused with kFailure and record stays exactly as it was.
-Result parseContainerFile(ContainerRecord& record, std::span<std::uint8_t> bytes);
+// Loads the container file of either form that source delivers into a fresh record, which
+// replaces record only when it loaded. Damaged: a chunk runs past the end, the end chunk is
+// missing, or the file could not be read to its end.
+ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source);
+
+// loadContainerFile over a whole file in memory: kFailure for a file of neither form or
+// a damaged one, and record stays exactly as it was.
+Result parseContainerFile(ContainerRecord& record, std::span<const std::uint8_t> bytes);
 
 enum class ContainerForm { Scrambled, Plain };
 

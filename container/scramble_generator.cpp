@@ -51,24 +51,4 @@ std::uint8_t ScrambleGenerator::nextByte() {
   return static_cast<std::uint8_t>(table[index] & 0xFF);
 }
 
-void applyScramble(std::span<std::uint8_t> bytes, std::int32_t seed) {
-  ScrambleGenerator generator;
-  generator.start(seed);
-
-  // A fresh generator sits at the end of a block, so the stream runs in whole blocks of 55
-  // bytes: renew the table, then combine the low byte of every entry with the data at once.
-  constexpr std::size_t kBlock = ScrambleGenerator::kLength;
-  const std::int32_t* entries = generator.table.data() + 1;
-  std::uint8_t* p = bytes.data();
-  std::size_t left = bytes.size();
-  for (; left >= kBlock; left -= kBlock, p += kBlock) {
-    generator.refill();
-    for (std::size_t k = 0; k < kBlock; ++k) p[k] ^= static_cast<std::uint8_t>(entries[k]);
-  }
-  if (left > 0) {
-    generator.refill();
-    for (std::size_t k = 0; k < left; ++k) p[k] ^= static_cast<std::uint8_t>(entries[k]);
-  }
-}
-
 }  // namespace qel

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <span>
 
 namespace qel {
 
@@ -22,8 +21,5 @@ struct ScrambleGenerator {
   void refill();
   std::uint8_t nextByte();
 };
-
-// Combines bytes in place with the stream of a generator freshly started with seed.
-void applyScramble(std::span<std::uint8_t> bytes, std::int32_t seed);
 
 }  // namespace qel

@@ -31,10 +31,5 @@ std::optional<Bytes> buildModelBlob(const ObjModel& model, float scale) {
   return blob;
 }
 
-Result writeModelBlob(const ObjModel& model, std::u16string_view path, float scale) {
-  const auto blob = buildModelBlob(model, scale);
-  if (!blob) return kFailure;
-  return writeWholeFile(path, *blob) ? kSuccess : kFailure;
-}
 
 }  // namespace qel

@@ -21,8 +21,5 @@ inline constexpr std::size_t kModelBlobHeaderSize = 16;
 // coordinates unchanged); nothing when the model has no vertex.
 std::optional<Bytes> buildModelBlob(const ObjModel& model, float scale);
 
-// Writes the blob to path, replacing any file there. kFailure when the model has no
-// vertex (nothing is touched then) or the file cannot be written.
-Result writeModelBlob(const ObjModel& model, std::u16string_view path, float scale);
 
 }  // namespace qel

@@ -4,7 +4,6 @@
 #include "image/png_check.h"
 #include "model/model_blob.h"
 #include "model/model_file_lookup.h"
-#include "model/obj_model.h"
 #include "model/obj_reader.h"
 #include "model/refusal_text.h"
 
@@ -24,14 +23,18 @@ std::string sizeText(const PngSize& size) {
 }  // namespace
 
 ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& messages) {
-  const auto model = createObjModel();
+  return convertObjModel(objPath, *createObjModel(), messages);
+}
+
+ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
+                                InfoMessageSink& messages) {
   std::string refusal;
-  if (failed(readObjFile(objPath, *model, messages, refusal))) return refused(std::move(refusal));
-  if (model->materials.empty()) {
+  if (failed(readObjFile(objPath, model, messages, refusal))) return refused(std::move(refusal));
+  if (model.materials.empty()) {
     return refused("no material with a texture statement");
   }
 
-  const std::u16string texturePath = model->materials[0].texturePath.str();
+  const std::u16string texturePath = model.materials[0].texturePath.str();
   const std::string textureName = displayPath(texturePath);
   if (texturePath.empty()) {
     return refused("the texture path of the first material is longer than " +
@@ -50,18 +53,18 @@ ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& me
     return refused("the PNG texture is " + sizeText(size) +
                    " pixels, larger than 256 x 256: " + textureName);
   }
-  auto blob = buildModelBlob(*model, 1.0f);
+  auto blob = buildModelBlob(model, 1.0f);
   if (!blob) return refused("the model has no face");
 
   ModelConversion conversion;
   conversion.result = kSuccess;
   conversion.blob = std::move(*blob);
   conversion.texture = std::move(*texture);
-  conversion.vertexCount = model->vertices.size();
-  conversion.indexCount = model->indices.size();
-  conversion.materialCount = model->materials.size();
-  conversion.atlasWidth = model->atlasWidth;
-  conversion.atlasHeight = model->atlasHeight;
+  conversion.vertexCount = model.vertices.size();
+  conversion.indexCount = model.indices.size();
+  conversion.materialCount = model.materials.size();
+  conversion.atlasWidth = model.atlasWidth;
+  conversion.atlasHeight = model.atlasHeight;
   conversion.texturePath = texturePath;
   return conversion;
 }

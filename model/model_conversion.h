@@ -7,6 +7,7 @@
 #include "base/bytes.h"
 #include "base/result.h"
 #include "model/info_message_sink.h"
+#include "model/obj_model.h"
 
 namespace qel {
 
@@ -43,5 +44,10 @@ struct ModelConversion {
 // before its outcome is known. To set the model: storeModel(record, blob), then
 // storeTexture(record, texture).
 ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& messages);
+
+// The same in a working model of the caller's, in its initial state (initObjModel), for a
+// caller that converts many files and would otherwise allocate megabytes for each.
+ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
+                                InfoMessageSink& messages);
 
 }  // namespace qel

@@ -11,8 +11,13 @@ bool isModelBlob(std::span<const std::uint8_t> blob) {
 
 Result storeModel(ContainerRecord& record, std::span<const std::uint8_t> blob) {
   if (!isModelBlob(blob)) return kFailure;
-  record.modelData = Bytes(blob.begin(), blob.end());  // copied before anything changes
+  return adoptModel(record, Bytes(blob.begin(), blob.end()));
+}
+
+Result adoptModel(ContainerRecord& record, Bytes&& blob) {
+  if (!isModelBlob(blob)) return kFailure;
   record.modelVertexCount = readLe32(blob.data() + 8);
+  record.modelData = std::move(blob);
   return kSuccess;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 
+#include "base/bytes.h"
 #include "base/result.h"
 #include "container/container_record.h"
 
@@ -15,5 +16,8 @@ bool isModelBlob(std::span<const std::uint8_t> blob);
 // A buffer that is no model blob (isModelBlob) is refused with kFailure and the record is
 // unchanged.
 Result storeModel(ContainerRecord& record, std::span<const std::uint8_t> blob);
+
+// storeModel taking blob itself instead of a copy, so that a large model is held once.
+Result adoptModel(ContainerRecord& record, Bytes&& blob);
 
 }  // namespace qel

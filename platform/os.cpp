@@ -3,7 +3,6 @@
 namespace qel::platform {
 namespace {
 FileSystem* installedFiles = nullptr;
-CodePage* installedCodePage = nullptr;
 Clock* installedClock = nullptr;
 }  // namespace
 
@@ -11,7 +10,7 @@ FileSystem& fileSystem() {
   return installedFiles ? *installedFiles : systemFileSystem();
 }
 CodePage& codePage() {
-  return installedCodePage ? *installedCodePage : systemCodePage();
+  return systemCodePage();
 }
 Clock& clock() {
   return installedClock ? *installedClock : systemClock();
@@ -19,9 +18,6 @@ Clock& clock() {
 
 void useFileSystem(FileSystem* files) {
   installedFiles = files;
-}
-void useCodePage(CodePage* codePage) {
-  installedCodePage = codePage;
 }
 void useClock(Clock* clock) {
   installedClock = clock;

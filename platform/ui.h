@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -83,6 +84,38 @@ class TextSink {
   virtual void textOut(int x, int y, std::u16string_view text) = 0;
 };
 
+// A picture of 8-bit RGBA pixels, not premultiplied, rows top to bottom without gaps.
+struct RgbaPixels {
+  int width = 0;
+  int height = 0;
+  std::span<const std::uint8_t> bytes;  // width * height * 4
+};
+
+// Where the preview pane draws, in pixels from the pane's top-left corner: pictures by
+// their top-left corner, texts as the status view's.
+class PaneSink : public TextSink {
+ public:
+  virtual void drawPicture(int x, int y, const RgbaPixels& picture) = 0;
+};
+
+// The mouse over the preview pane, in pixels from its top-left corner. A press on the pane
+// is followed by its moves and its release wherever the pointer goes.
+struct PaneMouse {
+  enum class Kind { Press, Move, Release, Wheel };
+  Kind kind = Kind::Move;
+  int x = 0;
+  int y = 0;
+  int wheelDelta = 0;  // 120 per notch, positive away from the user
+};
+
+// A part of the client area, in pixels from its top-left corner.
+struct ClientArea {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
 // The program's side of the main window.
 class MainWindowHandler {
  public:
@@ -92,6 +125,14 @@ class MainWindowHandler {
   virtual bool onCommand(WindowHandle window, int command) = 0;
   // The window is being destroyed (exit item or close box).
   virtual void onDestroy(WindowHandle window) = 0;
+
+  // Where the preview pane lies, its background the status view's; an empty area: no pane.
+  // Asked when the window is created, whose first size then holds the pane.
+  virtual ClientArea previewPaneArea() const { return {}; }
+  // The pane, painted with the window after the status view.
+  virtual void onPaintPane(WindowHandle, PaneSink&) {}
+  // Answers whether the pane must be painted again.
+  virtual bool onPaneMouse(WindowHandle, const PaneMouse&) { return false; }
 };
 
 struct MainWindowDescription {

@@ -267,6 +267,20 @@ xdotool key Return
 gone "パラメーター設定"
 menu_item s 2 "Wavefront OBJファイルを開く"
 pick "Wavefront OBJファイルを開く" "$parts/box.obj"
+settle
+import -window "$main" "$shots/07-model-set.png"
+# The preview pane stands at x = 640 at the top of the status view, which fills the window
+# below its menu bar and is 600 pixels high: the model is drawn over its backdrop, and the
+# orange texture shows at its pixel size below it.
+pane_top=$(($(identify -format %h "$shots/07-model-set.png") - 600))
+model_colours=$(convert "$shots/07-model-set.png" -crop "520x320+648+$((pane_top + 8))" +repage \
+  -format %k info:)
+[ "$model_colours" -ge 2 ] || fail "the preview pane shows no model ($model_colours colours)"
+texel=$(convert "$shots/07-model-set.png" -format "%[pixel:p{650,$((pane_top + 338))}]" info:)
+case "$texel" in
+  "srgb(255,165,0)" | orange) ;;
+  *) fail "the preview pane shows no texture ($texel)" ;;
+esac
 menu_item s 4 "サイドビューファイルを開く"
 pick "サイドビューファイルを開く" "$parts/side.png"
 focus "$main"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test with ctest.
+# Installs what is missing, builds, runs every test with ctest, then saves under faults.
 # SANITIZE=1 also runs the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +14,7 @@ run_preset() {
 }
 
 run_preset default
+scripts/save-faults.sh build/default/cli/qelcontainer-cli
 if [ "${SANITIZE:-0}" = "1" ]; then
   run_preset sanitize
 fi

@@ -25,9 +25,9 @@ class MessageBoxInfoSink : public InfoMessageSink {
 // command-line tool tells why.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
-  const auto path = pickOpenPath(app, openPickerRequest(app, window,
-                                                        {u"モデルファイル(*.obj)", u"*.obj",
-                                                         u"Wavefront OBJファイルを開く", u"obj"}));
+  const auto path =
+      pickOpenPath(app, openPickerRequest(window, {u"モデルファイル(*.obj)", u"*.obj",
+                                                   u"Wavefront OBJファイルを開く", u"obj"}));
   if (!path) return;
   MessageBoxInfoSink messages(app.ui);
   const ModelConversion conversion = convertObjModel(*path, messages);

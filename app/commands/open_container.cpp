@@ -1,7 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
-#include "container/container_format.h"
-#include "container/whole_file.h"
+#include "container/container_file.h"
 
 namespace qel {
 
@@ -10,13 +9,10 @@ namespace qel {
 void openContainer(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
   const auto path =
-      pickOpenPath(app, openPickerRequest(app, window,
-                                          {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
-                                           u"コンテナファイルを開く", u"cnt"}));
+      pickOpenPath(app, openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
+                                                   u"コンテナファイルを開く", u"cnt"}));
   if (!path) return;
-  auto bytes = readWholeFile(*path, kContainerFileLimit);
-  if (!bytes) return;
-  if (failed(parseContainerFile(*app.record, *bytes))) return;
+  if (openContainerFile(*app.record, *path).refusal != ContainerFileRefusal::None) return;
   app.currentContainerPath.assign(*path);
   app.ui.repaint(window);
 }

@@ -4,7 +4,7 @@
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
 #include "base/path_parts.h"
-#include "container/container_format.h"
+#include "container/container_file.h"
 #include "platform/os.h"
 
 namespace qel {
@@ -66,12 +66,12 @@ void writeContainer(AppState& app, platform::WindowHandle window, const std::u16
 void saveContainer(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
   ContainerRecord& record = *app.record;
-  const auto path = pickSavePath(app,
-                                 savePickerRequest(app, window,
-                                                   {u"コンテナファイル(*.cnt)", u"*.cnt",
-                                                    u"コンテナファイルを保存する", u"cnt"},
-                                                   proposedName(app.currentContainerPath.view())),
-                                 kCaption);
+  const auto path = pickSavePath(
+      app,
+      savePickerRequest(
+          window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
+          proposedName(app.currentContainerPath.view())),
+      kCaption);
   if (!path) return;
 
   // Running out of memory leaves the record as it was, maker and creation time included.

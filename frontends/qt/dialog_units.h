@@ -19,9 +19,6 @@ class DialogUnits {
   QRect toPixels(int x, int y, int width, int height) const;
   QSize toPixels(int width, int height) const;
 
-  int averageCharWidth() const { return baseX_; }
-  int charHeight() const { return baseY_; }
-
  private:
   int baseX_;
   int baseY_;

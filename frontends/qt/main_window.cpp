@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "frontends/qt/accelerators.h"
+#include "frontends/qt/preview_pane.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/status_view.h"
 
@@ -18,6 +20,16 @@ MainWindow::MainWindow(const MainWindowParts& parts, platform::MainWindowHandler
   view_ =
       new StatusView([this](platform::TextSink& sink) { handler_.onPaint(handle(), sink); }, this);
   setCentralWidget(view_);
+  const platform::ClientArea pane = handler_.previewPaneArea();
+  if (pane.width > 0 && pane.height > 0) {
+    pane_ = new PreviewPaneView(
+        [this](platform::PaneSink& sink) { handler_.onPaintPane(handle(), sink); },
+        [this](const platform::PaneMouse& mouse) {
+          return !destroyed_ && handler_.onPaneMouse(handle(), mouse);
+        },
+        view_);
+    pane_->setGeometry(pane.x, pane.y, pane.width, pane.height);
+  }
   buildMenus(parts.menus);
   // The accelerators act whichever widget of this window has the focus, and only while no
   // menu or modal window is open, as the table of a message loop does.
@@ -45,12 +57,26 @@ void MainWindow::buildMenus(std::span<const resources::Menu> menus) {
   }
 }
 
+QSize MainWindow::sizeHint() const {
+  QSize size = QMainWindow::sizeHint();
+  if (pane_) {
+    const QSize viewHint = view_->sizeHint();
+    const QRect pane = pane_->geometry();
+    size += QSize(std::max(0, pane.right() + 1 - viewHint.width()),
+                  std::max(0, pane.bottom() + 1 - viewHint.height()));
+  }
+  return size;
+}
+
 void MainWindow::command(int id) {
   if (!destroyed_) handler_.onCommand(handle(), id);
 }
 
 void MainWindow::repaintNow() {
-  if (!destroyed_) view_->repaint();
+  if (destroyed_) return;
+  view_->repaint();
+  // A child is not repainted with its parent.
+  if (pane_) pane_->repaint();
 }
 
 void MainWindow::destroy() {

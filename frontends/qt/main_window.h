@@ -9,6 +9,7 @@
 
 namespace qel::qt {
 
+class PreviewPaneView;
 class StatusView;
 
 // What the main window is made of, looked up from the resources by the caller.
@@ -20,8 +21,9 @@ struct MainWindowParts {
 };
 
 // The main window: the menu bar of the resources, the accelerator table, and the status view
-// as its client area. Every menu item and accelerator reaches the handler as its command
-// identifier; the close box and destroy() reach it as onDestroy, once.
+// as its client area, with the handler's preview pane on it. Every menu item and accelerator
+// reaches the handler as its command identifier; the close box and destroy() reach it as onDestroy,
+// once.
 class MainWindow final : public QMainWindow {
  public:
   MainWindow(const MainWindowParts& parts, platform::MainWindowHandler& handler);
@@ -29,6 +31,10 @@ class MainWindow final : public QMainWindow {
 
   platform::WindowHandle handle() const { return static_cast<const QWidget*>(this); }
   StatusView* statusView() const { return view_; }
+  PreviewPaneView* previewPane() const { return pane_; }
+
+  // Large enough for every status line and the preview pane.
+  QSize sizeHint() const override;
 
   // Erases the client area and paints it before returning.
   void repaintNow();
@@ -47,6 +53,7 @@ class MainWindow final : public QMainWindow {
   platform::MainWindowHandler& handler_;
   std::span<const resources::Accelerator> accelerators_;
   StatusView* view_;
+  PreviewPaneView* pane_ = nullptr;
   bool destroyed_ = false;
 };
 

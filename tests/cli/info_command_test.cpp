@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "cli/utc_date.h"
 #include "cli_test_support.h"
 #include "container/container_format.h"
 
@@ -129,43 +128,6 @@ TEST(InfoCommand, RefusesFilesThatAreNotWholeContainers) {
       EXPECT_EQ(run.err, c.file + ": " + c.reason + "\n");
     }
   }
-}
-
-TEST(ExtractCommand, WritesTheBlocksByteForByte) {
-  CliFolder folder;
-  ASSERT_EQ(runCliWith(folder.packArgs("a.cnt")).code, 0);
-  const auto run = runCliWith({"extract", folder.at("a.cnt"), "--texture", folder.at("t2.png"),
-                               "--sideview", folder.at("s2.png"), "--model", folder.at("m2.bin")});
-  ASSERT_EQ(run.code, 0) << run.err;
-  EXPECT_EQ(test::readFile(folder.path() / "t2.png"), test::readFile(folder.path() / "t.png"));
-  EXPECT_EQ(test::readFile(folder.path() / "s2.png"), test::readFile(folder.path() / "s.png"));
-  EXPECT_EQ(test::readFile(folder.path() / "m2.bin"), test::readFile(folder.path() / "m.bin"));
-}
-
-TEST(ExtractCommand, RefusesBeforeWritingAnythingWhenABlockIsMissing) {
-  CliFolder folder;
-  const Bytes plain = test::ChunkSequence()
-                          .chunk(kPlainFormMarker, {})
-                          .chunk(kModelChunk, test::le32(0))
-                          .end()
-                          .bytes();
-  folder.write("p.cnt", plain);
-  const auto run = runCliWith({"extract", folder.at("p.cnt"), "--model", folder.at("m2.bin"),
-                               "--sideview", folder.at("s2.png")});
-  EXPECT_EQ(run.code, 1);
-  EXPECT_EQ(run.err, folder.at("p.cnt") + ": holds no side view\n");
-  EXPECT_FALSE(std::filesystem::exists(folder.path() / "m2.bin"));
-  EXPECT_EQ(runCliWith({"extract", folder.at("p.cnt")}).code, 2);
-}
-
-TEST(FormatUtcDate, CalendarDatesAndTheirLimits) {
-  EXPECT_EQ(cli::formatUtcDate(0), "1970-01-01 00:00:00 UTC");
-  EXPECT_EQ(cli::formatUtcDate(-1), "1969-12-31 23:59:59 UTC");
-  EXPECT_EQ(cli::formatUtcDate(951782400), "2000-02-29 00:00:00 UTC");
-  EXPECT_EQ(cli::formatUtcDate(253402300799), "9999-12-31 23:59:59 UTC");
-  EXPECT_EQ(cli::formatUtcDate(-62135596800), "0001-01-01 00:00:00 UTC");
-  EXPECT_EQ(cli::formatUtcDate(253402300800), "253402300800 s");
-  EXPECT_EQ(cli::formatUtcDate(INT64_MIN), "-9223372036854775808 s");
 }
 
 }  // namespace

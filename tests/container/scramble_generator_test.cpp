@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <string>
 #include <vector>
+
+#include "container/scramble_stream.h"
 
 namespace qel {
 namespace {
@@ -61,6 +65,34 @@ TEST(ApplyScramble, CombinesWithTheByteStream) {
     EXPECT_EQ(bytes, original);
   }
 }
+
+// Every kernel, whichever the processor would pick, against the generator itself; pieces of
+// growing odd sizes cross the kernels' steps at every offset.
+class ScrambleKernels : public testing::TestWithParam<ScrambleKernelKind> {};
+
+TEST_P(ScrambleKernels, GiveTheGeneratorsStreamAcrossPieces) {
+  const ScrambleKernel kernel = scrambleKernel(GetParam());
+  if (!kernel) GTEST_SKIP() << "this build or this processor cannot run the kernel";
+  constexpr std::size_t kTotal = 300'000;
+  for (std::int32_t seed : {0, 0xFFFFFF, 1'000'000'000}) {
+    std::vector<std::uint8_t> bytes(kTotal);
+    ScrambleStream stream(seed, kernel);
+    for (std::size_t at = 0, size = 0; at < kTotal; at += size, size = 2 * size + 1) {
+      stream.apply(std::span(bytes).subspan(at, std::min(size, kTotal - at)));
+    }
+    EXPECT_EQ(bytes, streamOf(seed, kTotal)) << "seed " << seed;
+  }
+}
+
+std::string kernelName(const testing::TestParamInfo<ScrambleKernelKind>& kind) {
+  constexpr const char* kNames[] = {"Portable", "Sse2", "Avx2"};
+  return kNames[static_cast<int>(kind.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, ScrambleKernels,
+                         testing::Values(ScrambleKernelKind::Portable, ScrambleKernelKind::Sse2,
+                                         ScrambleKernelKind::Avx2),
+                         kernelName);
 
 }  // namespace
 }  // namespace qel

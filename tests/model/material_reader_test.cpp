@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/tim_header.h"
-#include "tests/model/memory_file_system.h"
+#include "tests/support/memory_file_system.h"
 #include "tests/model/model_fixtures.h"
 
 namespace qel {

@@ -5,11 +5,7 @@
 #include <bit>
 #include <cstring>
 
-#include "container/container_record.h"
 #include "model/obj_model.h"
-#include "model/store_model.h"
-#include "model/vertex_stride.h"
-#include "tests/support/temp_folder.h"
 
 namespace qel {
 namespace {
@@ -32,25 +28,6 @@ std::unique_ptr<ObjModel> modelOf(std::int32_t vertices, std::vector<std::uint16
   }
   for (std::uint16_t index : indices) model->indices.push(index);
   return model;
-}
-
-TEST(MaterialEntry, KeepsAtMost63BytesOfItsName) {
-  MaterialEntry entry{};
-  entry.setName(std::string(70, 'n'));
-  EXPECT_EQ(entry.nameView(), std::string(63, 'n'));
-  entry.setName("A");
-  EXPECT_EQ(entry.nameView(), "A");
-}
-
-TEST(VertexStride, AddsUpTheFormatsParts) {
-  EXPECT_EQ(vertexStride(0x112), 32u);
-  EXPECT_EQ(vertexStride(0x142), 24u);
-  EXPECT_EQ(vertexStride(0x102), 20u);
-  EXPECT_EQ(vertexStride(0x4002), 0u);
-  EXPECT_EQ(vertexStride(0x00E), 32u);
-  EXPECT_EQ(vertexStride(0x1 | 0x80 | 0x20), 8u);
-  EXPECT_EQ(vertexStride(0x302 | (1u << 16) | (3u << 18)), 12u + 12u + 4u + 8u);
-  EXPECT_EQ(vertexStride(0xF00), 15u * 8u);  // sets beyond the code's bits count two floats
 }
 
 TEST(ModelBlob, OneTriangleGivesHeaderRecordsAndIndices) {
@@ -89,39 +66,6 @@ TEST(ModelBlob, ScaleReachesPositionsOnly) {
     EXPECT_EQ(floatAt(blob, at + 16), vertex.ny);
     EXPECT_EQ(floatAt(blob, at + 28), vertex.v);
   }
-}
-
-TEST(WriteModelBlob, WritesTheBlobAndLeavesFilesAloneWithoutAFace) {
-  test::TempFolder folder;
-  const auto path = folder.writeText("car.tmp", "earlier");
-  EXPECT_EQ(writeModelBlob(*createObjModel(), path, 1.0f), kFailure);
-  EXPECT_EQ(test::readFile(folder.path() / "car.tmp"), Bytes({'e', 'a', 'r', 'l', 'i', 'e', 'r'}));
-
-  const auto model = modelOf(3, {0, 1, 2});
-  EXPECT_EQ(writeModelBlob(*model, path, 1.0f), kSuccess);
-  EXPECT_EQ(test::readFile(folder.path() / "car.tmp"), buildModelBlob(*model, 1.0f).value());
-  EXPECT_EQ(writeModelBlob(*model, folder.file("no/such/folder/car.tmp"), 1.0f), kFailure);
-}
-
-TEST(StoreModel, TakesABlobAndItsVertexCount) {
-  ContainerRecord record;
-  const Bytes blob = buildModelBlob(*modelOf(4, {0, 1, 2, 0, 2, 3}), 1.0f).value();
-  EXPECT_EQ(storeModel(record, blob), kSuccess);
-  EXPECT_EQ(record.modelData, blob);
-  EXPECT_EQ(record.modelVertexCount, 4u);
-}
-
-TEST(StoreModel, RefusesWhatIsNotABlobAndKeepsTheEarlierModel) {
-  ContainerRecord record;
-  record.modelData = Bytes{1, 2, 3};
-  record.modelVertexCount = 9;
-  const Bytes notABlob = {101, 0, 0, 0, 3, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0};
-  const Bytes tooShort = {100, 0, 0, 0, 0x12, 1, 0, 0, 3, 0, 0};
-  EXPECT_EQ(storeModel(record, notABlob), kFailure);
-  EXPECT_EQ(storeModel(record, tooShort), kFailure);
-  EXPECT_EQ(storeModel(record, {}), kFailure);
-  EXPECT_EQ(record.modelData, (Bytes{1, 2, 3}));
-  EXPECT_EQ(record.modelVertexCount, 9u);
 }
 
 }  // namespace

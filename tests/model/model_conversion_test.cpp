@@ -10,6 +10,7 @@
 #include "image/png_check.h"
 #include "model/store_model.h"
 #include "tests/model/model_fixtures.h"
+#include "tests/support/fingerprint.h"
 #include "tests/support/temp_folder.h"
 
 namespace qel {
@@ -153,12 +154,6 @@ std::string largeModel() {
   return obj;
 }
 
-std::uint64_t fnv1a(const Bytes& bytes) {
-  std::uint64_t hash = 0xCBF29CE484222325;
-  for (const std::uint8_t byte : bytes) hash = (hash ^ byte) * 0x100000001B3;
-  return hash;
-}
-
 TEST_F(ModelConversionTest, GivesTheSameBytesForALargeModelOfEveryForm) {
   folder.write("body.png", test::pngBytes(256, 256));
   folder.write("part.tim", test::timBytes(3, 64, 32, 192, 128));
@@ -166,7 +161,7 @@ TEST_F(ModelConversionTest, GivesTheSameBytesForALargeModelOfEveryForm) {
       convert(largeModel(), "newmtl body\nmap_Kd body.png\nnewmtl part\nmap_Kd part.tim\n");
   ASSERT_EQ(conversion.result, kSuccess) << conversion.reason;
   EXPECT_EQ(conversion.blob.size(), 636974u);
-  EXPECT_EQ(fnv1a(conversion.blob), 0x7F0AF696BC511F85u);
+  EXPECT_EQ(test::fnv1a(conversion.blob), 0x7F0AF696BC511F85u);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "model/model_blob.h"
-#include "tests/model/memory_file_system.h"
+#include "tests/support/memory_file_system.h"
 #include "tests/model/model_fixtures.h"
 #include "tests/support/temp_folder.h"
 

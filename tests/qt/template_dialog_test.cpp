@@ -15,6 +15,7 @@
 #include "frontends/qt/template_dialog.h"
 #include "modal_driver.h"
 #include "naming/container_name_dialog.h"
+#include "naming/container_type_table.h"
 #include "resources/resources.h"
 
 namespace qel::qt {
@@ -48,10 +49,6 @@ class ScriptedProcedure final : public platform::DialogProcedure {
     return true;
   }
 };
-
-const char16_t* const kTypeNames[16] = {
-    u"---", u"荷物", u"自動車S", u"自動車M", u"自動車L", u"12ft/10ft", u"---", u"---",
-    u"---", u"20ft", u"30ft",    u"ISO20ft", u"ISO40ft", u"---",       u"---", u"---"};
 
 TEST(TemplateDialog, EveryTemplateOfTheProgramBuildsWithItsTextsInside) {
   for (const int id :
@@ -91,7 +88,13 @@ TEST(TemplateDialog, AboutBoxShowsTheVersionAndAnIconArea) {
     else
       texts << label->text();
   }
-  EXPECT_EQ(texts, QStringList{QStringLiteral("QELContainer, Version 1.0.0.2")});
+  QStringList expected;
+  for (const ControlTemplate& control : r::findDialog(r::kAboutDialog)->controls) {
+    if (control.kind == ControlKind::Static && !control.text.empty()) {
+      expected << toQString(control.text);
+    }
+  }
+  EXPECT_EQ(texts, expected);
   EXPECT_EQ(iconAreas, 1);
   EXPECT_TRUE(qobject_cast<QPushButton*>(dialog.control(1))->isDefault());
 }
@@ -142,8 +145,8 @@ TEST(TemplateDialog, GeometryFollowsTheDialogUnitsOfItsFont) {
   ScriptedProcedure procedure;
   TemplateDialog dialog(kParameterDialog, procedure, nullptr);
   const DialogUnits& units = dialog.units();
-  ASSERT_GT(units.averageCharWidth(), 0);
-  ASSERT_GT(units.charHeight(), 0);
+  ASSERT_GT(units.toPixelsX(4), 0);
+  ASSERT_GT(units.toPixelsY(8), 0);
   EXPECT_EQ(dialog.size(), units.toPixels(316, 172));
   EXPECT_EQ(dialog.control(1)->geometry(), units.toPixels(205, 151, 50, 14));
   // A dialog unit is a quarter of the average width and an eighth of the height.
@@ -175,7 +178,7 @@ TEST(TemplateDialog, SortedComboKeepsEachNameWithItsItemData) {
   platform::DialogControls& controls = dialog;
   controls.comboReset(kType);
   for (const int index : {0, 1, 2, 3, 4, 5, 9, 10, 11, 12}) {
-    const int position = controls.comboAddString(kType, kTypeNames[index]);
+    const int position = controls.comboAddString(kType, ContainerTypeTable[index]);
     controls.comboSetItemData(kType, position, static_cast<std::uint32_t>(index));
   }
   ASSERT_EQ(controls.comboCount(kType), 10);
@@ -327,7 +330,6 @@ TEST(TemplateDialog, InitialisedTextIsThereAndEndingInInitNeverShows) {
   };
   EXPECT_EQ(TemplateDialog(kNameDialog, procedure, nullptr).run(), 5);
 }
-
 
 }  // namespace
 }  // namespace qel::qt

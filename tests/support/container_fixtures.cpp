@@ -56,6 +56,27 @@ ContainerRecord completeRecord() {
   return record;
 }
 
+ContainerRecord largeRecord() {
+  ContainerRecord record = completeRecord();
+  // Sizes that are no multiple of the stream's blocks or of a piece.
+  std::uint32_t state = 2463534242u;
+  const auto varied = [&state](Bytes head, std::size_t count) {
+    head.reserve(head.size() + count);
+    for (std::size_t i = 0; i < count; ++i) {
+      state ^= state << 13;
+      state ^= state >> 17;
+      state ^= state << 5;
+      head.push_back(static_cast<std::uint8_t>(state));
+    }
+    return head;
+  };
+  record.modelData = varied(modelBlobOf(99'999, 299'997, 0), 3'000'013);
+  record.modelVertexCount = 99'999;
+  record.textureData = varied(pngOf(256, 256, 0), 700'001);
+  record.sideViewData = varied(pngOf(256, 64, 0), 65'537);
+  return record;
+}
+
 ChunkSequence& ChunkSequence::chunk(std::uint32_t tag, const Bytes& content) {
   return chunkWithLength(tag, static_cast<std::uint32_t>(content.size()), content);
 }

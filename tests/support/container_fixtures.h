@@ -18,6 +18,10 @@ Bytes modelBlobOf(std::uint32_t vertexCount, std::uint32_t indexCount, std::size
 // A record that can be saved: names, parameters and all three blocks set.
 ContainerRecord completeRecord();
 
+// A saveable record whose blocks of varied bytes span several pieces of a file as it is
+// written and read.
+ContainerRecord largeRecord();
+
 // Builds a chunk sequence by hand, for files that the writer would never produce.
 class ChunkSequence {
  public:

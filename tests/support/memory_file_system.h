@@ -12,7 +12,9 @@
 namespace qel::test {
 
 // Files in memory under any paths (Windows ones included), installed as the program's
-// file system while it lives; remembers every path opened for reading.
+// file system while it lives; remembers every path opened for reading and every one
+// written. A replacement lands in the file when committed. Shared by the tests and the fuzz targets, which must
+// never reach the disk.
 class MemoryFileSystem final : public platform::FileSystem {
  public:
   MemoryFileSystem() { platform::useFileSystem(this); }
@@ -30,8 +32,8 @@ class MemoryFileSystem final : public platform::FileSystem {
     return std::make_unique<Reader>(file->second);
   }
 
-  std::unique_ptr<platform::FileReplacement> beginReplacing(std::u16string_view) override {
-    return nullptr;
+  std::unique_ptr<platform::FileReplacement> beginReplacing(std::u16string_view path) override {
+    return std::make_unique<Replacement>(*this, std::u16string(path));
   }
 
   std::vector<std::u16string> listFolder(std::u16string_view folder) override {
@@ -43,7 +45,14 @@ class MemoryFileSystem final : public platform::FileSystem {
     return names;
   }
 
+  // The file at path, or nullptr.
+  const Bytes* find(std::u16string_view path) const {
+    const auto file = files_.find(std::u16string(path));
+    return file == files_.end() ? nullptr : &file->second;
+  }
+
   std::vector<std::u16string> opened;
+  std::vector<std::u16string> written;
 
  private:
   class Reader final : public platform::FileReader {
@@ -60,6 +69,26 @@ class MemoryFileSystem final : public platform::FileSystem {
    private:
     const Bytes& bytes_;
     std::size_t at_ = 0;
+  };
+
+  class Replacement final : public platform::FileReplacement {
+   public:
+    Replacement(MemoryFileSystem& files, std::u16string path)
+        : files_(files), path_(std::move(path)) {}
+    bool write(std::span<const std::uint8_t> bytes) override {
+      written_.insert(written_.end(), bytes.begin(), bytes.end());
+      return true;
+    }
+    bool commit() override {
+      files_.files_[path_] = std::move(written_);
+      files_.written.push_back(path_);
+      return true;
+    }
+
+   private:
+    MemoryFileSystem& files_;
+    std::u16string path_;
+    Bytes written_;
   };
 
   std::map<std::u16string, Bytes> files_;

@@ -1,0 +1,148 @@
+// qelcontainer-cli render FILE.cnt|MODEL.obj -o OUT.png [--size WxH] [--yaw DEG]
+// [--pitch DEG]: the desktop program's preview of the model, with its texture, as a PNG.
+#include <CLI/CLI.hpp>
+
+#include <charconv>
+#include <cmath>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/container_input.h"
+#include "cli/model_input.h"
+#include "cli/refusal.h"
+#include "cli/utf8_argument.h"
+#include "container/whole_file.h"
+#include "preview/png_codec.h"
+#include "preview/preview_pane.h"
+#include "preview/render_preview.h"
+
+namespace qel::cli {
+namespace {
+
+constexpr int kMaxSide = 4096;
+
+struct RenderOptions {
+  std::string input;
+  std::string output;
+  std::string size = "512x512";
+  double yaw = PreviewView{}.yawDegrees;
+  double pitch = PreviewView{}.pitchDegrees;
+};
+
+struct PictureSize {
+  int width = 0;
+  int height = 0;
+};
+
+std::optional<int> sideOf(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > kMaxSide) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<PictureSize> sizeOf(std::string_view text) {
+  const std::size_t x = text.find('x');
+  if (x == std::string_view::npos) return std::nullopt;
+  const auto width = sideOf(text.substr(0, x));
+  const auto height = sideOf(text.substr(x + 1));
+  if (!width || !height) return std::nullopt;
+  return PictureSize{*width, *height};
+}
+
+CLI::Validator pictureSize() {
+  return CLI::Validator(
+      [](std::string& text) {
+        return sizeOf(text) ? std::string()
+                            : "WxH with each side from 1 to " + std::to_string(kMaxSide);
+      },
+      "WxH");
+}
+
+CLI::Validator degrees(double limit) {
+  return CLI::Validator(
+      [limit](std::string& text) {
+        double value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        const bool good = error == std::errc() && end == text.data() + text.size() &&
+                          std::isfinite(value) && std::fabs(value) <= limit;
+        const std::string bound = std::to_string(static_cast<int>(limit));
+        return good ? std::string() : "degrees from -" + bound + " to " + bound;
+      },
+      "DEG");
+}
+
+bool isObjName(std::string_view path) {
+  if (path.size() < 4) return false;
+  std::string extension(path.substr(path.size() - 4));
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".obj";
+}
+
+struct ModelToDraw {
+  Bytes blob;
+  std::optional<Bytes> texture;
+};
+
+// The model and texture of an OBJ file as set-model takes them, or of a container file.
+std::optional<ModelToDraw> modelOf(const std::string& input, std::ostream& err) {
+  if (isObjName(input)) {
+    auto conversion = convertModelInput(input, input, err);
+    if (!conversion) return std::nullopt;
+    return ModelToDraw{std::move(conversion->blob), std::move(conversion->texture)};
+  }
+  auto loaded = loadContainerFile(input, err);
+  if (!loaded) return std::nullopt;
+  if (!loaded->record.modelData) {
+    refuse(err, input, "holds no model");
+    return std::nullopt;
+  }
+  return ModelToDraw{std::move(*loaded->record.modelData), std::move(loaded->record.textureData)};
+}
+
+int runRender(const RenderOptions& options, std::ostream& err) {
+  const auto output = pathArgument(options.output, err);
+  if (!output) return kExitRefused;
+  const auto model = modelOf(options.input, err);
+  if (!model) return kExitRefused;
+  const PreviewMeshReading mesh = readPreviewMesh(model->blob);
+  if (!mesh.mesh)
+    return refuse(err, options.input, "model cannot be drawn: " + std::string(mesh.reason));
+
+  std::optional<RgbaImage> texture;
+  if (model->texture) {
+    texture = decodePng(*model->texture);
+    // As in the desktop program the model is drawn all the same.
+    if (!texture) err << options.input << ": no texture (the PNG cannot be decoded)\n";
+  }
+  const PictureSize size = *sizeOf(options.size);
+  const PreviewView view{static_cast<float>(options.yaw), static_cast<float>(options.pitch), 1.0f};
+  const Bytes png = encodePng(renderPreview(*mesh.mesh, texture ? &*texture : nullptr, view,
+                                            size.width, size.height, kPreviewBackdrop));
+  if (png.empty() || !writeWholeFile(*output, png)) {
+    return refuse(err, options.output, "cannot be written");
+  }
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Command addRenderCommand(CLI::App& app) {
+  auto options = std::make_shared<RenderOptions>();
+  CLI::App* render =
+      app.add_subcommand("render", "Draw the model with its texture as the preview shows it");
+  render->add_option("FILE", options->input, "Container file (.cnt, .q5c) or OBJ model (.obj)")
+      ->required();
+  render->add_option("-o,--output", options->output, "PNG file to write")->required();
+  render->add_option("--size", options->size, "Picture size; default 512x512")
+      ->check(pictureSize());
+  render->add_option("--yaw", options->yaw, "Camera turn about the vertical axis; default 30")
+      ->check(degrees(360));
+  render->add_option("--pitch", options->pitch, "Camera height, -89 to 89; default 20")
+      ->check(degrees(kMaxPitchDegrees));
+  return {render, [options](std::ostream&, std::ostream& err) { return runRender(*options, err); }};
+}
+
+}  // namespace qel::cli

@@ -1,0 +1,76 @@
+#include "preview/png_codec.h"
+
+#include <climits>
+#include <memory>
+
+#include "image/png_check.h"
+
+// stb's decoder, restricted to PNG from memory; the size limit is checked before it runs
+// and again by stb itself.
+#define STBI_ONLY_PNG
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_NO_HDR
+#define STBI_MAX_DIMENSIONS 1024
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb_image.h>
+
+#define STBI_WRITE_NO_STDIO
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
+
+namespace qel {
+namespace {
+
+static_assert(STBI_MAX_DIMENSIONS == kMaxDecodedSide);
+
+constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+
+bool fitsTheLimit(std::span<const std::uint8_t> data) {
+  PngSize size;
+  if (failed(readPngSize(data, size))) return false;
+  for (std::size_t i = 0; i < sizeof kPngSignature; ++i) {
+    if (data[i] != kPngSignature[i]) return false;
+  }
+  return size.width >= 1 && size.height >= 1 && size.width <= kMaxDecodedSide &&
+         size.height <= kMaxDecodedSide && data.size() <= INT_MAX;
+}
+
+struct StbFree {
+  void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
+};
+
+}  // namespace
+
+std::optional<RgbaImage> decodePng(std::span<const std::uint8_t> data) {
+  if (!fitsTheLimit(data)) return std::nullopt;
+  int width = 0;
+  int height = 0;
+  int channels = 0;
+  const std::unique_ptr<stbi_uc, StbFree> pixels(stbi_load_from_memory(
+      data.data(), static_cast<int>(data.size()), &width, &height, &channels, 4));
+  if (!pixels) return std::nullopt;
+  RgbaImage image;
+  image.width = width;
+  image.height = height;
+  image.pixels.assign(pixels.get(), pixels.get() + static_cast<std::size_t>(width) * height * 4);
+  return image;
+}
+
+Bytes encodePng(const RgbaImage& image) {
+  Bytes out;
+  if (image.empty()) return out;
+  const auto append = [](void* context, void* data, int size) {
+    auto* bytes = static_cast<const std::uint8_t*>(data);
+    static_cast<Bytes*>(context)->insert(static_cast<Bytes*>(context)->end(), bytes, bytes + size);
+  };
+  if (!stbi_write_png_to_func(append, &out, image.width, image.height, 4, image.pixels.data(),
+                              image.width * 4)) {
+    out.clear();
+  }
+  return out;
+}
+
+}  // namespace qel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "model/obj_model.h"
+
+namespace qel {
+
+// A ModelBlob made ready for drawing: its vertex records, and the triangles whose three
+// corners name existing vertices at finite positions (others are left out).
+struct PreviewMesh {
+  std::vector<ModelVertex> vertices;
+  std::vector<std::array<std::uint16_t, 3>> triangles;
+  // The sphere around every corner of a triangle; radius 0 when there is none.
+  Vector3 center{0.0f, 0.0f, 0.0f};
+  float radius = 0.0f;
+};
+
+struct PreviewMeshReading {
+  std::optional<PreviewMesh> mesh;
+  std::string_view reason;  // why there is none
+};
+
+// Reads a blob as the container stores it. Refused: a blob that is not of the signature
+// and vertex format the converter writes, or whose counts run past its end.
+PreviewMeshReading readPreviewMesh(std::span<const std::uint8_t> blob);
+
+}  // namespace qel

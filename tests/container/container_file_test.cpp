@@ -1,0 +1,105 @@
+#include "container/container_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "container/container_format.h"
+#include "tests/support/container_fixtures.h"
+#include "tests/support/faulty_file_system.h"
+#include "tests/support/temp_folder.h"
+
+namespace qel {
+namespace {
+
+using test::completeRecord;
+using test::largeRecord;
+
+// ---- Saving ----
+
+TEST(SerializeContainer, WritesTheBuiltFileAndStampsTimeAndSeed) {
+  test::TempFolder folder;
+  ContainerRecord record = largeRecord();
+  ASSERT_EQ(serializeContainer(record, folder.file("a.cnt"), 0xFF123456, 1'234'567), kSuccess);
+  EXPECT_EQ(record.createdTime, 1'234'567);
+  const Bytes file = test::readFile(folder.path() / "a.cnt");
+  EXPECT_EQ(scrambleSeedOf(file), 0x123456);
+  EXPECT_EQ(*buildContainerFile(record, 0x123456), file);
+}
+
+TEST(SerializeContainer, KeepsTheTimeOfAPlainFile) {
+  test::TempFolder folder;
+  ContainerRecord record = completeRecord();
+  record.plainFileLoaded = true;
+  ASSERT_EQ(serializeContainer(record, folder.file("a.cnt"), 1, 999), kSuccess);
+  EXPECT_EQ(record.createdTime, 1'700'000'000);
+}
+
+TEST(SerializeContainer, FailedWriteStillStampsTheTime) {
+  ContainerRecord record = completeRecord();
+  test::TempFolder folder;
+  EXPECT_EQ(serializeContainer(record, folder.file("missing/a.cnt"), 1, 42), kFailure);
+  EXPECT_EQ(record.createdTime, 42);
+}
+
+TEST(SerializeContainer, APieceThatFailsKeepsTheEarlierFileAndLeavesNothing) {
+  test::TempFolder folder;
+  const Bytes earlier = *buildContainerFile(completeRecord(), 1);
+  const auto path = folder.write("a.cnt", earlier);
+  test::FaultyFileSystem files;
+  files.faults.writeFailsAfter = 1'500'000;
+  ContainerRecord record = largeRecord();
+  EXPECT_EQ(serializeContainer(record, path, 1, 42), kFailure);
+  EXPECT_EQ(test::readFile(folder.path() / "a.cnt"), earlier);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+// ---- Opening ----
+
+TEST(OpenContainerFile, LoadsASavedFileWhateverPiecesTheReadsGive) {
+  test::TempFolder folder;
+  ContainerRecord saved = largeRecord();
+  ASSERT_EQ(serializeContainer(saved, folder.file("a.cnt"), 4711, 5), kSuccess);
+  test::FaultyFileSystem files;
+  files.faults.largestRead = 100'003;
+  ContainerRecord record = completeRecord();
+  const ContainerFileOpening opening = openContainerFile(record, folder.file("a.cnt"));
+  EXPECT_EQ(opening.refusal, ContainerFileRefusal::None);
+  EXPECT_EQ(opening.seed, 4711);
+  EXPECT_EQ(opening.fileSize, std::filesystem::file_size(folder.path() / "a.cnt"));
+  EXPECT_EQ(record, saved);
+}
+
+TEST(OpenContainerFile, RefusalsLeaveTheRecordAsItWas) {
+  test::TempFolder folder;
+  const Bytes file = *buildContainerFile(largeRecord(), 3);
+  folder.write("damaged.cnt", Bytes(file.begin(), file.end() - 1));
+  folder.write("good.cnt", file);
+  folder.write("picture.cnt", test::pngOf(8, 8));
+  folder.write("empty.cnt", {});
+  // As large as the limit without taking the room.
+  folder.write("huge.cnt", {});
+  ASSERT_EQ(::truncate((folder.path() / "huge.cnt").c_str(), kContainerFileLimit), 0);
+
+  test::FaultyFileSystem files;
+  const ContainerRecord original = completeRecord();
+  const auto expectRefused = [&](const char* name, ContainerFileRefusal refusal) {
+    ContainerRecord record = original;
+    EXPECT_EQ(openContainerFile(record, folder.file(name)).refusal, refusal) << name;
+    EXPECT_EQ(record, original) << name;
+  };
+  expectRefused("missing.cnt", ContainerFileRefusal::Unreadable);
+  expectRefused("empty.cnt", ContainerFileRefusal::Unreadable);
+  expectRefused("huge.cnt", ContainerFileRefusal::TooLarge);
+  expectRefused("picture.cnt", ContainerFileRefusal::NotAContainer);
+  expectRefused("damaged.cnt", ContainerFileRefusal::Damaged);
+  files.faults.readFailsAfter = 2'000'000;
+  expectRefused("good.cnt", ContainerFileRefusal::Unreadable);
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,35 @@
+#include "preview/png_codec.h"
+
+#include <gtest/gtest.h>
+
+namespace qel {
+namespace {
+
+RgbaImage sample() {
+  RgbaImage image(3, 2, {1, 2, 3, 255});
+  image.set(2, 1, {200, 100, 50, 25});
+  return image;
+}
+
+TEST(PngCodec, DecodesWhatItEncodes) {
+  const auto decoded = decodePng(encodePng(sample()));
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->width, 3);
+  EXPECT_EQ(decoded->height, 2);
+  EXPECT_EQ(decoded->pixels, sample().pixels);
+}
+
+TEST(PngCodec, RefusesWhatIsNoWholePngOrTooLarge) {
+  const Bytes good = encodePng(sample());
+  Bytes cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
+  Bytes wide = good;
+  wide[18] = 0x04;  // width 1027 in the header
+  Bytes onlySignatureStart = good;
+  onlySignatureStart[5] = 0;  // enough for the size check, not for a decoder
+  for (const Bytes& bytes : {Bytes{}, Bytes(40, 0x89), cut, wide, onlySignatureStart}) {
+    EXPECT_FALSE(decodePng(bytes));
+  }
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,48 @@
+#include "preview/preview_mesh.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "preview_fixtures.h"
+
+namespace qel {
+namespace {
+
+using test::blobOf;
+
+TEST(PreviewMesh, RefusesBlobsItCannotReadWithAReason) {
+  Bytes otherFormat = test::squareBlob();
+  otherFormat[4] = 0x42;
+  Bytes cut = test::squareBlob();
+  cut.pop_back();
+  Bytes hugeCount = test::squareBlob();
+  hugeCount[11] = 0xFF;  // vertex count far beyond the bytes
+  for (const Bytes& blob : {Bytes{100, 0, 0}, Bytes(16, 0), otherFormat, cut, hugeCount}) {
+    const PreviewMeshReading reading = readPreviewMesh(blob);
+    EXPECT_FALSE(reading.mesh);
+    EXPECT_FALSE(reading.reason.empty());
+  }
+}
+
+TEST(PreviewMesh, LeavesOutTrianglesItCannotDrawAndFramesTheRest) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const Bytes blob = blobOf({{0, 0, 0, 0, 0, 1, 0, 0},
+                             {2, 0, 0, 0, 0, 1, 0, 0},
+                             {2, 4, 0, 0, 0, 1, 0, 0},
+                             {inf, 0, 0, 0, 0, 1, 0, 0},
+                             {-100, 0, 0, 0, 0, 1, 0, 0}},
+                            // a good one, one naming vertex 9, one at infinity, two left over
+                            {0, 1, 2, 0, 1, 9, 0, 3, 2, 4, 0});
+  const PreviewMeshReading reading = readPreviewMesh(blob);
+  ASSERT_TRUE(reading.mesh);
+  ASSERT_EQ(reading.mesh->triangles.size(), 1u);
+  EXPECT_EQ(reading.mesh->triangles[0], (std::array<std::uint16_t, 3>{0, 1, 2}));
+  // Vertex 4 belongs to no drawn triangle and does not widen the frame.
+  EXPECT_EQ(reading.mesh->center, (Vector3{1, 2, 0}));
+  EXPECT_FLOAT_EQ(reading.mesh->radius, std::sqrt(5.0f));
+}
+
+}  // namespace
+}  // namespace qel
