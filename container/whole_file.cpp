@@ -12,13 +12,11 @@ constexpr std::uint64_t kLargestReadable = 0xFFFFFFFFu;
 constexpr std::size_t kPiece = std::size_t{1} << 20;
 }  // namespace
 
-std::optional<Bytes> readWholeFile(std::u16string_view path, std::uint64_t sizeLimit) {
+std::optional<Bytes> readWholeFile(std::u16string_view path) {
   auto file = platform::fileSystem().openForReading(path);
   if (!file) return std::nullopt;
   const auto length = file->length();
-  if (!length || *length == 0 || *length >= std::min(sizeLimit, kLargestReadable + 1)) {
-    return std::nullopt;
-  }
+  if (!length || *length == 0 || *length > kLargestReadable) return std::nullopt;
 
   Bytes bytes(static_cast<std::size_t>(*length));
   std::size_t done = 0;

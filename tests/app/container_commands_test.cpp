@@ -253,24 +253,6 @@ TEST_F(ContainerCommands, ASavePathLongerThanAPathBufferIsRefusedAndSaid) {
   EXPECT_EQ(bench.ui.repaintCount, 0);
 }
 
-class FixedClock final : public platform::Clock {
- public:
-  FixedClock() { platform::useClock(this); }
-  ~FixedClock() override { platform::useClock(nullptr); }
-  std::uint32_t tickMilliseconds() override { return 0x12345678; }
-  std::int64_t calendarSeconds() override { return 1700000000; }
-};
-
-TEST_F(ContainerCommands, SaveSeedsFromTheTickCounterAndStampsTheCalendarTime) {
-  FixedClock clock;
-  const Bytes file = test::readFile(toUtf8(savedContainer("timed.cnt")));
-  EXPECT_EQ(scrambleSeedOf(file), 0x345678);
-  ContainerRecord loaded;
-  Bytes bytes = file;
-  ASSERT_EQ(parseContainerFile(loaded, bytes), kSuccess);
-  EXPECT_EQ(loaded.createdTime, 1700000000);
-}
-
 // A complete part in the plain form, made by another workshop at a given time.
 Bytes plainContainer() {
   const Bytes model = test::modelBlobOf(3, 3);
@@ -307,15 +289,6 @@ TEST_F(ContainerCommands, APlainFileKeepsItsMakerAndTimeWhenSavedAndNewLeavesNoM
   bench.run(saveContainer);
   ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
   EXPECT_EQ(bench.ui.messageBoxes[1].text, u"保存できません。工房名が設定されていません。");
-}
-
-TEST_F(ContainerCommands, OpenRefusesAFileOfTheSizeLimitThatWouldOtherwiseLoad) {
-  const std::u16string path = folder.write("huge.cnt", plainContainer());
-  std::filesystem::resize_file(toUtf8(path), kContainerFileLimit);  // sparse; zeros follow
-  bench.ui.choose(path);
-  bench.run(openContainer);
-  EXPECT_TRUE(bench.record().containerName.empty());
-  EXPECT_TRUE(bench.app.currentContainerPath.empty());
 }
 
 TEST_F(ContainerCommands, ACancelledSavePickerLeavesTheMakerAsItWas) {
