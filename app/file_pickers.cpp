@@ -1,5 +1,7 @@
 #include "app/file_pickers.h"
 
+#include "base/path_parts.h"
+
 namespace qel {
 namespace {
 
@@ -18,6 +20,25 @@ platform::FilePickerRequest pickerRequest(platform::WindowHandle owner, const Pi
 }
 
 }  // namespace
+
+std::optional<std::u16string> pickOpenPath(AppState& app,
+                                           const platform::FilePickerRequest& request) {
+  auto path = app.ui.pickOpenFile(request);
+  if (path && path->size() > kLongestPath) return std::nullopt;
+  return path;
+}
+
+std::optional<std::u16string> pickSavePath(AppState& app,
+                                           const platform::FilePickerRequest& request,
+                                           std::u16string_view caption) {
+  auto path = app.ui.pickSaveFile(request);
+  if (path && path->size() > kLongestPath) {
+    app.ui.messageBox(request.owner, u"保存できません。ファイルパスが259文字を超えています。",
+                      caption, platform::MessageBoxButtons::Ok);
+    return std::nullopt;
+  }
+  return path;
+}
 
 platform::FilePickerRequest openPickerRequest(platform::WindowHandle owner,
                                               const PickerText& text) {

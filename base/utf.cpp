@@ -1,5 +1,6 @@
 #include "base/utf.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace qel {
@@ -90,6 +91,14 @@ std::u16string fromUtf8(std::string_view text) {
     i += static_cast<std::size_t>(extra) + 1;
   }
   return out;
+}
+
+std::u16string_view wholeCharactersWithin(std::u16string_view text, std::size_t most) {
+  std::size_t kept = std::min(text.size(), most);
+  if (kept > 0 && kept < text.size() && text[kept - 1] >= 0xD800 && text[kept - 1] <= 0xDBFF) {
+    --kept;
+  }
+  return text.substr(0, kept);
 }
 
 }  // namespace qel

@@ -13,8 +13,9 @@ namespace {
 using AddCommand = Command (*)(CLI::App&);
 
 // Every subcommand, in the order that the help lists them.
-constexpr AddCommand kCommands[] = {addInfoCommand, addExtractCommand, addPackCommand,
-                                    addConvertCommand, addRenderCommand};
+constexpr AddCommand kCommands[] = {addInfoCommand,    addExtractCommand, addPackCommand,
+                                    addConvertCommand, addRenderCommand,  addCheckCommand,
+                                    addExportCommand};
 
 }  // namespace
 
@@ -22,6 +23,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App app{"Inspects and builds container files (.cnt, .q5c) of QELContainer.",
                "qelcontainer-cli"};
   app.require_subcommand(1);
+  // CLI11 reads /x as an option on Windows, which takes absolute paths from the Linux build's
+  // users and scripts; subcommands inherit this as they are added.
+  app.allow_windows_style_options(false);
   std::vector<Command> commands;
   for (AddCommand add : kCommands) commands.push_back(add(app));
 

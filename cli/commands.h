@@ -25,5 +25,7 @@ Command addExtractCommand(CLI::App& app);
 Command addPackCommand(CLI::App& app);
 Command addConvertCommand(CLI::App& app);
 Command addRenderCommand(CLI::App& app);
+Command addCheckCommand(CLI::App& app);
+Command addExportCommand(CLI::App& app);
 
 }  // namespace qel::cli

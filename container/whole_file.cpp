@@ -1,6 +1,8 @@
 #include "container/whole_file.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "platform/os.h"
 
@@ -10,11 +12,13 @@ constexpr std::uint64_t kLargestReadable = 0xFFFFFFFFu;
 constexpr std::size_t kPiece = std::size_t{1} << 20;
 }  // namespace
 
-std::optional<Bytes> readWholeFile(std::u16string_view path) {
+std::optional<Bytes> readWholeFile(std::u16string_view path, std::uint64_t sizeLimit) {
   auto file = platform::fileSystem().openForReading(path);
   if (!file) return std::nullopt;
   const auto length = file->length();
-  if (!length || *length == 0 || *length > kLargestReadable) return std::nullopt;
+  if (!length || *length == 0 || *length >= std::min(sizeLimit, kLargestReadable + 1)) {
+    return std::nullopt;
+  }
 
   Bytes bytes(static_cast<std::size_t>(*length));
   std::size_t done = 0;
@@ -31,6 +35,19 @@ bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> byte
   auto file = platform::fileSystem().beginReplacing(path);
   if (!file) return false;
   return file->write(bytes) && file->commit();
+}
+
+bool writeWholeFiles(std::span<const FileContent> files) {
+  std::vector<std::unique_ptr<platform::FileReplacement>> written;
+  for (const FileContent& file : files) {
+    auto replacement = platform::fileSystem().beginReplacing(file.path);
+    if (!replacement || !replacement->write(file.bytes)) return false;
+    written.push_back(std::move(replacement));
+  }
+  for (const auto& replacement : written) {
+    if (!replacement->commit()) return false;
+  }
+  return true;
 }
 
 }  // namespace qel

@@ -52,9 +52,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const auto model = qel::createObjModel();
   qel::initObjModel(*model);
   CheckedSink sink;
-  std::string refusal;
-  if (qel::failed(qel::readMaterialFile(u"/f/m/m.mtl", *model, sink, refusal))) {
-    check(!refusal.empty() && refusal.find('\n') == std::string::npos);
+  // Everything a check reports, each problem in one line.
+  qel::ModelDiagnostics diagnostics(qel::ModelDiagnostics::Mode::Everything);
+  if (qel::failed(qel::readMaterialFile(u"/f/m/m.mtl", *model, sink, diagnostics))) {
+    check(diagnostics.hasError());
+  }
+  for (const qel::Diagnostic& problem : diagnostics.found()) {
+    check(problem.message.find('\n') == std::string::npos);
   }
   return 0;
 }

@@ -17,7 +17,8 @@ std::optional<PngSize> checkedImageSize(std::span<const std::uint8_t> data) {
 Result storeTexture(ContainerRecord& record, std::span<const std::uint8_t> data) {
   const auto size = checkedImageSize(data);
   if (!size) return kFailure;
-  record.textureData.emplace(data.begin(), data.end());
+  // Copied before the old block goes, so that running out of memory keeps it.
+  record.textureData = Bytes(data.begin(), data.end());
   record.textureWidth = static_cast<std::uint16_t>(size->width);
   record.textureHeight = static_cast<std::uint16_t>(size->height);
   return kSuccess;
@@ -25,7 +26,7 @@ Result storeTexture(ContainerRecord& record, std::span<const std::uint8_t> data)
 
 Result storeSideView(ContainerRecord& record, std::span<const std::uint8_t> data) {
   if (!checkedImageSize(data)) return kFailure;
-  record.sideViewData.emplace(data.begin(), data.end());
+  record.sideViewData = Bytes(data.begin(), data.end());
   return kSuccess;
 }
 

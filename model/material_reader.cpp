@@ -62,8 +62,22 @@ void setWholeAtlas(MaterialEntry& entry, ObjModel& model, float width, float hei
   model.atlasHeight = height;
 }
 
+// Where a texture statement stands, and where its problems go.
+struct StatementReport {
+  std::u16string_view file;
+  std::uint32_t line;
+  InfoMessageSink& messages;
+  ModelDiagnostics& diagnostics;
+};
+
+void warnUnreadable(const StatementReport& at, const MaterialEntry& entry) {
+  at.diagnostics.warning(at.file, at.line, "mtl.texture-unreadable",
+                         "the texture " + displayPath(entry.texturePath.view()) +
+                             " cannot be read: its material gets an empty rectangle");
+}
+
 void resolveTim(MaterialEntry& entry, std::string_view name, std::u16string_view base,
-                const TextureFolders& folders, InfoMessageSink& messages) {
+                const TextureFolders& folders, const StatementReport& at) {
   std::optional<Bytes> data;
   for (const std::u16string* folder : {&folders.mtlDir, &folders.timDir, &folders.parentDir}) {
     data = tryTexture(entry, *folder + std::u16string(base) + u".tim");
@@ -76,7 +90,9 @@ void resolveTim(MaterialEntry& entry, std::string_view name, std::u16string_view
     std::string text = "WAVEFRONT TIM LOAD ERROR [";
     text += name;
     text += "]";
-    showInfoMessageAnsi(messages, text);
+    showInfoMessageAnsi(at.messages, text);
+    at.diagnostics.warning(at.file, at.line, "mtl.tim-missing",
+                           displayPath(platform::codePage().toWide(text)));
     return;
   }
   const TimOrigin origin = timImageOrigin(*data);
@@ -86,7 +102,8 @@ void resolveTim(MaterialEntry& entry, std::string_view name, std::u16string_view
     text += u"][";
     text += entry.texturePath.view();
     text += u"]";
-    showInfoMessage(messages, text);
+    showInfoMessage(at.messages, text);
+    at.diagnostics.warning(at.file, at.line, "mtl.tim-color-depth", displayPath(text));
     return;
   }
   const TimSize size = timImageSize(*data);
@@ -98,7 +115,7 @@ void resolveTim(MaterialEntry& entry, std::string_view name, std::u16string_view
 
 // Finds the texture named in a texture statement and fills entry from it.
 void resolveTexture(MaterialEntry& entry, std::string_view name, const TextureFolders& folders,
-                    ObjModel& model, InfoMessageSink& messages) {
+                    ObjModel& model, const StatementReport& at) {
   const std::u16string wide = platform::codePage().toWide(name);
   const PathParts parts = splitPath(wide);
   const std::u16string base(parts.base);
@@ -108,42 +125,58 @@ void resolveTexture(MaterialEntry& entry, std::string_view name, const TextureFo
     if (data && data->size() >= kSmallestBmp) {
       setWholeAtlas(entry, model, static_cast<float>(littleEndian32(*data, 18)),
                     static_cast<float>(littleEndian32(*data, 22)));
+    } else {
+      warnUnreadable(at, entry);
     }
   } else if (equalIgnoringCase(parts.extension, u".png")) {
     const auto data = tryTexture(entry, folders.mtlDir + base + u".png");
     PngSize size;
     if (data && !failed(readPngSize(*data, size))) {
       setWholeAtlas(entry, model, static_cast<float>(size.width), static_cast<float>(size.height));
+    } else {
+      warnUnreadable(at, entry);
     }
   } else {
-    resolveTim(entry, name, parts.base, folders, messages);
+    resolveTim(entry, name, parts.base, folders, at);
   }
 }
 
 }  // namespace
 
 Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessageSink& messages,
-                        std::string& refusal) {
+                        ModelDiagnostics& diagnostics) {
   const TextureFolders folders = texturesFolders(mtlPath);
-  return readLinePieces(mtlPath, [&](const TokenTable& tokens, std::uint32_t line) {
+  std::optional<std::string> waitingName;  // of a newmtl that has no texture statement yet
+  bool fullReported = false;
+  const Result result = readLinePieces(mtlPath, [&](const TokenTable& tokens, std::uint32_t line) {
     switch (tokens.byteAt(0, 0)) {
       case 'n':
         // The name waits in the next free entry for its texture statement.
         if (model.materials.hasRoomFor(1)) model.materials.spare()->setName(tokens[1]);
+        if (waitingName) diagnostics.noteMaterialWithoutTexture(*waitingName);
+        waitingName = tokens[1].substr(0, MaterialEntry::kNameCapacity - 1);
         return true;
       case 'm':
+        waitingName.reset();
         if (!model.materials.hasRoomFor(1)) {
-          refusal = refusalAt(mtlPath, line,
+          if (!fullReported) {
+            diagnostics.error(mtlPath, line, "mtl.capacity",
                               "more than " + std::to_string(kMaterialCapacity) + " materials");
-          return false;
+          }
+          fullReported = true;
+          return !diagnostics.stopped();
         }
-        resolveTexture(*model.materials.spare(), tokens[1], folders, model, messages);
+        diagnostics.noteTextureStatement(mtlPath, line);
+        resolveTexture(*model.materials.spare(), tokens[1], folders, model,
+                       {mtlPath, line, messages, diagnostics});
         model.materials.extend(1);
         return true;
       default:
         return true;
     }
   });
+  if (waitingName) diagnostics.noteMaterialWithoutTexture(*waitingName);
+  return result;
 }
 
 }  // namespace qel

@@ -5,6 +5,7 @@
 
 #include "base/result.h"
 #include "model/info_message_sink.h"
+#include "model/model_diagnostics.h"
 #include "model/obj_model.h"
 
 namespace qel {
@@ -15,12 +16,13 @@ namespace qel {
 // atlas size; a TIM texture is looked for in the file's folder, in TIM/ beside that
 // folder, in the parent folder and last as written, and gives the rectangle its header
 // records. A texture that cannot be read leaves its entry with a zero rectangle; the two
-// TIM problems are told to messages.
+// TIM problems are told to messages. Textures that cannot be read are warnings to
+// diagnostics, and so are the TIM messages.
 //
-// Answers kFailure when the file cannot be opened (the model is unchanged) or when it
-// holds more texture statements than the material list takes; refusal then says so in
-// one line and the conversion must be refused.
+// Answers kFailure when the file cannot be opened (the model is unchanged) or when
+// diagnostics stopped the reading at an error: more texture statements than the material
+// list takes.
 Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessageSink& messages,
-                        std::string& refusal);
+                        ModelDiagnostics& diagnostics);
 
 }  // namespace qel

@@ -1,14 +1,18 @@
 #include "model/obj_reader.h"
 
+#include <cmath>
 #include <optional>
+#include <vector>
 
 #include "base/path_parts.h"
 #include "model/flat_normal.h"
 #include "model/lenient_numbers.h"
 #include "model/line_pieces.h"
 #include "model/material_reader.h"
+#include "model/refusal_text.h"
 #include "model/texture_mapping.h"
 #include "model/wide_name.h"
+#include "platform/os.h"
 
 namespace qel {
 namespace {
@@ -52,59 +56,116 @@ std::string capacityText(std::string_view list) {
   return "more than " + std::to_string(kObjListCapacity) + " " + std::string(list);
 }
 
+bool isFinite(const Vector3& v) {
+  return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+bool isInUnitSquare(const TexCoord& uv) {
+  return uv.u >= 0.0f && uv.u <= 1.0f && uv.v >= 0.0f && uv.v <= 1.0f;
+}
+
+// A name from the file for a one-line message.
+std::string shown(std::string_view name) {
+  return displayPath(platform::codePage().toWide(name));
+}
+
 class ObjReading {
  public:
   ObjReading(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
-             std::string& refusal)
-      : objDir_(folderOf(path)), model_(model), messages_(messages), refusal_(refusal) {}
+             ModelDiagnostics& diagnostics)
+      : path_(path),
+        objDir_(folderOf(path)),
+        model_(model),
+        messages_(messages),
+        diagnostics_(diagnostics),
+        checking_(diagnostics.checking()) {}
 
+  // Answers whether reading goes on.
   bool statement(const TokenTable& tokens, std::uint32_t line) {
     line_ = line;
     switch (tokens.byteAt(0, 0)) {
       case 'v':
         switch (tokens.byteAt(0, 1)) {
           case '\0':
-            return addVector(model_.positions, tokens, "positions");
+            addVector(model_.positions, full_.positions, tokens, "positions");
+            break;
           case 'n':
-            return addVector(model_.normals, tokens, "normals");
+            addVector(model_.normals, full_.normals, tokens, "normals");
+            break;
           case 't':
-            return addTexCoord(tokens);
+            addTexCoord(tokens);
+            break;
           default:
-            return true;
+            warnIgnored(tokens[0]);
         }
+        break;
       case 'f':
-        return addFace(tokens);
+        addFace(tokens);
+        break;
       case 'u':
         selectMaterial(tokens[1]);
-        return true;
+        break;
       case 's':
         model_.smoothing = readInt(tokens[1]);
-        return true;
+        break;
       case 'm':
-        return readLibrary(tokens[1]);
+        readLibrary(tokens[1]);
+        break;
       default:
-        return true;
+        // Groups and object names leave nothing in the model, as expected.
+        if (tokens[0] != "g" && tokens[0] != "o") warnIgnored(tokens[0]);
+    }
+    return !diagnostics_.stopped();
+  }
+
+  // Warnings that only the whole file can tell.
+  void finish() {
+    if (!checking_) return;
+    const auto& statements = diagnostics_.textureStatements();
+    for (std::size_t i = 0; i < statements.size(); ++i) {
+      if (i < usedMaterials_.size() && usedMaterials_[i]) continue;
+      diagnostics_.warning(statements[i].file, statements[i].line, "mtl.unused-texture",
+                           "no face uses the material of this texture statement (" +
+                               shown(model_.materials[static_cast<std::int32_t>(i)].nameView()) +
+                               ")");
     }
   }
 
  private:
-  bool refuse(std::string_view what) {
-    refusal_ = "line " + std::to_string(line_) + ": " + std::string(what);
-    return false;
+  void error(std::string_view code, std::string what) {
+    diagnostics_.error(path_, line_, code, std::move(what));
+  }
+  void warning(std::string_view code, std::string what) {
+    diagnostics_.warning(path_, line_, code, std::move(what));
   }
 
-  bool addVector(FixedList<Vector3, kObjListCapacity>& list, const TokenTable& tokens,
+  void warnIgnored(std::string_view keyword) {
+    if (checking_)
+      warning("obj.ignored-statement", "the statement " + shown(keyword) + " is ignored");
+  }
+
+  // A list that is full takes nothing more; while checking, its error is told once.
+  void refuseFull(bool& told, std::string_view list) {
+    if (!told) error("obj.capacity", capacityText(list));
+    told = true;
+  }
+
+  void addVector(FixedList<Vector3, kObjListCapacity>& list, bool& full, const TokenTable& tokens,
                  std::string_view what) {
-    const bool added = list.push({static_cast<float>(readDouble(tokens[1])),
-                                  static_cast<float>(readDouble(tokens[2])),
-                                  static_cast<float>(readDouble(tokens[3]))});
-    return added || refuse(capacityText(what));
+    const Vector3 v{static_cast<float>(readDouble(tokens[1])),
+                    static_cast<float>(readDouble(tokens[2])),
+                    static_cast<float>(readDouble(tokens[3]))};
+    if (!list.push(v)) return refuseFull(full, what);
+    if (checking_ && !isFinite(v)) warning("obj.non-finite", "a coordinate that is not finite");
   }
 
-  bool addTexCoord(const TokenTable& tokens) {
-    const bool added = model_.texCoords.push(
-        {static_cast<float>(readDouble(tokens[1])), static_cast<float>(readDouble(tokens[2]))});
-    return added || refuse(capacityText("texture coordinates"));
+  void addTexCoord(const TokenTable& tokens) {
+    const TexCoord uv{static_cast<float>(readDouble(tokens[1])),
+                      static_cast<float>(readDouble(tokens[2]))};
+    if (!model_.texCoords.push(uv)) return refuseFull(full_.texCoords, "texture coordinates");
+    if (checking_ && !(std::isfinite(uv.u) && std::isfinite(uv.v))) {
+      warning("obj.non-finite", "a coordinate that is not finite");
+    }
   }
 
   void selectMaterial(std::string_view name) {
@@ -114,37 +175,59 @@ class ObjReading {
         return;
       }
     }
+    if (!checking_) return;
+    if (diagnostics_.isMaterialWithoutTexture(name)) {
+      warning("obj.material-without-texture",
+              "the material " + shown(name) +
+                  " has no texture statement, so it is none: the faces keep the material before");
+    } else {
+      warning("obj.unknown-material", "no material file read so far holds the material " +
+                                          shown(name) + ": the faces keep the material before");
+    }
   }
 
-  bool readLibrary(std::string_view name) {
+  void readLibrary(std::string_view name) {
     const auto wide = toWideName(name);
-    if (!wide || objDir_.size() + wide->size() > kLongestPath) return true;  // as unreadable
-    readMaterialFile(objDir_ + *wide, model_, messages_, refusal_);
-    return refusal_.empty();
+    // A path that does not fit counts as unreadable.
+    const bool fits = wide && objDir_.size() + wide->size() <= kLongestPath;
+    if ((!fits || failed(readMaterialFile(objDir_ + *wide, model_, messages_, diagnostics_))) &&
+        !diagnostics_.stopped()) {
+      warning("obj.mtl-unreadable",
+              "the material library " + shown(name) + " cannot be read: its materials are missing");
+    }
   }
 
-  // The entry a corner's number names, or a refusal that says which number it was.
-  std::optional<std::int32_t> entryOrRefuse(int number, std::int32_t count, const char* list) {
+  // The entry a corner's number names, or nothing after an error that says which number
+  // it was. Numbers past a full list were dropped with it, whose error was told already.
+  std::optional<std::int32_t> entryOrRefuse(int number, std::int32_t count, bool listFull,
+                                            const char* code, const char* list) {
     const auto index = entryIndex(number, count);
-    if (!index) refuseNumber(number, count, list);
+    if (!index && !listFull) refuseNumber(number, count, code, list);
     return index;
   }
 
-  [[gnu::cold, gnu::noinline]] void refuseNumber(int number, std::int32_t count, const char* list) {
-    refuse(std::string(list) + " number " + std::to_string(number) + " names no entry (" +
-           std::to_string(count) + " read so far)");
+  [[gnu::cold, gnu::noinline]] void refuseNumber(int number, std::int32_t count, const char* code,
+                                                 const char* list) {
+    error(code, std::string(list) + " number " + std::to_string(number) + " names no entry (" +
+                    std::to_string(count) + " read so far)");
   }
 
-  // mapping is the current material's, or nothing when no material is current.
+  // mapping is the current material's, or nothing when no material is current. False
+  // after an error: the face is left out.
   bool setCorner(ModelVertex& vertex, std::string_view token, const MaterialMapping* mapping) {
     const Corner corner = readCorner(token);
-    if (!corner.position) return refuse("a face corner without a position number");
-    const auto position = entryOrRefuse(*corner.position, model_.positions.size(), "position");
+    if (!corner.position) {
+      error("obj.corner-without-position", "a face corner without a position number");
+      return false;
+    }
+    const auto position = entryOrRefuse(*corner.position, model_.positions.size(), full_.positions,
+                                        "obj.no-such-position", "position");
     if (!position) return false;
     const Vector3& p = model_.positions[*position];
     vertex = {p.x, p.y, p.z, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
     if (corner.normal) {
-      const auto normal = entryOrRefuse(*corner.normal, model_.normals.size(), "normal");
+      const auto normal = entryOrRefuse(*corner.normal, model_.normals.size(), full_.normals,
+                                        "obj.no-such-normal", "normal");
       if (!normal) return false;
       const Vector3& n = model_.normals[*normal];
       vertex.nx = n.x;
@@ -153,10 +236,13 @@ class ObjReading {
     }
     if (corner.texCoord) {
       const auto texCoord =
-          entryOrRefuse(*corner.texCoord, model_.texCoords.size(), "texture coordinate");
+          entryOrRefuse(*corner.texCoord, model_.texCoords.size(), full_.texCoords,
+                        "obj.no-such-texcoord", "texture coordinate");
       if (!texCoord) return false;
       if (mapping) {
-        const TexCoord uv = mapping->map(model_.texCoords[*texCoord]);
+        const TexCoord& written = model_.texCoords[*texCoord];
+        if (checking_ && !isInUnitSquare(written)) outsideUnitSquare_ = *corner.texCoord;
+        const TexCoord uv = mapping->map(written);
         vertex.u = uv.u;
         vertex.v = uv.v;
       }
@@ -164,12 +250,15 @@ class ObjReading {
     return true;
   }
 
-  bool addFace(const TokenTable& tokens) {
-    if (!tokens.has(2) || !tokens.has(3)) return true;
+  void addFace(const TokenTable& tokens) {
+    if (!tokens.has(2) || !tokens.has(3)) {
+      if (checking_) warning("obj.short-face", "a face of fewer than three corners is ignored");
+      return;
+    }
     const std::int32_t corners = tokens.has(4) ? 4 : 3;
     const std::int32_t newIndices = corners == 4 ? 6 : 3;
-    if (!model_.vertices.hasRoomFor(corners)) return refuse(capacityText("vertices"));
-    if (!model_.indices.hasRoomFor(newIndices)) return refuse(capacityText("indices"));
+    if (!model_.vertices.hasRoomFor(corners)) return refuseFull(full_.vertices, "vertices");
+    if (!model_.indices.hasRoomFor(newIndices)) return refuseFull(full_.indices, "indices");
 
     std::optional<MaterialMapping> mapping;
     if (model_.currentMaterial >= 0) {
@@ -178,8 +267,9 @@ class ObjReading {
     }
     const std::int32_t first = model_.vertices.size();
     ModelVertex* added = model_.vertices.spare();
+    outsideUnitSquare_.reset();
     for (std::int32_t k = 0; k < corners; ++k) {
-      if (!setCorner(added[k], tokens[1 + k], mapping ? &*mapping : nullptr)) return false;
+      if (!setCorner(added[k], tokens[1 + k], mapping ? &*mapping : nullptr)) return;
     }
     model_.vertices.extend(corners);
 
@@ -199,35 +289,77 @@ class ObjReading {
         vertex.nz = normal.z;
       }
     }
-    return true;
+    if (checking_) checkFace(tokens, &model_.vertices[first], corners);
   }
 
+  void checkFace(const TokenTable& tokens, const ModelVertex* v, std::int32_t corners) {
+    if (tokens.has(5)) {
+      warning("obj.polygon-cut", "a face of more than four corners keeps its first four");
+    }
+    if (model_.currentMaterial < 0 && !toldNoMaterial_) {
+      warning("obj.face-without-material",
+              "faces before the first usemtl that names a material get texture coordinates 0, 0");
+      toldNoMaterial_ = true;
+    }
+    if (model_.currentMaterial >= 0) {
+      const auto material = static_cast<std::size_t>(model_.currentMaterial);
+      if (usedMaterials_.size() <= material) usedMaterials_.resize(material + 1);
+      usedMaterials_[material] = true;
+    }
+    const auto area = [v](int a, int b, int c) {
+      const Vector3 n =
+          flatNormal({v[a].x, v[a].y, v[a].z}, {v[b].x, v[b].y, v[b].z}, {v[c].x, v[c].y, v[c].z});
+      return n.x != 0.0f || n.y != 0.0f || n.z != 0.0f;
+    };
+    if (!area(0, 1, 2) || (corners == 4 && !area(0, 2, 3))) {
+      warning("obj.degenerate-triangle", "a triangle without area: its flat normal is 0, 0, 0");
+    }
+    if (outsideUnitSquare_) {
+      warning("obj.texcoord-outside",
+              "texture coordinate " + std::to_string(*outsideUnitSquare_) +
+                  " lies outside 0..1: the face reaches out of its material's rectangle");
+    }
+  }
+
+  // Lists found full while checking, each told once.
+  struct FullLists {
+    bool positions = false, normals = false, texCoords = false, vertices = false, indices = false;
+  };
+
+  std::u16string_view path_;
   std::u16string objDir_;
   ObjModel& model_;
   InfoMessageSink& messages_;
-  std::string& refusal_;
+  ModelDiagnostics& diagnostics_;
+  const bool checking_;
   std::uint32_t line_ = 0;
+  FullLists full_;
+  // Kept while checking only.
+  std::vector<bool> usedMaterials_;
+  bool toldNoMaterial_ = false;
+  std::optional<int> outsideUnitSquare_;  // a texture coordinate number of the current face
 };
 
 }  // namespace
 
 Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
-                   std::string& refusal) {
+                   ModelDiagnostics& diagnostics) {
   model.smoothing = 0;
-  refusal.clear();
   if (path.size() > kLongestPath) {
-    refusal = "the path is longer than " + std::to_string(kLongestPath) + " units";
+    diagnostics.error(path, 0, "path.too-long",
+                      "the path is longer than " + std::to_string(kLongestPath) + " units");
     return kFailure;
   }
-  ObjReading reading(path, model, messages, refusal);
+  ObjReading reading(path, model, messages, diagnostics);
   const Result result =
       readLinePieces(path, [&reading](const TokenTable& tokens, std::uint32_t line) {
         return reading.statement(tokens, line);
       });
-  if (failed(result) && refusal.empty()) {
-    refusal = "the OBJ file cannot be read";
+  if (failed(result) && !diagnostics.stopped()) {
+    diagnostics.error(path, 0, "obj.unreadable", "the OBJ file cannot be read");
   }
-  return result;
+  reading.finish();
+  return diagnostics.hasError() ? kFailure : kSuccess;
 }
 
 }  // namespace qel

@@ -5,6 +5,7 @@
 
 #include "base/result.h"
 #include "model/info_message_sink.h"
+#include "model/model_diagnostics.h"
 #include "model/obj_model.h"
 
 namespace qel {
@@ -17,12 +18,14 @@ namespace qel {
 // v/vt, v//vn and v/vt/vn; negative numbers count back from the last entry read.
 // Without smoothing, faces get their flat normal.
 //
-// Answers kFailure, with refusal saying why in one line ("line 12: ..." for a statement of
-// this file, the path and line for one of a material file), when the file cannot be opened
-// or read, a path does not fit a path buffer, a corner names an entry that does not
-// exist, or a list would grow beyond its capacity. A material library that cannot be
-// read is skipped: its materials are missing and the faces keep u = v = 0.
+// Every problem goes to diagnostics with its file and line. Errors: the file cannot be
+// opened or read, a path does not fit a path buffer, a corner names an entry that does not
+// exist, or a list would grow beyond its capacity; converting stops at the first, checking
+// leaves out the statement and reads on. Warnings, kept while checking, are what reads
+// but is likely wrong, such as a triangle without area or an ignored statement. A material
+// library that cannot be read is skipped (a warning): its materials are missing and the
+// faces keep u = v = 0. Answers kFailure when an error was reported.
 Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
-                   std::string& refusal);
+                   ModelDiagnostics& diagnostics);
 
 }  // namespace qel

@@ -15,6 +15,10 @@ class MaterialMapping {
 
   TexCoord map(TexCoord uv) const;
 
+  // The file's coordinate that map() takes nearest to mapped: one that gives mapped
+  // itself wherever such a coordinate exists. mapped itself when the mapping is empty.
+  TexCoord unmap(TexCoord mapped) const;
+
  private:
   bool empty_ = true;
   float sx_ = 0, ox_ = 0, sy_ = 0, oy_ = 0;  // the rectangle in fractions of the atlas

@@ -11,8 +11,9 @@ namespace qel {
 inline constexpr std::size_t kLongestWideName = 258;
 
 // Converts a name from a model file (code page 932 bytes) to UTF-16 through the
-// platform's code page. Invalid bytes become U+FFFD. A name longer than 258 units is
-// refused rather than cut, so that no shortened path ever names another file.
+// platform's code page. Bytes that make no character become U+30FB. A name longer than 258
+// units is refused rather than cut, so that no shortened path ever names another file.
+// Backslashes become slashes, so that the name finds its folders on every platform.
 std::optional<std::u16string> toWideName(std::string_view text);
 
 }  // namespace qel

@@ -10,7 +10,8 @@ namespace qel::platform {
 class CodePage {
  public:
   virtual ~CodePage() = default;
-  // Every byte sequence converts; what is not valid becomes U+FFFD.
+  // Every byte sequence converts as Windows' MultiByteToWideChar converts it: a two-byte
+  // character that the code page lacks becomes U+30FB.
   virtual std::u16string toWide(std::string_view bytes) = 0;
 };
 

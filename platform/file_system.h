@@ -26,7 +26,9 @@ class FileReader {
 };
 
 // Writes a new content for a file beside it; the file itself changes only when commit()
-// succeeds. A writer destroyed without a successful commit leaves no trace.
+// succeeds. A writer destroyed without a successful commit leaves no trace. The one
+// exception: a file that may be written in a folder that takes no new file is written in
+// place, so a failure there leaves it damaged (and is reported as a failure).
 class FileReplacement {
  public:
   virtual ~FileReplacement() = default;
@@ -41,8 +43,8 @@ class FileSystem {
   virtual ~FileSystem() = default;
   // Opens an existing file for reading; other readers may share it, writers may not.
   virtual std::unique_ptr<FileReader> openForReading(std::u16string_view path) = 0;
-  // Starts replacing (or creating) the file at path; nothing when its folder cannot
-  // take a new file.
+  // Starts replacing (or creating) the file at path, or the file a symbolic link there
+  // names; nothing when the file may not be written or a new one cannot be made there.
   virtual std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path) = 0;
   // The names (not paths) of the entries of a folder; empty when it cannot be read.
   virtual std::vector<std::u16string> listFolder(std::u16string_view folder) = 0;

@@ -152,7 +152,8 @@ class Ui {
   virtual int messageBox(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
                          MessageBoxButtons buttons) = 0;
 
-  // Modal pickers; nothing when cancelled. The chosen path has at most 259 units.
+  // Modal pickers; nothing when cancelled. The chosen path is handed over whole, also when
+  // it is longer than the 259 units a path buffer holds: the program refuses it then.
   virtual std::optional<std::u16string> pickOpenFile(const FilePickerRequest& request) = 0;
   virtual std::optional<std::u16string> pickSaveFile(const FilePickerRequest& request) = 0;
 

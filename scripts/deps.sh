@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, skipping those present.
+# WINDOWS=1 adds the Windows cross build and wine, which only the Windows scripts need.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
   locales-all
   time
 )
+if [ "${WINDOWS:-0}" = "1" ]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

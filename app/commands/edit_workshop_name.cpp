@@ -14,8 +14,8 @@ void editWorkshopName(AppState& app, platform::WindowHandle window) {
     candidate = entry.text;
     switch (checkWorkshopName(candidate.view())) {
       case WorkshopNameCheck::Ok:
+        saveWorkshopName(app.settings, candidate.view());  // the one step that may allocate
         app.workshopName = candidate;
-        saveWorkshopName(app.settings, candidate.view());
         if (app.record) applyWorkshopName(*app.record, candidate.view());
         app.ui.repaint(window);
         return;

@@ -17,7 +17,7 @@ PickerText pngPicker(std::u16string_view title) {
 void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
                    std::u16string_view caption, ImageStore store) {
   if (!app.record) return;
-  const auto path = app.ui.pickOpenFile(openPickerRequest(window, pngPicker(title)));
+  const auto path = pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
   if (!path) return;
   const auto bytes = readWholeFile(*path);
   if (!bytes) return;
@@ -33,7 +33,7 @@ void exportImageFile(AppState& app, platform::WindowHandle window, std::u16strin
   if (!app.record) return;
   const auto bytes = copy(*app.record);
   if (!bytes) return;
-  const auto path = app.ui.pickSaveFile(savePickerRequest(window, pngPicker(title)));
+  const auto path = pickSavePath(app, savePickerRequest(window, pngPicker(title)), caption);
   if (!path) return;
   if (!writeWholeFile(*path, *bytes)) {
     app.ui.messageBox(window, u"ファイルを書き込めませんでした。\n" + *path, caption,

@@ -25,14 +25,25 @@ class MessageBoxInfoSink : public InfoMessageSink {
 // command-line tool tells why.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
-  const auto path = app.ui.pickOpenFile(openPickerRequest(
-      window, {u"モデルファイル(*.obj)", u"*.obj", u"Wavefront OBJファイルを開く", u"obj"}));
+  const auto path =
+      pickOpenPath(app, openPickerRequest(window, {u"モデルファイル(*.obj)", u"*.obj",
+                                                   u"Wavefront OBJファイルを開く", u"obj"}));
   if (!path) return;
   MessageBoxInfoSink messages(app.ui);
   const ModelConversion conversion = convertObjModel(*path, messages);
   if (failed(conversion.result)) return;
-  storeModel(*app.record, conversion.blob);
-  storeTexture(*app.record, conversion.texture);
+  // Both are stored aside first, so that running out of memory between them changes nothing.
+  ContainerRecord converted;
+  if (failed(storeModel(converted, conversion.blob)) ||
+      failed(storeTexture(converted, conversion.texture))) {
+    return;
+  }
+  ContainerRecord& record = *app.record;
+  record.modelData = std::move(converted.modelData);
+  record.modelVertexCount = converted.modelVertexCount;
+  record.textureData = std::move(converted.textureData);
+  record.textureWidth = converted.textureWidth;
+  record.textureHeight = converted.textureHeight;
   app.ui.repaint(window);
 }
 

@@ -8,9 +8,9 @@ namespace qel {
 // command-line tool is where a user learns why a file was refused.
 void openContainer(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
-  const auto path = app.ui.pickOpenFile(openPickerRequest(
-      window,
-      {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c", u"コンテナファイルを開く", u"cnt"}));
+  const auto path =
+      pickOpenPath(app, openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
+                                                   u"コンテナファイルを開く", u"cnt"}));
   if (!path) return;
   if (openContainerFile(*app.record, *path).refusal != ContainerFileRefusal::None) return;
   app.currentContainerPath.assign(*path);

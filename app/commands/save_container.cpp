@@ -1,3 +1,4 @@
+#include <new>
 #include <string>
 
 #include "app/commands/commands.h"
@@ -36,18 +37,11 @@ std::u16string_view missingItem(SaveReadiness readiness) {
   return u"サイドビュー";
 }
 
-}  // namespace
-
-// A save that does not happen is always said: the program never asks about unsaved
-// changes at exit, so a silent refusal would lose the user's work.
-void saveContainer(AppState& app, platform::WindowHandle window) {
-  if (!app.record) return;
+// Applies the workshop name and writes the file; a save that does not happen is always
+// said: the program never asks about unsaved changes at exit, so a silent refusal would
+// lose the user's work.
+void writeContainer(AppState& app, platform::WindowHandle window, const std::u16string& path) {
   ContainerRecord& record = *app.record;
-  const auto path = app.ui.pickSaveFile(savePickerRequest(
-      window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
-      proposedName(app.currentContainerPath.view())));
-  if (!path) return;
-
   // The maker follows the workshop name even when nothing is written.
   applyWorkshopName(record, app.workshopName.view());
   if (const SaveReadiness readiness = checkSaveReady(record); readiness != SaveReadiness::Ready) {
@@ -58,14 +52,38 @@ void saveContainer(AppState& app, platform::WindowHandle window) {
   }
 
   platform::Clock& clock = platform::clock();
-  if (failed(
-          serializeContainer(record, *path, clock.tickMilliseconds(), clock.calendarSeconds()))) {
-    app.ui.messageBox(window, u"ファイルを書き込めませんでした。\n" + *path, kCaption,
+  if (failed(serializeContainer(record, path, clock.tickMilliseconds(), clock.calendarSeconds()))) {
+    app.ui.messageBox(window, u"ファイルを書き込めませんでした。\n" + path, kCaption,
                       platform::MessageBoxButtons::Ok);
     return;
   }
-  app.currentContainerPath.assign(*path);
+  app.currentContainerPath.assign(path);
   app.ui.repaint(window);
+}
+
+}  // namespace
+
+void saveContainer(AppState& app, platform::WindowHandle window) {
+  if (!app.record) return;
+  ContainerRecord& record = *app.record;
+  const auto path = pickSavePath(
+      app,
+      savePickerRequest(
+          window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
+          proposedName(app.currentContainerPath.view())),
+      kCaption);
+  if (!path) return;
+
+  // Running out of memory leaves the record as it was, maker and creation time included.
+  const auto makerBefore = record.makerName;
+  const std::int64_t createdBefore = record.createdTime;
+  try {
+    writeContainer(app, window, *path);
+  } catch (const std::bad_alloc&) {
+    record.makerName = makerBefore;
+    record.createdTime = createdBefore;
+    throw;
+  }
 }
 
 }  // namespace qel

@@ -9,8 +9,6 @@
 namespace qel::qt {
 namespace {
 
-constexpr qsizetype kMaxPathUnits = 259;
-
 // The folder of the last chosen file, where the next picker without a folder of its own opens.
 QString& lastFolder() {
   static QString folder;
@@ -70,7 +68,7 @@ std::optional<std::u16string> runPicker(QWidget* owner, const platform::FilePick
   if (chosen.isEmpty()) return std::nullopt;
   lastFolder() = QFileInfo(chosen.front()).absolutePath();
   const QString path = QDir::toNativeSeparators(chosen.front());
-  if (path.isEmpty() || path.size() > kMaxPathUnits) return std::nullopt;
+  if (path.isEmpty()) return std::nullopt;
   return toU16(path);
 }
 

@@ -54,10 +54,14 @@ int main(int argc, char* argv[]) {
     std::fputs(qel::qt::kNeedsDisplayMessage, stderr);
     return 1;
   }
+  // The program reads no command line: Qt gets the program's name alone, so that options of
+  // its own (-reverse, -style, ...) change nothing either.
+  int qtArgc = 1;
+  char* qtArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("qelcontainer"), nullptr};
   std::unique_ptr<QApplication> app;
   {
     qel::qt::DisplayStartGuard guard;
-    app = std::make_unique<QApplication>(argc, argv);
+    app = std::make_unique<QApplication>(qtArgc, qtArgv);
   }
   QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
   QTranslator translator;

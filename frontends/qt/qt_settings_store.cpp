@@ -1,5 +1,6 @@
 #include "frontends/qt/qt_settings_store.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -17,6 +18,29 @@ QSettings::Format storeFormat() {
   return QSettings::IniFormat;
 #endif
 }
+
+#ifndef Q_OS_WIN
+// The text after "name=" in the file's general section, as it stands: QSettings takes an
+// unquoted comma for a list separator and drops the spaces around it.
+std::optional<QString> writtenValue(const QString& place, const QString& name) {
+  QFile file(place);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
+  std::optional<QString> found;
+  bool general = true;
+  while (!file.atEnd()) {
+    const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    if (line.startsWith(QLatin1Char('['))) {
+      general = line == QStringLiteral("[General]");
+      continue;
+    }
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    if (general && equals > 0 && line.left(equals).trimmed() == name) {
+      found = line.mid(equals + 1).trimmed();  // a later line wins, as in QSettings
+    }
+  }
+  return found;
+}
+#endif
 
 }  // namespace
 
@@ -52,8 +76,12 @@ std::optional<std::u16string> QtSettingsStore::readString(std::u16string_view ke
 #endif
   QSettings settings(place, storeFormat());
   const QVariant value = settings.value(toQString(valueName));
+#ifndef Q_OS_WIN
   // A hand-written value with commas in it reads as a list; it is still the one text.
-  if (value.typeId() == QMetaType::QStringList) return toU16(value.toStringList().join(u','));
+  if (value.typeId() == QMetaType::QStringList) {
+    if (const auto written = writtenValue(place, toQString(valueName))) return toU16(*written);
+  }
+#endif
   if (!value.isValid() || !value.canConvert<QString>()) return std::nullopt;
   return toU16(value.toString());
 }

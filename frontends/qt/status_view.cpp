@@ -15,9 +15,10 @@ constexpr int kUnbounded = 1 << 20;
 }  // namespace
 
 void PainterTextSink::textOut(int x, int y, std::u16string_view text) {
-  painter_.drawText(QRect(x, y, kUnbounded, kUnbounded),
-                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-                    toQString(text));
+  painter_.drawText(
+      QRect(x, y, kUnbounded, kUnbounded),
+      Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+      toQString(text));
 }
 
 StatusView::StatusView(Paint paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint)) {
@@ -32,6 +33,9 @@ QSize StatusView::sizeHint() const {
 
 void StatusView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // Positions count from the left whatever the layout direction: right-to-left would throw
+  // each line's box, and its text, off the right edge.
+  painter.setLayoutDirection(Qt::LeftToRight);
   painter.setPen(palette().color(QPalette::Text));
   painter.setFont(font());
   PainterTextSink sink(painter);

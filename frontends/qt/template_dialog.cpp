@@ -6,9 +6,10 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 
+#include "base/utf.h"
+#include "frontends/qt/limited_line_edit.h"
 #include "frontends/qt/multi_line_edit.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/ui_fonts.h"
@@ -35,13 +36,8 @@ QWidget* makeEdit(const resources::ControlTemplate& control, QWidget* parent) {
   if ((control.style & resources::kEditMultiline) != 0) {
     return new MultiLineEdit(control.maxLength, parent);
   }
-  auto* edit = new QLineEdit(parent);
-  if (control.maxLength > 0) edit->setMaxLength(control.maxLength);
-  if ((control.style & resources::kEditNumber) != 0) {
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-  }
-  return edit;
+  return new LimitedLineEdit(control.maxLength, (control.style & resources::kEditNumber) != 0,
+                             parent);
 }
 
 QWidget* makeComboBox(const resources::ControlTemplate& control, QWidget* parent) {
@@ -195,8 +191,8 @@ QWidget* TemplateDialog::control(int id) const {
 void TemplateDialog::setText(int id, std::u16string_view text) {
   QWidget* widget = control(id);
   const QString value = toQString(text);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    edit->setText(value);
+  if (auto* edit = qobject_cast<LimitedLineEdit*>(widget)) {
+    edit->setProgramText(value);
   } else if (auto* multi = qobject_cast<MultiLineEdit*>(widget)) {
     multi->setWindowsText(value);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -223,7 +219,7 @@ std::u16string TemplateDialog::getText(int id, int count) {
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     value = button->text();
   }
-  return toU16(value.left(count - 1));
+  return std::u16string(wholeCharactersWithin(toU16(value), static_cast<std::size_t>(count - 1)));
 }
 
 void TemplateDialog::comboReset(int id) {

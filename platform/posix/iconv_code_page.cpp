@@ -1,14 +1,30 @@
 #include <iconv.h>
 
-#include <cerrno>
-#include <cstring>
-
 #include "platform/os.h"
 
 namespace qel::platform {
 namespace {
 
-// Code page 932 through glibc's iconv (CP932 is Microsoft's Shift_JIS).
+// What Windows' MultiByteToWideChar gives for a character that code page 932 lacks.
+constexpr char16_t kDefaultCharacter = u'\u30FB';
+
+bool isLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// The single bytes above 0x7F, as Windows converts them: 0x80, 0xA0 and 0xFD to 0xFF have
+// no character in Shift_JIS, but Windows keeps them apart instead of replacing them.
+char16_t singleByte(unsigned char byte) {
+  if (byte == 0x80) return u'\u0080';
+  if (byte == 0xA0) return u'\uF8F0';
+  if (byte >= 0xFD) return static_cast<char16_t>(0xF8F1 + (byte - 0xFD));
+  return static_cast<char16_t>(0xFF61 + (byte - 0xA1));  // half-width katakana
+}
+
+// Code page 932 converted as Windows' MultiByteToWideChar converts it, with the two-byte
+// characters from glibc's iconv (CP932 is Microsoft's Shift_JIS). A lead byte with a second
+// byte that makes no character gives the default character for both; a lead byte at the end
+// or before a zero byte gives it for itself alone.
 class IconvCodePage final : public CodePage {
  public:
   IconvCodePage() : converter_(::iconv_open("UTF-16LE", "CP932")) {}
@@ -18,38 +34,36 @@ class IconvCodePage final : public CodePage {
 
   std::u16string toWide(std::string_view bytes) override {
     std::u16string out;
-    if (converter_ == reinterpret_cast<iconv_t>(-1)) {
-      for (const char c : bytes) {
-        out += static_cast<unsigned char>(c) < 0x80 ? static_cast<char16_t>(c) : u'\uFFFD';
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(bytes[i]);
+      if (byte < 0x80) {
+        out += static_cast<char16_t>(byte);
+      } else if (!isLeadByte(byte)) {
+        out += singleByte(byte);
+      } else if (i + 1 < bytes.size() && bytes[i + 1] != '\0') {
+        out += pair(bytes.substr(i, 2));
+        ++i;
+      } else {
+        out += kDefaultCharacter;
       }
-      return out;
-    }
-    ::iconv(converter_, nullptr, nullptr, nullptr, nullptr);
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    char buffer[512];
-    while (inLeft > 0) {
-      char* outPtr = buffer;
-      std::size_t outLeft = sizeof buffer;
-      const std::size_t status = ::iconv(converter_, &in, &inLeft, &outPtr, &outLeft);
-      appendUnits(out, buffer, static_cast<std::size_t>(outPtr - buffer));
-      if (status != static_cast<std::size_t>(-1)) continue;
-      if (errno == E2BIG) continue;
-      // An invalid or incomplete sequence: one replacement character for its first byte.
-      out += u'\uFFFD';
-      ++in;
-      --inLeft;
-      ::iconv(converter_, nullptr, nullptr, nullptr, nullptr);
     }
     return out;
   }
 
  private:
-  static void appendUnits(std::u16string& out, const char* bytes, std::size_t count) {
-    for (std::size_t i = 0; i + 1 < count; i += 2) {
-      out += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                   (static_cast<unsigned char>(bytes[i + 1]) << 8));
+  char16_t pair(std::string_view twoBytes) {
+    if (converter_ == reinterpret_cast<iconv_t>(-1)) return kDefaultCharacter;
+    ::iconv(converter_, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(twoBytes.data());
+    std::size_t inLeft = twoBytes.size();
+    unsigned char unit[4];
+    char* outPtr = reinterpret_cast<char*>(unit);
+    std::size_t outLeft = sizeof unit;
+    if (::iconv(converter_, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
+        outLeft != 2) {
+      return kDefaultCharacter;
     }
+    return static_cast<char16_t>(unit[0] | (unit[1] << 8));
   }
 
   iconv_t converter_;

@@ -9,17 +9,14 @@
 
 #include "base/utf.h"
 #include "platform/os.h"
+#include "platform/posix/posix_file_replacement.h"
 
 namespace qel::platform {
 namespace {
 
-// Model files made on Windows name folders with backslashes; here they separate folders too.
+// Paths are taken as they are: a backslash is an ordinary character of a file name here.
 std::string nativePath(std::u16string_view path) {
-  std::string native = toUtf8(path);
-  for (char& c : native) {
-    if (c == '\\') c = '/';
-  }
-  return native;
+  return toUtf8(path);
 }
 
 class PosixReader final : public FileReader {
@@ -45,53 +42,6 @@ class PosixReader final : public FileReader {
   int fd_;
 };
 
-class PosixReplacement final : public FileReplacement {
- public:
-  PosixReplacement(int fd, std::string temporary, std::string target, std::string folder)
-      : fd_(fd),
-        temporary_(std::move(temporary)),
-        target_(std::move(target)),
-        folder_(std::move(folder)) {}
-
-  ~PosixReplacement() override {
-    if (fd_ >= 0) ::close(fd_);
-    if (!committed_) ::unlink(temporary_.c_str());
-  }
-
-  bool write(std::span<const std::uint8_t> bytes) override {
-    while (!bytes.empty()) {
-      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      bytes = bytes.subspan(static_cast<std::size_t>(n));
-    }
-    return true;
-  }
-
-  bool commit() override {
-    if (::fsync(fd_) != 0) return false;
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) return false;
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) return false;
-    committed_ = true;
-    // Make the new name durable too; a folder that cannot be synced changes nothing.
-    const int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-      ::fsync(dir);
-      ::close(dir);
-    }
-    return true;
-  }
-
- private:
-  int fd_;
-  std::string temporary_;
-  std::string target_;
-  std::string folder_;
-  bool committed_ = false;
-};
-
 class PosixFileSystem final : public FileSystem {
  public:
   std::unique_ptr<FileReader> openForReading(std::u16string_view path) override {
@@ -110,30 +60,7 @@ class PosixFileSystem final : public FileSystem {
   }
 
   std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path) override {
-    const std::string target = nativePath(path);
-    const auto slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    if (name.empty()) return nullptr;
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) return nullptr;
-
-    // The temporary name must fit the folder's limit of 255 bytes even beside a target
-    // whose name is that long.
-    std::string temporary = folder + "." + name.substr(0, 255 - 8) + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return nullptr;
-    // mkstemp makes the file private; give it the mode the target has, or a new file's.
-    mode_t mode = 0;
-    if (::stat(target.c_str(), &existing) == 0) {
-      mode = existing.st_mode & 07777;
-    } else {
-      const mode_t mask = ::umask(0);
-      ::umask(mask);
-      mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
-    return std::make_unique<PosixReplacement>(fd, std::move(temporary), target, folder);
+    return beginPosixReplacement(nativePath(path));
   }
 
   std::vector<std::u16string> listFolder(std::u16string_view folder) override {

@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/application.h"
 #include "app/command_table.h"
 #include "app/keyboard_accelerators.h"
+#include "app/main_window.h"
+#include "base/utf.h"
 #include "naming/workshop_name_store.h"
 #include "resources/resources.h"
+#include "tests/support/allocation_limit.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/scripted_ui.h"
+#include "tests/support/shell_fixtures.h"
+#include "tests/support/temp_folder.h"
 
 namespace qel {
 namespace {
@@ -88,6 +95,38 @@ TEST_F(Dispatch, IdentifiersOutsideTheMenuAreLeftToTheDefaultHandling) {
   EXPECT_EQ(ui.commandsHandled, std::vector<bool>(5, false));
   EXPECT_TRUE(ui.pickers.empty() && ui.messageBoxes.empty() && ui.dialogs.empty());
   EXPECT_EQ(ui.repaintCount, 0);
+}
+
+// Running out of memory is caught where commands are dispatched: one box, nothing changed,
+// and the program goes on.
+TEST(CommandDispatch, RunningOutOfMemoryChangesNothingAndTheProgramGoesOn) {
+  test::TempFolder folder;
+  test::CommandBench bench;
+  MainWindow window(bench.app);
+  ContainerRecord& record = bench.record();
+  record = test::readyRecord();
+  record.sideViewData = test::pngOf(64, 32, 2 << 20);
+  record.makerName.assign(u"前の工房");
+  record.createdTime = 5;
+  const ContainerRecord before = record;
+  const std::u16string saved = folder.file("big.cnt");
+  const std::u16string large = folder.write("large.cnt", Bytes(2 << 20));
+  bench.ui.choose(saved).choose(large).choose(saved);
+  {
+    test::AllocationLimit limit(1 << 20);
+    EXPECT_TRUE(window.onCommand(bench.ui.window(), commandId(MenuCommand::SaveContainer)));
+    EXPECT_TRUE(window.onCommand(bench.ui.window(), commandId(MenuCommand::OpenContainer)));
+  }
+  EXPECT_EQ(record, before);
+  EXPECT_FALSE(std::filesystem::exists(toUtf8(saved)));
+  EXPECT_TRUE(bench.app.currentContainerPath.empty());
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text, u"メモリが足りません。何も変更していません。");
+  EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを保存");
+  EXPECT_EQ(bench.ui.messageBoxes[1].caption, u"コンテナを開く");
+
+  EXPECT_TRUE(window.onCommand(bench.ui.window(), commandId(MenuCommand::SaveContainer)));
+  EXPECT_TRUE(std::filesystem::exists(toUtf8(saved)));
 }
 
 TEST(CommandTable, EveryMenuItemAndAcceleratorHasAHandler) {

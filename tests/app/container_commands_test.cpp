@@ -108,7 +108,7 @@ TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesAndShowsNothing
   bench.app.currentContainerPath.assign(u"before.cnt");
   const std::u16string png = folder.write("picture.cnt", test::pngOf(8, 8, 100));
   const std::u16string empty = folder.write("empty.cnt", {});
-  Bytes truncated = test::readFile(std::filesystem::path(toUtf8(savedContainer("whole.cnt"))));
+  Bytes truncated = test::readFile(test::utf8Path(toUtf8(savedContainer("whole.cnt"))));
   truncated.resize(truncated.size() / 2);
   const std::u16string half = folder.write("half.cnt", truncated);
   bench.ui.choose(png).choose(empty).choose(folder.file("missing.cnt")).choose(half).cancelPicker();
@@ -235,6 +235,94 @@ TEST_F(ContainerCommands, FailedWriteSaysSoWithThePathAndKeepsTheCurrentPath) {
   EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを保存");
   EXPECT_EQ(bench.app.currentContainerPath.view(), u"before.cnt");
   EXPECT_EQ(bench.ui.repaintCount, 0);
+}
+
+TEST_F(ContainerCommands, ASavePathLongerThanAPathBufferIsRefusedAndSaid) {
+  *bench.app.record = test::readyRecord();
+  bench.app.currentContainerPath.assign(u"before.cnt");
+  const std::u16string path = folder.file(std::string(260, 'n'));
+  bench.ui.choose(path).choose(path);
+  bench.run(saveContainer);
+  bench.run(exportTextureFile);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text,
+            u"保存できません。ファイルパスが259文字を超えています。");
+  EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを保存");
+  EXPECT_EQ(bench.ui.messageBoxes[1].caption, u"テクスチャー");
+  EXPECT_EQ(bench.app.currentContainerPath.view(), u"before.cnt");
+  EXPECT_EQ(bench.ui.repaintCount, 0);
+}
+
+class FixedClock final : public platform::Clock {
+ public:
+  FixedClock() { platform::useClock(this); }
+  ~FixedClock() override { platform::useClock(nullptr); }
+  std::uint32_t tickMilliseconds() override { return 0x12345678; }
+  std::int64_t calendarSeconds() override { return 1700000000; }
+};
+
+TEST_F(ContainerCommands, SaveSeedsFromTheTickCounterAndStampsTheCalendarTime) {
+  FixedClock clock;
+  const Bytes file = test::readFile(toUtf8(savedContainer("timed.cnt")));
+  EXPECT_EQ(scrambleSeedOf(file), 0x345678);
+  ContainerRecord loaded;
+  Bytes bytes = file;
+  ASSERT_EQ(parseContainerFile(loaded, bytes), kSuccess);
+  EXPECT_EQ(loaded.createdTime, 1700000000);
+}
+
+// A complete part in the plain form, made by another workshop at a given time.
+Bytes plainContainer() {
+  const Bytes model = test::modelBlobOf(3, 3);
+  const Bytes texture = test::pngOf(16, 16);
+  const Bytes sideView = test::pngOf(8, 8);
+  return test::ChunkSequence()
+      .chunk(kPlainFormMarker, {})
+      .text(kContainerNameChunk, u"平文", 32)
+      .text(kMakerNameChunk, u"平文工房", 16)
+      .chunk(kCreatedTimeChunk, test::concat({test::le32(1234), test::le32(0)}))
+      .chunk(kModelChunk, test::concat({test::le32(model.size()), model}))
+      .chunk(kTextureChunk, test::concat({{16, 0, 16, 0}, test::le32(texture.size()), texture}))
+      .chunk(kSideViewChunk,
+             test::concat({test::le32(0), test::le32(0), test::le32(sideView.size()), sideView}))
+      .end()
+      .bytes();
+}
+
+TEST_F(ContainerCommands, APlainFileKeepsItsMakerAndTimeWhenSavedAndNewLeavesNoMaker) {
+  const std::u16string plain = folder.write("plain.q5c", plainContainer());
+  const std::u16string saved = folder.file("saved.cnt");
+  bench.ui.choose(plain).choose(saved);
+  bench.run(openContainer);
+  bench.run(saveContainer);
+  ASSERT_TRUE(bench.ui.messageBoxes.empty());
+  ContainerRecord loaded;
+  Bytes bytes = test::readFile(toUtf8(saved));
+  ASSERT_EQ(parseContainerFile(loaded, bytes), kSuccess);
+  EXPECT_EQ(loaded.makerName.view(), u"平文工房");
+  EXPECT_EQ(loaded.createdTime, 1234);
+
+  bench.ui.answer(platform::kIdOk).choose(folder.file("refused.cnt"));
+  bench.run(newContainer);
+  bench.run(saveContainer);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
+  EXPECT_EQ(bench.ui.messageBoxes[1].text, u"保存できません。工房名が設定されていません。");
+}
+
+TEST_F(ContainerCommands, OpenRefusesAFileOfTheSizeLimitThatWouldOtherwiseLoad) {
+  const std::u16string path = folder.write("huge.cnt", plainContainer());
+  std::filesystem::resize_file(toUtf8(path), kContainerFileLimit);  // sparse; zeros follow
+  bench.ui.choose(path);
+  bench.run(openContainer);
+  EXPECT_TRUE(bench.record().containerName.empty());
+  EXPECT_TRUE(bench.app.currentContainerPath.empty());
+}
+
+TEST_F(ContainerCommands, ACancelledSavePickerLeavesTheMakerAsItWas) {
+  bench.record().makerName.assign(u"前の工房");
+  bench.ui.cancelPicker();
+  bench.run(saveContainer);
+  EXPECT_EQ(bench.record().makerName.view(), u"前の工房");
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ class CliFolder : public TempFolder {
     write("s.png", pngOf(200, 64));
   }
 
-  std::string at(std::string_view name) const { return (path() / std::string(name)).string(); }
+  // Joined as text, so that a name which is not UTF-8 stays as given.
+  std::string at(std::string_view name) const { return utf8Of(path()) + "/" + std::string(name); }
 
   // pack arguments for OUT with the inputs above; extra holds option and value pairs that
   // replace the defaults or are added.

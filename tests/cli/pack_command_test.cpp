@@ -110,7 +110,10 @@ TEST(Cli, RefusesFileNamesThatAreNotUtf8) {
             3);  // the three inputs only
 
   ASSERT_EQ(runCliWith(folder.packArgs("a.cnt")).code, 0);
+#ifndef _WIN32
+  // Windows keeps names in UTF-16: there no file can have this name.
   std::filesystem::copy_file(folder.path() / "a.cnt", odd);
+#endif
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"info", odd}, {"extract", folder.at("a.cnt"), "--model", odd}}) {
     const auto run = runCliWith(args);

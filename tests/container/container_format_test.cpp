@@ -241,6 +241,13 @@ TEST(LoadChunks, NothingAfterTheEndChunkIsRead) {
   ContainerRecord record;
   ASSERT_EQ(loadPlain(record, chunks), kSuccess);
   EXPECT_EQ(record.typeIndex, 4u);
+
+  // Any tag above the end tag ends the walk as well.
+  for (const std::uint32_t tag : {0x900000u, 0xFFFFFFFFu}) {
+    const Bytes above = ChunkSequence().chunk(kTypeChunk, le32(7)).chunk(tag, {}).bytes();
+    ASSERT_EQ(loadPlain(record, above), kSuccess) << tag;
+    EXPECT_EQ(record.typeIndex, 7u);
+  }
 }
 
 // Every prefix of a valid file is refused; none is read past its end.

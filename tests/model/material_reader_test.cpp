@@ -24,13 +24,15 @@ class MaterialReaderTest : public ::testing::Test {
  protected:
   Result read(std::string_view mtl, std::u16string path = u"C:\\data\\car\\car.mtl") {
     files.addText(path, mtl);
-    return readMaterialFile(path, *model, sink, refusal);
+    diagnostics = ModelDiagnostics(ModelDiagnostics::Mode::FirstError);
+    return readMaterialFile(path, *model, sink, diagnostics);
   }
 
   test::MemoryFileSystem files;
   std::unique_ptr<ObjModel> model = createObjModel();
   test::RecordingSink sink;
-  std::string refusal;
+  ModelDiagnostics diagnostics{ModelDiagnostics::Mode::FirstError};
+  std::string refusal() const { return diagnostics.refusalText({}); }
 };
 
 TEST_F(MaterialReaderTest, MakesOneEntryPerTextureStatementNamedByTheNewmtlBeforeIt) {
@@ -135,13 +137,13 @@ TEST_F(MaterialReaderTest, RefusesMoreThan4096TextureStatements) {
 
   initObjModel(*model);
   EXPECT_EQ(read(mtl + "map_Kd one.png\n"), kFailure);
-  EXPECT_EQ(refusal, "C:\\data\\car\\car.mtl line 8193: more than 4096 materials");
+  EXPECT_EQ(refusal(), "C:\\data\\car\\car.mtl line 8193: more than 4096 materials");
 }
 
 TEST_F(MaterialReaderTest, MissingFilesLeaveTheModelAsItWas) {
-  EXPECT_EQ(readMaterialFile(u"C:\\none.mtl", *model, sink, refusal), kFailure);
+  EXPECT_EQ(readMaterialFile(u"C:\\none.mtl", *model, sink, diagnostics), kFailure);
   EXPECT_EQ(model->materials.size(), 0);
-  EXPECT_TRUE(refusal.empty());
+  EXPECT_TRUE(refusal().empty());
 }
 
 TEST(TimHeader, ReadsOriginAndSizeOf24BitImagesOnly) {

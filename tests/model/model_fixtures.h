@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,56 @@ inline Bytes timBytes(std::uint32_t flags, std::uint16_t x, std::uint16_t y,
   putLittleEndian(bytes, 16, widthWords, 2);
   putLittleEndian(bytes, 18, height, 2);
   return bytes;
+}
+
+// A large model in every form the reader meets: numbers written in many ways (long,
+// exponent, signed, separated by commas and tabs), every corner form, relative numbers,
+// triangles to pentagons, flat and smooth normals, two materials, CR LF lines and a line
+// longer than a piece.
+inline std::string largeObjModel() {
+  std::uint32_t state = 12345;
+  const auto next = [&state] {
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 8) & 0xFFFF);
+  };
+  const auto real = [&next] { return (next() - 32768.0) / 1000.0; };
+  constexpr const char* kPositionForms[] = {"v %.6f %.6f %.6f\n",      "v %g %g %g\r\n",
+                                            "v %.3e,%.3e,%.3e\n",      "v\t%.0f %.0f %.0f\n",
+                                            "v +%.7f %.9f %.1f 1.0\n", "v %.21f %.17g %.25f\n"};
+  std::string obj = "# generated\r\nmtllib car.mtl\n";
+  char line[256];
+  for (int i = 0; i < 6000; ++i) {
+    const double x = real(), y = real(), z = real();
+    std::snprintf(line, sizeof line, kPositionForms[next() % 6], x, y, z);
+    obj += line;
+  }
+  for (int i = 0; i < 4000; ++i) {
+    std::snprintf(line, sizeof line, i % 2 ? "vt %.6f %.6f\n" : "vt %.4f %.4f 0.0\n",
+                  next() / 65536.0, next() / 40000.0);
+    obj += line;
+  }
+  for (int i = 0; i < 3000; ++i) {
+    std::snprintf(line, sizeof line, "vn %.6f %.6f %.6f\n", real(), real(), real());
+    obj += line;
+  }
+  obj += "g " + std::string(1100, 'x') + " v 1 2 3\n";
+  for (int face = 0; face < 5000; ++face) {
+    if (face % 700 == 0) obj += face % 1400 ? "usemtl part\n" : "usemtl body\n";
+    if (face % 300 == 0) obj += face % 900 == 0 ? "s off\n" : "s 1\n";
+    obj += "f";
+    const int corners = 3 + next() % 3;
+    for (int k = 0; k < corners; ++k) {
+      const std::string v = std::to_string(1 + next() % 6000);
+      const std::string t = std::to_string(1 + next() % 4000);
+      const std::string n = std::to_string(1 + next() % 3000);
+      const std::string back = "-" + std::to_string(k + 1);
+      const std::string forms[] = {v + "/" + t + "/" + n, v + "//" + n, v + "/" + t, v,
+                                   back + "/" + back + "/" + back};
+      obj += " " + forms[next() % 5];
+    }
+    obj += face % 2 ? "\r\n" : "\n";
+  }
+  return obj;
 }
 
 }  // namespace qel::test

@@ -21,7 +21,8 @@ class ObjReaderTest : public ::testing::Test {
   Result read(std::string_view obj) {
     files.addText(u"/m/car.obj", obj);
     model = createObjModel();
-    return readObjFile(u"/m/car.obj", *model, sink, refusal);
+    diagnostics = ModelDiagnostics(ModelDiagnostics::Mode::FirstError);
+    return readObjFile(u"/m/car.obj", *model, sink, diagnostics);
   }
 
   std::vector<std::uint16_t> indices() const {
@@ -36,7 +37,8 @@ class ObjReaderTest : public ::testing::Test {
   test::MemoryFileSystem files;
   std::unique_ptr<ObjModel> model;
   test::RecordingSink sink;
-  std::string refusal;
+  ModelDiagnostics diagnostics{ModelDiagnostics::Mode::FirstError};
+  std::string refusal() const { return diagnostics.refusalText(u"/m/car.obj"); }
 };
 
 TEST_F(ObjReaderTest, TurnsEveryCornerIntoAVertexAndFacesIntoTriangles) {
@@ -93,15 +95,15 @@ TEST_F(ObjReaderTest, AcceptsEveryCornerFormAndRelativeNumbers) {
 TEST_F(ObjReaderTest, RefusesNumbersThatNameNoEntry) {
   const std::string head = std::string(kTriangle) + "vt 0 0\n";
   EXPECT_EQ(read(head + "f 1 2 4\n"), kFailure);
-  EXPECT_EQ(refusal, "line 5: position number 4 names no entry (3 read so far)");
+  EXPECT_EQ(refusal(), "line 5: position number 4 names no entry (3 read so far)");
   EXPECT_EQ(read(head + "f 0 1 2\n"), kFailure);
   EXPECT_EQ(read(head + "f -4 1 2\n"), kFailure);
   EXPECT_EQ(read(head + "f 1/2 2 3\n"), kFailure);
-  EXPECT_EQ(refusal, "line 5: texture coordinate number 2 names no entry (1 read so far)");
+  EXPECT_EQ(refusal(), "line 5: texture coordinate number 2 names no entry (1 read so far)");
   EXPECT_EQ(read(head + "\n\nf 1//1 2 3\n"), kFailure);
-  EXPECT_EQ(refusal, "line 7: normal number 1 names no entry (0 read so far)");
+  EXPECT_EQ(refusal(), "line 7: normal number 1 names no entry (0 read so far)");
   EXPECT_EQ(read(head + "f /1/1 2 3\n"), kFailure);
-  EXPECT_EQ(refusal, "line 5: a face corner without a position number");
+  EXPECT_EQ(refusal(), "line 5: a face corner without a position number");
   EXPECT_EQ(read("f 1 2 3\nv 0 0 0\nv 0 0 0\nv 0 0 0\n"), kFailure);  // numbers look back only
 }
 
@@ -197,24 +199,24 @@ TEST_F(ObjReaderTest, TakesListsUpToTheirCapacityAndRefusesMore) {
   EXPECT_EQ(model->indices[29999], 29999);
 
   EXPECT_EQ(read(full + "f 1 2 3\n"), kFailure);
-  EXPECT_EQ(refusal, "line 40001: more than 30000 vertices");
+  EXPECT_EQ(refusal(), "line 40001: more than 30000 vertices");
   EXPECT_EQ(read(full + "v 0 0 0\n"), kFailure);
-  EXPECT_EQ(refusal, "line 40001: more than 30000 positions");
+  EXPECT_EQ(refusal(), "line 40001: more than 30000 positions");
 
   std::string quads = std::string(kSquare);
   for (int i = 0; i < 5000; ++i) quads += "f 1 2 3 4\n";
   ASSERT_EQ(read(quads), kSuccess);
   EXPECT_EQ(model->indices.size(), 30000);
   EXPECT_EQ(read(quads + "f 1 2 3\n"), kFailure);
-  EXPECT_EQ(refusal, "line 5005: more than 30000 indices");
+  EXPECT_EQ(refusal(), "line 5005: more than 30000 indices");
 }
 
 TEST_F(ObjReaderTest, RefusesMissingFilesAndOverlongPaths) {
   model = createObjModel();
-  EXPECT_EQ(readObjFile(u"/m/none.obj", *model, sink, refusal), kFailure);
-  EXPECT_EQ(refusal, "the OBJ file cannot be read");
+  EXPECT_EQ(readObjFile(u"/m/none.obj", *model, sink, diagnostics), kFailure);
+  EXPECT_EQ(refusal(), "the OBJ file cannot be read");
   const std::u16string longPath = u"/m/" + std::u16string(300, u'a') + u".obj";
-  EXPECT_EQ(readObjFile(longPath, *model, sink, refusal), kFailure);
+  EXPECT_EQ(readObjFile(longPath, *model, sink, diagnostics), kFailure);
   EXPECT_TRUE(files.opened.size() == 1u);  // the long path was not even tried
 
   // A library whose path would not fit is skipped like an unreadable one.
@@ -231,8 +233,8 @@ TEST(ObjReaderOnDisk, FindsLibrariesNamedWithBackslashesAndAnotherCase) {
   const auto obj = folder.writeText("car.obj", "mtllib sub\\Car.MTL\n");
   const auto model = createObjModel();
   test::RecordingSink sink;
-  std::string refusal;
-  ASSERT_EQ(readObjFile(obj, *model, sink, refusal), kSuccess);
+  ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
+  ASSERT_EQ(readObjFile(obj, *model, sink, diagnostics), kSuccess);
   ASSERT_EQ(model->materials.size(), 1);
   EXPECT_EQ(model->materials[0].rectWidth, 32.0f);
 }

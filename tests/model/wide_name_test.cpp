@@ -15,11 +15,11 @@ TEST(ToWideName, ConvertsCodePage932) {
   EXPECT_EQ(toWideName(""), u"");
 }
 
-TEST(ToWideName, TurnsInvalidBytesIntoReplacementCharacters) {
+TEST(ToWideName, TurnsInvalidBytesIntoTheDefaultCharacter) {
   const auto wide = toWideName("a\x81");
   ASSERT_TRUE(wide);
   EXPECT_EQ(wide->front(), u'a');
-  EXPECT_EQ(wide->back(), u'\uFFFD');
+  EXPECT_EQ(wide->back(), u'\u30FB');
 }
 
 TEST(ToWideName, RefusesNamesLongerThan258Units) {

@@ -45,10 +45,10 @@ TEST_F(SettingsStoreTest, HandWrittenListValueReadsAsItsText) {
   ASSERT_TRUE(QDir().mkpath(folder_.path() + QStringLiteral("/K.DORAN/APP")));
   QFile conf(file());
   ASSERT_TRUE(conf.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  conf.write("[General]\nmaker=a,b\n");
+  conf.write("[General]\nmaker=a, b\n");
   conf.close();
   EXPECT_EQ(QtSettingsStore().readString(u"Software\\K.DORAN\\APP\\QELCONTAINER\\", u"maker"),
-            u"a,b");
+            u"a, b");
 }
 
 TEST_F(SettingsStoreTest, PathsThatNameNoPlaceAreRefused) {

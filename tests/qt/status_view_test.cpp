@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <vector>
@@ -38,15 +39,18 @@ const std::vector<Line> kFullRecord{
     {96, 320, u"  DY 64"},
 };
 
-QImage render(const std::vector<Line>& lines) {
+// direction is the whole program's, as Qt's -reverse option sets it.
+QImage render(const std::vector<Line>& lines, Qt::LayoutDirection direction = Qt::LeftToRight) {
+  QGuiApplication::setLayoutDirection(direction);
   StatusView view(
       [&lines](platform::TextSink& sink) {
         for (const Line& line : lines) sink.textOut(line.x, line.y, line.text);
       },
       nullptr);
   view.resize(view.sizeHint());
-  QImage image(view.size(), QImage::Format_RGB32);
-  view.render(&image);
+  // Grabbed as the window system paints it: rendering into an image would take no direction.
+  const QImage image = view.grab().toImage();
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
   return image;
 }
 
@@ -62,20 +66,22 @@ QRect inkBox(const QImage& image, const QRect& within) {
   return box;
 }
 
+// Right-to-left layout (Qt's -reverse) must not move the texts.
 TEST(StatusView, EachTextStandsBelowAndRightOfItsTopLeftCorner) {
-  for (const Line& line : {Line{0, 0, u"ファイルパス："}, Line{96, 140, u"3D MODEL 1234 bytes"},
-                           Line{96, 200, u"TEXTURE未設定"}, Line{96, 320, u"gjpq 工房"}}) {
-    const QImage image = render({line});
-    const QRect ink = inkBox(image, image.rect());
-    ASSERT_FALSE(ink.isEmpty()) << toQString(line.text).toStdString();
-    // Placed by the top of its line, not by its baseline: no ink above y, and the descenders
-    // stay inside the 20-pixel pitch.
-    EXPECT_GE(ink.top(), line.y);
-    EXPECT_LE(ink.top(), line.y + 8);
-    EXPECT_LT(ink.bottom(), line.y + 20);
-    EXPECT_GE(ink.left(), line.x);
-    EXPECT_LE(ink.left(), line.x + 4);
-  }
+  for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft})
+    for (const Line& line : {Line{0, 0, u"ファイルパス："}, Line{96, 140, u"3D MODEL 1234 bytes"},
+                             Line{96, 200, u"TEXTURE未設定"}, Line{96, 320, u"gjpq 工房"}}) {
+      const QImage image = render({line}, direction);
+      const QRect ink = inkBox(image, image.rect());
+      ASSERT_FALSE(ink.isEmpty()) << toQString(line.text).toStdString();
+      // Placed by the top of its line, not by its baseline: no ink above y, and the descenders
+      // stay inside the 20-pixel pitch.
+      EXPECT_GE(ink.top(), line.y);
+      EXPECT_LE(ink.top(), line.y + 8);
+      EXPECT_LT(ink.bottom(), line.y + 20);
+      EXPECT_GE(ink.left(), line.x);
+      EXPECT_LE(ink.left(), line.x + 4);
+    }
 }
 
 TEST(StatusView, FullRecordFitsTheDefaultSizeWithItsEmptyLinesEmpty) {

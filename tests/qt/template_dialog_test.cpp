@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/template_dialog.h"
 #include "modal_driver.h"
+#include "naming/container_name_dialog.h"
 #include "naming/container_type_table.h"
 #include "resources/resources.h"
 
@@ -96,13 +99,20 @@ TEST(TemplateDialog, AboutBoxShowsTheVersionAndAnIconArea) {
   EXPECT_TRUE(qobject_cast<QPushButton*>(dialog.control(1))->isDefault());
 }
 
-TEST(TemplateDialog, WorkshopNameFieldKeepsTenUnits) {
+TEST(TemplateDialog, WorkshopNameFieldKeepsTenUnitsAndTakesNoHalfCharacter) {
   ScriptedProcedure procedure;
   TemplateDialog dialog(*r::findDialog(r::kWorkshopNameDialog), procedure, nullptr);
   auto* name = qobject_cast<QLineEdit*>(dialog.control(1000));
   ASSERT_NE(name, nullptr);
   QTest::keyClicks(name, QStringLiteral("abcdefghijklmn"));
   EXPECT_EQ(dialog.getText(1000, 11), u"abcdefghij");
+
+  // A character of two units typed into the last free unit is not taken at all.
+  name->clear();
+  QTest::keyClicks(name, QStringLiteral("abcdefghi"));
+  QKeyEvent emoji(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("😀"));
+  QApplication::sendEvent(name, &emoji);
+  EXPECT_EQ(name->text(), QStringLiteral("abcdefghi"));
 }
 
 TEST(TemplateDialog, BuildsEachControlAsItsKindAndStyle) {
@@ -219,7 +229,28 @@ TEST(TemplateDialog, EditFieldsKeepWhatTheirLimitAllowsAndGiveCountMinusOne) {
 
   dialog.setText(1000, u"箱😀");  // one character outside the BMP is two units
   EXPECT_EQ(dialog.getText(1000, 64), u"箱😀");
-  EXPECT_EQ(dialog.getText(1000, 3).size(), 2u);
+  EXPECT_EQ(dialog.getText(1000, 3), u"箱");  // a cut through a character leaves it out
+}
+
+// What the program puts into a field is shown whole; only typing is held to the limit.
+TEST(TemplateDialog, ALongerNameFromAFileIsShownWholeAndCutOnlyWhenConfirmed) {
+  const std::u16string full(31, u'x');
+  for (const int button : {platform::kIdCancel, platform::kIdOk}) {
+    ContainerNameEntry entry;
+    entry.containerName.assign(full);
+    ContainerNameDialogProcedure procedure(entry);
+    TemplateDialog dialog(kNameDialog, procedure, nullptr);
+    test::whenModalOpens([&dialog, button](QWidget*) {
+      auto* name = qobject_cast<QLineEdit*>(dialog.control(1000));
+      EXPECT_EQ(name->text().size(), 31);
+      QTest::keyClick(name, Qt::Key_End);  // the field opens with its text selected
+      QTest::keyClicks(name, QStringLiteral("y"));
+      EXPECT_EQ(name->text().size(), 31);
+      qobject_cast<QPushButton*>(dialog.control(button))->click();
+    });
+    dialog.run();
+    EXPECT_EQ(entry.containerName.view(), button == platform::kIdOk ? full.substr(0, 26) : full);
+  }
 }
 
 TEST(TemplateDialog, MultiLineFieldKeepsItsLineBreaksAndRefusesGrowthBeyondItsLimit) {

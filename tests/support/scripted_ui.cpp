@@ -42,7 +42,7 @@ class ScriptedDialog : public platform::DialogControls {
   std::u16string getText(int control, int count) override {
     ControlState* state = find(control);
     if (!state || count <= 0) return {};
-    return state->text.substr(0, static_cast<std::size_t>(count - 1));
+    return std::u16string(wholeCharactersWithin(state->text, static_cast<std::size_t>(count - 1)));
   }
   void comboReset(int control) override {
     if (ControlState* state = combo(control)) {
@@ -146,9 +146,10 @@ class ScriptedDialog : public platform::DialogControls {
       if (digitsOnly && (unit < u'0' || unit > u'9')) continue;
       accepted.push_back(unit);
     }
+    // A character that does not fit whole is not taken.
     const int limit = state->control->maxLength;
-    if (limit > 0 && accepted.size() > static_cast<std::size_t>(limit)) accepted.resize(limit);
-    state->text = accepted;
+    state->text =
+        limit > 0 ? wholeCharactersWithin(accepted, static_cast<std::size_t>(limit)) : accepted;
   }
 
   void choose(const ChooseEntry& chosen) {

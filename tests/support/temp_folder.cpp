@@ -3,18 +3,36 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "base/utf.h"
 
 namespace qel::test {
 
+std::filesystem::path utf8Path(std::string_view text) {
+  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8Of(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 TempFolder::TempFolder() {
   const char* root = std::getenv("QEL_TEST_TMP");
-  std::filesystem::path base = root ? root : std::filesystem::temp_directory_path().string();
+  const std::filesystem::path base = root ? utf8Path(root) : std::filesystem::temp_directory_path();
   std::filesystem::create_directories(base);
-  std::string pattern = (base / "qel-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-  path_ = pattern;
+  std::random_device random;
+  std::uniform_int_distribution<unsigned> digit(0, 15);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = "qel-";
+    for (int i = 0; i < 8; ++i) name += "0123456789abcdef"[digit(random)];
+    if (std::filesystem::create_directory(base / name)) {
+      path_ = base / name;
+      return;
+    }
+  }
+  std::abort();
 }
 
 TempFolder::~TempFolder() {
@@ -23,11 +41,11 @@ TempFolder::~TempFolder() {
 }
 
 std::u16string TempFolder::file(std::string_view name) const {
-  return fromUtf8((path_ / std::string(name)).string());
+  return fromUtf8(utf8Of(path_ / utf8Path(name)));
 }
 
 std::u16string TempFolder::write(std::string_view name, const Bytes& bytes) const {
-  const auto target = path_ / std::string(name);
+  const auto target = path_ / utf8Path(name);
   std::filesystem::create_directories(target.parent_path());
   std::ofstream out(target, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()),

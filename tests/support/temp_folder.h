@@ -8,6 +8,11 @@
 
 namespace qel::test {
 
+// Paths from and to UTF-8 text. std::filesystem reads a narrow string in the ANSI code page
+// on Windows, so a Japanese name built from one would name another file there.
+std::filesystem::path utf8Path(std::string_view text);
+std::string utf8Of(const std::filesystem::path& path);
+
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {
  public:

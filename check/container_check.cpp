@@ -1,0 +1,115 @@
+#include "check/container_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "base/little_endian.h"
+#include "container/container_format.h"
+#include "container/whole_file.h"
+#include "image/png_check.h"
+#include "model/model_blob_view.h"
+#include "naming/container_type_table.h"
+#include "naming/parameter_dialog.h"
+
+namespace qel {
+namespace {
+
+class ContainerProblems {
+ public:
+  explicit ContainerProblems(std::u16string_view path) : path_(path) {}
+
+  void error(const char* code, std::string what) { add(Severity::Error, code, std::move(what)); }
+  void warning(const char* code, std::string what) {
+    add(Severity::Warning, code, std::move(what));
+  }
+  std::vector<Diagnostic> take() { return std::move(found_); }
+
+ private:
+  void add(Severity severity, const char* code, std::string what) {
+    found_.push_back({std::u16string(path_), 0, severity, code, std::move(what)});
+  }
+  std::u16string_view path_;
+  std::vector<Diagnostic> found_;
+};
+
+std::string sizeText(const PngSize& size) {
+  return std::to_string(size.width) + " x " + std::to_string(size.height);
+}
+
+void checkImage(const std::optional<Bytes>& data, const char* what, ContainerProblems& problems) {
+  PngSize size;
+  if (!data) {
+    problems.warning("container.block-missing", std::string("holds no ") + what);
+  } else if (failed(readPngSize(*data, size))) {
+    problems.warning("container.image-not-png", std::string("the ") + what + " is not a PNG file");
+  } else if (size.width > kMaxImageSide || size.height > kMaxImageSide) {
+    problems.warning(
+        "container.image-too-large",
+        std::string("the ") + what + " is " + sizeText(size) + " pixels, larger than 256 x 256");
+  }
+}
+
+void checkRecord(const ContainerRecord& r, ContainerProblems& problems) {
+  if (!r.modelData) {
+    problems.warning("container.block-missing", "holds no model");
+  } else {
+    const ModelBlobReading blob = readModelBlob(*r.modelData);
+    if (!blob.view) {
+      problems.error(blob.code, blob.problem);
+    } else if (blob.view->trailingBytes() > 0) {
+      problems.warning("blob.trailing-bytes", "the model blob goes on for " +
+                                                  std::to_string(blob.view->trailingBytes()) +
+                                                  " bytes after its indices");
+    }
+  }
+  checkImage(r.textureData, "texture", problems);
+  PngSize size;
+  if (r.textureData && !failed(readPngSize(*r.textureData, size)) &&
+      (size.width != r.textureWidth || size.height != r.textureHeight)) {
+    problems.warning("container.texture-size-mismatch",
+                     "the texture chunk says " + std::to_string(r.textureWidth) + " x " +
+                         std::to_string(r.textureHeight) + " pixels, its PNG " + sizeText(size));
+  }
+  checkImage(r.sideViewData, "side view", problems);
+
+  if (std::find(kOfferedContainerTypes.begin(), kOfferedContainerTypes.end(), r.typeIndex) ==
+      kOfferedContainerTypes.end()) {
+    problems.warning("container.type-not-offered",
+                     "the type " + std::to_string(r.typeIndex) +
+                         " is none that the parameter dialog offers (0 to 5, 9 to 12)");
+  }
+  if (!(r.lengthMm >= 0.0f && r.lengthMm <= static_cast<float>(kMaxLengthMm))) {
+    problems.warning("container.length-out-of-range", "the length " + std::to_string(r.lengthMm) +
+                                                          " mm is not a number from 0 to " +
+                                                          std::to_string(kMaxLengthMm));
+  }
+}
+
+}  // namespace
+
+std::vector<Diagnostic> checkContainerFile(std::u16string_view path) {
+  ContainerProblems problems(path);
+  auto bytes = readWholeFile(path);
+  if (!bytes) {
+    problems.error("container.unreadable", "cannot be read (missing, empty or unreadable)");
+  } else if (bytes->size() >= kContainerFileLimit) {
+    problems.error("container.too-large", std::to_string(bytes->size()) +
+                                              " bytes; container files are smaller than " +
+                                              std::to_string(kContainerFileLimit));
+  } else if (!containerFormOf(*bytes)) {
+    problems.error("container.not-container", "not a container file");
+  } else {
+    ContainerRecord record;
+    if (failed(parseContainerFile(record, *bytes))) {
+      problems.error("container.damaged",
+                     "damaged container file (a chunk runs past the end or the end chunk is "
+                     "missing)");
+    } else {
+      checkRecord(record, problems);
+    }
+  }
+  return problems.take();
+}
+
+}  // namespace qel

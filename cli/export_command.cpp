@@ -1,0 +1,82 @@
+// qelcontainer-cli export FILE -o FOLDER: writes the model of a container file back as an
+// OBJ model with its MTL file, its texture and the side view.
+#include <CLI/CLI.hpp>
+
+#include <memory>
+#include <vector>
+
+#include "base/utf.h"
+#include "cli/commands.h"
+#include "cli/container_input.h"
+#include "cli/refusal.h"
+#include "cli/utf8_argument.h"
+#include "container/whole_file.h"
+#include "image/png_check.h"
+#include "model/obj_export.h"
+
+namespace qel::cli {
+namespace {
+
+struct ExportOptions {
+  std::string file;
+  std::string folder;
+};
+
+std::u16string inFolder(std::u16string folder, std::u16string_view name) {
+  if (!folder.empty() && folder.back() != u'/' && folder.back() != u'\\') folder += u'/';
+  return folder + std::u16string(name);
+}
+
+std::span<const std::uint8_t> textBytes(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+std::optional<PngSize> pngSizeOf(const std::optional<Bytes>& data) {
+  PngSize size;
+  if (!data || failed(readPngSize(*data, size))) return std::nullopt;
+  return size;
+}
+
+int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err) {
+  const auto folder = pathArgument(options.folder, err);
+  if (!folder) return kExitRefused;
+  const auto loaded = loadContainerFile(options.file, err);
+  if (!loaded) return kExitRefused;
+  const ContainerRecord& record = loaded->record;
+  if (!record.modelData) return refuse(err, options.file, "holds no model");
+  const ModelBlobReading blob = readModelBlob(*record.modelData);
+  if (!blob.view) return refuse(err, options.file, blob.problem);
+
+  const ObjExport model = exportObjModel(*blob.view, pngSizeOf(record.textureData));
+  const std::u16string paths[] = {
+      inFolder(*folder, kExportedObjName), inFolder(*folder, kExportedMtlName),
+      inFolder(*folder, kExportedTextureName), inFolder(*folder, kExportedSideViewName)};
+  std::vector<FileContent> files = {{paths[0], textBytes(model.obj)},
+                                    {paths[1], textBytes(model.mtl)}};
+  if (record.textureData) files.push_back({paths[2], *record.textureData});
+  if (record.sideViewData) files.push_back({paths[3], *record.sideViewData});
+  if (!writeWholeFiles(files)) return refuse(err, options.folder, "cannot take the files");
+
+  for (const FileContent& file : files) out << toUtf8(file.path) << "\n";
+  if (!record.textureData) out << "(the container holds no texture)\n";
+  if (!record.sideViewData) out << "(the container holds no side view)\n";
+  if (!model.facesAsConverted) {
+    out << "(triangles share vertices: converted again, each corner gets a vertex of its own)\n";
+  }
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Command addExportCommand(CLI::App& app) {
+  auto options = std::make_shared<ExportOptions>();
+  CLI::App* command =
+      app.add_subcommand("export", "Write the model back as an OBJ model with its texture");
+  command->add_option("FILE", options->file, "Container file (.cnt or .q5c)")->required();
+  command->add_option("-o,--output", options->folder, "Existing folder to write into")->required();
+  return {command, [options](std::ostream& out, std::ostream& err) {
+            return runExport(*options, out, err);
+          }};
+}
+
+}  // namespace qel::cli

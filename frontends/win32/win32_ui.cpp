@@ -1,0 +1,170 @@
+#include "frontends/win32/win32_ui.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+
+#include "frontends/win32/menu.h"
+#include "frontends/win32/modal_dialog.h"
+#include "frontends/win32/wide.h"
+#include "resources/resources.h"
+
+namespace qel::win32 {
+namespace {
+
+constexpr std::size_t kPathBufferUnits = 260;
+
+class PaintSink final : public platform::TextSink {
+ public:
+  explicit PaintSink(HDC context) : context_(context) {}
+  void textOut(int x, int y, std::u16string_view text) override {
+    const std::wstring wide = toWide(text);
+    ::TextOutW(context_, x, y, wide.data(), static_cast<int>(wide.size()));
+  }
+
+ private:
+  HDC context_;
+};
+
+LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  auto* handler =
+      reinterpret_cast<platform::MainWindowHandler*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (handler == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+  switch (message) {
+    case WM_COMMAND:
+      if (handler->onCommand(window, LOWORD(wParam))) return 0;
+      break;
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      HDC context = ::BeginPaint(window, &paint);
+      PaintSink sink(context);
+      handler->onPaint(window, sink);
+      ::EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_DESTROY:
+      handler->onDestroy(window);
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      return 0;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+std::optional<std::u16string> runPicker(const platform::FilePickerRequest& request,
+                                        BOOL(WINAPI* picker)(LPOPENFILENAMEW)) {
+  // One filter pair, each string terminated, the list closed by an empty string.
+  const std::wstring filter =
+      toWide(request.filterDescription) + L'\0' + toWide(request.filterPattern) + L'\0' + L'\0';
+  std::wstring path(kPathBufferUnits, L'\0');
+  std::copy_n(request.path.begin(), std::min(request.path.size(), kPathBufferUnits - 1),
+              path.begin());
+  const std::wstring folder = toWide(request.initialFolder);
+  const std::wstring title = toWide(request.title);
+  const std::wstring extension = toWide(request.defaultExtension);
+
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = toHwnd(request.owner);
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = static_cast<DWORD>(kPathBufferUnits);
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  dialog.lpstrTitle = title.c_str();
+  dialog.Flags = request.flags;
+  dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+  if (!picker(&dialog)) return std::nullopt;
+  return fromWide(std::wstring_view(path.c_str()));
+}
+
+}  // namespace
+
+Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {}
+
+Win32Ui::~Win32Ui() {
+  if (accelerators_ != nullptr) ::DestroyAcceleratorTable(accelerators_);
+}
+
+int Win32Ui::messageBox(platform::WindowHandle owner, std::u16string_view text,
+                        std::u16string_view caption, platform::MessageBoxButtons buttons) {
+  const UINT type = buttons == platform::MessageBoxButtons::OkCancel ? MB_OKCANCEL : MB_OK;
+  const int answer =
+      ::MessageBoxW(toHwnd(owner), toWide(text).c_str(), toWide(caption).c_str(), type);
+  return answer == IDOK ? platform::kIdOk : platform::kIdCancel;
+}
+
+std::optional<std::u16string> Win32Ui::pickOpenFile(const platform::FilePickerRequest& request) {
+  return runPicker(request, ::GetOpenFileNameW);
+}
+
+std::optional<std::u16string> Win32Ui::pickSaveFile(const platform::FilePickerRequest& request) {
+  return runPicker(request, ::GetSaveFileNameW);
+}
+
+int Win32Ui::runModalDialog(platform::WindowHandle owner, int templateId,
+                            platform::DialogProcedure& procedure) {
+  const resources::DialogTemplate* dialog = resources::findDialog(templateId);
+  if (dialog == nullptr) return -1;
+  return runTemplateDialog(instance_, toHwnd(owner), *dialog, procedure);
+}
+
+platform::WindowHandle Win32Ui::createMainWindow(const platform::MainWindowDescription& description,
+                                                 platform::MainWindowHandler& handler) {
+  const std::wstring className = toWide(description.className);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = mainWindowProcedure;
+  windowClass.hInstance = instance_;
+  windowClass.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(description.largeIcon));
+  windowClass.hIconSm = ::LoadIconW(instance_, MAKEINTRESOURCEW(description.smallIcon));
+  windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = className.c_str();
+  if (::RegisterClassExW(&windowClass) == 0) return nullptr;
+
+  HWND window = ::CreateWindowExW(0, className.c_str(), toWide(description.title).c_str(),
+                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr,
+                                  createMenuBar(description.menu), instance_, &handler);
+  if (window == nullptr) return nullptr;
+  accelerators_ = createAcceleratorTable(description.accelerators);
+  mainWindow_ = window;
+  ::ShowWindow(window, SW_SHOWNORMAL);
+  ::UpdateWindow(window);
+  return window;
+}
+
+void Win32Ui::repaint(platform::WindowHandle window) {
+  ::InvalidateRect(toHwnd(window), nullptr, TRUE);
+  ::UpdateWindow(toHwnd(window));
+}
+
+void Win32Ui::destroyWindow(platform::WindowHandle window) {
+  if (toHwnd(window) == mainWindow_) mainWindow_ = nullptr;
+  ::DestroyWindow(toHwnd(window));
+}
+
+void Win32Ui::postQuit(int exitCode) {
+  ::PostQuitMessage(exitCode);
+}
+
+int Win32Ui::runMessageLoop() {
+  MSG message{};
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (mainWindow_ != nullptr && accelerators_ != nullptr &&
+        ::TranslateAcceleratorW(mainWindow_, accelerators_, &message)) {
+      continue;
+    }
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace qel::win32

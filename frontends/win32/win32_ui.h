@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/ui.h"
+
+namespace qel::win32 {
+
+// The platform's visible half over the Windows API: every call is the native one, and the
+// windows and dialogs are built from the data of resources/.
+class Win32Ui final : public platform::Ui {
+ public:
+  explicit Win32Ui(HINSTANCE instance);
+  ~Win32Ui() override;
+
+  int messageBox(platform::WindowHandle owner, std::u16string_view text,
+                 std::u16string_view caption, platform::MessageBoxButtons buttons) override;
+  std::optional<std::u16string> pickOpenFile(const platform::FilePickerRequest& request) override;
+  std::optional<std::u16string> pickSaveFile(const platform::FilePickerRequest& request) override;
+  int runModalDialog(platform::WindowHandle owner, int templateId,
+                     platform::DialogProcedure& procedure) override;
+  platform::WindowHandle createMainWindow(const platform::MainWindowDescription& description,
+                                          platform::MainWindowHandler& handler) override;
+  void repaint(platform::WindowHandle window) override;
+  void destroyWindow(platform::WindowHandle window) override;
+  void postQuit(int exitCode) override;
+  int runMessageLoop() override;
+
+ private:
+  HINSTANCE instance_;
+  HWND mainWindow_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+};
+
+}  // namespace qel::win32

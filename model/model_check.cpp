@@ -1,0 +1,51 @@
+#include "model/model_check.h"
+
+#include "model/first_texture.h"
+#include "model/obj_reader.h"
+
+namespace qel {
+namespace {
+
+// The TIM messages reach the check as warnings.
+class SilentMessages final : public InfoMessageSink {
+ public:
+  void showInfoMessage(std::u16string_view) override {}
+};
+
+// A list this full leaves little room for the next edit of the model.
+constexpr double kNearlyFull = 0.9;
+
+template <typename List>
+void warnIfNearlyFull(const List& list, std::string_view what, std::u16string_view objPath,
+                      ModelDiagnostics& diagnostics) {
+  if (list.size() < kNearlyFull * List::kCapacity) return;
+  diagnostics.warning(objPath, 0, "model.near-capacity",
+                      std::to_string(list.size()) + " of at most " +
+                          std::to_string(List::kCapacity) + " " + std::string(what));
+}
+
+}  // namespace
+
+std::vector<Diagnostic> checkObjFile(std::u16string_view objPath) {
+  const auto model = createObjModel();
+  ModelDiagnostics diagnostics(ModelDiagnostics::Mode::Everything);
+  SilentMessages messages;
+  readObjFile(objPath, *model, messages, diagnostics);
+  for (const Diagnostic& found : diagnostics.found()) {
+    // Nothing was read: whatever else could be said would only follow from that.
+    if (found.line == 0) return diagnostics.found();
+  }
+  takeFirstTexture(*model, objPath, diagnostics);
+  if (model->vertices.empty()) {
+    diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
+  }
+  warnIfNearlyFull(model->positions, "positions", objPath, diagnostics);
+  warnIfNearlyFull(model->normals, "normals", objPath, diagnostics);
+  warnIfNearlyFull(model->texCoords, "texture coordinates", objPath, diagnostics);
+  warnIfNearlyFull(model->vertices, "vertices", objPath, diagnostics);
+  warnIfNearlyFull(model->indices, "indices", objPath, diagnostics);
+  warnIfNearlyFull(model->materials, "materials", objPath, diagnostics);
+  return diagnostics.found();
+}
+
+}  // namespace qel

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the Windows programs and packs them with the README: a ZIP to unpack anywhere and
+# an installer (NSIS) with a Start-menu entry and an uninstaller, in build/windows/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+WINDOWS=1 scripts/deps.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc)" --target qelcontainer qelcontainer-cli
+cd build/windows
+cpack
+ls -l QELContainer-*-windows-x64.*

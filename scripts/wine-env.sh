@@ -1,0 +1,13 @@
+# Sourced: a wine prefix of the build's own (created on first use) with a persistent server
+# that is stopped when the calling script exits.
+export WINEPREFIX=$(realpath -m "$1")
+export WINEDEBUG=-all
+# No Mono or Gecko installer prompts while the prefix is made.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+start_wine() {
+  mkdir -p "$WINEPREFIX"
+  wineserver -p
+  trap 'wineserver -k 2>/dev/null || true' EXIT
+  wine cmd /c exit 0
+}

@@ -1,0 +1,91 @@
+#include "check/container_check.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "container/container_format.h"
+#include "tests/support/container_fixtures.h"
+#include "tests/support/temp_folder.h"
+
+namespace qel {
+namespace {
+
+using test::concat;
+using test::le32;
+
+// A blob of one triangle that export takes.
+Bytes triangleBlob() {
+  return concat({le32(100), le32(274), le32(3), le32(3), Bytes(96), {0, 0, 1, 0, 2, 0}});
+}
+
+ContainerRecord soundRecord() {
+  ContainerRecord record = test::completeRecord();
+  record.modelData = triangleBlob();
+  record.modelVertexCount = 3;
+  return record;
+}
+
+std::vector<std::string> codesOf(const std::vector<Diagnostic>& found) {
+  std::vector<std::string> codes;
+  for (const Diagnostic& d : found) codes.push_back(d.code);
+  return codes;
+}
+
+class ContainerCheckTest : public ::testing::Test {
+ protected:
+  std::vector<Diagnostic> checkBytes(const Bytes& bytes) {
+    return checkContainerFile(folder.write("a.cnt", bytes));
+  }
+  std::vector<std::string> codesFor(const ContainerRecord& record) {
+    return codesOf(checkBytes(*buildContainerFile(record, 77)));
+  }
+
+  test::TempFolder folder;
+};
+
+TEST_F(ContainerCheckTest, FindsNothingInWhatTheProgramSaves) {
+  EXPECT_TRUE(codesFor(soundRecord()).empty());
+}
+
+TEST_F(ContainerCheckTest, GivesTheOpenCommandsRefusalsAsErrors) {
+  const Bytes file = *buildContainerFile(soundRecord(), 77);
+  const auto cut = checkBytes(Bytes(file.begin(), file.end() - 1));
+  ASSERT_EQ(cut.size(), 1u);
+  EXPECT_EQ(cut[0].code, "container.damaged");
+  EXPECT_EQ(cut[0].severity, Severity::Error);
+  EXPECT_EQ(cut[0].line, 0u);
+  EXPECT_EQ(codesOf(checkBytes(test::pngOf(8, 8))),
+            std::vector<std::string>{"container.not-container"});
+  EXPECT_EQ(codesOf(checkContainerFile(folder.file("none.cnt"))),
+            std::vector<std::string>{"container.unreadable"});
+}
+
+// Each change of a saved record, and what the check says of it.
+TEST_F(ContainerCheckTest, TellsWhatTheProgramWouldNotHaveSaved) {
+  const struct {
+    std::function<void(ContainerRecord&)> change;
+    std::vector<std::string> codes;
+  } cases[] = {
+      {[](ContainerRecord& r) { r.modelData = test::modelBlobOf(3, 3); }, {"blob.short"}},
+      {[](ContainerRecord& r) { r.modelData->back() = 3; }, {"blob.index-past-vertices"}},
+      {[](ContainerRecord& r) { r.modelData->push_back(0); }, {"blob.trailing-bytes"}},
+      {[](ContainerRecord& r) { r.modelData.reset(); }, {"container.block-missing"}},
+      {[](ContainerRecord& r) { r.sideViewData.reset(); }, {"container.block-missing"}},
+      {[](ContainerRecord& r) { r.sideViewData = Bytes(40, 1); }, {"container.image-not-png"}},
+      {[](ContainerRecord& r) { r.textureData = test::pngOf(257, 128); },
+       {"container.image-too-large", "container.texture-size-mismatch"}},
+      {[](ContainerRecord& r) { r.typeIndex = 13; }, {"container.type-not-offered"}},
+      {[](ContainerRecord& r) { r.lengthMm = NAN; }, {"container.length-out-of-range"}},
+      {[](ContainerRecord& r) { r.lengthMm = 50000.5f; }, {"container.length-out-of-range"}},
+  };
+  for (const auto& c : cases) {
+    ContainerRecord record = soundRecord();
+    c.change(record);
+    EXPECT_EQ(codesFor(record), c.codes);
+  }
+}
+
+}  // namespace
+}  // namespace qel
