@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qel::Bytes written = *files.find(path);
     qel::ContainerRecord record;
     check(!qel::failed(qel::parseContainerFile(record, written)));
-    check(qel::checkSaveReady(record) == 0);
+    check(qel::checkSaveReady(record) == qel::SaveReadiness::Ready);
   }
   return 0;
 }
