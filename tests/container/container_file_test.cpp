@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -83,7 +82,7 @@ TEST(OpenContainerFile, RefusalsLeaveTheRecordAsItWas) {
   folder.write("empty.cnt", {});
   // As large as the limit without taking the room.
   folder.write("huge.cnt", {});
-  ASSERT_EQ(::truncate((folder.path() / "huge.cnt").c_str(), kContainerFileLimit), 0);
+  std::filesystem::resize_file(folder.path() / "huge.cnt", kContainerFileLimit);
 
   test::FaultyFileSystem files;
   const ContainerRecord original = completeRecord();
