@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <filesystem>
 
 #include "container/container_format.h"
