@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "container/container_format.h"
-#include "tests/model/model_fixtures.h"
 #include "preview/png_codec.h"
+#include "tests/model/model_fixtures.h"
 #include "tests/preview/preview_fixtures.h"
 #include "tests/support/container_fixtures.h"
 

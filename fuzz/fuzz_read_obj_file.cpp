@@ -9,9 +9,9 @@
 #include "fuzz/input_parts.h"
 #include "model/info_message_sink.h"
 #include "model/model_conversion.h"
-#include "tests/support/memory_file_system.h"
 #include "preview/png_codec.h"
 #include "preview/render_preview.h"
+#include "tests/support/memory_file_system.h"
 
 namespace {
 

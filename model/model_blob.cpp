@@ -31,5 +31,4 @@ std::optional<Bytes> buildModelBlob(const ObjModel& model, float scale) {
   return blob;
 }
 
-
 }  // namespace qel

@@ -21,5 +21,4 @@ inline constexpr std::size_t kModelBlobHeaderSize = 16;
 // coordinates unchanged); nothing when the model has no vertex.
 std::optional<Bytes> buildModelBlob(const ObjModel& model, float scale);
 
-
 }  // namespace qel
