@@ -189,6 +189,23 @@ xdotool key Return
 gone "パラメーター設定"
 menu_item s 2 "Wavefront OBJファイルを開く"
 pick "Wavefront OBJファイルを開く" "$winparts\\box.obj"
+sleep 1
+import -window "$main" "$shots/07-model-set.png"
+# The preview pane right of the status lines: the model over its slate backdrop, and the
+# orange texture at its pixel size below it.
+colours=$(convert "$shots/07-model-set.png" -format %c histogram:info:)
+grep -q "(64,72,80" <<<"$colours" || fail "the preview pane shows no model backdrop"
+grep -q "(255,165,0" <<<"$colours" || fail "the preview pane shows no texture"
+
+step "a drag over the model turns it"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+# Inside the model's area, whatever the frame and menu bar above the client area take.
+xdotool mousemove $((X + 900)) $((Y + 200)) mousedown 1 sleep 0.3 \
+  mousemove $((X + 960)) $((Y + 220)) sleep 0.3 mousemove $((X + 1000)) $((Y + 240)) mouseup 1
+sleep 1
+import -window "$main" "$shots/07-model-turned.png"
+turned=$(compare -metric AE "$shots/07-model-set.png" "$shots/07-model-turned.png" null: 2>&1 || true)
+[ "$turned" != "0" ] || fail "the model did not turn with the drag"
 menu_item s 4 "サイドビューファイルを開く"
 pick "サイドビューファイルを開く" "$winparts\\side.png"
 focus "$main"

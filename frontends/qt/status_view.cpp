@@ -2,14 +2,12 @@
 
 #include <QPainter>
 
+#include "app/status_view.h"
 #include "frontends/qt/qt_text.h"
 
 namespace qel::qt {
 namespace {
 
-// The lowest line of the view starts at 320 pixels and the line pitch is 20.
-constexpr int kDefaultWidth = 800;
-constexpr int kDefaultHeight = 360;
 constexpr int kUnbounded = 1 << 20;
 
 }  // namespace
@@ -28,7 +26,7 @@ StatusView::StatusView(Paint paint, QWidget* parent) : QWidget(parent), paint_(s
 }
 
 QSize StatusView::sizeHint() const {
-  return QSize(kDefaultWidth, kDefaultHeight);
+  return QSize(kStatusViewWidth, kStatusViewHeight);
 }
 
 void StatusView::paintEvent(QPaintEvent*) {

@@ -4,8 +4,11 @@
 
 #include <algorithm>
 
+#include "app/status_view.h"
+#include "frontends/win32/gdi_sinks.h"
 #include "frontends/win32/menu.h"
 #include "frontends/win32/modal_dialog.h"
+#include "frontends/win32/preview_pane.h"
 #include "frontends/win32/wide.h"
 #include "resources/resources.h"
 
@@ -13,18 +16,6 @@ namespace qel::win32 {
 namespace {
 
 constexpr std::size_t kPathBufferUnits = 260;
-
-class PaintSink final : public platform::TextSink {
- public:
-  explicit PaintSink(HDC context) : context_(context) {}
-  void textOut(int x, int y, std::u16string_view text) override {
-    const std::wstring wide = toWide(text);
-    ::TextOutW(context_, x, y, wide.data(), static_cast<int>(wide.size()));
-  }
-
- private:
-  HDC context_;
-};
 
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -39,14 +30,25 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_COMMAND:
       if (handler->onCommand(window, LOWORD(wParam))) return 0;
       break;
+    case WM_ERASEBKGND:
+      eraseAroundPane(window, reinterpret_cast<HDC>(wParam), *handler);
+      return 1;
     case WM_PAINT: {
       PAINTSTRUCT paint{};
       HDC context = ::BeginPaint(window, &paint);
-      PaintSink sink(context);
+      GdiTextSink sink(context);
       handler->onPaint(window, sink);
+      paintPane(window, context, *handler);
       ::EndPaint(window, &paint);
       return 0;
     }
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+    case WM_MOUSEWHEEL:
+      if (handlePaneMouse(window, message, wParam, lParam, *handler)) return 0;
+      break;
     case WM_DESTROY:
       handler->onDestroy(window);
       ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -129,8 +131,13 @@ platform::WindowHandle Win32Ui::createMainWindow(const platform::MainWindowDescr
   windowClass.lpszClassName = className.c_str();
   if (::RegisterClassExW(&windowClass) == 0) return nullptr;
 
+  // The first size holds the status view and the pane; the position is the system's.
+  const platform::ClientArea client = firstClientArea(handler.previewPaneArea());
+  RECT frame{0, 0, client.width, client.height};
+  ::AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, 0);
   HWND window = ::CreateWindowExW(0, className.c_str(), toWide(description.title).c_str(),
-                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr,
+                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, frame.right - frame.left,
+                                  frame.bottom - frame.top, nullptr,
                                   createMenuBar(description.menu), instance_, &handler);
   if (window == nullptr) return nullptr;
   accelerators_ = createAcceleratorTable(description.accelerators);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/ui.h"
+
+namespace qel::win32 {
+
+// Texts with TextOutW in the context's font and colours.
+class GdiTextSink final : public platform::TextSink {
+ public:
+  explicit GdiTextSink(HDC context) : context_(context) {}
+  void textOut(int x, int y, std::u16string_view text) override;
+
+ private:
+  HDC context_;
+};
+
+// The pane's texts as the status view's, and its pictures laid over the window colour.
+class GdiPaneSink final : public platform::PaneSink {
+ public:
+  explicit GdiPaneSink(HDC context) : context_(context) {}
+  void textOut(int x, int y, std::u16string_view text) override;
+  void drawPicture(int x, int y, const platform::RgbaPixels& picture) override;
+
+ private:
+  HDC context_;
+};
+
+}  // namespace qel::win32
