@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -48,10 +49,15 @@ std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint
 
 enum class ContainerLoad { Loaded, NotAContainer, Damaged };
 
+// Told of each text chunk as a load reads it: whether its stored units hold a terminator
+// within the field. The record's copy is terminated either way, cutting the last unit.
+using TextChunkObserver = std::function<void(ContainerChunkTag tag, bool terminated)>;
+
 // Loads the container file of either form that source delivers into a fresh record, which
 // replaces record only when it loaded. Damaged: a chunk runs past the end, the end chunk is
 // missing, or the file could not be read to its end.
-ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source);
+ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source,
+                                const TextChunkObserver& observeText = {});
 
 // loadContainerFile over a whole file in memory: kFailure for a file of neither form or
 // a damaged one, and record stays exactly as it was.
