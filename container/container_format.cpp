@@ -200,14 +200,14 @@ class MemoryReader final : public platform::FileReader {
 
 }  // namespace
 
-std::optional<std::uint64_t> containerFileSize(const ContainerRecord& r) {
+std::optional<std::uint64_t> containerFileSize(const ContainerRecord& r, std::uint64_t limit) {
   std::uint64_t size = kScrambledHeaderSize + kFixedChunksSize;
   if (r.sideViewData) size += kChunkHeadSize + kSideViewHeadSize + r.sideViewData->size();
   size += kChunkHeadSize + kModelHeadSize + sizeOf(r.modelData);
   size += kChunkHeadSize + kTextureHeadSize + sizeOf(r.textureData);
   size += kChunkHeadSize;
   // A file of the limit's size could not be opened again, so none is written.
-  if (size >= kContainerFileLimit) return std::nullopt;
+  if (size >= limit) return std::nullopt;
   return size;
 }
 

@@ -36,8 +36,10 @@ inline constexpr std::size_t kScrambledHeaderSize = 16;
 // Files are written and read in pieces of this size, never held whole beside the record.
 inline constexpr std::size_t kContainerFilePiece = std::size_t{1} << 20;
 
-// The size of the scrambled file of record; nothing when it would reach kContainerFileLimit.
-std::optional<std::uint64_t> containerFileSize(const ContainerRecord& record);
+// The size of the scrambled file of record; nothing when it would reach limit. Every
+// writer keeps to kContainerFileLimit; a smaller limit lets its edge be tried on small files.
+std::optional<std::uint64_t> containerFileSize(const ContainerRecord& record,
+                                               std::uint64_t limit = kContainerFileLimit);
 
 // Lays out the scrambled file of record with seed and hands it to sink in pieces; false
 // when the file would reach kContainerFileLimit (then sink gets nothing) or sink refused.
