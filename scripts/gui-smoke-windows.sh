@@ -44,25 +44,26 @@ done
 export DISPLAY=":$(head -n1 "$work/display")"
 
 # A new user: a fresh wine prefix (so an empty registry), code page 932 as on the authors'
-# systems, and Japanese fonts for the dialog fonts. The prefix is a copy of one made once
-# beside the program and never run in, which takes seconds where making one takes many.
+# systems, and Japanese fonts for the dialog fonts. The prefix is unpacked from an archive of
+# one made once and never run in, which takes seconds where making one takes many. (An
+# archive, since a prefix's z: drive in the source tree would lead a walk of the tree under
+# wine round the whole file system.)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-pristine="$(dirname "$program")/wine-pristine"
-if [ ! -e "$pristine/.made" ]; then
-  rm -rf "$pristine"
-  mkdir -p "$pristine"
-  export WINEPREFIX="$pristine"
+export WINEPREFIX="$work/wine"
+pristine="$(dirname "$program")/wine-pristine.tar"
+if [ -s "$pristine" ]; then
+  tar -xf "$pristine" -C "$work"
+else
+  mkdir -p "$WINEPREFIX"
   wine cmd /c exit 0 >/dev/null 2>&1
   for font in "MS Shell Dlg" "MS Shell Dlg 2" "MS UI Gothic"; do
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
       /v "$font" /t REG_SZ /d "Noto Sans CJK JP" /f >/dev/null 2>&1
   done
   wineserver -w  # the registry is on disk once the server has gone
-  touch "$pristine/.made"
+  tar -cf "$pristine.part" -C "$work" wine && mv "$pristine.part" "$pristine"
 fi
-cp -a "$pristine" "$work/wine"
-export WINEPREFIX="$work/wine"
 wineserver -p
 wine cmd /c exit 0 >/dev/null 2>&1
 settings_key='HKCU\Software\K.DORAN\APP\QELCONTAINER'
