@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "model/model_blob.h"
-#include "tests/support/memory_file_system.h"
 #include "tests/model/model_fixtures.h"
+#include "tests/support/memory_file_system.h"
 #include "tests/support/temp_folder.h"
 
 namespace qel {
@@ -35,7 +35,7 @@ class ObjReaderTest : public ::testing::Test {
   TexCoord uvOf(int vertex) const { return {model->vertices[vertex].u, model->vertices[vertex].v}; }
 
   test::MemoryFileSystem files;
-  std::unique_ptr<ObjModel> model;
+  ObjModelPtr model;
   test::RecordingSink sink;
   ModelDiagnostics diagnostics{ModelDiagnostics::Mode::FirstError};
   std::string refusal() const { return diagnostics.refusalText(u"/m/car.obj"); }
