@@ -19,6 +19,14 @@ TEST(PngCodec, DecodesWhatItEncodes) {
   EXPECT_EQ(decoded->pixels, sample().pixels);
 }
 
+TEST(PngCodec, RefusesADataChunkLongerThanTheBytesBehindIt) {
+  // Found by fuzzing: a data chunk that claims 2 GB, which the decoder allocated before
+  // finding the bytes missing.
+  Bytes bytes = encodePng(sample());
+  bytes.insert(bytes.end() - 12, {0x7F, 0xFF, 0xFF, 0xF0, 'I', 'D', 'A', 'T', 0x78, 0x5E});
+  EXPECT_FALSE(decodePng(bytes));
+}
+
 TEST(PngCodec, RefusesWhatIsNoWholePngOrTooLarge) {
   const Bytes good = encodePng(sample());
   Bytes cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
