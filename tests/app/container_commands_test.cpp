@@ -84,20 +84,11 @@ TEST_F(ContainerCommands, SavedFileOpensAgainToTheSameRecord) {
   const std::u16string path = savedContainer("new-name.cnt");  // a name that did not exist
   bench.ui.choose(path);
   bench.run(openContainer);
-  const ContainerRecord expected = test::readyRecord();
   const ContainerRecord& loaded = bench.record();
-  EXPECT_EQ(loaded.containerName, expected.containerName);
-  EXPECT_EQ(loaded.makerName, expected.makerName);
-  EXPECT_EQ(loaded.description, expected.description);
-  EXPECT_EQ(loaded.typeIndex, expected.typeIndex);
-  EXPECT_EQ(loaded.lengthMm, expected.lengthMm);
-  EXPECT_EQ(loaded.modelData, expected.modelData);
-  EXPECT_EQ(loaded.modelVertexCount, 3u);
-  EXPECT_EQ(loaded.textureData, expected.textureData);
-  EXPECT_EQ(loaded.textureWidth, 256);
-  EXPECT_EQ(loaded.textureHeight, 128);
-  EXPECT_EQ(loaded.sideViewData, expected.sideViewData);
-  EXPECT_NE(loaded.createdTime, 0);
+  EXPECT_NE(loaded.createdTime, 0);  // stamped by the save
+  ContainerRecord expected = test::readyRecord();
+  expected.createdTime = loaded.createdTime;
+  EXPECT_EQ(loaded, expected);
   EXPECT_EQ(bench.app.currentContainerPath.view(), path);
   EXPECT_EQ(bench.ui.repaintCount, 1);
   EXPECT_TRUE(bench.ui.messageBoxes.empty());
@@ -128,20 +119,16 @@ TEST_F(ContainerCommands, PickersAreDescribedAsTheCommandsGiveThem) {
   const platform::FilePickerRequest& open = bench.ui.pickers[0].request;
   EXPECT_FALSE(bench.ui.pickers[0].save);
   EXPECT_EQ(open.owner, bench.ui.window());
-  EXPECT_EQ(open.filterDescription, u"コンテナファイル(*.cnt,*.q5c)");
   EXPECT_EQ(open.filterPattern, u"*.cnt;*.q5c");
   EXPECT_EQ(open.path, u"");
   EXPECT_EQ(open.initialFolder, u"");
-  EXPECT_EQ(open.title, u"コンテナファイルを開く");
   EXPECT_EQ(open.flags, 0x1004u);
   EXPECT_EQ(open.defaultExtension, u"cnt");
 
   const platform::FilePickerRequest& save = bench.ui.pickers[1].request;
   EXPECT_TRUE(bench.ui.pickers[1].save);
-  EXPECT_EQ(save.filterDescription, u"コンテナファイル(*.cnt)");
   EXPECT_EQ(save.filterPattern, u"*.cnt");
   EXPECT_EQ(save.path, u".cnt");  // nothing opened or saved yet
-  EXPECT_EQ(save.title, u"コンテナファイルを保存する");
   // Saving under a new name must work, so the save picker does not demand an existing file.
   EXPECT_EQ(save.flags, platform::kPickerOverwritePrompt | platform::kPickerHideReadOnly);
   EXPECT_EQ(save.defaultExtension, u"cnt");

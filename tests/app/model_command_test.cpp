@@ -42,12 +42,7 @@ TEST_F(ModelCommand, SetsModelAndTextureTogetherWithoutAFileBesideTheModel) {
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "box.tmp"));
 
   ASSERT_EQ(bench.ui.pickers.size(), 1u);
-  const platform::FilePickerRequest& request = bench.ui.pickers[0].request;
-  EXPECT_EQ(request.filterDescription, u"モデルファイル(*.obj)");
-  EXPECT_EQ(request.filterPattern, u"*.obj");
-  EXPECT_EQ(request.title, u"Wavefront OBJファイルを開く");
-  EXPECT_EQ(request.flags, 0x1004u);
-  EXPECT_EQ(request.defaultExtension, u"obj");
+  EXPECT_EQ(bench.ui.pickers[0].request.filterPattern, u"*.obj");
 }
 
 TEST_F(ModelCommand, ARefusedModelChangesNothingAndShowsNothing) {

@@ -54,6 +54,16 @@ class CliFolder : public TempFolder {
     if (extra.size() % 2 == 1) args.push_back(extra.back());
     return args;
   }
+
+  // pack arguments that take model and texture from the OBJ file obj instead.
+  std::vector<std::string> packObjArgs(std::string_view out, std::string_view obj) const {
+    std::vector<std::string> args = packArgs(out, {"--obj", at(obj)});
+    for (const char* option : {"--model", "--texture"}) {
+      const auto found = std::find(args.begin(), args.end(), option);
+      args.erase(found, found + 2);
+    }
+    return args;
+  }
 };
 
 }  // namespace qel::test

@@ -22,17 +22,6 @@ class ModelFolder : public CliFolder {
     writeText("car.mtl", mtl);
     write("body.png", test::pngOf(128, 64));
   }
-
-  // pack arguments that take model and texture from car.obj.
-  std::vector<std::string> packObjArgs(std::string_view out) const {
-    std::vector<std::string> args = packArgs(out);
-    for (const char* option : {"--model", "--texture"}) {
-      args.erase(std::find(args.begin(), args.end(), option),
-                 std::find(args.begin(), args.end(), option) + 2);
-    }
-    args.insert(args.end(), {"--obj", at("car.obj")});
-    return args;
-  }
 };
 
 TEST(ConvertCommand, WritesTheBlobAndTheTextureAndSaysWhatItTook) {
@@ -62,7 +51,7 @@ TEST(ConvertCommand, RefusesInOneLineAndWritesNothing) {
 
 TEST(PackCommand, TakesModelAndTextureFromAnObjFile) {
   ModelFolder folder;
-  const auto run = runCliWith(folder.packObjArgs("a.cnt"));
+  const auto run = runCliWith(folder.packObjArgs("a.cnt", "car.obj"));
   ASSERT_EQ(run.code, 0) << run.err;
   ContainerRecord record;
   Bytes file = test::readFile(folder.path() / "a.cnt");
@@ -76,15 +65,15 @@ TEST(PackCommand, TakesModelAndTextureFromAnObjFile) {
 TEST(PackCommand, WantsEitherAnObjFileOrAModelAndATexture) {
   ModelFolder folder("newmtl body\nmap_Kd body.png\n");
   folder.write("body.png", test::pngOf(257, 64));
-  const auto refused = runCliWith(folder.packObjArgs("a.cnt"));
+  const auto refused = runCliWith(folder.packObjArgs("a.cnt", "car.obj"));
   EXPECT_EQ(refused.code, 1);
   EXPECT_EQ(refused.err, "--obj: the PNG texture is 257 x 64 pixels, larger than 256 x 256: " +
                              folder.at("body.png") + "\n");
 
-  std::vector<std::string> both = folder.packObjArgs("a.cnt");
+  std::vector<std::string> both = folder.packObjArgs("a.cnt", "car.obj");
   both.insert(both.end(), {"--model", folder.at("m.bin")});
   EXPECT_EQ(runCliWith(both).code, 2);
-  std::vector<std::string> neither = folder.packObjArgs("a.cnt");
+  std::vector<std::string> neither = folder.packObjArgs("a.cnt", "car.obj");
   neither.resize(neither.size() - 2);
   EXPECT_EQ(runCliWith(neither).code, 2);
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "a.cnt"));

@@ -26,12 +26,7 @@ class ExportFolder : public CliFolder {
               "f 1/1 2/2 3/1 4/2\nf 1/2 3/1 4/1\n");
     writeText("car.mtl", "newmtl body\nmap_Kd body.png\n");
     write("body.png", test::pngOf(64, 32));
-    std::vector<std::string> pack = packArgs("a.cnt", {"--obj", at("car.obj")});
-    for (const char* option : {"--model", "--texture"}) {
-      pack.erase(std::find(pack.begin(), pack.end(), option),
-                 std::find(pack.begin(), pack.end(), option) + 2);
-    }
-    EXPECT_EQ(runCliWith(pack).code, 0);
+    EXPECT_EQ(runCliWith(packObjArgs("a.cnt", "car.obj")).code, 0);
     fs::create_directory(path() / "out");
   }
 };

@@ -250,34 +250,29 @@ TEST(LoadChunks, NothingAfterTheEndChunkIsRead) {
   }
 }
 
-// Every prefix of a valid file is refused; none is read past its end.
-void expectEveryTruncationRefused(const Bytes& file) {
-  const ContainerRecord original = completeRecord();
-  for (std::size_t length = 0; length < file.size(); ++length) {
-    Bytes prefix(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length));
-    ContainerRecord record = original;
-    ASSERT_EQ(parseContainerFile(record, prefix), kFailure) << "length " << length;
-    ASSERT_EQ(record, original) << "length " << length;
-  }
-}
-
-TEST(ParseContainerFile, RefusesEveryTruncationOfAScrambledFile) {
+// Every prefix of a valid file, scrambled or plain, is refused; none is read past its end.
+TEST(ParseContainerFile, RefusesEveryTruncation) {
   ContainerRecord small;
   small.makerName.assign(u"工房");
   small.modelData = modelBlobOf(1, 1, 4);
   small.textureData = pngOf(2, 2, 2);
   small.sideViewData = pngOf(3, 3, 1);
-  expectEveryTruncationRefused(*buildContainerFile(small, 77));
-}
-
-TEST(ParseContainerFile, RefusesEveryTruncationOfAPlainFile) {
-  expectEveryTruncationRefused(ChunkSequence()
-                                   .chunk(kPlainFormMarker, {1, 2})
-                                   .text(kMakerNameChunk, u"工房", 16)
-                                   .chunk(0x801099, {7, 7, 7})
-                                   .chunk(kModelChunk, test::concat({le32(3), {1, 2, 3}}))
-                                   .end()
-                                   .bytes());
+  const Bytes plain = ChunkSequence()
+                          .chunk(kPlainFormMarker, {1, 2})
+                          .text(kMakerNameChunk, u"工房", 16)
+                          .chunk(0x801099, {7, 7, 7})
+                          .chunk(kModelChunk, test::concat({le32(3), {1, 2, 3}}))
+                          .end()
+                          .bytes();
+  const ContainerRecord original = completeRecord();
+  for (const Bytes& file : {*buildContainerFile(small, 77), plain}) {
+    for (std::size_t length = 0; length < file.size(); ++length) {
+      Bytes prefix(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length));
+      ContainerRecord record = original;
+      ASSERT_EQ(parseContainerFile(record, prefix), kFailure) << "length " << length;
+      ASSERT_EQ(record, original) << "length " << length;
+    }
+  }
 }
 
 TEST(ParseContainerFile, RefusesDataRunningPastTheEnd) {

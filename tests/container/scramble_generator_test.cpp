@@ -41,15 +41,6 @@ TEST(ScrambleGenerator, SeedsOutsideTheRangeAreClamped) {
   EXPECT_NE(streamOf(999'999'999, 200), streamOf(1'000'000'000, 200));
 }
 
-TEST(ScrambleGenerator, SecondBlockComesFromAFifthPass) {
-  ScrambleGenerator generator;
-  generator.start(12345);
-  for (int pass = 0; pass < 2; ++pass) generator.refill();
-  const auto stream = streamOf(12345, 56);
-  EXPECT_EQ(stream[55], static_cast<std::uint8_t>(generator.table[1]));
-  EXPECT_EQ(stream[54], static_cast<std::uint8_t>(streamOf(12345, 55)[54]));
-}
-
 TEST(ApplyScramble, CombinesWithTheByteStream) {
   // Lengths around the block size catch errors at the block seams.
   for (std::size_t count : {0u, 1u, 54u, 55u, 56u, 109u, 110u, 111u, 4099u}) {

@@ -15,13 +15,6 @@ TEST(ToWideName, ConvertsCodePage932) {
   EXPECT_EQ(toWideName(""), u"");
 }
 
-TEST(ToWideName, TurnsInvalidBytesIntoTheDefaultCharacter) {
-  const auto wide = toWideName("a\x81");
-  ASSERT_TRUE(wide);
-  EXPECT_EQ(wide->front(), u'a');
-  EXPECT_EQ(wide->back(), u'\u30FB');
-}
-
 TEST(ToWideName, RefusesNamesLongerThan258Units) {
   EXPECT_EQ(toWideName(std::string(258, 'a'))->size(), 258u);
   EXPECT_FALSE(toWideName(std::string(259, 'a')));

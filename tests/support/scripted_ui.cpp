@@ -276,7 +276,7 @@ int ScriptedUi::runModalDialog(platform::WindowHandle owner, int templateId,
   DialogCall call;
   call.owner = owner;
   call.templateId = templateId;
-  call.focusToFirstControl = procedure.onInitDialog(dialog);
+  procedure.onInitDialog(dialog);
   dialog.snapshot(call);
   dialogs.push_back(call);
   const std::size_t index = dialogs.size() - 1;
@@ -304,7 +304,6 @@ void ScriptedUi::paint() {
   screen.clear();
   RecordingSink sink(screen);
   handler_->onPaint(window(), sink);
-  ++paintCount;
 }
 
 void ScriptedUi::repaint(platform::WindowHandle target) {

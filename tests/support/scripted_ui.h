@@ -53,7 +53,6 @@ struct ComboEntry {
 struct DialogCall {
   platform::WindowHandle owner = nullptr;
   int templateId = 0;
-  bool focusToFirstControl = false;
   std::map<int, std::u16string> textsAtOpen;           // by control id
   std::map<int, std::vector<ComboEntry>> comboAtOpen;  // entries in list order
   std::map<int, int> selectionAtOpen;
@@ -86,7 +85,6 @@ class ScriptedUi : public platform::Ui {
   std::vector<DialogCall> dialogs;
   std::optional<platform::MainWindowDescription> mainWindow;  // once created
   std::vector<TextLine> screen;                               // lines of the latest paint
-  int paintCount = 0;
   int repaintCount = 0;
   std::vector<bool> commandsHandled;  // what the handler answered, per command delivered
   bool windowDestroyed = false;
