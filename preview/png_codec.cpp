@@ -37,12 +37,14 @@ std::uint32_t bigEndian32(const std::uint8_t* p) {
 // chunk's claimed length before reading it, so a file of a hundred bytes could otherwise
 // make it ask for gigabytes.
 bool chunksLieInside(std::span<const std::uint8_t> data) {
-  constexpr std::size_t kChunkFrame = 12;  // length, type and CRC
+  constexpr std::size_t kChunkHead = 8;    // length and type
+  constexpr std::size_t kChunkFrame = 12;  // and the CRC behind the data
   std::size_t at = sizeof kPngSignature;
-  while (data.size() - at >= kChunkFrame) {
+  while (data.size() - at >= kChunkHead) {
     if (std::memcmp(data.data() + at + 4, "IEND", 4) == 0) break;
     const std::size_t length = bigEndian32(data.data() + at);
-    if (length > data.size() - at - kChunkFrame) return false;
+    const std::size_t room = data.size() - at;
+    if (room < kChunkFrame || length > room - kChunkFrame) return false;
     at += kChunkFrame + length;
   }
   return true;

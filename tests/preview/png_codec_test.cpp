@@ -22,9 +22,15 @@ TEST(PngCodec, DecodesWhatItEncodes) {
 TEST(PngCodec, RefusesADataChunkLongerThanTheBytesBehindIt) {
   // Found by fuzzing: a data chunk that claims 2 GB, which the decoder allocated before
   // finding the bytes missing.
-  Bytes bytes = encodePng(sample());
-  bytes.insert(bytes.end() - 12, {0x7F, 0xFF, 0xFF, 0xF0, 'I', 'D', 'A', 'T', 0x78, 0x5E});
-  EXPECT_FALSE(decodePng(bytes));
+  const Bytes good = encodePng(sample());
+  const Bytes head = {0x7F, 0xFF, 0xFF, 0xF0, 'I', 'D', 'A', 'T'};
+  Bytes inside = good;
+  inside.insert(inside.end() - 12, head.begin(), head.end());
+  // Or a chunk head as the last bytes of the file, with no IEND behind it.
+  Bytes atTheEnd(good.begin(), good.end() - 12);
+  atTheEnd.insert(atTheEnd.end(), head.begin(), head.end());
+  EXPECT_FALSE(decodePng(inside));
+  EXPECT_FALSE(decodePng(atTheEnd));
 }
 
 TEST(PngCodec, RefusesWhatIsNoWholePngOrTooLarge) {
