@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 
-#include "base/little_endian.h"
+#include "container/container_file.h"
 #include "container/container_format.h"
-#include "container/whole_file.h"
 #include "image/png_check.h"
 #include "model/model_blob_view.h"
 #include "naming/container_type_table.h"
@@ -31,6 +31,38 @@ class ContainerProblems {
   }
   std::u16string_view path_;
   std::vector<Diagnostic> found_;
+};
+
+struct TextField {
+  ContainerChunkTag tag;
+  const char* name;
+  std::size_t units;
+};
+constexpr TextField kTextFields[] = {
+    {kContainerNameChunk, "container name", decltype(ContainerRecord::containerName)::kCapacity},
+    {kDescriptionChunk, "description", decltype(ContainerRecord::description)::kCapacity},
+    {kMakerNameChunk, "maker name", decltype(ContainerRecord::makerName)::kCapacity},
+};
+
+// Whether the last stored chunk of each text field held a terminator: a later chunk of the
+// same field replaces what an earlier one left, cut or not.
+class StoredTerminators {
+ public:
+  void note(ContainerChunkTag tag, bool terminated) { last_[tag] = terminated; }
+
+  void check(ContainerProblems& problems) const {
+    for (const TextField& field : kTextFields) {
+      const auto found = last_.find(field.tag);
+      if (found == last_.end() || found->second) continue;
+      problems.warning("container.text-unterminated",
+                       std::string("the ") + field.name + " fills its " +
+                           std::to_string(field.units) +
+                           " units without a terminator: its last unit is dropped");
+    }
+  }
+
+ private:
+  std::map<ContainerChunkTag, bool> last_;
 };
 
 std::string sizeText(const PngSize& size) {
@@ -90,24 +122,33 @@ void checkRecord(const ContainerRecord& r, ContainerProblems& problems) {
 
 std::vector<Diagnostic> checkContainerFile(std::u16string_view path) {
   ContainerProblems problems(path);
-  auto bytes = readWholeFile(path);
-  if (!bytes) {
-    problems.error("container.unreadable", "cannot be read (missing, empty or unreadable)");
-  } else if (bytes->size() >= kContainerFileLimit) {
-    problems.error("container.too-large", std::to_string(bytes->size()) +
-                                              " bytes; container files are smaller than " +
-                                              std::to_string(kContainerFileLimit));
-  } else if (!containerFormOf(*bytes)) {
-    problems.error("container.not-container", "not a container file");
-  } else {
-    ContainerRecord record;
-    if (failed(parseContainerFile(record, *bytes))) {
+  ContainerRecord record;
+  StoredTerminators terminators;
+  const ContainerFileOpening opening =
+      openContainerFile(record, path, [&terminators](ContainerChunkTag tag, bool terminated) {
+        terminators.note(tag, terminated);
+      });
+  switch (opening.refusal) {
+    case ContainerFileRefusal::None:
+      terminators.check(problems);
+      checkRecord(record, problems);
+      break;
+    case ContainerFileRefusal::Unreadable:
+      problems.error("container.unreadable", "cannot be read (missing, empty or unreadable)");
+      break;
+    case ContainerFileRefusal::TooLarge:
+      problems.error("container.too-large", std::to_string(opening.fileSize) +
+                                                " bytes; container files are smaller than " +
+                                                std::to_string(kContainerFileLimit));
+      break;
+    case ContainerFileRefusal::NotAContainer:
+      problems.error("container.not-container", "not a container file");
+      break;
+    case ContainerFileRefusal::Damaged:
       problems.error("container.damaged",
                      "damaged container file (a chunk runs past the end or the end chunk is "
                      "missing)");
-    } else {
-      checkRecord(record, problems);
-    }
+      break;
   }
   return problems.take();
 }

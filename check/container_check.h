@@ -10,8 +10,8 @@ namespace qel {
 // Every problem of the container file at path, read as the open command reads it. Errors:
 // what makes the open command refuse the file, and a model blob that cannot be read as
 // one (what export refuses). Warnings: what the file holds but the program would not
-// have saved, such as an image larger than 256 x 256, a type that the parameter dialog does not
-// offer or a length outside 0 to 50000.
+// have saved, such as an image larger than 256 x 256, a text without its terminator, a
+// type that the parameter dialog does not offer or a length outside 0 to 50000.
 std::vector<Diagnostic> checkContainerFile(std::u16string_view path);
 
 }  // namespace qel

@@ -18,7 +18,8 @@ Result serializeContainer(ContainerRecord& record, std::u16string_view path,
   return written && file->commit() ? kSuccess : kFailure;
 }
 
-ContainerFileOpening openContainerFile(ContainerRecord& record, std::u16string_view path) {
+ContainerFileOpening openContainerFile(ContainerRecord& record, std::u16string_view path,
+                                       const TextChunkObserver& observeText) {
   ContainerFileOpening opening;
   auto file = platform::fileSystem().openForReading(path);
   const auto length = file ? file->length() : std::nullopt;
@@ -33,7 +34,7 @@ ContainerFileOpening openContainerFile(ContainerRecord& record, std::u16string_v
   }
   ChunkSource source(*file, *length, kContainerFilePiece);
   opening.seed = scrambleSeedOf(source.peek(kScrambledHeaderSize));
-  const ContainerLoad load = loadContainerFile(record, source);
+  const ContainerLoad load = loadContainerFile(record, source, observeText);
   if (source.readFailed()) {
     opening.refusal = ContainerFileRefusal::Unreadable;
   } else if (load == ContainerLoad::NotAContainer) {

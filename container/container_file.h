@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/result.h"
+#include "container/container_format.h"
 #include "container/container_record.h"
 
 namespace qel {
@@ -32,6 +33,7 @@ struct ContainerFileOpening {
 
 // Loads the container file at path into record, reading it piece by piece. After any
 // refusal record stays exactly as it was.
-ContainerFileOpening openContainerFile(ContainerRecord& record, std::u16string_view path);
+ContainerFileOpening openContainerFile(ContainerRecord& record, std::u16string_view path,
+                                       const TextChunkObserver& observeText = {});
 
 }  // namespace qel

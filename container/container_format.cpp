@@ -81,10 +81,13 @@ void putBody(PieceWriter& out, const ContainerRecord& r) {
 
 // Texts are taken as stored, then terminated within the field whatever the file held.
 template <std::size_t N>
-bool loadText(ChunkSource& source, FixedText<N>& text) {
+bool loadText(ChunkSource& source, FixedText<N>& text, ContainerChunkTag tag,
+              const TextChunkObserver& observeText) {
   std::uint8_t bytes[2 * N];
   if (!source.take(bytes)) return false;
-  for (std::size_t i = 0; i < N; ++i) text.units()[i] = readLe16(bytes + 2 * i);
+  auto& units = text.units();
+  for (std::size_t i = 0; i < N; ++i) units[i] = readLe16(bytes + 2 * i);
+  if (observeText) observeText(tag, std::find(units.begin(), units.end(), u'\0') != units.end());
   text.terminate();
   return true;
 }
@@ -114,10 +117,11 @@ bool loadBlock(ChunkSource& source, std::uint32_t size, std::optional<Bytes>& bl
 
 // Reads the content of one chunk. The known chunks consume exactly the content they
 // define, whatever their length field says; others are passed over by their length.
-bool loadChunk(ChunkSource& source, ContainerRecord& r, std::uint32_t tag, std::uint32_t length) {
+bool loadChunk(ChunkSource& source, ContainerRecord& r, std::uint32_t tag, std::uint32_t length,
+               const TextChunkObserver& observeText) {
   switch (tag) {
     case kContainerNameChunk:
-      return loadText(source, r.containerName);
+      return loadText(source, r.containerName, kContainerNameChunk, observeText);
     case kReservedValueChunk:
       return loadWord(source, r.reservedValue);
     case kLengthChunk:
@@ -129,9 +133,9 @@ bool loadChunk(ChunkSource& source, ContainerRecord& r, std::uint32_t tag, std::
       return true;
     }
     case kDescriptionChunk:
-      return loadText(source, r.description);
+      return loadText(source, r.description, kDescriptionChunk, observeText);
     case kMakerNameChunk:
-      return loadText(source, r.makerName);
+      return loadText(source, r.makerName, kMakerNameChunk, observeText);
     case kTypeChunk:
       return loadWord(source, r.typeIndex);
     case kSideViewChunk: {
@@ -160,14 +164,15 @@ bool loadChunk(ChunkSource& source, ContainerRecord& r, std::uint32_t tag, std::
 // Empties record (keeping its load flags) and fills it from the chunk sequence that source
 // delivers. false when the sequence runs past its end or lacks the end chunk; record is
 // then partly filled, so it must be a fresh one that is kept only on success.
-bool walkChunks(ContainerRecord& record, ChunkSource& source) {
+bool walkChunks(ContainerRecord& record, ChunkSource& source,
+                const TextChunkObserver& observeText) {
   resetRecord(record);
   for (;;) {
     std::uint8_t head[kChunkHeadSize];
     if (!source.take(head)) return false;
     const std::uint32_t tag = readLe32(head);
     if (tag >= kEndChunk) break;
-    if (!loadChunk(source, record, tag, readLe32(head + 4))) return false;
+    if (!loadChunk(source, record, tag, readLe32(head + 4), observeText)) return false;
   }
   if (record.lastLoadPlain) record.plainFileLoaded = true;
   // A model too short to hold its vertex count leaves the count at 0.
@@ -195,14 +200,14 @@ class MemoryReader final : public platform::FileReader {
 
 }  // namespace
 
-std::optional<std::uint64_t> containerFileSize(const ContainerRecord& r) {
+std::optional<std::uint64_t> containerFileSize(const ContainerRecord& r, std::uint64_t limit) {
   std::uint64_t size = kScrambledHeaderSize + kFixedChunksSize;
   if (r.sideViewData) size += kChunkHeadSize + kSideViewHeadSize + r.sideViewData->size();
   size += kChunkHeadSize + kModelHeadSize + sizeOf(r.modelData);
   size += kChunkHeadSize + kTextureHeadSize + sizeOf(r.textureData);
   size += kChunkHeadSize;
   // A file of the limit's size could not be opened again, so none is written.
-  if (size >= kContainerFileLimit) return std::nullopt;
+  if (size >= limit) return std::nullopt;
   return size;
 }
 
@@ -233,7 +238,8 @@ std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint
   return file;
 }
 
-ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source) {
+ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source,
+                                const TextChunkObserver& observeText) {
   ContainerRecord loaded;
   loaded.plainFileLoaded = record.plainFileLoaded;
   const auto header = source.peek(kScrambledHeaderSize);
@@ -247,7 +253,7 @@ ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source) {
     source.unscrambleFromHere(seed);
     loaded.lastLoadPlain = false;
   }
-  if (!walkChunks(loaded, source)) return ContainerLoad::Damaged;
+  if (!walkChunks(loaded, source, observeText)) return ContainerLoad::Damaged;
   record = std::move(loaded);
   return ContainerLoad::Loaded;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -35,8 +36,10 @@ inline constexpr std::size_t kScrambledHeaderSize = 16;
 // Files are written and read in pieces of this size, never held whole beside the record.
 inline constexpr std::size_t kContainerFilePiece = std::size_t{1} << 20;
 
-// The size of the scrambled file of record; nothing when it would reach kContainerFileLimit.
-std::optional<std::uint64_t> containerFileSize(const ContainerRecord& record);
+// The size of the scrambled file of record; nothing when it would reach limit. Every
+// writer keeps to kContainerFileLimit; a smaller limit lets its edge be tried on small files.
+std::optional<std::uint64_t> containerFileSize(const ContainerRecord& record,
+                                               std::uint64_t limit = kContainerFileLimit);
 
 // Lays out the scrambled file of record with seed and hands it to sink in pieces; false
 // when the file would reach kContainerFileLimit (then sink gets nothing) or sink refused.
@@ -48,10 +51,15 @@ std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint
 
 enum class ContainerLoad { Loaded, NotAContainer, Damaged };
 
+// Told of each text chunk as a load reads it: whether its stored units hold a terminator
+// within the field. The record's copy is terminated either way, cutting the last unit.
+using TextChunkObserver = std::function<void(ContainerChunkTag tag, bool terminated)>;
+
 // Loads the container file of either form that source delivers into a fresh record, which
 // replaces record only when it loaded. Damaged: a chunk runs past the end, the end chunk is
 // missing, or the file could not be read to its end.
-ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source);
+ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source,
+                                const TextChunkObserver& observeText = {});
 
 // loadContainerFile over a whole file in memory: kFailure for a file of neither form or
 // a damaged one, and record stays exactly as it was.

@@ -87,5 +87,38 @@ TEST_F(ContainerCheckTest, TellsWhatTheProgramWouldNotHaveSaved) {
   }
 }
 
+// The loader cuts the last unit of a text that fills its field; the last chunk of a field
+// decides, and a text that ends on its last unit is whole. Both forms go through one reader.
+TEST_F(ContainerCheckTest, NamesEachTextStoredWithoutTerminator) {
+  const auto cutTexts = [](const std::vector<Diagnostic>& found) {
+    std::vector<std::string> messages;
+    for (const Diagnostic& d : found) {
+      if (d.code == "container.text-unterminated") messages.push_back(d.message);
+    }
+    return messages;
+  };
+  ContainerRecord record = soundRecord();
+  record.containerName.units().fill(u'名');
+  record.makerName.units().fill(u'工');
+  EXPECT_EQ(
+      cutTexts(checkBytes(*buildContainerFile(record, 77))),
+      (std::vector<std::string>{
+          "the container name fills its 32 units without a terminator: its last unit is "
+          "dropped",
+          "the maker name fills its 16 units without a terminator: its last unit is dropped"}));
+
+  const Bytes plain = test::ChunkSequence()
+                          .chunk(kPlainFormMarker, {})
+                          .text(kContainerNameChunk, std::u16string(32, u'名'), 32)
+                          .text(kContainerNameChunk, u"短い", 32)
+                          .text(kMakerNameChunk, std::u16string(15, u'工'), 16)
+                          .text(kDescriptionChunk, std::u16string(64, u'説'), 64)
+                          .end()
+                          .bytes();
+  EXPECT_EQ(cutTexts(checkBytes(plain)),
+            std::vector<std::string>{"the description fills its 64 units without a terminator: "
+                                     "its last unit is dropped"});
+}
+
 }  // namespace
 }  // namespace qel
