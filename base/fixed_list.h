@@ -1,12 +1,16 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 namespace qel {
 
 // A list of at most N entries that never grows: entries are added at the end and a full
 // list refuses more. Trivially copyable, so a zero-filled list is a valid empty one.
+// Entries at and past size() are written only through push() and spare().
 template <typename T, std::int32_t N>
 class FixedList {
  public:
@@ -20,14 +24,28 @@ class FixedList {
   bool push(const T& item) {
     if (!hasRoomFor(1)) return false;
     items_[count_++] = item;
+    written_ = std::max(written_, count_);
     return true;
   }
 
-  // The entries after the last one, for filling in place before extend() takes them in;
-  // at least `more` of them when hasRoomFor(more).
-  T* spare() { return items_.data() + count_; }
+  // The next `more` entries after the last one, for filling in place before extend()
+  // takes them in; the caller checked hasRoomFor(more).
+  T* spare(std::int32_t more) {
+    written_ = std::max(written_, count_ + more);
+    return items_.data() + count_;
+  }
   // Takes in the next `more` spare entries; the caller checked hasRoomFor(more).
   void extend(std::int32_t more) { count_ += more; }
+
+  // Empties a list that was zero-filled when it was first used, zeroing again every entry
+  // written since: it costs what was used, not the capacity.
+  void clear() {
+    static_assert(std::is_trivially_copyable_v<T>);
+    std::memset(static_cast<void*>(items_.data()), 0,
+                sizeof(T) * static_cast<std::size_t>(written_));
+    count_ = 0;
+    written_ = 0;
+  }
 
   T& operator[](std::int32_t index) { return items_[static_cast<std::size_t>(index)]; }
   const T& operator[](std::int32_t index) const { return items_[static_cast<std::size_t>(index)]; }
@@ -39,6 +57,7 @@ class FixedList {
  private:
   std::array<T, static_cast<std::size_t>(N)> items_;
   std::int32_t count_;
+  std::int32_t written_;  // entries written through push() and spare() since the list was empty
 };
 
 }  // namespace qel

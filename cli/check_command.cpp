@@ -86,7 +86,8 @@ Command addCheckCommand(CLI::App& app) {
   check->add_flag("--json", options->json, "Print one JSON array of problems");
   check->add_flag("--strict", options->strict, "Warnings count as errors for the exit code");
   return {check,
-          [options](std::ostream& out, std::ostream& err) { return runCheck(*options, out, err); }};
+          [options](std::ostream& out, std::ostream& err) { return runCheck(*options, out, err); },
+          resetting(options)};
 }
 
 }  // namespace qel::cli

@@ -19,25 +19,34 @@ constexpr AddCommand kCommands[] = {addInfoCommand,    addExtractCommand, addPac
 
 }  // namespace
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  CLI::App app{"Inspects and builds container files (.cnt, .q5c) of QELContainer.",
-               "qelcontainer-cli"};
-  app.require_subcommand(1);
+CommandLine::CommandLine()
+    : app_(std::make_unique<CLI::App>(
+          "Inspects and builds container files (.cnt, .q5c) of QELContainer.",
+          "qelcontainer-cli")) {
+  app_->require_subcommand(1);
   // CLI11 reads /x as an option on Windows, which takes absolute paths from the Linux build's
   // users and scripts; subcommands inherit this as they are added.
-  app.allow_windows_style_options(false);
-  std::vector<Command> commands;
-  for (AddCommand add : kCommands) commands.push_back(add(app));
+  app_->allow_windows_style_options(false);
+  for (AddCommand add : kCommands) commands_.push_back(add(*app_));
+}
+
+CommandLine::~CommandLine() = default;
+
+int CommandLine::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  // Nothing of an earlier command line may remain: neither CLI11's results nor the values
+  // bound to the options.
+  app_->clear();
+  for (const Command& command : commands_) command.reset();
 
   try {
-    app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    app_->parse(std::vector<std::string>(args.rbegin(), args.rend()));
   } catch (const CLI::ParseError& e) {
-    const int code = app.exit(e, out, err);
+    const int code = app_->exit(e, out, err);
     return code == 0 ? kExitSuccess : kExitUsage;
   }
 
   try {
-    for (const Command& command : commands) {
+    for (const Command& command : commands_) {
       if (command.parser->parsed()) return command.run(out, err);
     }
   } catch (const std::bad_alloc&) {
@@ -48,6 +57,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitRefused;
   }
   return kExitUsage;
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  return CommandLine().run(args, out, err);
 }
 
 }  // namespace qel::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <ostream>
 
 namespace CLI {
@@ -13,11 +14,19 @@ namespace qel::cli {
 using CommandAction = std::function<int(std::ostream& out, std::ostream& err)>;
 
 // A subcommand of qelcontainer-cli: its parser (with the options bound to the action's
-// own storage) and what runs when the parser was chosen.
+// own storage), what runs when the parser was chosen, and what puts the storage back to
+// its defaults before another command line is parsed.
 struct Command {
   CLI::App* parser;
   CommandAction run;
+  std::function<void()> reset;
 };
+
+// The reset of a command whose options live in one Options value.
+template <typename Options>
+std::function<void()> resetting(std::shared_ptr<Options> options) {
+  return [options] { *options = Options(); };
+}
 
 // One file per subcommand; each adds itself to app.
 Command addInfoCommand(CLI::App& app);

@@ -57,9 +57,10 @@ Command addConvertCommand(CLI::App& app) {
   convert->add_option("-o,--output", options->output, "Model blob file to write")->required();
   convert->add_option("--texture-out", options->textureOutput,
                       "Also write the texture that the container would take");
-  return {convert, [options](std::ostream& out, std::ostream& err) {
-            return runConvert(*options, out, err);
-          }};
+  return {
+      convert,
+      [options](std::ostream& out, std::ostream& err) { return runConvert(*options, out, err); },
+      resetting(options)};
 }
 
 }  // namespace qel::cli

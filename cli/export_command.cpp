@@ -74,9 +74,9 @@ Command addExportCommand(CLI::App& app) {
       app.add_subcommand("export", "Write the model back as an OBJ model with its texture");
   command->add_option("FILE", options->file, "Container file (.cnt or .q5c)")->required();
   command->add_option("-o,--output", options->folder, "Existing folder to write into")->required();
-  return {command, [options](std::ostream& out, std::ostream& err) {
-            return runExport(*options, out, err);
-          }};
+  return {command,
+          [options](std::ostream& out, std::ostream& err) { return runExport(*options, out, err); },
+          resetting(options)};
 }
 
 }  // namespace qel::cli

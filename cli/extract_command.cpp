@@ -70,7 +70,8 @@ Command addExtractCommand(CLI::App& app) {
   extract->add_option("--sideview", options->sideView, "Write the side-view PNG here");
   extract->add_option("--model", options->model, "Write the model blob here");
   return {extract,
-          [options](std::ostream&, std::ostream& err) { return runExtract(*options, err); }};
+          [options](std::ostream&, std::ostream& err) { return runExtract(*options, err); },
+          resetting(options)};
 }
 
 }  // namespace qel::cli

@@ -134,7 +134,8 @@ Command addInfoCommand(CLI::App& app) {
   info->add_option("FILE", options->file, "Container file (.cnt or .q5c)")->required();
   info->add_flag("--json", options->json, "Print one JSON object");
   return {info,
-          [options](std::ostream& out, std::ostream& err) { return runInfo(*options, out, err); }};
+          [options](std::ostream& out, std::ostream& err) { return runInfo(*options, out, err); },
+          resetting(options)};
 }
 
 }  // namespace qel::cli

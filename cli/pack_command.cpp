@@ -40,8 +40,8 @@ struct PackOptions {
   std::string texture;
   std::string obj;  // instead of model and texture
   std::string sideView;
-  CLI::Option* createdGiven = nullptr;
-  CLI::Option* seedGiven = nullptr;
+  bool createdGiven = false;
+  bool seedGiven = false;
 };
 
 // The text of option in UTF-16, or nothing after a refusal on err: text that is not UTF-8,
@@ -194,9 +194,8 @@ int runPack(const PackOptions& options, std::ostream& err) {
   }
 
   auto& clock = platform::clock();
-  const std::uint32_t tick = options.seedGiven->count() ? options.seed : clock.tickMilliseconds();
-  const std::int64_t now =
-      options.createdGiven->count() ? options.created : clock.calendarSeconds();
+  const std::uint32_t tick = options.seedGiven ? options.seed : clock.tickMilliseconds();
+  const std::int64_t now = options.createdGiven ? options.created : clock.calendarSeconds();
   if (failed(serializeContainer(record, *output, tick, now))) {
     return refuse(err, options.output,
                   "cannot be written (or the container would reach 536870912 bytes)");
@@ -219,10 +218,11 @@ Command addPackCommand(CLI::App& app) {
   pack->add_option("--length", options->length,
                    "Total length in mm, 0 to " + std::to_string(kMaxLengthMm) + "; default 0");
   pack->add_option("--description", options->description, "Description" + units(kDescriptionKept));
-  options->createdGiven =
+  const CLI::Option* created =
       pack->add_option("--created", options->created, "Creation time, seconds since 1970");
-  options->seedGiven = pack->add_option("--seed", options->seed, "Scrambling seed, 0 to 16777215")
-                           ->check(CLI::Range(0u, 0xFFFFFFu));
+  const CLI::Option* seed =
+      pack->add_option("--seed", options->seed, "Scrambling seed, 0 to 16777215")
+          ->check(CLI::Range(0u, 0xFFFFFFu));
   CLI::Option* model = pack->add_option("--model", options->model, "Model blob file");
   CLI::Option* texture =
       pack->add_option("--texture", options->texture, "Texture PNG, at most 256 x 256");
@@ -231,7 +231,12 @@ Command addPackCommand(CLI::App& app) {
       ->excludes(model)
       ->excludes(texture);
   pack->add_option("--sideview", options->sideView, "Side-view PNG, at most 256 x 256")->required();
-  return {pack, [options](std::ostream&, std::ostream& err) { return runPack(*options, err); }};
+  const auto run = [options, created, seed](std::ostream&, std::ostream& err) {
+    options->createdGiven = created->count() != 0;
+    options->seedGiven = seed->count() != 0;
+    return runPack(*options, err);
+  };
+  return {pack, run, resetting(options)};
 }
 
 }  // namespace qel::cli

@@ -142,7 +142,8 @@ Command addRenderCommand(CLI::App& app) {
       ->check(degrees(360));
   render->add_option("--pitch", options->pitch, "Camera height, -89 to 89; default 20")
       ->check(degrees(kMaxPitchDegrees));
-  return {render, [options](std::ostream&, std::ostream& err) { return runRender(*options, err); }};
+  return {render, [options](std::ostream&, std::ostream& err) { return runRender(*options, err); },
+          resetting(options)};
 }
 
 }  // namespace qel::cli

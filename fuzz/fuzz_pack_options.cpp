@@ -61,7 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   addInputs(files);
 
   std::ostringstream out, err;
-  const int code = qel::cli::runCli(argumentsOf(data, size), out, err);
+  // Built once: building the parser of every subcommand cost more than most runs.
+  static qel::cli::CommandLine commandLine;
+  const int code = commandLine.run(argumentsOf(data, size), out, err);
   check(code == 0 || code == 1 || code == 2);
   if (code != 0) {
     check(files.written.empty());

@@ -9,7 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   qel::Bytes bytes(data, data + size);
   qel::ContainerRecord record;
   if (qel::failed(qel::parseContainerFile(record, bytes))) return 0;
-  qel::PreviewPane pane;
+  // A tenth of the area's width and height: the same drawing, a hundredth of the pixels.
+  qel::PreviewPane pane(qel::PreviewPane::kModelArea.width / 10,
+                        qel::PreviewPane::kModelArea.height / 10);
   pane.follow(record);
   pane.contents();
   pane.press(100, 100);

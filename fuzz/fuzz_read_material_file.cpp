@@ -49,8 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const qel::Bytes timData(texture.begin(), texture.end());
   checkTimHeader(timData);
 
+  // Megabytes: made once; each run clears what the run before it wrote.
   static const auto model = qel::createObjModel();
-  qel::initObjModel(*model);
+  qel::resetObjModel(*model);
   CheckedSink sink;
   // Everything a check reports, each problem in one line.
   qel::ModelDiagnostics diagnostics(qel::ModelDiagnostics::Mode::Everything);

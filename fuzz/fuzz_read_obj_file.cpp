@@ -34,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.addText(name, texture);
   }
 
-  // Megabytes: made once, put back in its initial state for every run.
+  // Megabytes: made once; each run clears what the run before it wrote.
   static const auto model = qel::createObjModel();
-  qel::initObjModel(*model);
+  qel::resetObjModel(*model);
   CheckedSink sink;
   const qel::ModelConversion conversion = qel::convertObjModel(u"/f/m/m.obj", *model, sink);
   if (conversion.result == qel::kSuccess) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 #include "model/model_file_lookup.h"
 
@@ -97,7 +97,10 @@ Result readLinePieces(std::u16string_view path, const StatementHandler& handler)
 
   // Pieces are split and handed over where they lie in the read buffer; only the
   // unfinished piece at its end moves to the front before the buffer is filled again.
-  std::vector<std::uint8_t> buffer(kReadChunk);
+  // Only the bytes read, from pos to end, are ever looked at, so the buffer starts
+  // uncleared: clearing it cost more than reading a small file.
+  const auto storage = std::make_unique_for_overwrite<std::uint8_t[]>(kReadChunk);
+  const std::span<std::uint8_t> buffer(storage.get(), kReadChunk);
   std::size_t pos = 0;
   std::size_t end = 0;
   bool atEnd = false;
@@ -109,7 +112,7 @@ Result readLinePieces(std::u16string_view path, const StatementHandler& handler)
       end -= pos;
       pos = 0;
       while (end < buffer.size() && !atEnd) {
-        const auto got = file->read(std::span(buffer).subspan(end));
+        const auto got = file->read(buffer.subspan(end));
         if (!got) return kFailure;
         atEnd = *got == 0;
         end += *got;

@@ -152,7 +152,7 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
     switch (tokens.byteAt(0, 0)) {
       case 'n':
         // The name waits in the next free entry for its texture statement.
-        if (model.materials.hasRoomFor(1)) model.materials.spare()->setName(tokens[1]);
+        if (model.materials.hasRoomFor(1)) model.materials.spare(1)->setName(tokens[1]);
         if (waitingName) diagnostics.noteMaterialWithoutTexture(*waitingName);
         waitingName = tokens[1].substr(0, MaterialEntry::kNameCapacity - 1);
         return true;
@@ -167,7 +167,7 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
           return !diagnostics.stopped();
         }
         diagnostics.noteTextureStatement(mtlPath, line);
-        resolveTexture(*model.materials.spare(), tokens[1], folders, model,
+        resolveTexture(*model.materials.spare(1), tokens[1], folders, model,
                        {mtlPath, line, messages, diagnostics});
         model.materials.extend(1);
         return true;

@@ -1,7 +1,9 @@
 #include "model/obj_model.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <type_traits>
 
 namespace qel {
@@ -17,19 +19,47 @@ std::string_view MaterialEntry::nameView() const {
   return {name.data(), static_cast<std::size_t>(end - name.begin())};
 }
 
+namespace {
+
+// The fields that do not start as zero bytes.
+void setInitialScalars(ObjModel& model) {
+  model.atlasWidth = 256.0f;
+  model.atlasHeight = 256.0f;
+  model.smoothing = 0;
+  model.currentMaterial = -1;
+}
+
+}  // namespace
+
 void initObjModel(ObjModel& model) {
   // Every other field starts as zero bytes (0, 0.0, empty texts): one pass over the
   // several megabytes instead of one per list.
   static_assert(std::is_trivially_copyable_v<ObjModel>);
   std::memset(static_cast<void*>(&model), 0, sizeof model);
-  model.atlasWidth = 256.0f;
-  model.atlasHeight = 256.0f;
-  model.currentMaterial = -1;
+  setInitialScalars(model);
 }
 
-std::unique_ptr<ObjModel> createObjModel() {
-  auto model = std::make_unique_for_overwrite<ObjModel>();
-  initObjModel(*model);
+void resetObjModel(ObjModel& model) {
+  model.positions.clear();
+  model.normals.clear();
+  model.texCoords.clear();
+  model.materials.clear();
+  model.vertices.clear();
+  model.indices.clear();
+  setInitialScalars(model);
+}
+
+void ObjModelRelease::operator()(ObjModel* model) const {
+  std::free(model);
+}
+
+ObjModelPtr createObjModel() {
+  // calloc creates the model, an implicit-lifetime aggregate, with every byte zero; a block
+  // this large comes straight from the system's zero-filled pages.
+  static_assert(std::is_aggregate_v<ObjModel> && std::is_trivially_destructible_v<ObjModel>);
+  ObjModelPtr model(static_cast<ObjModel*>(std::calloc(1, sizeof(ObjModel))));
+  if (!model) throw std::bad_alloc();
+  setInitialScalars(*model);
   return model;
 }
 

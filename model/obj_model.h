@@ -62,7 +62,18 @@ struct ObjModel {
 // Atlas 256 by 256, no material current, every list empty and zeroed except indices.
 void initObjModel(ObjModel& model);
 
-// A new ObjModel in its initial state.
-std::unique_ptr<ObjModel> createObjModel();
+// Puts a model that was in its initial state and has since been filled back into it,
+// clearing only the entries that were written: for a caller that converts many files in
+// one model.
+void resetObjModel(ObjModel& model);
+
+struct ObjModelRelease {
+  void operator()(ObjModel* model) const;
+};
+using ObjModelPtr = std::unique_ptr<ObjModel, ObjModelRelease>;
+
+// A new ObjModel in its initial state. Its memory is taken zero-filled from the system, so
+// that a conversion pays only for the pages it uses, not for clearing megabytes.
+ObjModelPtr createObjModel();
 
 }  // namespace qel

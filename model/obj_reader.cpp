@@ -266,7 +266,7 @@ class ObjReading {
                       model_.atlasHeight);
     }
     const std::int32_t first = model_.vertices.size();
-    ModelVertex* added = model_.vertices.spare();
+    ModelVertex* added = model_.vertices.spare(corners);
     outsideUnitSquare_.reset();
     for (std::int32_t k = 0; k < corners; ++k) {
       if (!setCorner(added[k], tokens[1 + k], mapping ? &*mapping : nullptr)) return;

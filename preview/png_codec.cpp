@@ -1,6 +1,7 @@
 #include "preview/png_codec.h"
 
 #include <climits>
+#include <cstring>
 #include <memory>
 
 #include "image/png_check.h"
@@ -28,6 +29,27 @@ static_assert(STBI_MAX_DIMENSIONS == kMaxDecodedSide);
 
 constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
+std::uint32_t bigEndian32(const std::uint8_t* p) {
+  return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
+}
+
+// No chunk before IEND claims more bytes than follow it. stb grows its buffer to a data
+// chunk's claimed length before reading it, so a file of a hundred bytes could otherwise
+// make it ask for gigabytes.
+bool chunksLieInside(std::span<const std::uint8_t> data) {
+  constexpr std::size_t kChunkHead = 8;    // length and type
+  constexpr std::size_t kChunkFrame = 12;  // and the CRC behind the data
+  std::size_t at = sizeof kPngSignature;
+  while (data.size() - at >= kChunkHead) {
+    if (std::memcmp(data.data() + at + 4, "IEND", 4) == 0) break;
+    const std::size_t length = bigEndian32(data.data() + at);
+    const std::size_t room = data.size() - at;
+    if (room < kChunkFrame || length > room - kChunkFrame) return false;
+    at += kChunkFrame + length;
+  }
+  return true;
+}
+
 bool fitsTheLimit(std::span<const std::uint8_t> data) {
   PngSize size;
   if (failed(readPngSize(data, size))) return false;
@@ -35,7 +57,7 @@ bool fitsTheLimit(std::span<const std::uint8_t> data) {
     if (data[i] != kPngSignature[i]) return false;
   }
   return size.width >= 1 && size.height >= 1 && size.width <= kMaxDecodedSide &&
-         size.height <= kMaxDecodedSide && data.size() <= INT_MAX;
+         size.height <= kMaxDecodedSide && data.size() <= INT_MAX && chunksLieInside(data);
 }
 
 struct StbFree {

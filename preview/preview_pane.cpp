@@ -52,7 +52,7 @@ PaneContents PreviewPane::contents() {
   if (modelShown()) {
     if (!modelPicture_) {
       modelPicture_ = &renderer_.render(*mesh_, texture_.image ? &*texture_.image : nullptr, view_,
-                                        kModelArea.width, kModelArea.height, kPreviewBackdrop);
+                                        modelWidth_, modelHeight_, kPreviewBackdrop);
     }
     contents.pictures.push_back({kModelArea.x, kModelArea.y, modelPicture_});
   } else if (mesh_) {

@@ -55,6 +55,10 @@ class PreviewPane {
   static constexpr std::size_t kMaxTriangles = 200000;
 
   PreviewPane() = default;
+  // Draws the model at width by height instead of its area's size, for a caller that needs
+  // fewer pixels (a fuzz run); the area and everything else stay as they are.
+  PreviewPane(int modelWidth, int modelHeight)
+      : modelWidth_(modelWidth), modelHeight_(modelHeight) {}
   PreviewPane(const PreviewPane&) = delete;
   PreviewPane& operator=(const PreviewPane&) = delete;
 
@@ -80,6 +84,8 @@ class PreviewPane {
   bool takeOver(ImageSlot& slot, const std::optional<Bytes>& bytes, const PaneArea& area);
   bool modelShown() const;
 
+  int modelWidth_ = kModelArea.width;
+  int modelHeight_ = kModelArea.height;
   std::optional<Bytes> modelBytes_;
   std::optional<PreviewMesh> mesh_;
   ImageSlot texture_;

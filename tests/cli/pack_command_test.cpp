@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
+#include "cli/cli.h"
 #include "cli_test_support.h"
 #include "container/container_format.h"
 
@@ -45,6 +47,20 @@ TEST(PackCommand, SameInputsGiveTheSameBytes) {
   ASSERT_EQ(runCliWith(folder.packArgs("a.cnt")).code, 0);
   ASSERT_EQ(runCliWith(folder.packArgs("b.cnt")).code, 0);
   EXPECT_EQ(test::readFile(folder.path() / "a.cnt"), test::readFile(folder.path() / "b.cnt"));
+}
+
+TEST(CommandLine, RunsEachCommandLineAsIfItWereTheOnlyOne) {
+  CliFolder folder;
+  cli::CommandLine commandLine;
+  std::ostringstream out, err;
+  ASSERT_EQ(commandLine.run(
+                folder.packArgs("a.cnt", {"--type", "ISO40ft", "--description", "説明"}), out, err),
+            0);
+  EXPECT_EQ(commandLine.run(folder.packArgs("x.cnt", {"--obj", "m.obj"}), out, err), 2);
+  // Options not given again take their defaults, not the values of the runs before.
+  ASSERT_EQ(commandLine.run(folder.packArgs("b.cnt"), out, err), 0) << err.str();
+  ASSERT_EQ(runCliWith(folder.packArgs("c.cnt")).code, 0);
+  EXPECT_EQ(test::readFile(folder.path() / "b.cnt"), test::readFile(folder.path() / "c.cnt"));
 }
 
 TEST(PackCommand, AcceptsTheLimitsOfTypeAndLength) {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "model/tim_header.h"
-#include "tests/support/memory_file_system.h"
 #include "tests/model/model_fixtures.h"
+#include "tests/support/memory_file_system.h"
 
 namespace qel {
 namespace {
@@ -29,7 +29,7 @@ class MaterialReaderTest : public ::testing::Test {
   }
 
   test::MemoryFileSystem files;
-  std::unique_ptr<ObjModel> model = createObjModel();
+  ObjModelPtr model = createObjModel();
   test::RecordingSink sink;
   ModelDiagnostics diagnostics{ModelDiagnostics::Mode::FirstError};
   std::string refusal() const { return diagnostics.refusalText({}); }

@@ -20,7 +20,7 @@ float floatAt(const Bytes& bytes, std::size_t at) {
   return std::bit_cast<float>(wordAt(bytes, at));
 }
 
-std::unique_ptr<ObjModel> modelOf(std::int32_t vertices, std::vector<std::uint16_t> indices) {
+ObjModelPtr modelOf(std::int32_t vertices, std::vector<std::uint16_t> indices) {
   auto model = createObjModel();
   for (std::int32_t i = 0; i < vertices; ++i) {
     const float f = static_cast<float>(i);

@@ -35,7 +35,7 @@ class ObjReaderTest : public ::testing::Test {
   TexCoord uvOf(int vertex) const { return {model->vertices[vertex].u, model->vertices[vertex].v}; }
 
   test::MemoryFileSystem files;
-  std::unique_ptr<ObjModel> model;
+  ObjModelPtr model;
   test::RecordingSink sink;
   ModelDiagnostics diagnostics{ModelDiagnostics::Mode::FirstError};
   std::string refusal() const { return diagnostics.refusalText(u"/m/car.obj"); }

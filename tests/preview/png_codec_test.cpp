@@ -19,6 +19,20 @@ TEST(PngCodec, DecodesWhatItEncodes) {
   EXPECT_EQ(decoded->pixels, sample().pixels);
 }
 
+TEST(PngCodec, RefusesADataChunkLongerThanTheBytesBehindIt) {
+  // Found by fuzzing: a data chunk that claims 2 GB, which the decoder allocated before
+  // finding the bytes missing.
+  const Bytes good = encodePng(sample());
+  const Bytes head = {0x7F, 0xFF, 0xFF, 0xF0, 'I', 'D', 'A', 'T'};
+  Bytes inside = good;
+  inside.insert(inside.end() - 12, head.begin(), head.end());
+  // Or a chunk head as the last bytes of the file, with no IEND behind it.
+  Bytes atTheEnd(good.begin(), good.end() - 12);
+  atTheEnd.insert(atTheEnd.end(), head.begin(), head.end());
+  EXPECT_FALSE(decodePng(inside));
+  EXPECT_FALSE(decodePng(atTheEnd));
+}
+
 TEST(PngCodec, RefusesWhatIsNoWholePngOrTooLarge) {
   const Bytes good = encodePng(sample());
   Bytes cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));

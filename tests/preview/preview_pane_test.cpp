@@ -48,6 +48,17 @@ TEST(PreviewPane, FollowsTheRecordAndShowsNothingForEmptySlots) {
   EXPECT_EQ(pictureAt(contents, PreviewPane::kSideViewArea)->image->width, 256);
 }
 
+TEST(PreviewPane, DrawsTheModelAtTheSizeItWasGiven) {
+  PreviewPane pane(52, 32);
+  pane.follow(recordWithModel());
+  const PaneContents contents = pane.contents();
+  const PanePicture* model = pictureAt(contents, PreviewPane::kModelArea);
+  ASSERT_TRUE(model);
+  EXPECT_EQ(model->image->width, 52);
+  EXPECT_EQ(model->image->height, 32);
+  EXPECT_TRUE(test::looksLike(model->image->at(26, 16), {0, 200, 0, 255}));
+}
+
 TEST(PreviewPane, ATextureThatDoesNotDecodeLeavesTheModelPlain) {
   ContainerRecord record = recordWithModel();
   record.textureData->resize(40);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -27,7 +28,7 @@ class MemoryFileSystem final : public platform::FileSystem {
 
   std::unique_ptr<platform::FileReader> openForReading(std::u16string_view path) override {
     opened.emplace_back(path);
-    const auto file = files_.find(std::u16string(path));
+    const auto file = files_.find(path);
     if (file == files_.end()) return nullptr;
     return std::make_unique<Reader>(file->second);
   }
@@ -38,6 +39,7 @@ class MemoryFileSystem final : public platform::FileSystem {
 
   std::vector<std::u16string> listFolder(std::u16string_view folder) override {
     std::vector<std::u16string> names;
+    names.reserve(files_.size());
     for (const auto& [path, bytes] : files_) {
       if (folderOf(path) == folder)
         names.emplace_back(std::u16string_view(path).substr(folder.size()));
@@ -47,7 +49,7 @@ class MemoryFileSystem final : public platform::FileSystem {
 
   // The file at path, or nullptr.
   const Bytes* find(std::u16string_view path) const {
-    const auto file = files_.find(std::u16string(path));
+    const auto file = files_.find(path);
     return file == files_.end() ? nullptr : &file->second;
   }
 
@@ -91,7 +93,7 @@ class MemoryFileSystem final : public platform::FileSystem {
     Bytes written_;
   };
 
-  std::map<std::u16string, Bytes> files_;
+  std::map<std::u16string, Bytes, std::less<>> files_;  // found by views, without a copy
 };
 
 }  // namespace qel::test
