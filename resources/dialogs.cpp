@@ -67,14 +67,14 @@ constexpr ControlTemplate kParameterControls[] = {
 };
 
 constexpr DialogTemplate kDialogs[] = {
-    {kAboutDialog, u"バージョン情報 QELContainer", 0, 0, 170, 62, DialogPlacement::CentredOnOwner,
-     u"MS UI Gothic", 9, kAboutControls},
-    {kWorkshopNameDialog, u"工房名の設定", 0, 0, 269, 110, DialogPlacement::CentredOnScreen,
-     u"MS Shell Dlg", 8, kWorkshopNameControls},
-    {kContainerNameDialog, u"コンテナ名の設定", 0, 0, 269, 110, DialogPlacement::CentredOnScreen,
-     u"MS Shell Dlg", 8, kContainerNameControls},
-    {kParameterDialog, u"パラメーター設定", 0, 0, 316, 172, DialogPlacement::CentredOnScreen,
-     u"MS Shell Dlg", 8, kParameterControls},
+    {kAboutDialog, u"バージョン情報 QELContainer", 0, 0, 170, 62, false, u"MS UI Gothic", 9,
+     kAboutControls},
+    {kWorkshopNameDialog, u"工房名の設定", 0, 0, 269, 110, true, u"MS Shell Dlg", 8,
+     kWorkshopNameControls},
+    {kContainerNameDialog, u"コンテナ名の設定", 0, 0, 269, 110, true, u"MS Shell Dlg", 8,
+     kContainerNameControls},
+    {kParameterDialog, u"パラメーター設定", 0, 0, 316, 172, true, u"MS Shell Dlg", 8,
+     kParameterControls},
 };
 
 }  // namespace

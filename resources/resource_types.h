@@ -63,18 +63,11 @@ struct ControlTemplate {
   int maxLength = 0;  // units an edit field takes; 0 for no limit
 };
 
-// Where a dialog opens.
-enum class DialogPlacement {
-  Template,  // at the template's position in the owner's client area
-  CentredOnScreen,
-  CentredOnOwner,  // over the middle of the owner window
-};
-
 struct DialogTemplate {
   int id = 0;
   std::u16string_view title;
   int x = 0, y = 0, width = 0, height = 0;  // dialog units
-  DialogPlacement placement = DialogPlacement::Template;
+  bool centred = false;
   std::u16string_view fontName;
   int fontPointSize = 0;
   std::span<const ControlTemplate> controls;  // in tab order

@@ -136,13 +136,10 @@ QWidget* TemplateDialog::buildControl(const resources::ControlTemplate& control)
 
 void TemplateDialog::placeOnScreen(const resources::DialogTemplate& dialog, QWidget* owner) {
   QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-  if (dialog.placement != resources::DialogPlacement::Template) {
-    const bool overOwner =
-        owner != nullptr && dialog.placement == resources::DialogPlacement::CentredOnOwner;
-    if (!overOwner && screen == nullptr) return;
+  if (dialog.centred) {
+    if (screen == nullptr) return;
     QRect frame(QPoint(0, 0), size());
-    frame.moveCenter(overOwner ? owner->frameGeometry().center()
-                               : screen->availableGeometry().center());
+    frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
     return;
   }

@@ -100,7 +100,7 @@ std::vector<WORD> buildDialogTemplate(const resources::DialogTemplate& dialog) {
   out.dword(0);      // help id
   out.dword(0);      // extended style
   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-  if (dialog.placement == resources::DialogPlacement::CentredOnScreen) style |= DS_CENTER;
+  if (dialog.centred) style |= DS_CENTER;
   out.dword(style);
   out.word(static_cast<WORD>(dialog.controls.size()));
   for (const int value : {dialog.x, dialog.y, dialog.width, dialog.height}) {

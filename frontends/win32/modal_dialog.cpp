@@ -65,37 +65,11 @@ class DialogWindow final : public platform::DialogControls {
   HWND window_ = nullptr;
 };
 
-// Over the middle of the owner, kept on the owner's screen.
-void centreOnOwner(HWND dialog) {
-  HWND owner = ::GetWindow(dialog, GW_OWNER);
-  RECT ownerFrame{};
-  RECT frame{};
-  if (owner == nullptr || !::GetWindowRect(owner, &ownerFrame) ||
-      !::GetWindowRect(dialog, &frame)) {
-    return;
-  }
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  ::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& screen = monitor.rcWork;
-  const LONG width = frame.right - frame.left;
-  const LONG height = frame.bottom - frame.top;
-  const LONG x = (ownerFrame.left + ownerFrame.right - width) / 2;
-  const LONG y = (ownerFrame.top + ownerFrame.bottom - height) / 2;
-  ::SetWindowPos(dialog, nullptr,
-                 std::clamp(x, screen.left, std::max(screen.left, screen.right - width)),
-                 std::clamp(y, screen.top, std::max(screen.top, screen.bottom - height)), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     auto* dialog = reinterpret_cast<DialogWindow*>(lParam);
     ::SetWindowLongPtrW(window, DWLP_USER, lParam);
     dialog->attach(window);
-    if (dialog->dialog().placement == resources::DialogPlacement::CentredOnOwner) {
-      centreOnOwner(window);
-    }
     for (const resources::ControlTemplate& control : dialog->dialog().controls) {
       if (control.kind == resources::ControlKind::Edit && control.maxLength > 0) {
         ::SendDlgItemMessageW(window, control.id, EM_LIMITTEXT,

@@ -85,16 +85,6 @@ TEST(TemplateDialog, AboutBoxHasAnIconAreaAndADefaultButton) {
   EXPECT_TRUE(qobject_cast<QPushButton*>(dialog.control(1))->isDefault());
 }
 
-TEST(TemplateDialog, AboutBoxOpensOverTheMiddleOfItsOwner) {
-  QWidget owner;
-  owner.setGeometry(100, 80, 700, 500);
-  owner.show();
-  ScriptedProcedure procedure;
-  TemplateDialog dialog(*r::findDialog(r::kAboutDialog), procedure, &owner);
-  const QPoint offset = dialog.frameGeometry().center() - owner.frameGeometry().center();
-  EXPECT_LE(offset.manhattanLength(), 2);
-}
-
 TEST(TemplateDialog, BuildsEachControlAsItsKindAndStyle) {
   ScriptedProcedure procedure;
   TemplateDialog dialog(kParameterDialog, procedure, nullptr);
@@ -182,8 +172,7 @@ TEST(TemplateDialog, SortedComboKeepsEachNameWithItsItemData) {
 TEST(TemplateDialog, TypedComboTextSelectsNoEntry) {
   static constexpr std::array<ControlTemplate, 1> controlsOfDropDown{
       {{kType, ControlKind::ComboBox, u"", 0, 0, 100, 60, r::kComboDropDown | r::kComboSort, 0}}};
-  static constexpr DialogTemplate dropDown{
-      1, u"", 0, 0, 120, 80, r::DialogPlacement::CentredOnScreen, u"", 8, controlsOfDropDown};
+  static constexpr DialogTemplate dropDown{1, u"", 0, 0, 120, 80, true, u"", 8, controlsOfDropDown};
   ScriptedProcedure procedure;
   TemplateDialog dialog(dropDown, procedure, nullptr);
   dialog.comboAddString(kType, u"20ft");
