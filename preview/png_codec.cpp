@@ -33,18 +33,25 @@ std::uint32_t bigEndian32(const std::uint8_t* p) {
   return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
 }
 
-// No chunk before IEND claims more bytes than follow it. stb grows its buffer to a data
+// No chunk before IEND claims more bytes than follow it: stb grows its buffer to a data
 // chunk's claimed length before reading it, so a file of a hundred bytes could otherwise
-// make it ask for gigabytes.
-bool chunksLieInside(std::span<const std::uint8_t> data) {
+// make it ask for gigabytes. Nor is the first data chunk empty: stb would copy its no bytes
+// into a buffer it has not made yet.
+bool stbCanTakeTheChunks(std::span<const std::uint8_t> data) {
   constexpr std::size_t kChunkHead = 8;    // length and type
   constexpr std::size_t kChunkFrame = 12;  // and the CRC behind the data
   std::size_t at = sizeof kPngSignature;
+  bool sawData = false;
   while (data.size() - at >= kChunkHead) {
-    if (std::memcmp(data.data() + at + 4, "IEND", 4) == 0) break;
+    const std::uint8_t* type = data.data() + at + 4;
+    if (std::memcmp(type, "IEND", 4) == 0) break;
     const std::size_t length = bigEndian32(data.data() + at);
     const std::size_t room = data.size() - at;
     if (room < kChunkFrame || length > room - kChunkFrame) return false;
+    if (std::memcmp(type, "IDAT", 4) == 0) {
+      if (length == 0 && !sawData) return false;
+      sawData = true;
+    }
     at += kChunkFrame + length;
   }
   return true;
@@ -57,7 +64,7 @@ bool fitsTheLimit(std::span<const std::uint8_t> data) {
     if (data[i] != kPngSignature[i]) return false;
   }
   return size.width >= 1 && size.height >= 1 && size.width <= kMaxDecodedSide &&
-         size.height <= kMaxDecodedSide && data.size() <= INT_MAX && chunksLieInside(data);
+         size.height <= kMaxDecodedSide && data.size() <= INT_MAX && stbCanTakeTheChunks(data);
 }
 
 struct StbFree {

@@ -19,7 +19,7 @@ TEST(PngCodec, DecodesWhatItEncodes) {
   EXPECT_EQ(decoded->pixels, sample().pixels);
 }
 
-TEST(PngCodec, RefusesADataChunkLongerThanTheBytesBehindIt) {
+TEST(PngCodec, RefusesDataChunksTheDecoderMishandles) {
   // Found by fuzzing: a data chunk that claims 2 GB, which the decoder allocated before
   // finding the bytes missing.
   const Bytes good = encodePng(sample());
@@ -29,8 +29,13 @@ TEST(PngCodec, RefusesADataChunkLongerThanTheBytesBehindIt) {
   // Or a chunk head as the last bytes of the file, with no IEND behind it.
   Bytes atTheEnd(good.begin(), good.end() - 12);
   atTheEnd.insert(atTheEnd.end(), head.begin(), head.end());
+  // Or an empty first data chunk, which the decoder copies into a buffer it has not made.
+  const Bytes empty = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0, 0, 0, 0};
+  Bytes emptyFirst = good;
+  emptyFirst.insert(emptyFirst.begin() + 33, empty.begin(), empty.end());  // behind IHDR
   EXPECT_FALSE(decodePng(inside));
   EXPECT_FALSE(decodePng(atTheEnd));
+  EXPECT_FALSE(decodePng(emptyFirst));
 }
 
 TEST(PngCodec, RefusesWhatIsNoWholePngOrTooLarge) {
