@@ -19,6 +19,9 @@ for t in $(fuzzTargets "$1"); do
   merged=$(mktemp -d)
   find "$build/corpus/$t" "fuzz/corpus/$t" -type f -size -4097c -exec cp -t "$small" {} + 2>/dev/null || true
   "$build/fuzz/$t" -merge=1 "$merged" "$small" 2>/dev/null
+  # Inputs kept under a name of their own are regressions of a finding: they stay whatever
+  # the merge thinks of their coverage.
+  find "fuzz/corpus/$t" -type f ! -regex '.*/[0-9a-f]\{40\}' -exec cp -t "$merged" {} + 2>/dev/null || true
   rm -rf "fuzz/corpus/$t"
   mkdir -p "fuzz/corpus/$t"
   cp "$merged"/* "fuzz/corpus/$t"/ 2>/dev/null || true
