@@ -27,7 +27,7 @@ std::uint16_t ModelBlobView::index(std::uint32_t i) const {
   return readLe16(indices_.data() + 2 * std::size_t{i});
 }
 
-ModelBlobReading readModelBlob(std::span<const std::uint8_t> blob) {
+ModelBlobReading readModelBlobLayout(std::span<const std::uint8_t> blob) {
   if (!isModelBlob(blob)) {
     if (blob.size() < kModelBlobHeaderSize) {
       return refused("blob.short", "the model blob has " + std::to_string(blob.size()) +
@@ -43,7 +43,6 @@ ModelBlobReading readModelBlob(std::span<const std::uint8_t> blob) {
     return refused("blob.vertex-format",
                    "the model blob has the vertex format " + std::to_string(format) + ", not 274");
   }
-  if (vertexCount == 0) return refused("blob.no-vertex", "the model blob holds no vertex");
   // 64-bit sizes: counts near 2^32 must not wrap around.
   const std::uint64_t needed = kModelBlobHeaderSize + std::uint64_t{vertexCount} * kVertexSize +
                                2 * std::uint64_t{indexCount};
@@ -53,10 +52,6 @@ ModelBlobReading readModelBlob(std::span<const std::uint8_t> blob) {
                                      " vertices and " + std::to_string(indexCount) +
                                      " indices need " + std::to_string(needed));
   }
-  if (indexCount % 3 != 0) {
-    return refused("blob.partial-triangle", "the model blob's " + std::to_string(indexCount) +
-                                                " indices are no whole number of triangles");
-  }
   ModelBlobView view;
   view.vertexCount_ = vertexCount;
   view.indexCount_ = indexCount;
@@ -64,6 +59,20 @@ ModelBlobReading readModelBlob(std::span<const std::uint8_t> blob) {
   view.indices_ =
       blob.subspan(kModelBlobHeaderSize + view.vertices_.size(), 2 * std::size_t{indexCount});
   view.trailingBytes_ = blob.size() - static_cast<std::size_t>(needed);
+  return {view, nullptr, {}};
+}
+
+ModelBlobReading readModelBlob(std::span<const std::uint8_t> blob) {
+  ModelBlobReading reading = readModelBlobLayout(blob);
+  if (!reading.view) return reading;
+  const ModelBlobView& view = *reading.view;
+  const std::uint32_t vertexCount = view.vertexCount();
+  const std::uint32_t indexCount = view.indexCount();
+  if (vertexCount == 0) return refused("blob.no-vertex", "the model blob holds no vertex");
+  if (indexCount % 3 != 0) {
+    return refused("blob.partial-triangle", "the model blob's " + std::to_string(indexCount) +
+                                                " indices are no whole number of triangles");
+  }
   for (std::uint32_t i = 0; i < indexCount; ++i) {
     if (view.index(i) >= vertexCount) {
       return refused("blob.index-past-vertices",
@@ -71,7 +80,7 @@ ModelBlobReading readModelBlob(std::span<const std::uint8_t> blob) {
                          std::to_string(view.index(i)) + " of " + std::to_string(vertexCount));
     }
   }
-  return {view, nullptr, {}};
+  return reading;
 }
 
 }  // namespace qel

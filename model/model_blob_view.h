@@ -9,8 +9,8 @@
 
 namespace qel {
 
-// A ModelBlob whose vertex and index lists are known to lie inside its bytes, with every
-// index naming one of its vertices and whole triangles only.
+// A ModelBlob whose vertex and index lists are known to lie inside its bytes. From
+// readModelBlob, every index also names one of its vertices, in whole triangles only.
 class ModelBlobView {
  public:
   std::uint32_t vertexCount() const { return vertexCount_; }
@@ -21,7 +21,7 @@ class ModelBlobView {
   std::size_t trailingBytes() const { return trailingBytes_; }
 
  private:
-  friend struct ModelBlobReading readModelBlob(std::span<const std::uint8_t> blob);
+  friend struct ModelBlobReading readModelBlobLayout(std::span<const std::uint8_t> blob);
   std::span<const std::uint8_t> vertices_;
   std::span<const std::uint8_t> indices_;
   std::uint32_t vertexCount_ = 0;
@@ -41,5 +41,9 @@ struct ModelBlobReading {
 // counts say, another signature or vertex format, no vertex, an index count that is no
 // whole number of triangles, or an index past the vertices.
 ModelBlobReading readModelBlob(std::span<const std::uint8_t> blob);
+
+// Only the head and that the lists lie inside the blob: for readers that draw what they can
+// of a blob the open command took, whatever its indices say.
+ModelBlobReading readModelBlobLayout(std::span<const std::uint8_t> blob);
 
 }  // namespace qel

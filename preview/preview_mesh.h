@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "model/obj_model.h"
@@ -23,11 +23,12 @@ struct PreviewMesh {
 
 struct PreviewMeshReading {
   std::optional<PreviewMesh> mesh;
-  std::string_view reason;  // why there is none
+  std::string reason;  // why there is none
 };
 
-// Reads a blob as the container stores it. Refused: a blob that is not of the signature
-// and vertex format the converter writes, or whose counts run past its end.
+// Reads a blob as the container stores it. Refused as readModelBlobLayout refuses: a blob
+// that is not of the signature and vertex format the converter writes, or whose counts run
+// past its end.
 PreviewMeshReading readPreviewMesh(std::span<const std::uint8_t> blob);
 
 }  // namespace qel
