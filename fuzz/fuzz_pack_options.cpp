@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -61,9 +62,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   addInputs(files);
 
   std::ostringstream out, err;
-  // Built once: building the parser of every subcommand cost more than most runs.
-  static qel::cli::CommandLine commandLine;
-  const int code = commandLine.run(argumentsOf(data, size), out, err);
+  // Built once in a while: building the parser of every subcommand cost more than most
+  // runs, and CLI11's clear() keeps the order of parsed options, one pointer an option.
+  static std::unique_ptr<qel::cli::CommandLine> commandLine;
+  static int runsOfThisParser = 0;
+  if (!commandLine || ++runsOfThisParser == 10000) {
+    commandLine = std::make_unique<qel::cli::CommandLine>();
+    runsOfThisParser = 0;
+  }
+  const int code = commandLine->run(argumentsOf(data, size), out, err);
   check(code == 0 || code == 1 || code == 2);
   if (code != 0) {
     check(files.written.empty());
