@@ -107,8 +107,8 @@ TEST_F(ModelConversionTest, RefusesModelsWithoutFaces) {
 TEST_F(ModelConversionTest, GivesTheSameBytesForALargeModelOfEveryForm) {
   folder.write("body.png", test::pngBytes(256, 256));
   folder.write("part.tim", test::timBytes(3, 64, 32, 192, 128));
-  const ModelConversion conversion =
-      convert(test::largeObjModel(), "newmtl body\nmap_Kd body.png\nnewmtl part\nmap_Kd part.tim\n");
+  const ModelConversion conversion = convert(
+      test::largeObjModel(), "newmtl body\nmap_Kd body.png\nnewmtl part\nmap_Kd part.tim\n");
   ASSERT_EQ(conversion.result, kSuccess) << conversion.reason;
   EXPECT_EQ(conversion.blob.size(), 636974u);
   EXPECT_EQ(test::fnv1a(conversion.blob), 0x7F0AF696BC511F85u);
