@@ -13,6 +13,7 @@
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
 #include "container/container_file.h"
+#include "container/container_format.h"
 #include "image/image_slots.h"
 #include "image/png_check.h"
 #include "model/model_blob.h"
@@ -196,9 +197,12 @@ int runPack(const PackOptions& options, std::ostream& err) {
   auto& clock = platform::clock();
   const std::uint32_t tick = options.seedGiven ? options.seed : clock.tickMilliseconds();
   const std::int64_t now = options.createdGiven ? options.created : clock.calendarSeconds();
-  if (failed(serializeContainer(record, *output, tick, now))) {
+  if (!containerFileSize(record)) {
     return refuse(err, options.output,
-                  "cannot be written (or the container would reach 536870912 bytes)");
+                  "the container would reach " + std::to_string(kContainerFileLimit) + " bytes");
+  }
+  if (failed(serializeContainer(record, *output, tick, now))) {
+    return refuse(err, options.output, "cannot be written");
   }
   return kExitSuccess;
 }

@@ -84,6 +84,7 @@ if [ -n "$mounted" ]; then
     fail "a save into a full file system reported success"
   else
     [ "$(wc -l <"$work/err")" -eq 1 ] || fail "the refusal took more than one line: $(cat "$work/err")"
+    grep -q ': cannot be written$' "$work/err" || fail "the refusal gave another cause: $(cat "$work/err")"
   fi
   cmp -s "$mounted/part.cnt" "$work/earlier.cnt" || fail "the earlier file changed on a full file system"
   left=$(others "$mounted" part.cnt filler)
