@@ -1,0 +1,190 @@
+# shellcheck shell=bash
+# Sourced by the two smoke walks (gui-smoke.sh, gui-smoke-windows.sh): the steps and helpers
+# they share. Each walk sets smoke_name, work, shots, limit, type_delay and app_pid, and
+# defines focus WINDOW, stored_maker (the workshop name the program keeps, or nothing),
+# menu_item MNEMONIC INDEX TITLE and settle (returns once the program has drawn).
+
+fail() {
+  echo "$smoke_name: FAILED: $*" >&2
+  [ -s "$work/app.log" ] && sed 's/^/  program: /' "$work/app.log" >&2
+  if [ -n "${DISPLAY:-}" ]; then import -window root "$shots/failure.png" 2>/dev/null || true; fi
+  exit 1
+}
+step() { echo "$smoke_name: $*"; }
+
+# A virtual X server on a free display number, which it reports once it accepts clients.
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq $((limit * 10))); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    sleep 0.1
+  done
+  [ -s "$work/display" ] || fail "Xvfb reported no display"
+  DISPLAY=":$(head -n1 "$work/display")"
+  export DISPLAY
+}
+
+# The visible window titled exactly $1, once it is there.
+window() {
+  timeout "$limit" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 ||
+    fail "no window titled '$1'"
+}
+gone() {
+  for _ in $(seq $((limit * 10))); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window '$1' did not close"
+}
+# The program writes after its picker has closed: wait for the file.
+file_appears() {
+  for _ in $(seq $((limit * 10))); do
+    [ -s "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "no file $1"
+}
+shot() { import -window root "$shots/$1.png"; }
+
+# Types a path into the picker titled $1 and accepts it.
+pick() {
+  local picker
+  picker=$(window "$1")
+  focus "$picker"
+  xdotool key ctrl+a
+  xdotool type --delay "$type_delay" "$2"
+  xdotool key Return
+  gone "$1"
+}
+
+# First start up to the main window, whose id goes to $main, then the save picker, the About
+# box and the question of New, each closed again.
+first_steps() {
+  step "first start asks for the workshop name"
+  local prompt refusal picker about question
+  prompt=$(window "工房名の設定")
+  shot 01-workshop-prompt
+  focus "$prompt"
+  xdotool type --delay "$type_delay" "test"
+  xdotool key Return
+
+  step "a prohibited name is refused under 設定 and the prompt returns"
+  refusal=$(window "設定")
+  shot 02-name-refused
+  focus "$refusal"
+  xdotool key Return
+  gone "設定"
+  prompt=$(window "工房名の設定")
+  [ -n "$(stored_maker)" ] && fail "a refused name was kept: '$(stored_maker)'"
+  focus "$prompt"
+  xdotool key ctrl+a
+  xdotool type --delay "$type_delay" "SmokeWorks"
+  xdotool key Return
+
+  step "an allowed name opens the main window and is kept"
+  main=$(window "ノルカ")
+  sleep 1
+  shot 03-main-window
+  [ "$(stored_maker)" = "SmokeWorks" ] || fail "'$(stored_maker)' is kept as the workshop name"
+
+  step "Ctrl+S opens the save picker"
+  focus "$main"
+  xdotool key ctrl+s
+  picker=$(window "コンテナファイルを保存する")
+  shot 04-save-picker
+  focus "$picker"
+  xdotool key Escape
+  gone "コンテナファイルを保存する"
+
+  step "Alt+/ opens the About box"
+  focus "$main"
+  xdotool key alt+slash
+  about=$(window "バージョン情報 QELContainer")
+  shot 05-about
+  focus "$about"
+  xdotool key Return
+  gone "バージョン情報 QELContainer"
+
+  step "Ctrl+N asks before clearing the container"
+  focus "$main"
+  xdotool key ctrl+n
+  question=$(window "コンテナ初期化")
+  shot 06-new-question
+  focus "$question"
+  xdotool key Escape
+  gone "コンテナ初期化"
+}
+
+# The files of a part, as an author has them: a square model with its material, an orange
+# texture and a sky-blue side view, in the folder $1.
+make_parts() {
+  mkdir -p "$1"
+  convert -size 64x32 xc:orange "$1/texture.png"
+  convert -size 200x64 xc:skyblue "$1/side.png"
+  printf 'newmtl body\nKd 1 1 1\nmap_Kd texture.png\n' >"$1/box.mtl"
+  printf 'mtllib box.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl body\nf 1/1 2/2 3/3\nf 1/1 3/3 4/4\n' >"$1/box.obj"
+}
+
+# The container name and the parameters, entered through their dialogs.
+name_and_parameters() {
+  local dialog
+  menu_item s 0 "コンテナ名の設定"
+  dialog=$(window "コンテナ名の設定")
+  focus "$dialog"
+  xdotool type --delay "$type_delay" "SmokeBox"
+  xdotool key Return
+  gone "コンテナ名の設定"
+  menu_item s 1 "パラメーター設定"
+  dialog=$(window "パラメーター設定")
+  focus "$dialog"
+  xdotool key Tab Tab Down Tab ctrl+a
+  xdotool type --delay "$type_delay" "12192"
+  xdotool key Tab
+  xdotool type --delay "$type_delay" "smoke"
+  shot 07-parameters
+  xdotool key Return
+  gone "パラメーター設定"
+}
+
+# The saved part, given as the program's path $1, reopens after New and shows as it did
+# after the save; its texture, exported to the program's path $2, is $3 byte for byte.
+reopen_and_export() {
+  local question difference
+  step "the saved part reopens as it was, and its texture exports byte for byte"
+  focus "$main"
+  xdotool key ctrl+n
+  question=$(window "コンテナ初期化")
+  focus "$question"
+  xdotool key Return
+  gone "コンテナ初期化"
+  focus "$main"
+  xdotool key ctrl+o
+  pick "コンテナファイルを開く" "$1"
+  settle
+  import -window "$main" "$shots/09-reopened.png"
+  difference=$(compare -metric AE "$shots/08-saved.png" "$shots/09-reopened.png" null: 2>&1 || true)
+  [ "$difference" = "0" ] || fail "the reopened part shows differently ($difference pixels)"
+  menu_item s 5 "テクスチャーファイルを保存する"
+  pick "テクスチャーファイルを保存する" "$2"
+  file_appears "$3"
+  cmp -s "$(dirname "$3")/texture.png" "$3" || fail "the exported texture differs"
+}
+
+# The program, asked to end by $1, has ended with exit code 0.
+ended_cleanly() {
+  local status
+  for _ in $(seq $((limit * 10))); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$app_pid" 2>/dev/null && fail "the program still runs after $1"
+  set +e
+  wait "$app_pid"
+  status=$?
+  set -e
+  app_pid=""
+  [ "$status" -eq 0 ] || fail "exit code $status"
+  step "passed; screenshots in $shots"
+}
