@@ -52,13 +52,7 @@ fi
 
 start_xvfb
 
-# A new user: empty settings and home folders.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset QT_QPA_PLATFORM
-mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-settings_file="$XDG_CONFIG_HOME/K.DORAN/APP/QELCONTAINER.conf"
+new_linux_user
 
 # Gives window $1 the keyboard. Without a window manager the program hands the focus back
 # itself when a modal window closes; a key pressed before it has done so can be lost, so

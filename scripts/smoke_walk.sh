@@ -26,6 +26,17 @@ start_xvfb() {
   export DISPLAY
 }
 
+# A new user of the Linux program: empty home and settings folders. The program keeps its
+# settings in $settings_file.
+new_linux_user() {
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+  export LANG=C.UTF-8 LC_ALL=C.UTF-8
+  unset QT_QPA_PLATFORM
+  mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  settings_file="$XDG_CONFIG_HOME/K.DORAN/APP/QELCONTAINER.conf"
+}
+
 # The visible window titled exactly $1, once it is there.
 window() {
   timeout "$limit" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 ||

@@ -27,12 +27,9 @@ limit=20
 source scripts/smoke_walk.sh
 start_xvfb
 
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset QT_QPA_PLATFORM
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/K.DORAN/APP"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-printf '[General]\nmaker=StartWorks\n' >"$XDG_CONFIG_HOME/K.DORAN/APP/QELCONTAINER.conf"
+new_linux_user
+mkdir -p "$(dirname "$settings_file")"
+printf '[General]\nmaker=StartWorks\n' >"$settings_file"
 
 # Milliseconds from launching $1 until a window titled $2 is visible; the program is ended.
 start_time() {
