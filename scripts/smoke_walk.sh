@@ -159,8 +159,9 @@ name_and_parameters() {
   gone "パラメーター設定"
 }
 
-# The saved part, given as the program's path $1, reopens after New and shows as it did
-# after the save; its texture, exported to the program's path $2, is $3 byte for byte.
+# The saved part, $1 as the program names it, reopens after New and shows as it did after
+# the save; its texture, exported to $2 as the program names it, arrives here as $3 and
+# equals texture.png beside it byte for byte.
 reopen_and_export() {
   local question difference
   step "the saved part reopens as it was, and its texture exports byte for byte"
