@@ -93,7 +93,7 @@ void BM_ConvertObj(benchmark::State& state) {
   for (auto _ : state) {
     const qel::ModelConversion conversion = qel::convertObjModel(path, sink);
     if (conversion.result != qel::kSuccess || conversion.vertexCount != 3 * kTriangles) {
-      state.SkipWithError(conversion.reason.c_str());
+      state.SkipWithError(conversion.refusal.english.c_str());
       break;
     }
     benchmark::DoNotOptimize(conversion.blob.data());

@@ -70,15 +70,16 @@ std::string sizeText(const PngSize& size) {
 }
 
 void checkImage(const std::optional<Bytes>& data, const char* what, ContainerProblems& problems) {
-  PngSize size;
   if (!data) {
     problems.warning("container.block-missing", std::string("holds no ") + what);
-  } else if (failed(readPngSize(*data, size))) {
+    return;
+  }
+  const ImageCheck image = checkContainerImage(*data);
+  if (image.problem == ImageProblem::NotPng) {
     problems.warning("container.image-not-png", std::string("the ") + what + " is not a PNG file");
-  } else if (size.width > kMaxImageSide || size.height > kMaxImageSide) {
-    problems.warning(
-        "container.image-too-large",
-        std::string("the ") + what + " is " + sizeText(size) + " pixels, larger than 256 x 256");
+  } else if (image.problem == ImageProblem::TooLarge) {
+    problems.warning("container.image-too-large",
+                     std::string("the ") + what + " is " + englishText(image));
   }
 }
 
@@ -134,20 +135,16 @@ std::vector<Diagnostic> checkContainerFile(std::u16string_view path) {
       checkRecord(record, problems);
       break;
     case ContainerFileRefusal::Unreadable:
-      problems.error("container.unreadable", "cannot be read (missing, empty or unreadable)");
+      problems.error("container.unreadable", englishText(opening));
       break;
     case ContainerFileRefusal::TooLarge:
-      problems.error("container.too-large", std::to_string(opening.fileSize) +
-                                                " bytes; container files are smaller than " +
-                                                std::to_string(kContainerFileLimit));
+      problems.error("container.too-large", englishText(opening));
       break;
     case ContainerFileRefusal::NotAContainer:
-      problems.error("container.not-container", "not a container file");
+      problems.error("container.not-container", englishText(opening));
       break;
     case ContainerFileRefusal::Damaged:
-      problems.error("container.damaged",
-                     "damaged container file (a chunk runs past the end or the end chunk is "
-                     "missing)");
+      problems.error("container.damaged", englishText(opening));
       break;
   }
   return problems.take();

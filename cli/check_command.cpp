@@ -6,13 +6,13 @@
 #include <memory>
 #include <vector>
 
-#include "base/path_parts.h"
 #include "base/utf.h"
 #include "check/container_check.h"
 #include "cli/commands.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
 #include "model/model_check.h"
+#include "model/obj_reader.h"
 #include "model/refusal_text.h"
 
 namespace qel::cli {
@@ -30,7 +30,7 @@ const char* severityName(Severity severity) {
 
 // An OBJ model by its extension; anything else is read as a container file.
 std::vector<Diagnostic> checkFile(std::u16string_view path) {
-  if (equalIgnoringCase(splitPath(path).extension, u".obj")) return checkObjFile(path);
+  if (isObjPath(path)) return checkObjFile(path);
   return checkContainerFile(path);
 }
 

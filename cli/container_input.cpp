@@ -21,26 +21,11 @@ std::optional<LoadedContainer> loadContainerFile(const std::string& path, std::o
   if (!wide) return std::nullopt;
   LoadedContainer loaded;
   const ContainerFileOpening opening = openContainerFile(loaded.record, *wide);
-  switch (opening.refusal) {
-    case ContainerFileRefusal::None:
-      loaded.seed = opening.seed;
-      return loaded;
-    case ContainerFileRefusal::Unreadable:
-      refuse(err, path, "cannot be read (missing, empty or unreadable)");
-      break;
-    case ContainerFileRefusal::TooLarge:
-      refuse(err, path,
-             std::to_string(opening.fileSize) + " bytes; container files are smaller than " +
-                 std::to_string(kContainerFileLimit));
-      break;
-    case ContainerFileRefusal::NotAContainer:
-      refuse(err, path, "not a container file");
-      break;
-    case ContainerFileRefusal::Damaged:
-      refuse(err, path,
-             "damaged container file (a chunk runs past the end or the end chunk is missing)");
-      break;
+  if (opening.refusal == ContainerFileRefusal::None) {
+    loaded.seed = opening.seed;
+    return loaded;
   }
+  refuse(err, path, englishText(opening));
   return std::nullopt;
 }
 

@@ -33,7 +33,7 @@ std::optional<ModelConversion> convertModelInput(const std::string& path,
   StreamMessageSink messages(err);
   ModelConversion conversion = convertObjModel(*wide, messages);
   if (failed(conversion.result)) {
-    refuse(err, subject, conversion.reason);
+    refuse(err, subject, conversion.refusal.english);
     return std::nullopt;
   }
   return conversion;

@@ -21,6 +21,7 @@
 #include "naming/container_name_dialog.h"
 #include "naming/container_type_table.h"
 #include "naming/parameter_dialog.h"
+#include "naming/unsigned_field.h"
 #include "naming/workshop_name_check.h"
 #include "naming/workshop_name_dialog.h"
 #include "platform/os.h"
@@ -70,7 +71,9 @@ std::optional<std::uint32_t> offeredType(const std::string& text) {
   return std::nullopt;
 }
 
-std::optional<float> lengthInRange(const std::string& text) {
+// Full-width digits, as an input method gives them, count as their ASCII forms.
+std::optional<float> lengthInRange(const std::string& typed) {
+  const std::string text = toUtf8(asciiForms(fromUtf8(typed)));
   float value = 0;
   const auto [end, error] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
@@ -79,19 +82,14 @@ std::optional<float> lengthInRange(const std::string& text) {
   return value;
 }
 
-std::string sizeText(const PngSize& size) {
-  return std::to_string(size.width) + " x " + std::to_string(size.height) + " pixels";
-}
-
 // Reads a PNG and stores it with store; answers the exit code.
 int loadImage(const std::string& path, ContainerRecord& record,
-              Result (*store)(ContainerRecord&, std::span<const std::uint8_t>), std::ostream& err) {
+              ImageCheck (*store)(ContainerRecord&, std::span<const std::uint8_t>),
+              std::ostream& err) {
   const auto bytes = readInputFile(path, err);
   if (!bytes) return kExitRefused;
-  PngSize size;
-  if (failed(readPngSize(*bytes, size))) return refuse(err, path, "not a PNG file");
-  if (failed(store(record, *bytes))) {
-    return refuse(err, path, sizeText(size) + "; at most 256 x 256");
+  if (const ImageCheck check = store(record, *bytes); !check.ok()) {
+    return refuse(err, path, englishText(check));
   }
   return kExitSuccess;
 }
@@ -108,18 +106,17 @@ int loadModel(const std::string& path, ContainerRecord& record, std::ostream& er
   return kExitSuccess;
 }
 
-const char* missingItem(SaveReadiness readiness) {
-  switch (readiness) {
-    case SaveReadiness::NoMakerName:
+const char* missingItem(RecordItem item) {
+  switch (item) {
+    case RecordItem::MakerName:
       return "the workshop name is empty";
-    case SaveReadiness::NoContainerName:
+    case RecordItem::ContainerName:
       return "the container name is empty";
-    case SaveReadiness::NoModel:
+    case RecordItem::Model:
       return "no model";
-    case SaveReadiness::NoTexture:
+    case RecordItem::Texture:
       return "no texture";
-    case SaveReadiness::NoSideView:
-    case SaveReadiness::Ready:
+    case RecordItem::SideView:
       break;
   }
   return "no side view";
@@ -190,19 +187,15 @@ int runPack(const PackOptions& options, std::ostream& err) {
   if (int code = fillFields(options, record, err)) return code;
   if (int code = loadModelAndTexture(options, record, err)) return code;
   if (int code = loadImage(options.sideView, record, storeSideView, err)) return code;
-  if (const SaveReadiness readiness = checkSaveReady(record); readiness != SaveReadiness::Ready) {
-    return refuse(err, options.output, missingItem(readiness));
+  if (const SaveReadiness readiness = checkSaveReady(record); !readiness.ready()) {
+    return refuse(err, options.output, missingItem(readiness.missing.front()));
   }
 
   auto& clock = platform::clock();
   const std::uint32_t tick = options.seedGiven ? options.seed : clock.tickMilliseconds();
   const std::int64_t now = options.createdGiven ? options.created : clock.calendarSeconds();
-  if (!containerFileSize(record)) {
-    return refuse(err, options.output,
-                  "the container would reach " + std::to_string(kContainerFileLimit) + " bytes");
-  }
-  if (failed(serializeContainer(record, *output, tick, now))) {
-    return refuse(err, options.output, "cannot be written");
+  if (const ContainerSave save = serializeContainer(record, *output, tick, now); !save.ok()) {
+    return refuse(err, options.output, englishText(save));
   }
   return kExitSuccess;
 }

@@ -12,6 +12,7 @@
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
 #include "container/whole_file.h"
+#include "model/obj_reader.h"
 #include "preview/png_codec.h"
 #include "preview/preview_pane.h"
 #include "preview/render_preview.h"
@@ -74,13 +75,6 @@ CLI::Validator degrees(double limit) {
       "DEG");
 }
 
-bool isObjName(std::string_view path) {
-  if (path.size() < 4) return false;
-  std::string extension(path.substr(path.size() - 4));
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return extension == ".obj";
-}
-
 struct ModelToDraw {
   Bytes blob;
   std::optional<Bytes> texture;
@@ -88,7 +82,7 @@ struct ModelToDraw {
 
 // The model and texture of an OBJ file as set-model takes them, or of a container file.
 std::optional<ModelToDraw> modelOf(const std::string& input, std::ostream& err) {
-  if (isObjName(input)) {
+  if (const auto wide = fromUtf8Argument(input); wide && isObjPath(*wide)) {
     auto conversion = convertModelInput(input, input, err);
     if (!conversion) return std::nullopt;
     return ModelToDraw{std::move(conversion->blob), std::move(conversion->texture)};

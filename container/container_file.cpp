@@ -1,21 +1,35 @@
 #include "container/container_file.h"
 
+#include <limits>
+
 #include "container/container_format.h"
 #include "platform/os.h"
 
 namespace qel {
 
-Result serializeContainer(ContainerRecord& record, std::u16string_view path,
-                          std::uint32_t tickCount, std::int64_t now) {
+ContainerSave serializeContainer(ContainerRecord& record, std::u16string_view path,
+                                 std::uint32_t tickCount, std::int64_t now) {
   if (!record.plainFileLoaded) record.createdTime = now;
+  ContainerSave save;
   // Refused before the file is touched.
-  if (!containerFileSize(record)) return kFailure;
+  const auto size = containerFileSize(record, std::numeric_limits<std::uint64_t>::max());
+  save.fileSize = size.value_or(0);
+  if (!size || *size >= kContainerFileLimit) {
+    save.refusal = ContainerSave::Refusal::TooLarge;
+    return save;
+  }
   auto file = platform::fileSystem().beginReplacing(path);
-  if (!file) return kFailure;
-  const bool written = writeContainerFile(
-      record, tickCount & 0xFFFFFF,
-      [&file](std::span<const std::uint8_t> piece) { return file->write(piece); });
-  return written && file->commit() ? kSuccess : kFailure;
+  const bool written =
+      file && writeContainerFile(record, tickCount & 0xFFFFFF,
+                                 [&file](std::span<const std::uint8_t> piece) {
+                                   return file->write(piece);
+                                 }) &&
+      file->commit();
+  if (!written) {
+    save.refusal = ContainerSave::Refusal::WriteFailed;
+    save.cause = platform::WriteFailure::Other;
+  }
+  return save;
 }
 
 ContainerFileOpening openContainerFile(ContainerRecord& record, std::u16string_view path,
@@ -43,6 +57,51 @@ ContainerFileOpening openContainerFile(ContainerRecord& record, std::u16string_v
     opening.refusal = ContainerFileRefusal::Damaged;
   }
   return opening;
+}
+
+std::string englishText(const ContainerFileOpening& opening) {
+  switch (opening.refusal) {
+    case ContainerFileRefusal::None:
+      break;
+    case ContainerFileRefusal::Unreadable:
+      return "cannot be read (missing, empty or unreadable)";
+    case ContainerFileRefusal::TooLarge:
+      return std::to_string(opening.fileSize) + " bytes; container files are smaller than " +
+             std::to_string(kContainerFileLimit);
+    case ContainerFileRefusal::NotAContainer:
+      return "not a container file";
+    case ContainerFileRefusal::Damaged:
+      return "damaged container file (a chunk runs past the end or the end chunk is missing)";
+  }
+  return {};
+}
+
+std::string englishText(const ContainerSave& save) {
+  using platform::WriteFailure;
+  switch (save.refusal) {
+    case ContainerSave::Refusal::None:
+      break;
+    case ContainerSave::Refusal::TooLarge:
+      return "the container would reach " + std::to_string(kContainerFileLimit) + " bytes";
+    case ContainerSave::Refusal::WriteFailed:
+      switch (save.cause) {
+        case WriteFailure::ReadOnly:
+          return "cannot be written: the file is read-only";
+        case WriteFailure::NoPermission:
+          return "cannot be written: no permission";
+        case WriteFailure::DiskFull:
+          return "cannot be written: the disk is full";
+        case WriteFailure::FolderMissing:
+          return "cannot be written: the folder does not exist";
+        case WriteFailure::PathTooLong:
+          return "cannot be written: the path is too long";
+        case WriteFailure::None:
+        case WriteFailure::Other:
+          break;
+      }
+      return "cannot be written";
+  }
+  return {};
 }
 
 }  // namespace qel

@@ -2,20 +2,35 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/result.h"
 #include "container/container_format.h"
 #include "container/container_record.h"
+#include "platform/write_failure.h"
 
 namespace qel {
 
+// The outcome of a save.
+struct ContainerSave {
+  enum class Refusal {
+    None,
+    TooLarge,     // the file would reach kContainerFileLimit; nothing was written
+    WriteFailed,  // the file could not be written; cause says why
+  };
+  Refusal refusal = Refusal::None;
+  std::uint64_t fileSize = 0;  // of the file written, or that would have been
+  platform::WriteFailure cause = platform::WriteFailure::None;
+  bool ok() const { return refusal == Refusal::None; }
+};
+
 // Saves record as a scrambled container file at path, replacing it atomically. The seed
 // is tickCount's low 24 bits. createdTime becomes now, before the write and whatever its
-// outcome, unless a plain file was loaded. kFailure when the file could not be built or
-// written; an earlier file at path then stays as it was.
-Result serializeContainer(ContainerRecord& record, std::u16string_view path,
-                          std::uint32_t tickCount, std::int64_t now);
+// outcome, unless a plain file was loaded. After a refusal an earlier file at path stays
+// as it was.
+ContainerSave serializeContainer(ContainerRecord& record, std::u16string_view path,
+                                 std::uint32_t tickCount, std::int64_t now);
 
 enum class ContainerFileRefusal {
   None,
@@ -30,6 +45,13 @@ struct ContainerFileOpening {
   std::uint64_t fileSize = 0;        // once the file could be opened
   std::optional<std::int32_t> seed;  // the header's seed of a scrambled file
 };
+
+// Why a container file was refused, in one line of English; empty when it was not.
+std::string englishText(const ContainerFileOpening& opening);
+
+// Why a save was refused, in one line of English ("cannot be written: read-only");
+// empty when it was not.
+std::string englishText(const ContainerSave& save);
 
 // Loads the container file at path into record, reading it piece by piece. After any
 // refusal record stays exactly as it was.

@@ -19,12 +19,16 @@ void resetRecord(ContainerRecord& record) {
 }
 
 SaveReadiness checkSaveReady(const ContainerRecord& record) {
-  if (record.makerName.empty()) return SaveReadiness::NoMakerName;
-  if (record.containerName.empty()) return SaveReadiness::NoContainerName;
-  if (!record.modelData) return SaveReadiness::NoModel;
-  if (!record.textureData) return SaveReadiness::NoTexture;
-  if (!record.sideViewData) return SaveReadiness::NoSideView;
-  return SaveReadiness::Ready;
+  SaveReadiness readiness;
+  const auto need = [&readiness](bool held, RecordItem item) {
+    if (!held) readiness.missing.push_back(item);
+  };
+  need(!record.makerName.empty(), RecordItem::MakerName);
+  need(!record.containerName.empty(), RecordItem::ContainerName);
+  need(record.modelData.has_value(), RecordItem::Model);
+  need(record.textureData.has_value(), RecordItem::Texture);
+  need(record.sideViewData.has_value(), RecordItem::SideView);
+  return readiness;
 }
 
 bool applyWorkshopName(ContainerRecord& record, std::u16string_view name) {

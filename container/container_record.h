@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "base/bytes.h"
 #include "base/fixed_text.h"
@@ -39,9 +40,21 @@ struct ContainerRecord {
 // Returns the record to its empty state, keeping plainFileLoaded and lastLoadPlain.
 void resetRecord(ContainerRecord& record);
 
-// Whether the record can be saved, or the first item it lacks, in this order.
-enum class SaveReadiness { Ready, NoMakerName, NoContainerName, NoModel, NoTexture, NoSideView };
+// The items a record must hold to be saved, in the order they are asked for.
+enum class RecordItem { MakerName, ContainerName, Model, Texture, SideView };
+
+struct SaveReadiness {
+  std::vector<RecordItem> missing;  // in RecordItem order; empty when the record can be saved
+  bool ready() const { return missing.empty(); }
+};
 SaveReadiness checkSaveReady(const ContainerRecord& record);
+
+// Limits of the record's fields as the dialogs and the command-line tool keep them: UTF-16
+// units of text, and the length in millimetres.
+inline constexpr int kWorkshopNameKept = 10;
+inline constexpr int kContainerNameKept = 26;
+inline constexpr int kDescriptionKept = 63;
+inline constexpr std::uint32_t kMaxLengthMm = 50000;
 
 // Makes makerName follow the workshop name (cut to 15 units) unless a plain file was
 // loaded; answers whether makerName changed.

@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qel::Bytes written = *files.find(path);
     qel::ContainerRecord record;
     check(!qel::failed(qel::parseContainerFile(record, written)));
-    check(qel::checkSaveReady(record) == qel::SaveReadiness::Ready);
+    check(qel::checkSaveReady(record).ready());
   }
   return 0;
 }

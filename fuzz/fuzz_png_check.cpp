@@ -29,10 +29,10 @@ qel::ContainerRecord earlierRecord() {
 }
 
 void checkStore(const qel::ContainerRecord& earlier, std::span<const std::uint8_t> bytes,
-                qel::Result (*store)(qel::ContainerRecord&, std::span<const std::uint8_t>),
+                qel::ImageCheck (*store)(qel::ContainerRecord&, std::span<const std::uint8_t>),
                 std::optional<qel::Bytes> (*copy)(const qel::ContainerRecord&)) {
   qel::ContainerRecord record = earlier;
-  if (qel::failed(store(record, bytes))) {
+  if (!store(record, bytes).ok()) {
     check(record == earlier);
     return;
   }
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   checkStore(earlier, bytes, qel::storeSideView, qel::copySideView);
 
   qel::ContainerRecord record = earlier;
-  if (!qel::failed(qel::storeTexture(record, bytes))) {
+  if (qel::storeTexture(record, bytes).ok()) {
     check(record.textureWidth == png.width && record.textureHeight == png.height);
     check(png.width <= qel::kMaxImageSide && png.height <= qel::kMaxImageSide);
   }

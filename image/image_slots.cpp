@@ -1,33 +1,21 @@
 #include "image/image_slots.h"
 
-#include "image/png_check.h"
-
 namespace qel {
-namespace {
 
-std::optional<PngSize> checkedImageSize(std::span<const std::uint8_t> data) {
-  PngSize size;
-  if (failed(readPngSize(data, size))) return std::nullopt;
-  if (size.width > kMaxImageSide || size.height > kMaxImageSide) return std::nullopt;
-  return size;
-}
-
-}  // namespace
-
-Result storeTexture(ContainerRecord& record, std::span<const std::uint8_t> data) {
-  const auto size = checkedImageSize(data);
-  if (!size) return kFailure;
+ImageCheck storeTexture(ContainerRecord& record, std::span<const std::uint8_t> data) {
+  const ImageCheck check = checkContainerImage(data);
+  if (!check.ok()) return check;
   // Copied before the old block goes, so that running out of memory keeps it.
   record.textureData = Bytes(data.begin(), data.end());
-  record.textureWidth = static_cast<std::uint16_t>(size->width);
-  record.textureHeight = static_cast<std::uint16_t>(size->height);
-  return kSuccess;
+  record.textureWidth = static_cast<std::uint16_t>(check.size.width);
+  record.textureHeight = static_cast<std::uint16_t>(check.size.height);
+  return check;
 }
 
-Result storeSideView(ContainerRecord& record, std::span<const std::uint8_t> data) {
-  if (!checkedImageSize(data)) return kFailure;
-  record.sideViewData = Bytes(data.begin(), data.end());
-  return kSuccess;
+ImageCheck storeSideView(ContainerRecord& record, std::span<const std::uint8_t> data) {
+  const ImageCheck check = checkContainerImage(data);
+  if (check.ok()) record.sideViewData = Bytes(data.begin(), data.end());
+  return check;
 }
 
 std::optional<Bytes> copyTexture(const ContainerRecord& record) {

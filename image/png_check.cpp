@@ -17,4 +17,30 @@ Result readPngSize(std::span<const std::uint8_t> data, PngSize& size) {
   return kSuccess;
 }
 
+ImageCheck checkContainerImage(std::span<const std::uint8_t> data) {
+  ImageCheck check;
+  if (failed(readPngSize(data, check.size))) {
+    check.problem = ImageProblem::NotPng;
+  } else if (check.size.width > kMaxImageSide || check.size.height > kMaxImageSide) {
+    check.problem = ImageProblem::TooLarge;
+  }
+  return check;
+}
+
+std::string englishText(const ImageCheck& check) {
+  switch (check.problem) {
+    case ImageProblem::None:
+      break;
+    case ImageProblem::Unreadable:
+      return "cannot be read (missing, empty or unreadable)";
+    case ImageProblem::NotPng:
+      return "not a PNG file";
+    case ImageProblem::TooLarge:
+      return std::to_string(check.size.width) + " x " + std::to_string(check.size.height) +
+             " pixels, larger than " + std::to_string(kMaxImageSide) + " x " +
+             std::to_string(kMaxImageSide);
+  }
+  return {};
+}
+
 }  // namespace qel

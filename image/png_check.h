@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "base/result.h"
 
@@ -18,5 +19,25 @@ Result readPngSize(std::span<const std::uint8_t> data, PngSize& size);
 
 // Both images of a container are at most this wide and this high.
 inline constexpr std::uint32_t kMaxImageSide = 256;
+
+// Why an image cannot be a texture or side view of a container.
+enum class ImageProblem {
+  None,
+  Unreadable,  // the file could not be read (told by the caller that read it)
+  NotPng,
+  TooLarge,  // wider or higher than kMaxImageSide
+};
+
+struct ImageCheck {
+  ImageProblem problem = ImageProblem::None;
+  PngSize size;  // the header's size, for NotPng zero
+  bool ok() const { return problem == ImageProblem::None; }
+};
+
+// The one rule for a container's images: a PNG of at most 256 by 256 pixels.
+ImageCheck checkContainerImage(std::span<const std::uint8_t> data);
+
+// The problem in one line of English, such as "1024 x 1024 pixels, larger than 256 x 256".
+std::string englishText(const ImageCheck& check);
 
 }  // namespace qel

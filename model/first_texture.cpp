@@ -1,16 +1,38 @@
 #include "model/first_texture.h"
 
 #include "base/path_parts.h"
-#include "image/png_check.h"
 #include "model/model_file_lookup.h"
 #include "model/refusal_text.h"
 
 namespace qel {
+namespace {
+
+// What an image that is no PNG is, from its first bytes, else from its extension.
+std::string imageFormatOf(std::u16string_view path, std::span<const std::uint8_t> head) {
+  const auto startsWith = [head](std::initializer_list<std::uint8_t> bytes) {
+    return head.size() >= bytes.size() && std::equal(bytes.begin(), bytes.end(), head.begin());
+  };
+  if (startsWith({0xFF, 0xD8, 0xFF})) return "JPEG";
+  if (startsWith({'G', 'I', 'F', '8'})) return "GIF";
+  if (startsWith({'B', 'M'})) return "BMP";
+  const std::u16string_view extension = splitPath(path).extension;
+  if (equalIgnoringCase(extension, u".jpg") || equalIgnoringCase(extension, u".jpeg")) {
+    return "JPEG";
+  }
+  std::string named;
+  for (const char16_t c : extension.substr(extension.empty() ? 0 : 1)) {
+    if (c >= u'a' && c <= u'z') named += static_cast<char>(c - u'a' + 'A');
+    else if (c < 0x80) named += static_cast<char>(c);
+  }
+  return named;
+}
+
+}  // namespace
 
 std::optional<Bytes> takeFirstTexture(const ObjModel& model, std::u16string_view objPath,
                                       ModelDiagnostics& diagnostics) {
-  const auto refuse = [&](const char* code, std::string what) {
-    diagnostics.error(objPath, 0, code, std::move(what));
+  const auto refuse = [&](const char* code, std::string what, RefusalFacts facts = {}) {
+    diagnostics.error(objPath, 0, code, std::move(what), std::move(facts));
     return std::nullopt;
   };
   if (model.materials.empty()) {
@@ -23,22 +45,26 @@ std::optional<Bytes> takeFirstTexture(const ObjModel& model, std::u16string_view
                   "the texture path of the first material is longer than " +
                       std::to_string(kLongestPath) + " units");
   }
+  RefusalFacts facts;
+  facts.subject = texturePath;
   if (!equalIgnoringCase(splitPath(texturePath).extension, u".png")) {
+    facts.format = imageFormatOf(texturePath, {});
     return refuse("model.texture-not-png",
-                  "the first material's texture is not a PNG file: " + textureName);
+                  "the first material's texture is not a PNG file: " + textureName, facts);
   }
   auto texture = readModelFile(texturePath);
   if (!texture) {
-    return refuse("model.texture-unreadable", "the PNG texture cannot be read: " + textureName);
+    return refuse("model.texture-unreadable", "the PNG texture cannot be read: " + textureName,
+                  facts);
   }
-  PngSize size;
-  if (failed(readPngSize(*texture, size))) {
-    return refuse("model.texture-not-png", "the texture is not a PNG file: " + textureName);
+  facts.image = checkContainerImage(*texture);
+  if (facts.image.problem == ImageProblem::NotPng) {
+    facts.format = imageFormatOf(texturePath, *texture);
+    return refuse("model.texture-not-png", "the texture is not a PNG file: " + textureName, facts);
   }
-  if (size.width > kMaxImageSide || size.height > kMaxImageSide) {
-    return refuse("model.texture-too-large", "the PNG texture is " + std::to_string(size.width) +
-                                                 " x " + std::to_string(size.height) +
-                                                 " pixels, larger than 256 x 256: " + textureName);
+  if (facts.image.problem == ImageProblem::TooLarge) {
+    return refuse("model.texture-too-large",
+                  "the PNG texture is " + englishText(facts.image) + ": " + textureName, facts);
   }
   return texture;
 }

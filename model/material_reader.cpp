@@ -147,7 +147,9 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
                         ModelDiagnostics& diagnostics) {
   const TextureFolders folders = texturesFolders(mtlPath);
   std::optional<std::string> waitingName;  // of a newmtl that has no texture statement yet
-  bool fullReported = false;
+  // Texture statements past a full list are counted, so that the refusal says how many.
+  std::optional<std::uint32_t> firstBeyond;
+  std::uint64_t beyond = 0;
   const Result result = readLinePieces(mtlPath, [&](const TokenTable& tokens, std::uint32_t line) {
     switch (tokens.byteAt(0, 0)) {
       case 'n':
@@ -159,12 +161,9 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
       case 'm':
         waitingName.reset();
         if (!model.materials.hasRoomFor(1)) {
-          if (!fullReported) {
-            diagnostics.error(mtlPath, line, "mtl.capacity",
-                              "more than " + std::to_string(kMaterialCapacity) + " materials");
-          }
-          fullReported = true;
-          return !diagnostics.stopped();
+          if (!firstBeyond) firstBeyond = line;
+          ++beyond;
+          return true;
         }
         diagnostics.noteTextureStatement(mtlPath, line);
         resolveTexture(*model.materials.spare(1), tokens[1], folders, model,
@@ -176,6 +175,16 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
     }
   });
   if (waitingName) diagnostics.noteMaterialWithoutTexture(*waitingName);
+  if (firstBeyond) {
+    RefusalFacts facts;
+    facts.list = ModelList::Materials;
+    facts.count = kMaterialCapacity + beyond;
+    facts.limit = kMaterialCapacity;
+    diagnostics.error(mtlPath, *firstBeyond, "mtl.capacity",
+                      "more than " + std::to_string(kMaterialCapacity) + " materials",
+                      std::move(facts));
+    if (diagnostics.stopped()) return kFailure;
+  }
   return result;
 }
 

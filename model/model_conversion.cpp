@@ -7,9 +7,9 @@
 namespace qel {
 namespace {
 
-ModelConversion refused(std::string reason) {
+ModelConversion refused(ModelRefusal refusal) {
   ModelConversion conversion;
-  conversion.reason = std::move(reason);
+  conversion.refusal = std::move(refusal);
   return conversion;
 }
 
@@ -23,12 +23,15 @@ ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
                                 InfoMessageSink& messages) {
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
   if (failed(readObjFile(objPath, model, messages, diagnostics))) {
-    return refused(diagnostics.refusalText(objPath));
+    return refused(diagnostics.refusal(objPath));
   }
   auto texture = takeFirstTexture(model, objPath, diagnostics);
-  if (!texture) return refused(diagnostics.refusalText(objPath));
+  if (!texture) return refused(diagnostics.refusal(objPath));
   auto blob = buildModelBlob(model, 1.0f);
-  if (!blob) return refused("the model has no face");
+  if (!blob) {
+    diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
+    return refused(diagnostics.refusal(objPath));
+  }
 
   ModelConversion conversion;
   conversion.result = kSuccess;

@@ -7,6 +7,7 @@
 #include "base/bytes.h"
 #include "base/result.h"
 #include "model/info_message_sink.h"
+#include "model/model_refusal.h"
 #include "model/obj_model.h"
 
 namespace qel {
@@ -14,11 +15,9 @@ namespace qel {
 // The outcome of converting an OBJ file for a container.
 struct ModelConversion {
   Result result = kFailure;
-  // On failure, why, in one line of UTF-8 for the command-line tool: which line of the
-  // OBJ file ("line 12: ..."; the OBJ file's own path is not repeated), which material
-  // file and line, which list, which texture and its size. The desktop program shows
-  // nothing.
-  std::string reason;
+  // On failure, why: which line of the OBJ file, which material file and line, which
+  // list and how full, which texture and its size.
+  ModelRefusal refusal;
   // On success: the ModelBlob, byte for byte as storeModel takes it, and the bytes of
   // the first material's PNG texture, as storeTexture takes them. Both empty on failure.
   Bytes blob;

@@ -7,9 +7,13 @@
 namespace qel {
 
 void ModelDiagnostics::error(std::u16string_view file, std::uint32_t line, std::string_view code,
-                             std::string message) {
+                             std::string message, RefusalFacts facts) {
   if (stopped_) return;
   ++errors_;
+  if (!firstRefusal_) {
+    firstRefusal_ = ModelRefusal{std::string(code), std::u16string(file), line, message,
+                                 std::move(facts), {}};
+  }
   found_.push_back(
       {std::u16string(file), line, Severity::Error, std::string(code), std::move(message)});
   if (!checking()) stopped_ = true;
@@ -22,14 +26,15 @@ void ModelDiagnostics::warning(std::u16string_view file, std::uint32_t line, std
       {std::u16string(file), line, Severity::Warning, std::string(code), std::move(message)});
 }
 
-std::string ModelDiagnostics::refusalText(std::u16string_view objPath) const {
-  const auto first = std::find_if(found_.begin(), found_.end(), [](const Diagnostic& d) {
-    return d.severity == Severity::Error;
-  });
-  if (first == found_.end()) return {};
-  if (first->line == 0) return first->message;
-  if (first->file == objPath) return "line " + std::to_string(first->line) + ": " + first->message;
-  return refusalAt(first->file, first->line, first->message);
+ModelRefusal ModelDiagnostics::refusal(std::u16string_view objPath) const {
+  ModelRefusal refusal = firstRefusal_.value_or(ModelRefusal{});
+  if (refusal.line > 0) {
+    refusal.english = refusal.file == objPath
+                          ? "line " + std::to_string(refusal.line) + ": " + refusal.english
+                          : refusalAt(refusal.file, refusal.line, refusal.english);
+  }
+  refusal.unreadableLibrary = unreadableLibrary_;
+  return refusal;
 }
 
 void ModelDiagnostics::noteMaterialWithoutTexture(std::string_view name) {

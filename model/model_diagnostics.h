@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/diagnostic.h"
+#include "model/model_refusal.h"
 
 namespace qel {
 
@@ -25,16 +27,20 @@ class ModelDiagnostics {
   bool hasError() const { return errors_ > 0; }
 
   void error(std::u16string_view file, std::uint32_t line, std::string_view code,
-             std::string message);
+             std::string message, RefusalFacts facts = {});
   // Kept only while checking.
   void warning(std::u16string_view file, std::uint32_t line, std::string_view code,
                std::string message);
 
   const std::vector<Diagnostic>& found() const { return found_; }
 
-  // The first error in one line, as a conversion refuses: "line N: what" for a line of
-  // the OBJ file at objPath, "PATH line N: what" for one of another file, else "what".
-  std::string refusalText(std::u16string_view objPath) const;
+  // The first error, as a conversion refuses; its English line says "line N: what" for a
+  // line of the OBJ file at objPath, "PATH line N: what" for one of another file, else
+  // "what".
+  ModelRefusal refusal(std::u16string_view objPath) const;
+
+  // A material library that could not be read (the last one), kept in either mode.
+  void noteUnreadableLibrary(std::u16string_view path) { unreadableLibrary_ = path; }
 
   // Material names whose newmtl statement got no texture statement (kept while checking):
   // a usemtl of one of them is told apart from a name that no material file holds.
@@ -55,6 +61,8 @@ class ModelDiagnostics {
   bool stopped_ = false;
   std::size_t errors_ = 0;
   std::vector<Diagnostic> found_;
+  std::optional<ModelRefusal> firstRefusal_;
+  std::u16string unreadableLibrary_;
   std::vector<std::string> materialsWithoutTexture_;
   std::vector<Place> textureStatements_;
 };

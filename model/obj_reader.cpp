@@ -83,14 +83,18 @@ class ObjReading {
   // Answers whether reading goes on.
   bool statement(const TokenTable& tokens, std::uint32_t line) {
     line_ = line;
+    if (overflow_) {
+      countOverflow(tokens);
+      return true;
+    }
     switch (tokens.byteAt(0, 0)) {
       case 'v':
         switch (tokens.byteAt(0, 1)) {
           case '\0':
-            addVector(model_.positions, full_.positions, tokens, "positions");
+            addVector(model_.positions, full_.positions, tokens, ModelList::Positions, "positions");
             break;
           case 'n':
-            addVector(model_.normals, full_.normals, tokens, "normals");
+            addVector(model_.normals, full_.normals, tokens, ModelList::Normals, "normals");
             break;
           case 't':
             addTexCoord(tokens);
@@ -115,11 +119,13 @@ class ObjReading {
         // Groups and object names leave nothing in the model, as expected.
         if (tokens[0] != "g" && tokens[0] != "o") warnIgnored(tokens[0]);
     }
+    if (overflow_) countOverflow(tokens);  // the statement that found its list full
     return !diagnostics_.stopped();
   }
 
-  // Warnings that only the whole file can tell.
+  // What only the whole file can tell: how far a list overflowed, and warnings.
   void finish() {
+    if (overflow_) reportOverflow();
     if (!checking_) return;
     const auto& statements = diagnostics_.textureStatements();
     for (std::size_t i = 0; i < statements.size(); ++i) {
@@ -144,25 +150,84 @@ class ObjReading {
       warning("obj.ignored-statement", "the statement " + shown(keyword) + " is ignored");
   }
 
-  // A list that is full takes nothing more; while checking, its error is told once.
-  void refuseFull(bool& told, std::string_view list) {
-    if (!told) error("obj.capacity", capacityText(list));
+  // A list that is full takes nothing more; while checking, its error is told once. A
+  // conversion stops taking statements and counts the rest of the list, so that its
+  // refusal can say how many the model holds.
+  void refuseFull(bool& told, ModelList list, std::string_view name) {
+    if (!checking_) {
+      overflow_ = Overflow{list, name, line_, 0};
+      return;
+    }
+    if (!told) error("obj.capacity", capacityText(name));
     told = true;
   }
 
+  struct Overflow {
+    ModelList list;
+    std::string_view name;
+    std::uint32_t line;
+    std::uint64_t count;
+  };
+
+  void countOverflow(const TokenTable& tokens) {
+    const char kind = tokens.byteAt(0, 0);
+    const char second = tokens.byteAt(0, 1);
+    const bool face = kind == 'f' && second == '\0' && tokens.has(2) && tokens.has(3);
+    switch (overflow_->list) {
+      case ModelList::Positions:
+        overflow_->count += kind == 'v' && second == '\0';
+        break;
+      case ModelList::Normals:
+        overflow_->count += kind == 'v' && second == 'n';
+        break;
+      case ModelList::TexCoords:
+        overflow_->count += kind == 'v' && second == 't';
+        break;
+      case ModelList::Triangles:
+        overflow_->count += face ? (tokens.has(4) ? 2 : 1) : 0;
+        break;
+      case ModelList::None:
+      case ModelList::Materials:
+        break;
+    }
+  }
+
+  void reportOverflow() {
+    const std::uint64_t held = overflow_->list == ModelList::Triangles
+                                   ? model_.indices.size() / 3
+                                   : static_cast<std::uint64_t>(listSize(overflow_->list));
+    RefusalFacts facts;
+    facts.list = overflow_->list;
+    facts.count = held + overflow_->count;
+    facts.limit = overflow_->list == ModelList::Triangles ? kObjListCapacity / 3 : kObjListCapacity;
+    diagnostics_.error(path_, overflow_->line, "obj.capacity", capacityText(overflow_->name),
+                       std::move(facts));
+  }
+
+  std::int32_t listSize(ModelList list) const {
+    switch (list) {
+      case ModelList::Normals:
+        return model_.normals.size();
+      case ModelList::TexCoords:
+        return model_.texCoords.size();
+      default:
+        return model_.positions.size();
+    }
+  }
+
   void addVector(FixedList<Vector3, kObjListCapacity>& list, bool& full, const TokenTable& tokens,
-                 std::string_view what) {
+                 ModelList which, std::string_view what) {
     const Vector3 v{static_cast<float>(readDouble(tokens[1])),
                     static_cast<float>(readDouble(tokens[2])),
                     static_cast<float>(readDouble(tokens[3]))};
-    if (!list.push(v)) return refuseFull(full, what);
+    if (!list.push(v)) return refuseFull(full, which, what);
     if (checking_ && !isFinite(v)) warning("obj.non-finite", "a coordinate that is not finite");
   }
 
   void addTexCoord(const TokenTable& tokens) {
     const TexCoord uv{static_cast<float>(readDouble(tokens[1])),
                       static_cast<float>(readDouble(tokens[2]))};
-    if (!model_.texCoords.push(uv)) return refuseFull(full_.texCoords, "texture coordinates");
+    if (!model_.texCoords.push(uv)) return refuseFull(full_.texCoords, ModelList::TexCoords, "texture coordinates");
     if (checking_ && !(std::isfinite(uv.u) && std::isfinite(uv.v))) {
       warning("obj.non-finite", "a coordinate that is not finite");
     }
@@ -190,11 +255,12 @@ class ObjReading {
     const auto wide = toWideName(name);
     // A path that does not fit counts as unreadable.
     const bool fits = wide && objDir_.size() + wide->size() <= kLongestPath;
-    if ((!fits || failed(readMaterialFile(objDir_ + *wide, model_, messages_, diagnostics_))) &&
-        !diagnostics_.stopped()) {
-      warning("obj.mtl-unreadable",
-              "the material library " + shown(name) + " cannot be read: its materials are missing");
-    }
+    const bool read =
+        fits && !failed(readMaterialFile(objDir_ + *wide, model_, messages_, diagnostics_));
+    if (read || diagnostics_.stopped()) return;
+    diagnostics_.noteUnreadableLibrary(fits ? objDir_ + *wide : platform::codePage().toWide(name));
+    warning("obj.mtl-unreadable",
+            "the material library " + shown(name) + " cannot be read: its materials are missing");
   }
 
   // The entry a corner's number names, or nothing after an error that says which number
@@ -257,8 +323,13 @@ class ObjReading {
     }
     const std::int32_t corners = tokens.has(4) ? 4 : 3;
     const std::int32_t newIndices = corners == 4 ? 6 : 3;
-    if (!model_.vertices.hasRoomFor(corners)) return refuseFull(full_.vertices, "vertices");
-    if (!model_.indices.hasRoomFor(newIndices)) return refuseFull(full_.indices, "indices");
+    if (!model_.vertices.hasRoomFor(corners)) {
+      // An author counts triangles, and for them both lists fill together.
+      return refuseFull(full_.vertices, ModelList::Triangles, "vertices");
+    }
+    if (!model_.indices.hasRoomFor(newIndices)) {
+      return refuseFull(full_.indices, ModelList::Triangles, "indices");
+    }
 
     std::optional<MaterialMapping> mapping;
     if (model_.currentMaterial >= 0) {
@@ -338,6 +409,7 @@ class ObjReading {
   std::vector<bool> usedMaterials_;
   bool toldNoMaterial_ = false;
   std::optional<int> outsideUnitSquare_;  // a texture coordinate number of the current face
+  std::optional<Overflow> overflow_;      // the list a conversion found full
 };
 
 }  // namespace
@@ -360,6 +432,10 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
   }
   reading.finish();
   return diagnostics.hasError() ? kFailure : kSuccess;
+}
+
+bool isObjPath(std::u16string_view path) {
+  return equalIgnoringCase(splitPath(path).extension, u".obj");
 }
 
 }  // namespace qel

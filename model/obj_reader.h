@@ -28,4 +28,8 @@ namespace qel {
 Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
                    ModelDiagnostics& diagnostics);
 
+// Whether path names an OBJ model, by its extension; the tools read anything else as a
+// container file.
+bool isObjPath(std::u16string_view path);
+
 }  // namespace qel

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "container/container_record.h"
 #include "base/fixed_text.h"
 #include "platform/ui.h"
 
 namespace qel {
 
 inline constexpr int kContainerNameField = 1000;
-// The field keeps what its help text promises: 26 units.
-inline constexpr int kContainerNameKept = 26;
 
 using ContainerName = FixedText<32>;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "container/container_record.h"
 #include <cstdint>
 
 #include "base/fixed_text.h"
@@ -10,9 +11,6 @@ namespace qel {
 inline constexpr int kTypeList = 1001;
 inline constexpr int kLengthField = 1002;
 inline constexpr int kDescriptionField = 1003;
-// The description keeps what its field holds: 63 units.
-inline constexpr int kDescriptionKept = 63;
-inline constexpr std::uint32_t kMaxLengthMm = 50000;
 
 struct ParameterEntry {
   bool accepted = false;  // closed with OK

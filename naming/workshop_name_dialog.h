@@ -1,13 +1,12 @@
 #pragma once
 
+#include "container/container_record.h"
 #include "naming/workshop_name_store.h"
 #include "platform/ui.h"
 
 namespace qel {
 
 inline constexpr int kWorkshopNameField = 1000;
-// The field keeps what its help text promises: 10 units.
-inline constexpr int kWorkshopNameKept = 10;
 
 struct WorkshopNameEntry {
   bool accepted = false;  // closed with OK

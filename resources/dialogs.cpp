@@ -1,5 +1,7 @@
 #include "resources/resources.h"
 
+#include "container/container_record.h"
+
 namespace qel::resources {
 namespace {
 
@@ -28,7 +30,7 @@ constexpr ControlTemplate kAboutControls[] = {
 
 // The edit fields keep exactly what their help texts promise and refuse more.
 constexpr ControlTemplate kWorkshopNameControls[] = {
-    {1000, ControlKind::Edit, u"", 29, 16, 211, 14, kSingleLineEdit, 10},
+    {1000, ControlKind::Edit, u"", 29, 16, 211, 14, kSingleLineEdit, kWorkshopNameKept},
     okButton(158, 89),
     cancelButton(212, 89),
     label(u"工房名を入力してください。\n"
@@ -38,7 +40,7 @@ constexpr ControlTemplate kWorkshopNameControls[] = {
 };
 
 constexpr ControlTemplate kContainerNameControls[] = {
-    {1000, ControlKind::Edit, u"", 29, 16, 211, 14, kSingleLineEdit, 26},
+    {1000, ControlKind::Edit, u"", 29, 16, 211, 14, kSingleLineEdit, kContainerNameKept},
     okButton(158, 89),
     cancelButton(212, 89),
     label(u"コンテナ名を入力してください。\n"
@@ -56,7 +58,7 @@ constexpr ControlTemplate kParameterControls[] = {
      kComboDropDownList | kComboSort | kVScroll | kTabStop},
     {1002, ControlKind::Edit, u"", 41, 51, 57, 14, kSingleLineEdit | kEditNumber},
     {1003, ControlKind::Edit, u"", 42, 80, 267, 61,
-     kBorder | kEditMultiline | kEditAutoHScroll | kTabStop, 63},
+     kBorder | kEditMultiline | kEditAutoHScroll | kTabStop, kDescriptionKept},
     label(u"種別", 14, 9, 17, 8),
     label(u"全長", 14, 54, 17, 8),
     label(u"説明", 14, 82, 17, 8),

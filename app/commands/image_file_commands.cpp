@@ -4,6 +4,7 @@
 
 #include "app/file_pickers.h"
 #include "container/whole_file.h"
+#include "resources/refusal_texts.h"
 
 namespace qel {
 namespace {
@@ -19,12 +20,13 @@ void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_
   if (!app.record) return;
   const auto path = pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
   if (!path) return;
+  const auto refuse = [&](const ImageCheck& check) {
+    app.ui.messageBox(window, u"このファイルは使用できません。\n" + resources::japaneseText(check),
+                      caption, platform::MessageBoxButtons::Ok);
+  };
   const auto bytes = readWholeFile(*path);
-  if (!bytes) return;
-  if (failed(store(*app.record, *bytes))) {
-    app.ui.messageBox(window, u"このファイルは使用できません。", caption,
-                      platform::MessageBoxButtons::Ok);
-  }
+  if (!bytes) return refuse({ImageProblem::Unreadable, {}});
+  if (const ImageCheck check = store(*app.record, *bytes); !check.ok()) refuse(check);
   app.ui.repaint(window);
 }
 
@@ -36,8 +38,8 @@ void exportImageFile(AppState& app, platform::WindowHandle window, std::u16strin
   const auto path = pickSavePath(app, savePickerRequest(window, pngPicker(title)), caption);
   if (!path) return;
   if (!writeWholeFile(*path, *bytes)) {
-    app.ui.messageBox(window, u"ファイルを書き込めませんでした。\n" + *path, caption,
-                      platform::MessageBoxButtons::Ok);
+    app.ui.messageBox(window, resources::writeFailedText(*path, platform::WriteFailure::Other),
+                      caption, platform::MessageBoxButtons::Ok);
   }
 }
 

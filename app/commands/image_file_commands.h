@@ -6,16 +6,16 @@
 
 #include "app/app_state.h"
 #include "base/bytes.h"
-#include "base/result.h"
+#include "image/png_check.h"
 
 namespace qel {
 
 // The load and export roads shared by the texture and the side view.
-using ImageStore = Result (*)(ContainerRecord& record, std::span<const std::uint8_t> data);
+using ImageStore = ImageCheck (*)(ContainerRecord& record, std::span<const std::uint8_t> data);
 using ImageCopy = std::optional<Bytes> (*)(const ContainerRecord& record);
 
-// Picks a PNG file and stores it with store. An unreadable file ends silently; a refused
-// one is said with caption. Either way of storing repaints.
+// Picks a PNG file and stores it with store. A file that cannot be read or is refused is
+// said with its reason under caption; a stored or refused one repaints.
 void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
                    std::u16string_view caption, ImageStore store);
 

@@ -3,6 +3,7 @@
 #include "image/image_slots.h"
 #include "model/model_conversion.h"
 #include "model/store_model.h"
+#include "resources/refusal_texts.h"
 
 namespace qel {
 namespace {
@@ -21,8 +22,8 @@ class MessageBoxInfoSink : public InfoMessageSink {
 
 }  // namespace
 
-// Model and texture are set together or not at all. A refused model ends silently; the
-// command-line tool tells why.
+// Model and texture are set together or not at all. A refused model is said with its
+// reason, after the TIM notes of the material reader.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
   const auto path =
@@ -31,11 +32,15 @@ void loadModelFile(AppState& app, platform::WindowHandle window) {
   if (!path) return;
   MessageBoxInfoSink messages(app.ui);
   const ModelConversion conversion = convertObjModel(*path, messages);
-  if (failed(conversion.result)) return;
+  if (failed(conversion.result)) {
+    app.ui.messageBox(window, resources::japaneseText(conversion.refusal), u"モデルを設定",
+                      platform::MessageBoxButtons::Ok);
+    return;
+  }
   // Both are stored aside first, so that running out of memory between them changes nothing.
   ContainerRecord converted;
   if (failed(storeModel(converted, conversion.blob)) ||
-      failed(storeTexture(converted, conversion.texture))) {
+      !storeTexture(converted, conversion.texture).ok()) {
     return;
   }
   ContainerRecord& record = *app.record;

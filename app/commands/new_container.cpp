@@ -22,6 +22,8 @@ void newContainer(AppState& app, platform::WindowHandle window) {
     return;
   }
   resetRecord(record);
+  // A new part is signed as any other, whatever form the file opened before had.
+  record.plainFileLoaded = false;
   applyWorkshopName(record, app.workshopName.view());
   // The path stays: the window keeps showing it and the next save proposes it.
   app.ui.repaint(window);

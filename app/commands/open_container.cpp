@@ -1,18 +1,23 @@
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
 #include "container/container_file.h"
+#include "resources/refusal_texts.h"
 
 namespace qel {
 
-// Every failure ends silently and leaves the record and the path as they were; the
-// command-line tool is where a user learns why a file was refused.
+// A refused file is said with its reason and leaves the record and the path as they were.
 void openContainer(AppState& app, platform::WindowHandle window) {
   if (!app.record) return;
   const auto path =
       pickOpenPath(app, openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
                                                    u"コンテナファイルを開く", u"cnt"}));
   if (!path) return;
-  if (openContainerFile(*app.record, *path).refusal != ContainerFileRefusal::None) return;
+  if (const ContainerFileOpening opening = openContainerFile(*app.record, *path);
+      opening.refusal != ContainerFileRefusal::None) {
+    app.ui.messageBox(window, resources::japaneseText(opening, *path), u"コンテナを開く",
+                      platform::MessageBoxButtons::Ok);
+    return;
+  }
   app.currentContainerPath.assign(*path);
   app.ui.repaint(window);
 }

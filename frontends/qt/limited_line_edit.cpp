@@ -2,6 +2,8 @@
 
 #include <QValidator>
 
+#include "naming/unsigned_field.h"
+
 namespace qel::qt {
 
 // Judges each change the user makes against the text before it: a change that makes a text
@@ -14,7 +16,8 @@ class LimitedLineEdit::TypingRule final : public QValidator {
   State validate(QString& input, int&) const override {
     if (programSetsText) return Acceptable;
     if (digitsOnly_) {
-      for (const QChar c : input) {
+      for (QChar& c : input) {
+        c = QChar(asciiFormOf(c.unicode()));
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
       }
     }

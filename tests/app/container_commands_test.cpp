@@ -94,7 +94,7 @@ TEST_F(ContainerCommands, SavedFileOpensAgainToTheSameRecord) {
   EXPECT_TRUE(bench.ui.messageBoxes.empty());
 }
 
-TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesAndShowsNothing) {
+TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesNothingAndSaysWhy) {
   *bench.app.record = test::readyRecord();
   bench.app.currentContainerPath.assign(u"before.cnt");
   const std::u16string png = folder.write("picture.cnt", test::pngOf(8, 8, 100));
@@ -107,11 +107,21 @@ TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesAndShowsNothing
   EXPECT_EQ(bench.record().containerName, test::readyRecord().containerName);
   EXPECT_EQ(bench.record().modelData, test::readyRecord().modelData);
   EXPECT_EQ(bench.app.currentContainerPath.view(), u"before.cnt");
-  EXPECT_TRUE(bench.ui.messageBoxes.empty());
+  const std::u16string reasons[] = {u"コンテナファイルではありません。",
+                                    u"ファイルを読み込めません", u"ファイルを読み込めません",
+                                    u"コンテナファイルが破損しています"};
+  const std::u16string paths[] = {png, empty, folder.file("missing.cnt"), half};
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 4u);
+  for (int i = 0; i < 4; ++i) {
+    const std::u16string& text = bench.ui.messageBoxes[i].text;
+    EXPECT_EQ(text.rfind(u"このファイルは開けません。\n" + paths[i] + u"\n" + reasons[i], 0), 0u)
+        << toUtf8(text);
+  }
   EXPECT_EQ(bench.ui.repaintCount, 0);
 }
 
 TEST_F(ContainerCommands, PickersAreDescribedAsTheCommandsGiveThem) {
+  *bench.app.record = test::readyRecord();
   bench.ui.cancelPicker().cancelPicker();
   bench.run(openContainer);
   bench.run(saveContainer);
@@ -190,8 +200,8 @@ TEST_F(ContainerCommands, EveryRefusedSaveSaysWhatIsMissing) {
     if (missing == 4) record.textureData.reset();
     if (missing == 5) record.sideViewData.reset();
     const std::u16string path = folder.file("refused.cnt");
-    saving.ui.choose(path);
     saving.run(saveContainer);
+    EXPECT_TRUE(saving.ui.pickers.empty()) << "refused before the picker";
     ASSERT_EQ(saving.ui.messageBoxes.size(), 1u) << missing;
     EXPECT_EQ(saving.ui.messageBoxes[0].text, expected[missing - 1]);
     EXPECT_EQ(saving.ui.messageBoxes[0].caption, u"コンテナを保存");
@@ -205,10 +215,11 @@ TEST_F(ContainerCommands, EveryRefusedSaveSaysWhatIsMissing) {
 
 TEST_F(ContainerCommands, RefusedSaveStillStampsTheWorkshopName) {
   bench.record().containerName.assign(u"名前");
-  bench.ui.choose(folder.file("x.cnt"));
   bench.run(saveContainer);
   EXPECT_EQ(bench.record().makerName.view(), u"工房");
-  EXPECT_EQ(bench.ui.messageBoxes.at(0).text, u"保存できません。3Dモデルが設定されていません。");
+  EXPECT_EQ(bench.ui.messageBoxes.at(0).text,
+            u"保存できません。次の項目が設定されていません。\n・3Dモデル\n・テクスチャー\n"
+            u"・サイドビュー\n「設定」メニューで設定してから、もう一度保存してください。");
 }
 
 TEST_F(ContainerCommands, FailedWriteSaysSoWithThePathAndKeepsTheCurrentPath) {
@@ -258,7 +269,7 @@ Bytes plainContainer() {
       .bytes();
 }
 
-TEST_F(ContainerCommands, APlainFileKeepsItsMakerAndTimeWhenSavedAndNewLeavesNoMaker) {
+TEST_F(ContainerCommands, APlainFileKeepsItsMakerAndTimeWhenSavedAndNewSignsTheNextPart) {
   const std::u16string plain = folder.write("plain.q5c", plainContainer());
   const std::u16string saved = folder.file("saved.cnt");
   bench.ui.choose(plain).choose(saved);
@@ -271,14 +282,22 @@ TEST_F(ContainerCommands, APlainFileKeepsItsMakerAndTimeWhenSavedAndNewLeavesNoM
   EXPECT_EQ(loaded.makerName.view(), u"平文工房");
   EXPECT_EQ(loaded.createdTime, 1234);
 
-  bench.ui.answer(platform::kIdOk).choose(folder.file("refused.cnt"));
+  // Nothing of the plain file remains after New: the next part is signed and saves.
+  const ContainerRecord ready = test::readyRecord();
+  const std::u16string next = folder.file("next.cnt");
+  bench.ui.answer(platform::kIdOk).choose(next);
   bench.run(newContainer);
+  EXPECT_EQ(bench.record().makerName.view(), u"工房");
+  bench.record().containerName = ready.containerName;
+  bench.record().modelData = ready.modelData;
+  bench.record().textureData = ready.textureData;
+  bench.record().sideViewData = ready.sideViewData;
   bench.run(saveContainer);
-  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
-  EXPECT_EQ(bench.ui.messageBoxes[1].text, u"保存できません。工房名が設定されていません。");
+  EXPECT_TRUE(std::filesystem::exists(toUtf8(next)));
 }
 
 TEST_F(ContainerCommands, ACancelledSavePickerLeavesTheMakerAsItWas) {
+  *bench.app.record = test::readyRecord();
   bench.record().makerName.assign(u"前の工房");
   bench.ui.cancelPicker();
   bench.run(saveContainer);

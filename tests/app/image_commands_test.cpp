@@ -32,7 +32,9 @@ TEST_F(ImageCommands, LoadedTextureAndSideViewReplaceTheirSlotsAndRepaint) {
   EXPECT_EQ(bench.record().textureWidth, 256);
   EXPECT_EQ(bench.record().sideViewData, sideViewOk);
   ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
-  EXPECT_EQ(bench.ui.messageBoxes[0].text, kUnusable);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text,
+            std::u16string(kUnusable) +
+                u"\n画像の大きさが300×1ピクセルです。使用できるのは256×256ピクセルまでです。");
   EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"サイドビュー");
   EXPECT_EQ(bench.ui.repaintCount, 3);  // a refused file repaints too
 
@@ -56,13 +58,16 @@ TEST_F(ImageCommands, RefusedTextureKeepsTheEarlierOneAndSaysSoUnderItsCaption) 
   EXPECT_EQ(bench.ui.repaintCount, 1);
 }
 
-TEST_F(ImageCommands, UnreadableFilesAndCancelledPickersEndSilently) {
+TEST_F(ImageCommands, UnreadableFilesAreSaidAndCancelledPickersEndSilently) {
   bench.ui.choose(folder.write("empty.png", {})).choose(folder.file("missing.png")).cancelPicker();
   bench.run(loadTextureFile);
   bench.run(loadSideViewFile);
   bench.run(loadTextureFile);
   EXPECT_FALSE(bench.record().textureData || bench.record().sideViewData);
-  EXPECT_TRUE(bench.ui.messageBoxes.empty());
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
+  for (const auto& box : bench.ui.messageBoxes) {
+    EXPECT_EQ(box.text.rfind(std::u16string(kUnusable) + u"\nファイルを読み込めません", 0), 0u);
+  }
   EXPECT_EQ(bench.ui.repaintCount, 0);
 }
 

@@ -45,14 +45,39 @@ TEST_F(ModelCommand, SetsModelAndTextureTogetherWithoutAFileBesideTheModel) {
   EXPECT_EQ(bench.ui.pickers[0].request.filterPattern, u"*.obj");
 }
 
-TEST_F(ModelCommand, ARefusedModelChangesNothingAndShowsNothing) {
+// The refusals authors met most, each said in one box after the part's own first line.
+TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
   *bench.app.record = test::readyRecord();
-  folder.write("huge.png", test::pngOf(257, 1));
-  bench.ui.choose(writeModel("huge.png")).choose(folder.file("missing.obj")).cancelPicker();
-  for (int i = 0; i < 3; ++i) bench.run(loadModelFile);
+  folder.write("huge.png", test::pngOf(1024, 1024));
+  folder.write("photo.jpg", {0xFF, 0xD8, 0xFF, 0xE0});
+  std::string many = "mtllib box.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl skin\n";
+  for (int i = 0; i < 10'200; ++i) many += "f 1 2 3\n";
+  folder.write("ok.png", test::pngOf(8, 8));
+  struct Case {
+    std::string_view texture;
+    std::string obj;
+    std::u16string_view reason;
+  };
+  const Case cases[] = {
+      {"huge.png", std::string(kTriangle), u"テクスチャー「huge.png」の大きさが1,024×1,024ピクセルです。"},
+      {"photo.jpg", std::string(kTriangle), u"テクスチャー「photo.jpg」はJPEG形式です。"},
+      {"ok.png", many, u"三角形が10,200個あります。設定できるのは10,000個までです。"},
+      {"ok.png", "mtllib gone.mtl\n" + std::string(kTriangle.substr(15)),
+       u"MTLファイル「gone.mtl」が見つかりません。"},
+  };
+  for (const Case& c : cases) {
+    writeModel(c.texture);
+    bench.ui.choose(folder.writeText("box.obj", c.obj));
+    bench.run(loadModelFile);
+    ASSERT_FALSE(bench.ui.messageBoxes.empty());
+    const std::u16string& text = bench.ui.messageBoxes.back().text;
+    EXPECT_EQ(text.rfind(u"このモデルは設定できません。\n", 0), 0u) << toUtf8(text);
+    EXPECT_NE(text.find(c.reason), std::u16string::npos) << toUtf8(text);
+  }
+  // The JPEG also gets the material reader's own TIM box before its reason.
+  EXPECT_EQ(bench.ui.messageBoxes.size(), std::size(cases) + 1);
   EXPECT_EQ(bench.record().modelData, test::readyRecord().modelData);
   EXPECT_EQ(bench.record().textureData, test::readyRecord().textureData);
-  EXPECT_TRUE(bench.ui.messageBoxes.empty());
   EXPECT_EQ(bench.ui.repaintCount, 0);
 }
 

@@ -21,6 +21,7 @@ TEST(WholeRoad, APartBuiltFromTheMenuIsSavedAndOpensAgainAsItWasShown) {
   const std::u16string obj = folder.writeText(
       "car.obj", "mtllib car.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl skin\nf 1 2 3\n");
   const std::u16string side = folder.write("side.png", test::pngOf(200, 50, 9));
+  const std::u16string wide = folder.write("wide.png", test::pngOf(512, 512));
   const std::u16string saved = folder.file("car.cnt");
   test::MemorySettingsStore settings;
 
@@ -31,13 +32,17 @@ TEST(WholeRoad, APartBuiltFromTheMenuIsSavedAndOpensAgainAsItWasShown) {
       .pressOk({test::ChooseEntry{1001, u"自動車M"}, TypeText{1002, u"4500"},
                 TypeText{1003, u"青い乗用車"}});
   first.menu(MenuCommand::SetModel).choose(obj);
-  first.press(kCtrlS).choose(saved);  // refused: no side view yet
+  first.press(kCtrlS);  // refused before the picker: no side view yet
+  first.menu(MenuCommand::SetSideView).choose(wide);  // refused with its size
   first.menu(MenuCommand::SetSideView).choose(side);
   first.press(kCtrlS).choose(saved);
   EXPECT_EQ(runApplication(first, settings), 0);
   EXPECT_TRUE(first.scriptFinished());
-  ASSERT_EQ(first.messageBoxes.size(), 1u);
+  ASSERT_EQ(first.messageBoxes.size(), 2u);
   EXPECT_EQ(first.messageBoxes[0].text, u"保存できません。サイドビューが設定されていません。");
+  EXPECT_EQ(first.messageBoxes[1].text,
+            u"このファイルは使用できません。\n"
+            u"画像の大きさが512×512ピクセルです。使用できるのは256×256ピクセルまでです。");
   EXPECT_EQ(first.textAt(128, 0), saved);
   EXPECT_EQ(first.textAt(96, 100), u"自動車M");
   EXPECT_EQ(first.textAt(96, 160), u"  Vertex 3");

@@ -19,11 +19,11 @@ namespace fs = std::filesystem;
 const std::map<std::string, std::set<std::string>> kAllowedIncludes = {
     {"base", {}},
     {"platform", {"base"}},
-    {"resources", {"base"}},
+    {"resources", {"base", "platform", "container", "image", "model"}},
     {"container", {"base", "platform"}},
     {"image", {"base", "platform", "container"}},
     {"model", {"base", "platform", "container", "image"}},
-    {"naming", {"base", "platform", "resources"}},
+    {"naming", {"base", "platform", "resources", "container", "image", "model"}},
     {"preview", {"base", "container", "image", "model"}},
     {"check", {"base", "platform", "container", "image", "model", "naming"}},
     {"app", {"base", "platform", "resources", "container", "image", "model", "naming", "preview"}},

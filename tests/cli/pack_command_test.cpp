@@ -152,9 +152,9 @@ TEST(PackCommand, RefusesInputFilesThatDoNotPassTheChecks) {
     return folder.packArgs("out.cnt", {option, file});
   };
   expectRefused(folder, args("--texture", folder.at("wide.png")),
-                folder.at("wide.png") + ": 300 x 200 pixels; at most 256 x 256");
+                folder.at("wide.png") + ": 300 x 200 pixels, larger than 256 x 256");
   expectRefused(folder, args("--sideview", folder.at("high.png")),
-                folder.at("high.png") + ": 1 x 257 pixels; at most 256 x 256");
+                folder.at("high.png") + ": 1 x 257 pixels, larger than 256 x 256");
   expectRefused(folder, args("--sideview", folder.at("short.png")),
                 folder.at("short.png") + ": not a PNG file");
   const std::string notBlob = ": not a model blob (a 16-byte head beginning with the word 100)";

@@ -20,7 +20,7 @@ using test::largeRecord;
 TEST(SerializeContainer, WritesTheBuiltFileAndStampsTimeAndSeed) {
   test::TempFolder folder;
   ContainerRecord record = largeRecord();
-  ASSERT_EQ(serializeContainer(record, folder.file("a.cnt"), 0xFF123456, 1'234'567), kSuccess);
+  ASSERT_TRUE(serializeContainer(record, folder.file("a.cnt"), 0xFF123456, 1'234'567).ok());
   EXPECT_EQ(record.createdTime, 1'234'567);
   const Bytes file = test::readFile(folder.path() / "a.cnt");
   EXPECT_EQ(scrambleSeedOf(file), 0x123456);
@@ -31,14 +31,14 @@ TEST(SerializeContainer, KeepsTheTimeOfAPlainFile) {
   test::TempFolder folder;
   ContainerRecord record = completeRecord();
   record.plainFileLoaded = true;
-  ASSERT_EQ(serializeContainer(record, folder.file("a.cnt"), 1, 999), kSuccess);
+  ASSERT_TRUE(serializeContainer(record, folder.file("a.cnt"), 1, 999).ok());
   EXPECT_EQ(record.createdTime, 1'700'000'000);
 }
 
 TEST(SerializeContainer, FailedWriteStillStampsTheTime) {
   ContainerRecord record = completeRecord();
   test::TempFolder folder;
-  EXPECT_EQ(serializeContainer(record, folder.file("missing/a.cnt"), 1, 42), kFailure);
+  EXPECT_FALSE(serializeContainer(record, folder.file("missing/a.cnt"), 1, 42).ok());
   EXPECT_EQ(record.createdTime, 42);
 }
 
@@ -49,7 +49,7 @@ TEST(SerializeContainer, APieceThatFailsKeepsTheEarlierFileAndLeavesNothing) {
   test::FaultyFileSystem files;
   files.faults.writeFailsAfter = 1'500'000;
   ContainerRecord record = largeRecord();
-  EXPECT_EQ(serializeContainer(record, path, 1, 42), kFailure);
+  EXPECT_FALSE(serializeContainer(record, path, 1, 42).ok());
   EXPECT_EQ(test::readFile(folder.path() / "a.cnt"), earlier);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                           std::filesystem::directory_iterator()),
@@ -61,7 +61,7 @@ TEST(SerializeContainer, APieceThatFailsKeepsTheEarlierFileAndLeavesNothing) {
 TEST(OpenContainerFile, LoadsASavedFileWhateverPiecesTheReadsGive) {
   test::TempFolder folder;
   ContainerRecord saved = largeRecord();
-  ASSERT_EQ(serializeContainer(saved, folder.file("a.cnt"), 4711, 5), kSuccess);
+  ASSERT_TRUE(serializeContainer(saved, folder.file("a.cnt"), 4711, 5).ok());
   test::FaultyFileSystem files;
   files.faults.largestRead = 100'003;
   ContainerRecord record = completeRecord();

@@ -5,19 +5,18 @@
 namespace qel {
 namespace {
 
-TEST(CheckSaveReady, NamesTheFirstMissingItemInOrder) {
+TEST(CheckSaveReady, NamesEveryMissingItemInOrder) {
   ContainerRecord record;
-  EXPECT_EQ(checkSaveReady(record), SaveReadiness::NoMakerName);
-  record.makerName.assign(u"工房");
-  EXPECT_EQ(checkSaveReady(record), SaveReadiness::NoContainerName);
+  using enum RecordItem;
+  EXPECT_EQ(checkSaveReady(record).missing,
+            (std::vector{MakerName, ContainerName, Model, Texture, SideView}));
   record.containerName.assign(u"箱");
-  EXPECT_EQ(checkSaveReady(record), SaveReadiness::NoModel);
-  record.modelData = Bytes{1};
-  EXPECT_EQ(checkSaveReady(record), SaveReadiness::NoTexture);
   record.textureData = Bytes{1};
-  EXPECT_EQ(checkSaveReady(record), SaveReadiness::NoSideView);
+  EXPECT_EQ(checkSaveReady(record).missing, (std::vector{MakerName, Model, SideView}));
+  record.makerName.assign(u"工房");
+  record.modelData = Bytes{1};
   record.sideViewData = Bytes{1};
-  EXPECT_EQ(checkSaveReady(record), SaveReadiness::Ready);
+  EXPECT_TRUE(checkSaveReady(record).ready());
 }
 
 TEST(ApplyWorkshopName, CutsLongNamesAndComparesTheWholeName) {

@@ -16,7 +16,7 @@ TEST(StoreTexture, AcceptsEachSideUpTo256) {
   for (Case c : {Case{256, 256}, Case{256, 1}, Case{1, 256}, Case{0, 0}, Case{0, 17}}) {
     ContainerRecord record;
     const Bytes png = pngOf(c.width, c.height);
-    ASSERT_EQ(storeTexture(record, png), kSuccess) << c.width << " x " << c.height;
+    ASSERT_TRUE(storeTexture(record, png).ok()) << c.width << " x " << c.height;
     EXPECT_EQ(record.textureData, png);
     EXPECT_EQ(record.textureWidth, c.width);
     EXPECT_EQ(record.textureHeight, c.height);
@@ -26,10 +26,10 @@ TEST(StoreTexture, AcceptsEachSideUpTo256) {
 TEST(StoreTexture, RefusesLargerImagesAndKeepsTheEarlierTexture) {
   ContainerRecord record;
   const Bytes earlier = pngOf(64, 32);
-  ASSERT_EQ(storeTexture(record, earlier), kSuccess);
+  ASSERT_TRUE(storeTexture(record, earlier).ok());
   for (const Bytes& refused : {pngOf(257, 256), pngOf(256, 257), pngOf(0x80000000u, 1),
                                pngOf(1, 0xFFFFFFFFu), Bytes{0x89, 'P', 'N', 'G'}}) {
-    EXPECT_EQ(storeTexture(record, refused), kFailure);
+    EXPECT_FALSE(storeTexture(record, refused).ok());
     EXPECT_EQ(record.textureData, earlier);
     EXPECT_EQ(record.textureWidth, 64);
     EXPECT_EQ(record.textureHeight, 32);
@@ -39,9 +39,9 @@ TEST(StoreTexture, RefusesLargerImagesAndKeepsTheEarlierTexture) {
 TEST(StoreTexture, ReplacesAndCopiesOut) {
   ContainerRecord record;
   EXPECT_FALSE(copyTexture(record));
-  ASSERT_EQ(storeTexture(record, pngOf(8, 8, 100)), kSuccess);
+  ASSERT_TRUE(storeTexture(record, pngOf(8, 8, 100)).ok());
   const Bytes second = pngOf(16, 4, 3);
-  ASSERT_EQ(storeTexture(record, second), kSuccess);
+  ASSERT_TRUE(storeTexture(record, second).ok());
   EXPECT_EQ(record.textureData->size(), second.size());
   auto copy = copyTexture(record);
   ASSERT_TRUE(copy);
@@ -54,11 +54,11 @@ TEST(StoreSideView, LeavesTextureAndReservedWordsAlone) {
   EXPECT_FALSE(copySideView(ContainerRecord()));
   ContainerRecord record = test::completeRecord();
   const ContainerRecord before = record;
-  EXPECT_EQ(storeSideView(record, pngOf(300, 10)), kFailure);
+  EXPECT_FALSE(storeSideView(record, pngOf(300, 10)).ok());
   EXPECT_EQ(record, before);
 
   const Bytes side = pngOf(256, 100);
-  ASSERT_EQ(storeSideView(record, side), kSuccess);
+  ASSERT_TRUE(storeSideView(record, side).ok());
   EXPECT_EQ(copySideView(record), side);
   EXPECT_EQ(record.textureData, before.textureData);
   EXPECT_EQ(record.textureWidth, before.textureWidth);

@@ -32,7 +32,7 @@ class MaterialReaderTest : public ::testing::Test {
   ObjModelPtr model = createObjModel();
   test::RecordingSink sink;
   ModelDiagnostics diagnostics{ModelDiagnostics::Mode::FirstError};
-  std::string refusal() const { return diagnostics.refusalText({}); }
+  std::string refusal() const { return diagnostics.refusal({}).english; }
 };
 
 TEST_F(MaterialReaderTest, MakesOneEntryPerTextureStatementNamedByTheNewmtlBeforeIt) {

@@ -37,7 +37,7 @@ TEST_F(ModelConversionTest, GivesTheBlobAndTheFirstMaterialsPngForTheRecord) {
   const ModelConversion conversion = convert(
       kQuad,
       "newmtl body\nmap_Kd body.png\nnewmtl roof\nmap_Kd roof.tim\nnewmtl x\nmap_Kd x.bmp\n");
-  ASSERT_EQ(conversion.result, kSuccess) << conversion.reason;
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
   EXPECT_EQ(conversion.blob.size(), 16u + 32u * 4 + 2u * 6);
   EXPECT_EQ(conversion.texture, png);
   EXPECT_EQ(conversion.materialCount, 3);
@@ -68,7 +68,7 @@ TEST_F(ModelConversionTest, TakesTexturesUpTo256By256Only) {
   ModelConversion conversion = convert(kQuad, "newmtl body\nmap_Kd body.png\n");
   EXPECT_EQ(conversion.result, kFailure);
   EXPECT_TRUE(conversion.blob.empty() && conversion.texture.empty());
-  EXPECT_EQ(conversion.reason, "the PNG texture is 257 x 256 pixels, larger than 256 x 256: " +
+  EXPECT_EQ(conversion.refusal.english, "the PNG texture is 257 x 256 pixels, larger than 256 x 256: " +
                                    test::utf8Of(folder.path() / "body.png"));
   folder.write("body.png", test::pngBytes(256, 257));
   EXPECT_EQ(convert(kQuad, "newmtl body\nmap_Kd body.png\n").result, kFailure);
@@ -78,7 +78,7 @@ TEST_F(ModelConversionTest, RefusesModelsWhoseFirstTextureIsNoUsablePng) {
   folder.write("body.tim", test::timBytes(3, 0, 0, 384, 256));
   folder.write("ok.png", test::pngBytes(8, 8));
   folder.writeText("fake.png", "not a png file at all, just text");
-  const auto reasonFor = [&](std::string_view mtl) { return convert(kQuad, mtl).reason; };
+  const auto reasonFor = [&](std::string_view mtl) { return convert(kQuad, mtl).refusal.english; };
   EXPECT_EQ(reasonFor("newmtl body\nmap_Kd body.tim\nnewmtl ok\nmap_Kd ok.png\n"),
             "the first material's texture is not a PNG file: " +
                 test::utf8Of(folder.path() / "body.tim"));
@@ -93,15 +93,15 @@ TEST_F(ModelConversionTest, GivesItsReasonInOneLineWhateverTheNames) {
   // The line feed follows a lead byte, so it belongs to the texture name.
   const ModelConversion conversion = convert(kQuad, "map_Kd tex\xFF\n");
   EXPECT_EQ(conversion.result, kFailure);
-  EXPECT_EQ(conversion.reason.find('\n'), std::string::npos);
-  EXPECT_NE(conversion.reason.find("tex"), std::string::npos);
+  EXPECT_EQ(conversion.refusal.english.find('\n'), std::string::npos);
+  EXPECT_NE(conversion.refusal.english.find("tex"), std::string::npos);
 }
 
 TEST_F(ModelConversionTest, RefusesModelsWithoutFaces) {
   folder.write("body.png", test::pngBytes(8, 8));
   const ModelConversion conversion = convert("mtllib car.mtl\nv 0 0 0\n", "map_Kd body.png\n");
   EXPECT_EQ(conversion.result, kFailure);
-  EXPECT_EQ(conversion.reason, "the model has no face");
+  EXPECT_EQ(conversion.refusal.english, "the model has no face");
 }
 
 TEST_F(ModelConversionTest, GivesTheSameBytesForALargeModelOfEveryForm) {
@@ -109,7 +109,7 @@ TEST_F(ModelConversionTest, GivesTheSameBytesForALargeModelOfEveryForm) {
   folder.write("part.tim", test::timBytes(3, 64, 32, 192, 128));
   const ModelConversion conversion = convert(
       test::largeObjModel(), "newmtl body\nmap_Kd body.png\nnewmtl part\nmap_Kd part.tim\n");
-  ASSERT_EQ(conversion.result, kSuccess) << conversion.reason;
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
   EXPECT_EQ(conversion.blob.size(), 636974u);
   EXPECT_EQ(test::fnv1a(conversion.blob), 0x7F0AF696BC511F85u);
 }

@@ -64,7 +64,7 @@ class ObjExportTest : public ::testing::Test {
   Bytes convert(test::TempFolder& at, std::string_view obj, std::string_view mtl) {
     at.writeText("car.mtl", mtl);
     const ModelConversion conversion = convertObjModel(at.writeText("car.obj", obj), sink);
-    EXPECT_EQ(conversion.result, kSuccess) << conversion.reason;
+    EXPECT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
     return conversion.blob;
   }
 
@@ -80,7 +80,7 @@ class ObjExportTest : public ::testing::Test {
     out.write("texture.png", texture);
     const ModelConversion conversion =
         convertObjModel(out.writeText("model.obj", exported.obj), sink);
-    EXPECT_EQ(conversion.result, kSuccess) << conversion.reason;
+    EXPECT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
     return conversion.blob;
   }
 

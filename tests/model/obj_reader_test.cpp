@@ -38,7 +38,7 @@ class ObjReaderTest : public ::testing::Test {
   ObjModelPtr model;
   test::RecordingSink sink;
   ModelDiagnostics diagnostics{ModelDiagnostics::Mode::FirstError};
-  std::string refusal() const { return diagnostics.refusalText(u"/m/car.obj"); }
+  std::string refusal() const { return diagnostics.refusal(u"/m/car.obj").english; }
 };
 
 TEST_F(ObjReaderTest, TurnsEveryCornerIntoAVertexAndFacesIntoTriangles) {

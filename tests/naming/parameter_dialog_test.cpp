@@ -125,7 +125,8 @@ TEST(UnsignedField, ReadsDecimalNumbersAndRefusesEverythingElse) {
   EXPECT_EQ(parseUnsignedField(u"   "), std::nullopt);
   EXPECT_EQ(parseUnsignedField(u"12a"), std::nullopt);
   EXPECT_EQ(parseUnsignedField(u"-1"), std::nullopt);
-  EXPECT_EQ(parseUnsignedField(u"１２"), std::nullopt);  // full-width digits are not digits here
+  EXPECT_EQ(parseUnsignedField(u"１２１９２"), 12192u);  // as an input method types them
+  EXPECT_EQ(parseUnsignedField(u"１２．"), std::nullopt);
 }
 
 }  // namespace

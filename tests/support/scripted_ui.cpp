@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/utf.h"
+#include "naming/unsigned_field.h"
 #include "resources/resources.h"
 
 namespace qel::test {
@@ -143,6 +144,7 @@ class ScriptedDialog : public platform::DialogControls {
     std::u16string accepted;
     for (char16_t unit : typed.text) {
       const bool digitsOnly = (state->control->style & resources::kEditNumber) != 0;
+      if (digitsOnly) unit = asciiFormOf(unit);
       if (digitsOnly && (unit < u'0' || unit > u'9')) continue;
       accepted.push_back(unit);
     }

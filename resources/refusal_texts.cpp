@@ -1,0 +1,244 @@
+#include "resources/refusal_texts.h"
+
+#include <initializer_list>
+
+#include "base/path_parts.h"
+#include "base/utf.h"
+#include "container/container_format.h"
+
+namespace qel::resources {
+namespace {
+
+// Digits in groups of three, as an author counts: 10,200.
+std::u16string grouped(std::uint64_t value) {
+  const std::string digits = std::to_string(value);
+  std::u16string text;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += u',';
+    text += static_cast<char16_t>(digits[i]);
+  }
+  return text;
+}
+
+std::u16string plain(std::uint64_t value) {
+  return fromUtf8(std::to_string(value));
+}
+
+// pattern with %1, %2, ... replaced by the arguments in order.
+std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16string> args) {
+  std::u16string text;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const std::size_t n = i + 1 < pattern.size() ? pattern[i + 1] - u'1' : args.size();
+    if (pattern[i] == u'%' && n < args.size()) {
+      text += *(args.begin() + n);
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
+  return text;
+}
+
+// The name of a file in a message, without its folders.
+std::u16string fileName(std::u16string_view path) {
+  const PathParts parts = splitPath(path);
+  return std::u16string(parts.base) + std::u16string(parts.extension);
+}
+
+std::u16string imageSize(const PngSize& size) {
+  return grouped(size.width) + u"×" + grouped(size.height) + u"ピクセル";
+}
+
+constexpr std::u16string_view kLargestImage = u"256×256ピクセル";
+constexpr std::u16string_view kSeeCheck =
+    u"「qelcontainer-cli check」でOBJファイルの問題をすべて確認できます。";
+
+std::u16string capacityText(const RefusalFacts& facts) {
+  std::u16string_view what = u"三角形";
+  switch (facts.list) {
+    case ModelList::Positions:
+      what = u"頂点の座標（v）";
+      break;
+    case ModelList::Normals:
+      what = u"法線（vn）";
+      break;
+    case ModelList::TexCoords:
+      what = u"テクスチャー座標（vt）";
+      break;
+    case ModelList::Triangles:
+      what = u"三角形";
+      break;
+    case ModelList::Materials:
+      what = u"マテリアル";
+      break;
+    case ModelList::None:
+      break;
+  }
+  return fill(u"%1が%2個あります。設定できるのは%3個までです。\nモデルを簡略化してから、もう一度設定してください。",
+              {std::u16string(what), grouped(facts.count), grouped(facts.limit)});
+}
+
+// The reason and the advice of a model refusal, after the box's first line.
+std::u16string modelReason(const ModelRefusal& r) {
+  const std::u16string subject = fileName(r.facts.subject);
+  const std::u16string line = plain(r.line);
+  const std::string& code = r.code;
+  if (code == "obj.capacity" || code == "mtl.capacity") return capacityText(r.facts);
+  if (code == "model.no-texture-material") {
+    if (!r.unreadableLibrary.empty()) {
+      return fill(u"OBJファイルで指定されているMTLファイル「%1」が見つかりません。\n"
+                  u"MTLファイルがOBJファイルと同じフォルダーにあるか確認してください。",
+                  {fileName(r.unreadableLibrary)});
+    }
+    return u"テクスチャーが指定されたマテリアルがありません。\n"
+           u"MTLファイルでマテリアルにテクスチャー（map_Kd）を指定してください。";
+  }
+  if (code == "model.texture-not-png") {
+    const std::u16string format = fromUtf8(r.facts.format);
+    return fill(format.empty() ? u"テクスチャー「%1」はPNG形式の画像ではありません。"
+                               : u"テクスチャー「%1」は%2形式です。",
+                {subject, format}) +
+           u"テクスチャーにはPNG形式の画像しか使用できません。\nPNG形式で保存し直してください。";
+  }
+  if (code == "model.texture-unreadable") {
+    return fill(u"テクスチャーファイル「%1」が見つかりません。\n"
+                u"MTLファイルで指定された場所に画像があるか確認してください。",
+                {subject});
+  }
+  if (code == "model.texture-too-large") {
+    return fill(u"テクスチャー「%1」の大きさが%2です。使用できるのは%3までです。\n"
+                u"画像を縮小してから、もう一度設定してください。",
+                {subject, imageSize(r.facts.image.size), std::u16string(kLargestImage)});
+  }
+  if (code == "model.texture-path-too-long" || code == "path.too-long") {
+    return fill(u"ファイルのパスが長すぎます。使用できるのは%1文字までです。\n"
+                u"短いパスのフォルダーに移してください。",
+                {plain(kLongestPath)});
+  }
+  if (code == "model.no-face") return u"このモデルには面がありません。";
+  if (code == "obj.unreadable") return u"OBJファイルを読み込めません。";
+  if (code == "obj.no-such-position" || code == "obj.no-such-normal" ||
+      code == "obj.no-such-texcoord" || code == "obj.corner-without-position") {
+    return fill(u"%1行目の面が、ファイルにない頂点の番号を指しています。\n", {line}) +
+           std::u16string(kSeeCheck);
+  }
+  return fill(r.line > 0 ? u"ファイル「%1」の%2行目を読み込めません。\n"
+                          : u"ファイル「%1」を読み込めません。\n",
+              {fileName(r.file), line}) +
+         std::u16string(kSeeCheck);
+}
+
+}  // namespace
+
+std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_view path) {
+  std::u16string reason;
+  switch (opening.refusal) {
+    case ContainerFileRefusal::None:
+      return {};
+    case ContainerFileRefusal::Unreadable:
+      reason = u"ファイルを読み込めません（見つからないか、空か、読み取りが許可されていません）。";
+      break;
+    case ContainerFileRefusal::TooLarge:
+      reason = fill(u"ファイルの大きさが%1バイトです。コンテナファイルは%2バイト未満です。",
+                    {grouped(opening.fileSize), grouped(kContainerFileLimit)});
+      break;
+    case ContainerFileRefusal::NotAContainer:
+      reason = u"コンテナファイルではありません。";
+      break;
+    case ContainerFileRefusal::Damaged:
+      reason = u"コンテナファイルが破損しています（途中で切れているか、終わりの印がありません）。";
+      break;
+  }
+  return u"このファイルは開けません。\n" + std::u16string(path) + u"\n" + reason;
+}
+
+std::u16string japaneseText(const ModelRefusal& refusal) {
+  return u"このモデルは設定できません。\n" + modelReason(refusal);
+}
+
+std::u16string japaneseText(const ImageCheck& check) {
+  switch (check.problem) {
+    case ImageProblem::None:
+      break;
+    case ImageProblem::Unreadable:
+      return u"ファイルを読み込めません（見つからないか、空です）。";
+    case ImageProblem::NotPng:
+      return u"PNG形式の画像ではありません。PNG形式の画像を選んでください。";
+    case ImageProblem::TooLarge:
+      return fill(u"画像の大きさが%1です。使用できるのは%2までです。",
+                  {imageSize(check.size), std::u16string(kLargestImage)});
+  }
+  return {};
+}
+
+std::u16string japaneseText(const SaveReadiness& readiness) {
+  const auto itemName = [](RecordItem item) -> std::u16string_view {
+    switch (item) {
+      case RecordItem::MakerName:
+        return u"工房名";
+      case RecordItem::ContainerName:
+        return u"コンテナ名";
+      case RecordItem::Model:
+        return u"3Dモデル";
+      case RecordItem::Texture:
+        return u"テクスチャー";
+      case RecordItem::SideView:
+        break;
+    }
+    return u"サイドビュー";
+  };
+  if (readiness.missing.empty()) return {};
+  // One missing item keeps the program's long-standing text.
+  if (readiness.missing.size() == 1) {
+    return u"保存できません。" + std::u16string(itemName(readiness.missing[0])) +
+           u"が設定されていません。";
+  }
+  std::u16string text = u"保存できません。次の項目が設定されていません。\n";
+  for (const RecordItem item : readiness.missing) {
+    text += u"・" + std::u16string(itemName(item)) + u"\n";
+  }
+  return text + u"「設定」メニューで設定してから、もう一度保存してください。";
+}
+
+std::u16string japaneseText(platform::WriteFailure failure) {
+  using platform::WriteFailure;
+  switch (failure) {
+    case WriteFailure::ReadOnly:
+      return u"ファイルが読み取り専用です。";
+    case WriteFailure::NoPermission:
+      return u"このフォルダーには書き込めません。別のフォルダーを選んでください。";
+    case WriteFailure::DiskFull:
+      return u"ディスクの空き容量が足りません。";
+    case WriteFailure::FolderMissing:
+      return u"フォルダーが見つかりません。";
+    case WriteFailure::PathTooLong:
+      return u"パスが長すぎます。短いパスのフォルダーを選んでください。";
+    case WriteFailure::None:
+    case WriteFailure::Other:
+      break;
+  }
+  return {};
+}
+
+std::u16string writeFailedText(std::u16string_view path, platform::WriteFailure failure) {
+  std::u16string text = u"ファイルを書き込めませんでした。\n" + std::u16string(path);
+  const std::u16string cause = japaneseText(failure);
+  if (!cause.empty()) text += u"\n" + cause;
+  return text;
+}
+
+std::u16string japaneseText(const ContainerSave& save, std::u16string_view path) {
+  switch (save.refusal) {
+    case ContainerSave::Refusal::None:
+      break;
+    case ContainerSave::Refusal::TooLarge:
+      return fill(u"保存できません。\nコンテナファイルが%1バイトになります。保存できるのは%2バイト未満です。\n"
+                  u"3Dモデルや画像を小さくしてください。",
+                  {grouped(save.fileSize), grouped(kContainerFileLimit)});
+    case ContainerSave::Refusal::WriteFailed:
+      return writeFailedText(path, save.cause);
+  }
+  return {};
+}
+
+}  // namespace qel::resources

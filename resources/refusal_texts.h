@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "container/container_file.h"
+#include "image/png_check.h"
+#include "model/model_refusal.h"
+
+namespace qel::resources {
+
+// The Japanese texts of the core's refusals, as the desktop programs show them: what could
+// not be done, why with its numbers, and what to do, each on a line of its own.
+
+// Opening a container file: the box's whole text, with the path on a line of its own.
+std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_view path);
+
+// Setting a model: the box's whole text.
+std::u16string japaneseText(const ModelRefusal& refusal);
+
+// Storing a texture or side view: the reason, for the line after "このファイルは使用できません。".
+std::u16string japaneseText(const ImageCheck& check);
+
+// A save of an incomplete record: the box's whole text, every missing item named.
+std::u16string japaneseText(const SaveReadiness& readiness);
+
+// A refused or failed save (and export): the box's whole text.
+std::u16string japaneseText(const ContainerSave& save, std::u16string_view path);
+
+// A failed write: the line that says why, empty when the system told nothing useful.
+std::u16string japaneseText(platform::WriteFailure failure);
+
+// "ファイルを書き込めませんでした。" with the path and the cause, for any failed write.
+std::u16string writeFailedText(std::u16string_view path, platform::WriteFailure failure);
+
+}  // namespace qel::resources
