@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace qel {
@@ -16,5 +17,8 @@ struct Diagnostic {
   std::string code;     // stable identifier of the kind of problem, such as "obj.no-such-normal"
   std::string message;  // one line of UTF-8
 };
+
+// Where a check hands each problem as it finds it, so that nothing is kept.
+using DiagnosticSink = std::function<void(const Diagnostic&)>;
 
 }  // namespace qel

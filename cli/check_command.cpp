@@ -1,52 +1,65 @@
-// qelcontainer-cli check PATH... [--json] [--strict]: lists every problem of OBJ models and
-// container files at once.
+// qelcontainer-cli check PATH... [--json] [--strict] [--quiet]: lists every problem of OBJ
+// models and container files at once; folders are walked for them.
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
-#include "base/utf.h"
+#include "base/path_parts.h"
 #include "check/container_check.h"
+#include "cli/check_report.h"
 #include "cli/commands.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
 #include "model/model_check.h"
 #include "model/obj_reader.h"
-#include "model/refusal_text.h"
 
 namespace qel::cli {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct CheckOptions {
   std::vector<std::string> paths;
   bool json = false;
   bool strict = false;
+  bool quiet = false;
 };
 
-const char* severityName(Severity severity) {
-  return severity == Severity::Error ? "error" : "warning";
-}
-
 // An OBJ model by its extension; anything else is read as a container file.
-std::vector<Diagnostic> checkFile(std::u16string_view path) {
-  if (isObjPath(path)) return checkObjFile(path);
-  return checkContainerFile(path);
+void checkFile(std::u16string_view path, CheckReport& report) {
+  report.beginFile(path);
+  const auto add = [&report](const Diagnostic& d) { report.add(d); };
+  if (isObjPath(path)) {
+    checkObjFile(path, add);
+  } else {
+    for (const Diagnostic& d : checkContainerFile(path)) add(d);
+  }
+  report.endFile();
 }
 
-// "FILE:LINE: SEVERITY: MESSAGE [CODE]", as compilers report.
-void printLine(const Diagnostic& d, std::ostream& out) {
-  out << displayPath(d.file);
-  if (d.line > 0) out << ":" << d.line;
-  out << ": " << severityName(d.severity) << ": " << d.message << " [" << d.code << "]\n";
+bool isCheckedInFolder(std::u16string_view path) {
+  const std::u16string_view extension = splitPath(path).extension;
+  return isObjPath(path) || equalIgnoringCase(extension, u".cnt") ||
+         equalIgnoringCase(extension, u".q5c");
 }
 
-nlohmann::ordered_json asJson(const Diagnostic& d) {
-  return {{"file", toUtf8(d.file)},
-          {"line", d.line > 0 ? nlohmann::ordered_json(d.line) : nlohmann::ordered_json(nullptr)},
-          {"severity", severityName(d.severity)},
-          {"code", d.code},
-          {"message", d.message}};
+// The models and containers under a folder, in name order; what cannot be listed is
+// passed over.
+std::vector<std::u16string> filesUnder(const fs::path& folder) {
+  std::vector<std::u16string> found;
+  std::error_code error;
+  for (fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
+                                           error),
+       end;
+       !error && it != end; it.increment(error)) {
+    std::u16string path = it->path().u16string();
+    if (it->is_regular_file(error) && isCheckedInFolder(path)) found.push_back(std::move(path));
+  }
+  std::sort(found.begin(), found.end());
+  return found;
 }
 
 int runCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) {
@@ -56,24 +69,17 @@ int runCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     if (!wide) return kExitRefused;
     paths.push_back(std::move(*wide));
   }
-  std::vector<Diagnostic> found;
+  CheckReport report(out, options.json ? CheckReport::Form::Json : CheckReport::Form::Text,
+                     options.quiet);
   for (const std::u16string& path : paths) {
-    std::vector<Diagnostic> problems = checkFile(path);
-    found.insert(found.end(), std::make_move_iterator(problems.begin()),
-                 std::make_move_iterator(problems.end()));
+    std::error_code error;
+    if (fs::is_directory(fs::path(path), error)) {
+      for (const std::u16string& file : filesUnder(fs::path(path))) checkFile(file, report);
+    } else {
+      checkFile(path, report);
+    }
   }
-
-  if (options.json) {
-    auto list = nlohmann::ordered_json::array();
-    for (const Diagnostic& d : found) list.push_back(asJson(d));
-    out << list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
-  } else {
-    for (const Diagnostic& d : found) printLine(d, out);
-  }
-  const bool failing = std::any_of(found.begin(), found.end(), [&](const Diagnostic& d) {
-    return d.severity == Severity::Error || options.strict;
-  });
-  return failing ? kExitRefused : kExitSuccess;
+  return report.finish(options.strict) ? kExitRefused : kExitSuccess;
 }
 
 }  // namespace
@@ -81,10 +87,13 @@ int runCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
 Command addCheckCommand(CLI::App& app) {
   auto options = std::make_shared<CheckOptions>();
   CLI::App* check = app.add_subcommand(
-      "check", "List every problem of OBJ models (.obj) and container files (.cnt, .q5c)");
-  check->add_option("PATH", options->paths, "OBJ files and container files")->required();
-  check->add_flag("--json", options->json, "Print one JSON array of problems");
+      "check",
+      "List every problem of OBJ models (.obj) and container files (.cnt, .q5c); folders are "
+      "walked for them");
+  check->add_option("PATH", options->paths, "OBJ files, container files and folders")->required();
+  check->add_flag("--json", options->json, "Print one JSON object: the problems and a summary");
   check->add_flag("--strict", options->strict, "Warnings count as errors for the exit code");
+  check->add_flag("--quiet", options->quiet, "No line for a file without problems");
   return {check,
           [options](std::ostream& out, std::ostream& err) { return runCheck(*options, out, err); },
           resetting(options)};

@@ -54,12 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   qel::resetObjModel(*model);
   CheckedSink sink;
   // Everything a check reports, each problem in one line.
-  qel::ModelDiagnostics diagnostics(qel::ModelDiagnostics::Mode::Everything);
+  qel::ModelDiagnostics diagnostics(
+      qel::ModelDiagnostics::Mode::Everything, [](const qel::Diagnostic& problem) {
+        check(problem.message.find('\n') == std::string::npos);
+      });
   if (qel::failed(qel::readMaterialFile(u"/f/m/m.mtl", *model, sink, diagnostics))) {
     check(diagnostics.hasError());
-  }
-  for (const qel::Diagnostic& problem : diagnostics.found()) {
-    check(problem.message.find('\n') == std::string::npos);
   }
   return 0;
 }

@@ -26,15 +26,13 @@ void warnIfNearlyFull(const List& list, std::string_view what, std::u16string_vi
 
 }  // namespace
 
-std::vector<Diagnostic> checkObjFile(std::u16string_view objPath) {
+void checkObjFile(std::u16string_view objPath, const DiagnosticSink& sink) {
   const auto model = createObjModel();
-  ModelDiagnostics diagnostics(ModelDiagnostics::Mode::Everything);
+  ModelDiagnostics diagnostics(ModelDiagnostics::Mode::Everything, sink);
   SilentMessages messages;
   readObjFile(objPath, *model, messages, diagnostics);
-  for (const Diagnostic& found : diagnostics.found()) {
-    // Nothing was read: whatever else could be said would only follow from that.
-    if (found.line == 0) return diagnostics.found();
-  }
+  // Nothing was read: whatever else could be said would only follow from that.
+  if (diagnostics.hasFileError()) return;
   takeFirstTexture(*model, objPath, diagnostics);
   if (model->vertices.empty()) {
     diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
@@ -45,7 +43,12 @@ std::vector<Diagnostic> checkObjFile(std::u16string_view objPath) {
   warnIfNearlyFull(model->vertices, "vertices", objPath, diagnostics);
   warnIfNearlyFull(model->indices, "indices", objPath, diagnostics);
   warnIfNearlyFull(model->materials, "materials", objPath, diagnostics);
-  return diagnostics.found();
+}
+
+std::vector<Diagnostic> checkObjFile(std::u16string_view objPath) {
+  std::vector<Diagnostic> found;
+  checkObjFile(objPath, [&found](const Diagnostic& d) { found.push_back(d); });
+  return found;
 }
 
 }  // namespace qel

@@ -10,20 +10,22 @@ void ModelDiagnostics::error(std::u16string_view file, std::uint32_t line, std::
                              std::string message, RefusalFacts facts) {
   if (stopped_) return;
   ++errors_;
+  if (line == 0) ++fileErrors_;
+  if (checking()) {
+    if (sink_) sink_({std::u16string(file), line, Severity::Error, std::string(code), message});
+  } else {
+    stopped_ = true;
+  }
   if (!firstRefusal_) {
-    firstRefusal_ = ModelRefusal{std::string(code), std::u16string(file), line, message,
+    firstRefusal_ = ModelRefusal{std::string(code), std::u16string(file), line, std::move(message),
                                  std::move(facts), {}};
   }
-  found_.push_back(
-      {std::u16string(file), line, Severity::Error, std::string(code), std::move(message)});
-  if (!checking()) stopped_ = true;
 }
 
 void ModelDiagnostics::warning(std::u16string_view file, std::uint32_t line, std::string_view code,
                                std::string message) {
-  if (!checking()) return;
-  found_.push_back(
-      {std::u16string(file), line, Severity::Warning, std::string(code), std::move(message)});
+  if (!checking() || !sink_) return;
+  sink_({std::u16string(file), line, Severity::Warning, std::string(code), std::move(message)});
 }
 
 ModelRefusal ModelDiagnostics::refusal(std::u16string_view objPath) const {

@@ -12,27 +12,29 @@
 namespace qel {
 
 // Where the readers of model files report problems. A conversion stops at the first error
-// and needs nothing else; a check keeps every error and warning, and the readers go on
-// past an error where they can (leaving out the statement that has it).
+// and needs nothing else; a check hands every error and warning to its sink as it comes,
+// and the readers go on past an error where they can (leaving out the statement that has
+// it).
 class ModelDiagnostics {
  public:
   enum class Mode { FirstError, Everything };
 
-  explicit ModelDiagnostics(Mode mode) : mode_(mode) {}
+  explicit ModelDiagnostics(Mode mode, DiagnosticSink sink = {})
+      : mode_(mode), sink_(std::move(sink)) {}
 
   // Whether warnings are wanted, and the readers should go on past errors.
   bool checking() const { return mode_ == Mode::Everything; }
   // Whether reading must stop: an error was reported while converting.
   bool stopped() const { return stopped_; }
   bool hasError() const { return errors_ > 0; }
+  // Whether an error concerned a whole file (one that could not be read) rather than a line.
+  bool hasFileError() const { return fileErrors_ > 0; }
 
   void error(std::u16string_view file, std::uint32_t line, std::string_view code,
              std::string message, RefusalFacts facts = {});
-  // Kept only while checking.
+  // Told only while checking.
   void warning(std::u16string_view file, std::uint32_t line, std::string_view code,
                std::string message);
-
-  const std::vector<Diagnostic>& found() const { return found_; }
 
   // The first error, as a conversion refuses; its English line says "line N: what" for a
   // line of the OBJ file at objPath, "PATH line N: what" for one of another file, else
@@ -59,8 +61,9 @@ class ModelDiagnostics {
  private:
   Mode mode_;
   bool stopped_ = false;
+  DiagnosticSink sink_;
   std::size_t errors_ = 0;
-  std::vector<Diagnostic> found_;
+  std::size_t fileErrors_ = 0;
   std::optional<ModelRefusal> firstRefusal_;
   std::u16string unreadableLibrary_;
   std::vector<std::string> materialsWithoutTexture_;

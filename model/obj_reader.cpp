@@ -146,7 +146,8 @@ class ObjReading {
   }
 
   void warnIgnored(std::string_view keyword) {
-    if (checking_)
+    // An indented comment line is a comment too.
+    if (checking_ && !keyword.starts_with('#'))
       warning("obj.ignored-statement", "the statement " + shown(keyword) + " is ignored");
   }
 

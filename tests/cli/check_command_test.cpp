@@ -26,12 +26,15 @@ class CheckFolder : public CliFolder {
   }
 };
 
-TEST(CheckCommand, PrintsOneLineForEachProblemAndExitsByTheWorst) {
+TEST(CheckCommand, PrintsEachProblemAndASummaryPerFileAndExitsByTheWorst) {
   CheckFolder folder;
   const auto warned = runCliWith({"check", folder.at("car.obj"), folder.at("a.cnt")});
   EXPECT_EQ(warned.code, 0) << warned.err;
-  EXPECT_EQ(warned.out, folder.at("car.obj") +
-                            ":7: warning: the statement l is ignored [obj.ignored-statement]\n");
+  EXPECT_EQ(warned.out,
+            folder.at("car.obj") + ":7: warning: the statement l is ignored [obj.ignored-statement]\n" +
+                folder.at("car.obj") + ": 0 errors, 1 warning\n" + folder.at("a.cnt") +
+                ": OK\n2 files checked: 0 errors, 1 warning\n");
+  EXPECT_EQ(runCliWith({"check", "--quiet", folder.at("a.cnt")}).out, "");
   EXPECT_EQ(runCliWith({"check", "--strict", folder.at("car.obj")}).code, 1);
   EXPECT_EQ(runCliWith({"check", "--strict", folder.at("a.cnt")}).code, 0);
 
@@ -42,18 +45,19 @@ TEST(CheckCommand, PrintsOneLineForEachProblemAndExitsByTheWorst) {
       refused.out.substr(0, refused.out.find('\n')),
       folder.at("bad.obj") +
           ":4: error: position number 2 names no entry (1 read so far) [obj.no-such-position]");
-  // Then the unused material of the face left out, the model without faces, and car.obj.
-  EXPECT_EQ(std::count(refused.out.begin(), refused.out.end(), '\n'), 4);
+  // Then the unused material of the face left out, the model without faces, the summary,
+  // car.obj with its summary, and the total.
+  EXPECT_EQ(std::count(refused.out.begin(), refused.out.end(), '\n'), 7);
   EXPECT_EQ(runCliWith({"check"}).code, 2);
 }
 
-TEST(CheckCommand, GivesOneJsonArrayOfObjectsWithFiveKeysInOrder) {
+TEST(CheckCommand, GivesOneJsonObjectWithAnObjectPerProblemAndTheSummary) {
   CheckFolder folder;
   folder.write("cut.cnt", Bytes(20, 0x24));
   const auto run = runCliWith({"check", "--json", folder.at("car.obj"), folder.at("cut.cnt")});
   EXPECT_EQ(run.code, 1);
-  const auto list = nlohmann::ordered_json::parse(run.out);
-  ASSERT_TRUE(list.is_array());
+  const auto report = nlohmann::ordered_json::parse(run.out);
+  const auto& list = report["problems"];
   ASSERT_EQ(list.size(), 2u);
   for (const auto& problem : list) {
     std::vector<std::string> keys;
@@ -64,9 +68,39 @@ TEST(CheckCommand, GivesOneJsonArrayOfObjectsWithFiveKeysInOrder) {
   EXPECT_EQ(list[0]["severity"], "warning");
   EXPECT_EQ(list[1]["file"], folder.at("cut.cnt"));
   EXPECT_TRUE(list[1]["line"].is_null());
-  EXPECT_EQ(list[1]["severity"], "error");
   EXPECT_EQ(list[1]["code"], "container.not-container");
   EXPECT_EQ(list[1]["message"], "not a container file");
+  EXPECT_EQ(report["files"][1], (nlohmann::ordered_json{
+                                    {"file", folder.at("cut.cnt")}, {"errors", 1}, {"warnings", 0}}));
+  EXPECT_EQ(report["errors"], 1);
+  EXPECT_EQ(report["warnings"], 1);
+  EXPECT_TRUE(nlohmann::json::parse(runCliWith({"check", "--json", folder.at("a.cnt")}).out)
+                  ["problems"].empty());
+}
+
+// A tree as authors keep one: clean and broken models and containers, a model that repeats
+// one problem on many lines, and files that are neither.
+TEST(CheckCommand, WalksFoldersAndGivesARepeatedProblemOnce) {
+  CheckFolder folder;
+  std::string outside = "mtllib ../car.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 2 2\nusemtl body\n";
+  for (int i = 0; i < 5; ++i) outside += "  # drawn twice\nf 1/1 2/1 3/1\n";
+  std::filesystem::create_directories(folder.path() / "parts" / "deep");
+  folder.writeText("parts/outside.obj", outside);
+  folder.writeText("parts/deep/broken.OBJ", "f 1 2 3\n");
+  folder.writeText("parts/notes.txt", "not checked");
+  folder.write("parts/deep/b.q5c", Bytes(4, 0));
+  const auto run = runCliWith({"check", folder.at("parts"), folder.at("a.cnt")});
+  EXPECT_EQ(run.code, 1);
+  const std::string repeated = folder.at("parts/outside.obj") +
+                               ": warning: texture coordinate 1 lies outside 0..1: the face "
+                               "reaches out of its material's rectangle [obj.texcoord-outside]: "
+                               "5 lines, first 8, 10, 12\n";
+  EXPECT_NE(run.out.find(repeated), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("notes.txt"), std::string::npos);
+  EXPECT_EQ(run.out.find("ignored"), std::string::npos) << "an indented comment is a comment";
+  EXPECT_NE(run.out.find(folder.at("parts/deep/b.q5c") + ": 1 error, 0 warnings\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("4 files checked: "), std::string::npos) << run.out;
 }
 
 }  // namespace

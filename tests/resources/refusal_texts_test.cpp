@@ -1,0 +1,63 @@
+#include "resources/refusal_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "base/utf.h"
+
+namespace qel::resources {
+namespace {
+
+// Said in both languages, with nothing left to fill in.
+void expectSaid(const std::u16string& japanese, const std::string& english) {
+  EXPECT_FALSE(japanese.empty()) << english;
+  EXPECT_EQ(japanese.find(u'%'), std::u16string::npos) << toUtf8(japanese);
+  EXPECT_FALSE(english.empty()) << toUtf8(japanese);
+}
+
+TEST(RefusalTexts, EveryRefusalOfAFileImageOrSaveIsSaidInBothLanguages) {
+  using enum ContainerFileRefusal;
+  for (const auto refusal : {Unreadable, TooLarge, NotAContainer, Damaged}) {
+    const ContainerFileOpening opening{refusal, 600'000'000, {}};
+    expectSaid(japaneseText(opening, u"a.cnt"), englishText(opening));
+  }
+  for (const auto problem : {ImageProblem::Unreadable, ImageProblem::NotPng, ImageProblem::TooLarge}) {
+    const ImageCheck check{problem, {1024, 768}};
+    expectSaid(japaneseText(check), englishText(check));
+  }
+  using platform::WriteFailure;
+  for (const auto cause : {WriteFailure::ReadOnly, WriteFailure::NoPermission, WriteFailure::DiskFull,
+                           WriteFailure::FolderMissing, WriteFailure::PathTooLong, WriteFailure::Other}) {
+    const ContainerSave save{ContainerSave::Refusal::WriteFailed, 100, cause};
+    expectSaid(japaneseText(save, u"a.cnt"), englishText(save));
+  }
+  const ContainerSave tooLarge{ContainerSave::Refusal::TooLarge, 600'000'000, {}};
+  expectSaid(japaneseText(tooLarge, u"a.cnt"), englishText(tooLarge));
+  EXPECT_NE(japaneseText(tooLarge, u"a.cnt").find(u"600,000,000"), std::u16string::npos);
+}
+
+TEST(RefusalTexts, EveryErrorCodeOfTheModelImportHasAJapaneseTextOfItsOwn) {
+  std::ifstream readme(std::filesystem::path(QEL_SOURCE_DIR) / "README.md");
+  std::stringstream text;
+  text << readme.rdbuf();
+  const std::string table = text.str();
+  static const std::regex row(R"(\| `((?:path|obj|mtl|model)\.[a-z-]+)` \| error \|)");
+  ModelRefusal unknown{"x.unknown", u"m.obj", 3, "line 3: ?", {}, {}};
+  const std::u16string generic = japaneseText(unknown);
+  int codes = 0;
+  for (std::sregex_iterator it(table.begin(), table.end(), row), end; it != end; ++it, ++codes) {
+    ModelRefusal refusal = unknown;
+    refusal.code = (*it)[1].str();
+    const std::u16string said = japaneseText(refusal);
+    EXPECT_NE(said, generic) << refusal.code;
+    EXPECT_EQ(said.find(u'%'), std::u16string::npos) << refusal.code;
+  }
+  EXPECT_GT(codes, 10);
+}
+
+}  // namespace
+}  // namespace qel::resources
