@@ -2,6 +2,7 @@
 // OBJ model with its MTL file, its texture and the side view.
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -17,6 +18,8 @@
 namespace qel::cli {
 namespace {
 
+namespace fs = std::filesystem;
+
 struct ExportOptions {
   std::string file;
   std::string folder;
@@ -29,6 +32,32 @@ std::u16string inFolder(std::u16string folder, std::u16string_view name) {
 
 std::span<const std::uint8_t> textBytes(const std::string& text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// Makes folder with its missing parents; answers the folders it made, deepest first, or
+// nothing after a refusal on err (a file in the way, or a folder that cannot be made).
+std::optional<std::vector<fs::path>> makeFolder(const std::u16string& folder,
+                                                const std::string& shown, std::ostream& err) {
+  std::vector<fs::path> made;
+  std::error_code error;
+  for (fs::path at(folder); !at.empty() && !fs::exists(at, error); at = at.parent_path()) {
+    made.push_back(at);
+    if (at == at.parent_path()) break;
+  }
+  if (fs::exists(fs::path(folder), error) && !fs::is_directory(fs::path(folder), error)) {
+    refuse(err, shown, "a file is in the way of the folder");
+    return std::nullopt;
+  }
+  if (!fs::create_directories(fs::path(folder), error) && error) {
+    refuse(err, shown, "the folder cannot be made (" + error.message() + ")");
+    return std::nullopt;
+  }
+  return made;
+}
+
+void removeFolders(const std::vector<fs::path>& made) {
+  std::error_code error;
+  for (const fs::path& folder : made) fs::remove(folder, error);
 }
 
 std::optional<PngSize> pngSizeOf(const std::optional<Bytes>& data) {
@@ -48,6 +77,8 @@ int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err
   if (!blob.view) return refuse(err, options.file, blob.problem);
 
   const ObjExport model = exportObjModel(*blob.view, pngSizeOf(record.textureData));
+  const auto made = makeFolder(*folder, options.folder, err);
+  if (!made) return kExitRefused;
   const std::u16string paths[] = {
       inFolder(*folder, kExportedObjName), inFolder(*folder, kExportedMtlName),
       inFolder(*folder, kExportedTextureName), inFolder(*folder, kExportedSideViewName)};
@@ -55,7 +86,10 @@ int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err
                                     {paths[1], textBytes(model.mtl)}};
   if (record.textureData) files.push_back({paths[2], *record.textureData});
   if (record.sideViewData) files.push_back({paths[3], *record.sideViewData});
-  if (!writeWholeFiles(files)) return refuse(err, options.folder, "cannot take the files");
+  if (!writeWholeFiles(files)) {
+    removeFolders(*made);  // nothing of a refused export is left
+    return refuse(err, options.folder, "cannot take the files");
+  }
 
   for (const FileContent& file : files) out << toUtf8(file.path) << "\n";
   if (!record.textureData) out << "(the container holds no texture)\n";
@@ -73,7 +107,8 @@ Command addExportCommand(CLI::App& app) {
   CLI::App* command =
       app.add_subcommand("export", "Write the model back as an OBJ model with its texture");
   command->add_option("FILE", options->file, "Container file (.cnt or .q5c)")->required();
-  command->add_option("-o,--output", options->folder, "Existing folder to write into")->required();
+  command->add_option("-o,--output", options->folder, "Folder to write into, made when missing")
+      ->required();
   return {command,
           [options](std::ostream& out, std::ostream& err) { return runExport(*options, out, err); },
           resetting(options)};

@@ -91,6 +91,8 @@ menu_item() {
 }
 
 step "a whole part: container name, parameters, model, side view, save"
+refused_model "$winparts\\huge.obj"
+
 name_and_parameters
 menu_item s 2 "Wavefront OBJファイルを開く"
 pick "Wavefront OBJファイルを開く" "$winparts\\box.obj"

@@ -145,6 +145,8 @@ settle() {
   gone "バージョン情報 QELContainer"
 }
 
+refused_model "$parts/huge.obj"
+
 step "a whole part: container name, parameters, model, side view, save"
 name_and_parameters
 menu_item s 2 "Wavefront OBJファイルを開く"

@@ -74,7 +74,7 @@ pick() {
 # box and the question of New, each closed again.
 first_steps() {
   step "first start asks for the workshop name"
-  local prompt refusal picker about question
+  local prompt refusal about question
   prompt=$(window "工房名の設定")
   shot 01-workshop-prompt
   focus "$prompt"
@@ -100,14 +100,14 @@ first_steps() {
   shot 03-main-window
   [ "$(stored_maker)" = "SmokeWorks" ] || fail "'$(stored_maker)' is kept as the workshop name"
 
-  step "Ctrl+S opens the save picker"
+  step "Ctrl+S on an empty part lists every missing item before any picker"
   focus "$main"
   xdotool key ctrl+s
-  picker=$(window "コンテナファイルを保存する")
-  shot 04-save-picker
-  focus "$picker"
-  xdotool key Escape
-  gone "コンテナファイルを保存する"
+  refusal=$(window "コンテナを保存")
+  shot 04-save-refused
+  focus "$refusal"
+  xdotool key Return
+  gone "コンテナを保存"
 
   step "Alt+/ opens the About box"
   focus "$main"
@@ -136,6 +136,24 @@ make_parts() {
   convert -size 200x64 xc:skyblue "$1/side.png"
   printf 'newmtl body\nKd 1 1 1\nmap_Kd texture.png\n' >"$1/box.mtl"
   printf 'mtllib box.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl body\nf 1/1 2/2 3/3\nf 1/1 3/3 4/4\n' >"$1/box.obj"
+  # The same model with a texture four times too large on each side.
+  convert -size 1024x1024 xc:orange "$1/huge.png"
+  sed 's/texture.png/huge.png/' "$1/box.mtl" >"$1/huge.mtl"
+  sed 's/box.mtl/huge.mtl/' "$1/box.obj" >"$1/huge.obj"
+}
+
+# The model $1 (huge.obj of make_parts, as the program names it) is refused in one box that
+# says why.
+refused_model() {
+  local box
+  step "a model with a 1024 x 1024 texture is refused with its size"
+  menu_item s 2 "Wavefront OBJファイルを開く"
+  pick "Wavefront OBJファイルを開く" "$1"
+  box=$(window "モデルを設定")
+  shot 10-model-refused
+  focus "$box"
+  xdotool key Return
+  gone "モデルを設定"
 }
 
 # The container name and the parameters, entered through their dialogs.

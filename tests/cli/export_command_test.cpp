@@ -58,7 +58,7 @@ TEST(ExportCommand, RefusesEveryTruncationOfAContainerAndWritesNothing) {
   EXPECT_EQ(entriesIn(folder.path() / "out"), 0u);
 }
 
-TEST(ExportCommand, RefusesABrokenBlobOrAMissingFolderAndWritesNothing) {
+TEST(ExportCommand, RefusesABrokenBlobOrAFileInTheWayAndWritesNothing) {
   ExportFolder folder;
   Bytes blob = test::modelBlobOf(3, 3, 3 * 32);
   blob.insert(blob.end(), {0, 0, 1, 0, 3, 0});  // vertex 3 of 0 to 2
@@ -69,10 +69,20 @@ TEST(ExportCommand, RefusesABrokenBlobOrAMissingFolderAndWritesNothing) {
   EXPECT_EQ(broken.err, folder.at("b.cnt") + ": index 2 of the model blob names vertex 3 of 3\n");
   EXPECT_EQ(entriesIn(folder.path() / "out"), 0u);
 
-  const auto nowhere = runCliWith({"export", folder.at("a.cnt"), "-o", folder.at("none")});
-  EXPECT_EQ(nowhere.code, 1);
-  EXPECT_EQ(nowhere.err, folder.at("none") + ": cannot take the files\n");
-  EXPECT_FALSE(fs::exists(folder.path() / "none"));
+  folder.writeText("file", "in the way");
+  const auto blocked = runCliWith({"export", folder.at("a.cnt"), "-o", folder.at("file")});
+  EXPECT_EQ(blocked.code, 1);
+  EXPECT_EQ(blocked.err, folder.at("file") + ": a file is in the way of the folder\n");
+  const auto under = runCliWith({"export", folder.at("a.cnt"), "-o", folder.at("file/sub")});
+  EXPECT_EQ(under.code, 1);
+  EXPECT_FALSE(fs::is_directory(folder.path() / "file"));
+}
+
+TEST(ExportCommand, MakesAMissingFolderWithItsParents) {
+  ExportFolder folder;
+  const auto run = runCliWith({"export", folder.at("a.cnt"), "-o", folder.at("new/deep")});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(entriesIn(folder.path() / "new/deep"), 4u);
 }
 
 }  // namespace
