@@ -106,22 +106,6 @@ int loadModel(const std::string& path, ContainerRecord& record, std::ostream& er
   return kExitSuccess;
 }
 
-const char* missingItem(RecordItem item) {
-  switch (item) {
-    case RecordItem::MakerName:
-      return "the workshop name is empty";
-    case RecordItem::ContainerName:
-      return "the container name is empty";
-    case RecordItem::Model:
-      return "no model";
-    case RecordItem::Texture:
-      return "no texture";
-    case RecordItem::SideView:
-      break;
-  }
-  return "no side view";
-}
-
 // The texts and parameters; answers the exit code.
 int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream& err) {
   const auto maker = textOption("--maker", options.maker, kWorkshopNameKept, err);
@@ -188,7 +172,7 @@ int runPack(const PackOptions& options, std::ostream& err) {
   if (int code = loadModelAndTexture(options, record, err)) return code;
   if (int code = loadImage(options.sideView, record, storeSideView, err)) return code;
   if (const SaveReadiness readiness = checkSaveReady(record); !readiness.ready()) {
-    return refuse(err, options.output, missingItem(readiness.missing.front()));
+    return refuse(err, options.output, englishText(readiness));
   }
 
   auto& clock = platform::clock();

@@ -31,6 +31,31 @@ SaveReadiness checkSaveReady(const ContainerRecord& record) {
   return readiness;
 }
 
+std::string englishText(const SaveReadiness& readiness) {
+  std::string text;
+  for (const RecordItem item : readiness.missing) {
+    if (!text.empty()) text += "; ";
+    switch (item) {
+      case RecordItem::MakerName:
+        text += "the workshop name is empty";
+        break;
+      case RecordItem::ContainerName:
+        text += "the container name is empty";
+        break;
+      case RecordItem::Model:
+        text += "no model";
+        break;
+      case RecordItem::Texture:
+        text += "no texture";
+        break;
+      case RecordItem::SideView:
+        text += "no side view";
+        break;
+    }
+  }
+  return text;
+}
+
 bool applyWorkshopName(ContainerRecord& record, std::u16string_view name) {
   if (record.plainFileLoaded) return false;
   // The whole name takes part in the comparison, so a name longer than the field is

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -48,6 +49,9 @@ struct SaveReadiness {
   bool ready() const { return missing.empty(); }
 };
 SaveReadiness checkSaveReady(const ContainerRecord& record);
+
+// Every missing item in one line of English ("the container name is empty; no model").
+std::string englishText(const SaveReadiness& readiness);
 
 // Limits of the record's fields as the dialogs and the command-line tool keep them: UTF-16
 // units of text, and the length in millimetres.

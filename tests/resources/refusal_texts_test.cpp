@@ -35,6 +35,9 @@ TEST(RefusalTexts, EveryRefusalOfAFileImageOrSaveIsSaidInBothLanguages) {
     const ContainerSave save{ContainerSave::Refusal::WriteFailed, 100, cause};
     expectSaid(japaneseText(save, u"a.cnt"), englishText(save));
   }
+  const SaveReadiness incomplete{{RecordItem::MakerName, RecordItem::ContainerName, RecordItem::Model,
+                                  RecordItem::Texture, RecordItem::SideView}};
+  expectSaid(japaneseText(incomplete), englishText(incomplete));
   const ContainerSave tooLarge{ContainerSave::Refusal::TooLarge, 600'000'000, {}};
   expectSaid(japaneseText(tooLarge, u"a.cnt"), englishText(tooLarge));
   EXPECT_NE(japaneseText(tooLarge, u"a.cnt").find(u"600,000,000"), std::u16string::npos);
