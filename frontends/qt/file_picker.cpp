@@ -28,10 +28,8 @@ QString nameFilter(const platform::FilePickerRequest& request) {
 void configurePicker(QFileDialog& dialog, const platform::FilePickerRequest& request,
                      PickerKind kind) {
   QFileDialog::Options options = QFileDialog::HideNameFilterDetails;
-#ifndef Q_OS_WIN
   // The same picker everywhere, speaking Japanese through Qt's own translation.
   options |= QFileDialog::DontUseNativeDialog;
-#endif
   if (kind == PickerKind::Save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Saving must accept a name that does not exist yet, whatever the flags say.

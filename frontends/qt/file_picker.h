@@ -19,8 +19,7 @@ enum class PickerKind { Open, Save };
 void configurePicker(QFileDialog& dialog, const platform::FilePickerRequest& request,
                      PickerKind kind);
 
-// Runs the picker modally; nothing when cancelled or when the chosen path does not fit the
-// program's 260-unit path buffers.
+// Runs the picker modally; nothing when cancelled. The commands judge the path's length.
 std::optional<std::u16string> runPicker(QWidget* owner, const platform::FilePickerRequest& request,
                                         PickerKind kind);
 

@@ -11,15 +11,6 @@
 namespace qel::qt {
 namespace {
 
-QSettings::Format storeFormat() {
-#ifdef Q_OS_WIN
-  return QSettings::NativeFormat;
-#else
-  return QSettings::IniFormat;
-#endif
-}
-
-#ifndef Q_OS_WIN
 // The text after "name=" in the file's general section, as it stands: QSettings takes an
 // unquoted comma for a list separator and drops the spaces around it.
 std::optional<QString> writtenValue(const QString& place, const QString& name) {
@@ -40,7 +31,6 @@ std::optional<QString> writtenValue(const QString& place, const QString& name) {
   }
   return found;
 }
-#endif
 
 }  // namespace
 
@@ -53,9 +43,6 @@ QString QtSettingsStore::location(std::u16string_view keyPath) {
     }
   }
   if (parts.isEmpty()) return {};
-#ifdef Q_OS_WIN
-  return QStringLiteral("HKEY_CURRENT_USER\\") + parts.join(QLatin1Char('\\'));
-#else
   if (parts.size() > 1 &&
       parts.front().compare(QStringLiteral("Software"), Qt::CaseInsensitive) == 0) {
     parts.removeFirst();
@@ -63,25 +50,20 @@ QString QtSettingsStore::location(std::u16string_view keyPath) {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   if (folder.isEmpty()) return {};
   return folder + QLatin1Char('/') + parts.join(QLatin1Char('/')) + QStringLiteral(".conf");
-#endif
 }
 
 std::optional<std::u16string> QtSettingsStore::readString(std::u16string_view keyPath,
                                                           std::u16string_view valueName) {
   const QString place = location(keyPath);
   if (place.isEmpty() || valueName.empty()) return std::nullopt;
-#ifndef Q_OS_WIN
   // Reading never creates the file.
   if (!QFileInfo::exists(place)) return std::nullopt;
-#endif
-  QSettings settings(place, storeFormat());
+  QSettings settings(place, QSettings::IniFormat);
   const QVariant value = settings.value(toQString(valueName));
-#ifndef Q_OS_WIN
   // A hand-written value with commas in it reads as a list; it is still the one text.
   if (value.typeId() == QMetaType::QStringList) {
     if (const auto written = writtenValue(place, toQString(valueName))) return toU16(*written);
   }
-#endif
   if (!value.isValid() || !value.canConvert<QString>()) return std::nullopt;
   return toU16(value.toString());
 }
@@ -90,7 +72,7 @@ bool QtSettingsStore::writeString(std::u16string_view keyPath, std::u16string_vi
                                   std::u16string_view value) {
   const QString place = location(keyPath);
   if (place.isEmpty() || valueName.empty()) return false;
-  QSettings settings(place, storeFormat());
+  QSettings settings(place, QSettings::IniFormat);
   settings.setValue(toQString(valueName), toQString(value));
   settings.sync();
   return settings.status() == QSettings::NoError;

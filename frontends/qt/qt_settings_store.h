@@ -6,10 +6,10 @@
 
 namespace qel::qt {
 
-// The settings store on QSettings. On Windows a key path names a key under
-// HKEY_CURRENT_USER in the registry; elsewhere it names a per-user file in the configuration
-// folder (XDG_CONFIG_HOME), the path without its leading "Software" plus ".conf", which is
-// where Qt keeps the settings of the same organisation and application.
+// The settings store on QSettings (the Windows program keeps its own in the registry). A key
+// path names a per-user file in the configuration folder (XDG_CONFIG_HOME), the path
+// without its leading "Software" plus ".conf", which is where Qt keeps the settings of the
+// same organisation and application.
 class QtSettingsStore final : public platform::SettingsStore {
  public:
   std::optional<std::u16string> readString(std::u16string_view keyPath,
