@@ -1,6 +1,7 @@
 #include "container/container_file.h"
 
 #include "container/container_format.h"
+#include "container/file_replacement.h"
 #include "platform/os.h"
 
 namespace qel {
@@ -10,7 +11,7 @@ Result serializeContainer(ContainerRecord& record, std::u16string_view path,
   if (!record.plainFileLoaded) record.createdTime = now;
   // Refused before the file is touched.
   if (!containerFileSize(record)) return kFailure;
-  auto file = platform::fileSystem().beginReplacing(path);
+  auto file = beginReplacing(path);
   if (!file) return kFailure;
   const bool written = writeContainerFile(
       record, tickCount & 0xFFFFFF,

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "container/file_replacement.h"
 #include "platform/os.h"
 
 namespace qel {
@@ -29,21 +30,27 @@ std::optional<Bytes> readWholeFile(std::u16string_view path) {
   return bytes;
 }
 
-bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes) {
-  auto file = platform::fileSystem().beginReplacing(path);
-  if (!file) return false;
-  return file->write(bytes) && file->commit();
+bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes,
+                    platform::WriteFailure* why) {
+  const FileContent file{path, bytes};
+  return writeWholeFiles(std::span(&file, 1), why);
 }
 
-bool writeWholeFiles(std::span<const FileContent> files) {
-  std::vector<std::unique_ptr<platform::FileReplacement>> written;
+bool writeWholeFiles(std::span<const FileContent> files, platform::WriteFailure* why) {
+  std::vector<std::unique_ptr<FileReplacement>> written;
+  const auto failed = [why](platform::WriteFailure cause) {
+    if (why) *why = cause;
+    return false;
+  };
   for (const FileContent& file : files) {
-    auto replacement = platform::fileSystem().beginReplacing(file.path);
-    if (!replacement || !replacement->write(file.bytes)) return false;
+    platform::WriteFailure cause = platform::WriteFailure::None;
+    auto replacement = beginReplacing(file.path, &cause);
+    if (!replacement) return failed(cause);
+    if (!replacement->write(file.bytes)) return failed(replacement->failure());
     written.push_back(std::move(replacement));
   }
   for (const auto& replacement : written) {
-    if (!replacement->commit()) return false;
+    if (!replacement->commit()) return failed(replacement->failure());
   }
   return true;
 }
