@@ -102,7 +102,9 @@ FaultyFileSystem::~FaultyFileSystem() {
 
 bool FaultyFileSystem::nextCallRuns() {
   const std::size_t call = ++calls;
-  return (!faults.lastCall || call <= *faults.lastCall) && faults.failingCall != call;
+  const bool runs = (!faults.lastCall || call <= *faults.lastCall) && faults.failingCall != call;
+  if (!runs) ++failed;
+  return runs;
 }
 
 std::unique_ptr<platform::FileReader> FaultyFileSystem::openForReading(std::u16string_view path) {

@@ -35,7 +35,8 @@ class FaultyFileSystem final : public platform::FileSystem {
   FaultyFileSystem& operator=(const FaultyFileSystem&) = delete;
 
   Faults faults;
-  std::atomic<std::size_t> calls = 0;  // I/O calls counted so far
+  std::atomic<std::size_t> calls = 0;   // I/O calls counted so far
+  std::atomic<std::size_t> failed = 0;  // of them, those made to fail
 
   // Counts a call; false when it is to fail.
   bool nextCallRuns();
