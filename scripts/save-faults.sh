@@ -79,6 +79,24 @@ others() {
   echo "${extra[*]:-}"
 }
 
+# expect_refused WHAT MODEL [RUNNER...]: a pack of MODEL over $mounted/part.cnt, which is
+# full, is refused in one line, keeps $work/earlier.cnt's bytes and leaves nothing behind.
+expect_refused() {
+  local what=$1 model=$2
+  shift 2
+  if pack later "$model" "$mounted/part.cnt" "$@" 2>"$work/err"; then
+    fail "$what reported success"
+  else
+    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$what: the refusal took more than one line: $(cat "$work/err")"
+    grep -q ': cannot be written$' "$work/err" || fail "$what: the refusal gave another cause: $(cat "$work/err")"
+  fi
+  cmp -s "$mounted/part.cnt" "$work/earlier.cnt" || fail "$what changed the earlier file"
+  local left
+  left=$(others "$mounted" part.cnt filler)
+  [ -z "$left" ] || fail "$what left: $left"
+  echo "$what: refused with '$(cat "$work/err")'"
+}
+
 # ---- 1. A full file system ----
 mount_tmpfs 64
 if [ -n "$mounted" ]; then
@@ -86,16 +104,7 @@ if [ -n "$mounted" ]; then
   cp "$mounted/part.cnt" "$work/earlier.cnt"
   # About 19 MiB stay free: too little for the 50 MB part.
   dd if=/dev/zero of="$mounted/filler" bs=1M count=44 status=none
-  if pack later "$work/big.bin" "$mounted/part.cnt" 2>"$work/err"; then
-    fail "a save into a full file system reported success"
-  else
-    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "the refusal took more than one line: $(cat "$work/err")"
-    grep -q ': cannot be written$' "$work/err" || fail "the refusal gave another cause: $(cat "$work/err")"
-  fi
-  cmp -s "$mounted/part.cnt" "$work/earlier.cnt" || fail "the earlier file changed on a full file system"
-  left=$(others "$mounted" part.cnt filler)
-  [ -z "$left" ] || fail "a full file system kept: $left"
-  echo "full file system: refused with '$(cat "$work/err")'"
+  expect_refused "a save into a full file system" "$work/big.bin"
 else
   echo "full file system: skipped (mounting a 64 MiB tmpfs needs root)"
 fi
@@ -151,13 +160,7 @@ if [ -n "$mounted" ] && setpriv --reuid=nobody --regid=nogroup --clear-groups tr
   # Less room is left than the later part needs beyond the earlier one.
   free_kib=$(df --output=avail -k "$mounted" | tail -1)
   dd if=/dev/zero of="$mounted/filler" bs=1K count="$((free_kib - 512))" status=none
-  if pack later "$work/medium.bin" "$mounted/part.cnt" "${runner[@]}" 2>"$work/err"; then
-    fail "a save in place into a full file system reported success"
-  fi
-  cmp -s "$mounted/part.cnt" "$work/earlier.cnt" || fail "a failed save in place damaged the earlier file"
-  left=$(others "$mounted" part.cnt filler)
-  [ -z "$left" ] || fail "a save in place left: $left"
-  echo "save in place into a full file system: refused with '$(cat "$work/err")'"
+  expect_refused "a save in place into a full file system" "$work/medium.bin" "${runner[@]}"
 else
   echo "save in place into a full file system: skipped (needs root, a tmpfs and setpriv)"
 fi

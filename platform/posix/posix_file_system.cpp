@@ -8,9 +8,9 @@
 #include <string>
 
 #include "base/utf.h"
+#include "platform/native_writable_file.h"
 #include "platform/os.h"
 #include "platform/posix/posix_paths.h"
-#include "platform/posix/posix_writable_file.h"
 #include "platform/posix/posix_write_failure.h"
 
 namespace qel::platform {
@@ -101,14 +101,12 @@ class PosixFileSystem final : public FileSystem {
 
   std::unique_ptr<WritableFile> openForWriting(std::u16string_view path, OpenMode mode,
                                                WriteFailure& why) override {
-    return openPosixWritable(nativePath(path), mode, why);
+    return openNativeWritable(path, mode, why);
   }
 
   bool remove(std::u16string_view path) override { return ::unlink(nativePath(path).c_str()) == 0; }
 
-  bool removeIfUnused(std::u16string_view path) override {
-    return removeUnusedPosixFile(nativePath(path));
-  }
+  bool removeIfUnused(std::u16string_view path) override { return removeUnusedNativeFile(path); }
 
   bool randomBytes(std::span<std::uint8_t> bytes) override {
     return ::getrandom(bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size());

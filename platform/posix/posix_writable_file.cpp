@@ -1,4 +1,4 @@
-#include "platform/posix/posix_writable_file.h"
+#include "platform/native_writable_file.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -90,8 +90,11 @@ class PosixWritable final : public WritableFile {
 
 }  // namespace
 
-std::unique_ptr<WritableFile> openPosixWritable(const std::string& path, OpenMode mode,
-                                                WriteFailure& why) {
+// A CreateNew file is made private (mode 0600) and holds an exclusive flock while it is
+// open, which removeUnusedNativeFile respects.
+std::unique_ptr<WritableFile> openNativeWritable(std::u16string_view name, OpenMode mode,
+                                                 WriteFailure& why) {
+  const std::string path = nativePath(name);
   const int flags = mode == OpenMode::CreateNew ? O_CREAT | O_EXCL | O_NOFOLLOW : 0;
   const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | flags, 0600);
   if (fd < 0) {
@@ -108,7 +111,8 @@ std::unique_ptr<WritableFile> openPosixWritable(const std::string& path, OpenMod
   return std::make_unique<PosixWritable>(fd, path);
 }
 
-bool removeUnusedPosixFile(const std::string& path) {
+bool removeUnusedNativeFile(std::u16string_view name) {
+  const std::string path = nativePath(name);
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
   if (fd < 0) return false;
   struct stat info {};

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/native_writable_file.h"
 #include "platform/os.h"
 #include "platform/win32/file_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_paths.h"
-#include "platform/win32/win32_writable_file.h"
 #include "platform/win32/win32_write_failure.h"
 
 namespace qel::platform {
@@ -94,16 +94,14 @@ class Win32FileSystem final : public FileSystem {
 
   std::unique_ptr<WritableFile> openForWriting(std::u16string_view path, OpenMode mode,
                                                WriteFailure& why) override {
-    return openWin32Writable(fullPath(path), mode, why);
+    return openNativeWritable(path, mode, why);
   }
 
   bool remove(std::u16string_view path) override {
     return ::DeleteFileW(fullPath(path).c_str()) != 0;
   }
 
-  bool removeIfUnused(std::u16string_view path) override {
-    return removeUnusedWin32File(fullPath(path));
-  }
+  bool removeIfUnused(std::u16string_view path) override { return removeUnusedNativeFile(path); }
 
   bool randomBytes(std::span<std::uint8_t> bytes) override {
     return BCRYPT_SUCCESS(::BCryptGenRandom(nullptr, bytes.data(), static_cast<ULONG>(bytes.size()),

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_writable_file.h"
+#include "platform/native_writable_file.h"
 
 #include <windows.h>
 
@@ -82,8 +82,11 @@ class Win32Writable final : public WritableFile {
 
 }  // namespace
 
-std::unique_ptr<WritableFile> openWin32Writable(const std::wstring& path, OpenMode mode,
-                                                WriteFailure& why) {
+// A CreateNew file is shared for reading and renaming only, so that removeUnusedNativeFile,
+// which needs it unshared, passes it by while it is open.
+std::unique_ptr<WritableFile> openNativeWritable(std::u16string_view name, OpenMode mode,
+                                                 WriteFailure& why) {
+  const std::wstring path = fullPath(name);
   const bool createNew = mode == OpenMode::CreateNew;
   // Renaming needs the share of deletion; a new file denies writers and removers.
   const DWORD share = createNew ? FILE_SHARE_READ | FILE_SHARE_DELETE : FILE_SHARE_READ;
@@ -103,7 +106,8 @@ std::unique_ptr<WritableFile> openWin32Writable(const std::wstring& path, OpenMo
   return std::make_unique<Win32Writable>(std::move(file), path);
 }
 
-bool removeUnusedWin32File(const std::wstring& path) {
+bool removeUnusedNativeFile(std::u16string_view name) {
+  const std::wstring path = fullPath(name);
   const DWORD attributes = ::GetFileAttributesW(path.c_str());
   constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kNotAFile) != 0) return false;

@@ -63,5 +63,24 @@ TEST(ReadWholeFile, ShortPiecesAreReadOnButAnEarlyEndOrErrorFails) {
   EXPECT_FALSE(readWholeFile(path));
 }
 
+TEST(WriteWholeFiles, AFailureTouchesNoFileAndPassesItsCauseUp) {
+  test::TempFolder folder;
+  const auto first = folder.write("first.bin", patterned(10));
+  const Bytes bytes = patterned(20);
+  const auto second = folder.file("missing/second.bin");
+  const FileContent both[] = {{first, bytes}, {second, bytes}};
+  platform::WriteFailure why = platform::WriteFailure::None;
+  EXPECT_FALSE(writeWholeFiles(both, &why));
+  EXPECT_EQ(why, platform::WriteFailure::FolderMissing);
+  EXPECT_EQ(test::readFile(folder.path() / "first.bin"), patterned(10));
+
+  test::FaultyFileSystem files;
+  files.faults.writeFailsAfter = 5;
+  files.faults.cause = platform::WriteFailure::DiskFull;
+  EXPECT_FALSE(writeWholeFile(first, bytes, &why));
+  EXPECT_EQ(why, platform::WriteFailure::DiskFull);
+  EXPECT_EQ(test::namesIn(folder.path()), std::vector<std::string>{"first.bin"});
+}
+
 }  // namespace
 }  // namespace qel
