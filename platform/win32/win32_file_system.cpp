@@ -8,6 +8,7 @@
 #include "platform/native_writable_file.h"
 #include "platform/os.h"
 #include "platform/win32/file_handle.h"
+#include "platform/win32/while_held.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_paths.h"
 #include "platform/win32/win32_write_failure.h"
@@ -82,8 +83,12 @@ class Win32FileSystem final : public FileSystem {
     }
     FileState state{FileState::Kind::File, (attributes & FILE_ATTRIBUTE_READONLY) != 0,
                     WriteFailure::None};
-    const FileHandle probe(::CreateFileW(native.c_str(), GENERIC_WRITE, kShareAll, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle probe;
+    retryWhileHeld([&] {
+      probe = FileHandle(::CreateFileW(native.c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+      return probe.valid();
+    });
     if (!probe.valid()) {
       state.writeRefusal = lastWriteFailure();
     } else if (::GetFileType(probe.get()) != FILE_TYPE_DISK) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/file_handle.h"
+#include "platform/win32/while_held.h"
 #include "platform/win32/win32_paths.h"
 #include "platform/win32/win32_write_failure.h"
 
@@ -65,8 +66,11 @@ class Win32Writable final : public WritableFile {
   }
 
   WriteFailure replace(std::u16string_view target) override {
-    return outcome(::MoveFileExW(path_.c_str(), fullPath(target).c_str(),
-                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0);
+    const std::wstring to = fullPath(target);
+    return outcome(retryWhileHeld([&] {
+      return ::MoveFileExW(path_.c_str(), to.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }));
   }
 
  private:

@@ -125,18 +125,23 @@ TEST_P(Replacing, ATemporaryInUseIsNotSwept) {
 
 TEST_P(Replacing, ConcurrentSavesToOneFileAllSucceed) {
   const auto path = folder.file("shared.cnt");
+  // The cause of the first failed save, None when all succeeded.
   const auto saves = [&path](std::uint8_t seed) {
-    bool all = true;
-    for (int i = 0; i < 25; ++i) all = writeWholeFile(path, patterned(20000, seed)) && all;
-    return all;
+    WriteFailure first = WriteFailure::None;
+    for (int i = 0; i < 25; ++i) {
+      WriteFailure why = WriteFailure::None;
+      if (!writeWholeFile(path, patterned(20000, seed), &why) && first == WriteFailure::None) {
+        first = why;
+      }
+    }
+    return first;
   };
-  bool first = false;
-  bool second = false;
+  WriteFailure second = WriteFailure::None;
   std::thread other([&] { second = saves(2); });
-  first = saves(1);
+  const WriteFailure first = saves(1);
   other.join();
-  EXPECT_TRUE(first);
-  EXPECT_TRUE(second);
+  EXPECT_EQ(first, WriteFailure::None);
+  EXPECT_EQ(second, WriteFailure::None);
   const Bytes last = test::readFile(folder.path() / "shared.cnt");
   EXPECT_TRUE(last == patterned(20000, 1) || last == patterned(20000, 2));
   EXPECT_EQ(namesIn(folder.path()), Names{"shared.cnt"});
