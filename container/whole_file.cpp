@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "container/file_replacement.h"
 #include "platform/os.h"
 
 namespace qel {
@@ -29,23 +30,49 @@ std::optional<Bytes> readWholeFile(std::u16string_view path) {
   return bytes;
 }
 
-bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes) {
-  auto file = platform::fileSystem().beginReplacing(path);
-  if (!file) return false;
-  return file->write(bytes) && file->commit();
+bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes,
+                    platform::WriteFailure* why) {
+  const FileContent file{path, bytes};
+  return writeWholeFiles(std::span(&file, 1), why);
 }
 
-bool writeWholeFiles(std::span<const FileContent> files) {
-  std::vector<std::unique_ptr<platform::FileReplacement>> written;
+bool writeWholeFiles(std::span<const FileContent> files, platform::WriteFailure* why) {
+  std::vector<std::unique_ptr<FileReplacement>> written;
+  const auto failed = [why](platform::WriteFailure cause) {
+    if (why) *why = cause;
+    return false;
+  };
   for (const FileContent& file : files) {
-    auto replacement = platform::fileSystem().beginReplacing(file.path);
-    if (!replacement || !replacement->write(file.bytes)) return false;
+    platform::WriteFailure cause = platform::WriteFailure::None;
+    auto replacement = beginReplacing(file.path, &cause);
+    if (!replacement) return failed(cause);
+    if (!replacement->write(file.bytes)) return failed(replacement->failure());
     written.push_back(std::move(replacement));
   }
   for (const auto& replacement : written) {
-    if (!replacement->commit()) return false;
+    if (!replacement->commit()) return failed(replacement->failure());
   }
   return true;
+}
+
+std::string englishText(platform::WriteFailure failure) {
+  using platform::WriteFailure;
+  switch (failure) {
+    case WriteFailure::ReadOnly:
+      return "cannot be written: the file is read-only";
+    case WriteFailure::NoPermission:
+      return "cannot be written: no permission";
+    case WriteFailure::DiskFull:
+      return "cannot be written: the disk is full";
+    case WriteFailure::FolderMissing:
+      return "cannot be written: the folder does not exist";
+    case WriteFailure::PathTooLong:
+      return "cannot be written: the path is too long";
+    case WriteFailure::None:
+    case WriteFailure::Other:
+      break;
+  }
+  return "cannot be written";
 }
 
 }  // namespace qel

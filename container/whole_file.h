@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "base/bytes.h"
+#include "platform/write_failure.h"
 
 namespace qel {
 
@@ -13,9 +15,11 @@ namespace qel {
 // holds 4 GiB or more, or delivers fewer bytes than its length.
 std::optional<Bytes> readWholeFile(std::u16string_view path);
 
-// Makes bytes the complete content of the file at path. The file is replaced atomically:
-// on failure the earlier file (if any) is as it was and nothing new is left behind.
-bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes);
+// Makes bytes the complete content of the file at path, replaced as beginReplacing does
+// (container/file_replacement.h): on failure the earlier file (if any) is as it was, nothing
+// new is left behind, and why (when given) receives the cause.
+bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes,
+                    platform::WriteFailure* why = nullptr);
 
 struct FileContent {
   std::u16string_view path;
@@ -24,7 +28,10 @@ struct FileContent {
 
 // Writes several files together: when one of them cannot be begun or written, none is
 // touched. Each is replaced atomically, and they are put in place one after the other
-// only once all are written.
-bool writeWholeFiles(std::span<const FileContent> files);
+// only once all are written. On failure why (when given) receives the cause.
+bool writeWholeFiles(std::span<const FileContent> files, platform::WriteFailure* why = nullptr);
+
+// A failed write in one line of English: "cannot be written: the disk is full".
+std::string englishText(platform::WriteFailure failure);
 
 }  // namespace qel

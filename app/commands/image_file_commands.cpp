@@ -37,9 +37,10 @@ void exportImageFile(AppState& app, platform::WindowHandle window, std::u16strin
   if (!bytes) return;
   const auto path = pickSavePath(app, savePickerRequest(window, pngPicker(title)), caption);
   if (!path) return;
-  if (!writeWholeFile(*path, *bytes)) {
-    app.ui.messageBox(window, resources::writeFailedText(*path, platform::WriteFailure::Other),
-                      caption, platform::MessageBoxButtons::Ok);
+  platform::WriteFailure why = platform::WriteFailure::Other;
+  if (!writeWholeFile(*path, *bytes, &why)) {
+    app.ui.messageBox(window, resources::writeFailedText(*path, why), caption,
+                      platform::MessageBoxButtons::Ok);
   }
 }
 
