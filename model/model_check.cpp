@@ -1,6 +1,7 @@
 #include "model/model_check.h"
 
 #include "model/first_texture.h"
+#include "model/model_file_lookup.h"
 #include "model/obj_reader.h"
 
 namespace qel {
@@ -30,6 +31,7 @@ std::vector<Diagnostic> checkObjFile(std::u16string_view objPath) {
   const auto model = createObjModel();
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::Everything);
   SilentMessages messages;
+  const FolderListingScope listings;
   readObjFile(objPath, *model, messages, diagnostics);
   for (const Diagnostic& found : diagnostics.found()) {
     // Nothing was read: whatever else could be said would only follow from that.

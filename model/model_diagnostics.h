@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "base/diagnostic.h"
@@ -55,7 +56,7 @@ class ModelDiagnostics {
   bool stopped_ = false;
   std::size_t errors_ = 0;
   std::vector<Diagnostic> found_;
-  std::vector<std::string> materialsWithoutTexture_;
+  std::unordered_set<std::string> materialsWithoutTexture_;
   std::vector<Place> textureStatements_;
 };
 
