@@ -13,6 +13,7 @@
 #include "container/whole_file.h"
 #include "image/png_check.h"
 #include "model/obj_export.h"
+#include "platform/os.h"
 
 namespace qel::cli {
 namespace {
@@ -27,7 +28,7 @@ std::u16string inFolder(std::u16string folder, std::u16string_view name) {
   return folder + std::u16string(name);
 }
 
-std::span<const std::uint8_t> textBytes(const std::string& text) {
+std::span<const std::uint8_t> textBytes(std::string_view text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
@@ -47,20 +48,29 @@ int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err
   const ModelBlobReading blob = readModelBlob(*record.modelData);
   if (!blob.view) return refuse(err, options.file, blob.problem);
 
-  const ObjExport model = exportObjModel(*blob.view, pngSizeOf(record.textureData));
   const std::u16string paths[] = {
       inFolder(*folder, kExportedObjName), inFolder(*folder, kExportedMtlName),
       inFolder(*folder, kExportedTextureName), inFolder(*folder, kExportedSideViewName)};
-  std::vector<FileContent> files = {{paths[0], textBytes(model.obj)},
-                                    {paths[1], textBytes(model.mtl)}};
+  // The OBJ text, larger than the model, goes to its file piece by piece and is put in
+  // place after the others, so that a failure before then leaves every file as it was.
+  const auto cannotTake = [&] { return refuse(err, options.folder, "cannot take the files"); };
+  const auto obj = platform::fileSystem().beginReplacing(paths[0]);
+  if (!obj) return cannotTake();
+  const auto facesAsConverted =
+      exportObjText(*blob.view, pngSizeOf(record.textureData),
+                    [&obj](std::string_view piece) { return obj->write(textBytes(piece)); });
+  if (!facesAsConverted) return cannotTake();
+  const std::string mtl = exportedMtlText();
+  std::vector<FileContent> files = {{paths[1], textBytes(mtl)}};
   if (record.textureData) files.push_back({paths[2], *record.textureData});
   if (record.sideViewData) files.push_back({paths[3], *record.sideViewData});
-  if (!writeWholeFiles(files)) return refuse(err, options.folder, "cannot take the files");
+  if (!writeWholeFiles(files) || !obj->commit()) return cannotTake();
 
+  out << toUtf8(paths[0]) << "\n";
   for (const FileContent& file : files) out << toUtf8(file.path) << "\n";
   if (!record.textureData) out << "(the container holds no texture)\n";
   if (!record.sideViewData) out << "(the container holds no side view)\n";
-  if (!model.facesAsConverted) {
+  if (!*facesAsConverted) {
     out << "(triangles share vertices: converted again, each corner gets a vertex of its own)\n";
   }
   return kExitSuccess;

@@ -15,7 +15,7 @@ constexpr float kTexCoordLimit = 1.0e6f;
 // The pixels that the triangles' bounding boxes may cover together, in pictures: a model
 // seen from outside covers a few; past this the rest is not drawn, so that a picture takes
 // a bounded time whatever the model.
-constexpr std::uint64_t kPixelWorkInPictures = 64;
+constexpr std::uint64_t kPixelWorkInPictures = 16;
 
 struct Vec {
   double x, y, z;

@@ -18,7 +18,7 @@ inline constexpr Rgba kBackFaceTint{255, 0, 255, 255};
 // buffer, the texture (nothing: kUntexturedColour) mapped through the vertices' texture
 // coordinates with wrapping, v downwards from the texture's top row, lit by a light at the
 // camera from the vertices' normals. Both faces of each triangle are drawn, in their order,
-// until their bounding boxes have covered 64 pictures.
+// until their bounding boxes have covered 16 pictures.
 RgbaImage renderPreview(const PreviewMesh& mesh, const RgbaImage* texture, const PreviewView& view,
                         int width, int height, Rgba background);
 
