@@ -162,6 +162,11 @@ TEST(PackCommand, RefusesInputFilesThatDoNotPassTheChecks) {
   expectRefused(folder, args("--model", folder.at("tiny.bin")), folder.at("tiny.bin") + notBlob);
   expectRefused(folder, args("--texture", folder.at("empty")),
                 folder.at("empty") + ": cannot be read (missing, empty or unreadable)");
+  // Inputs that no container could hold are not read.
+  folder.write("long.png", test::pngOf(16, 16));
+  std::filesystem::resize_file(folder.path() / "long.png", kContainerFileLimit + 1);
+  expectRefused(folder, args("--sideview", folder.at("long.png")),
+                folder.at("long.png") + ": 536870913 bytes; at most 536870912");
 }
 
 TEST(PackCommand, RefusedPackLeavesAnExistingFileAlone) {
