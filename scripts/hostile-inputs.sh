@@ -5,7 +5,7 @@
 # cost without their guards (minutes, gigabytes).
 #  - an mtllib naming /proc/self/pagemap, a file without end;
 #  - a 3 GiB sparse texture, named 20 times, and packed;
-#  - 500 missing textures in a folder of 20,000 files;
+#  - 1,000 missing textures in a folder of 50,000 files;
 #  - 100,000 usemtl of unknown names after 100,000 materials without texture, and
 #    1,000,000 usemtl over 4,096 materials of long shared prefixes;
 #  - a model blob of one triangle 200,000 times, and of 200,000 distinct triangles that
@@ -80,11 +80,11 @@ with open('sparse/zero.png', 'wb') as f:
     f.truncate(3 << 30)
 
 os.makedirs('crowd', exist_ok=True)
-for i in range(20000):
+for i in range(50000):
     open('crowd/file%05d.txt' % i, 'w').close()
 open('crowd/tex.png', 'wb').write(small)
 open('crowd/car.mtl', 'w').write("newmtl a\nmap_Kd tex.png\n" +
-    "".join("newmtl m%d\nmap_Kd Missing%d.png\n" % (i, i) for i in range(500)))
+    "".join("newmtl m%d\nmap_Kd Missing%d.png\n" % (i, i) for i in range(1000)))
 open('crowd/car.obj', 'w').write("mtllib car.mtl\nusemtl a\n" + triangle)
 
 os.makedirs('names', exist_ok=True)
@@ -140,7 +140,7 @@ run 10 300 "pack --texture, 3 GiB PNG" "$cli" pack -o out.cnt "${packing[@]}" \
   --model repeated.blob --texture sparse/big.png
 run 10 300 "pack --texture, 3 GiB of zeros" "$cli" pack -o out.cnt "${packing[@]}" \
   --model repeated.blob --texture sparse/zero.png
-run 10 300 "check, 500 missing in 20,000 files" "$cli" check crowd/car.obj
+run 10 300 "check, 1,000 missing in 50,000 files" "$cli" check crowd/car.obj
 run 10 300 "check, 100,000 unknown usemtl" "$cli" check names/unknown.obj
 run 10 300 "convert, 1,000,000 usemtl long names" "$cli" convert names/long.obj -o out.blob
 run 10 300 "render, 1 triangle 200,000 times" "$cli" render repeated.cnt -o out.png

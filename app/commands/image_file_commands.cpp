@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/file_pickers.h"
+#include "container/container_format.h"
 #include "container/whole_file.h"
 
 namespace qel {
@@ -19,7 +20,7 @@ void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_
   if (!app.record) return;
   const auto path = pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
   if (!path) return;
-  const auto bytes = readWholeFile(*path);
+  const auto bytes = readWholeFile(*path, kContainerFileLimit);
   if (!bytes) return;
   if (failed(store(*app.record, *bytes))) {
     app.ui.messageBox(window, u"このファイルは使用できません。", caption,
