@@ -9,17 +9,19 @@
 
 namespace qel {
 namespace {
-constexpr std::uint64_t kLargestReadable = 0xFFFFFFFFu;
 constexpr std::size_t kPiece = std::size_t{1} << 20;
-}  // namespace
 
-std::optional<Bytes> readWholeFile(std::u16string_view path) {
+// The first bytes of the file at path, at most count of them; nothing as readWholeFile
+// refuses, and for a file longer than largest.
+std::optional<Bytes> readFront(std::u16string_view path, std::uint64_t count,
+                               std::uint64_t largest) {
   auto file = platform::fileSystem().openForReading(path);
   if (!file) return std::nullopt;
   const auto length = file->length();
-  if (!length || *length == 0 || *length > kLargestReadable) return std::nullopt;
-
-  Bytes bytes(static_cast<std::size_t>(*length));
+  if (!length || *length == 0 || *length > std::min(largest, kLargestReadable)) {
+    return std::nullopt;
+  }
+  Bytes bytes(static_cast<std::size_t>(std::min(*length, count)));
   std::size_t done = 0;
   while (done < bytes.size()) {
     const std::size_t want = std::min(kPiece, bytes.size() - done);
@@ -28,6 +30,16 @@ std::optional<Bytes> readWholeFile(std::u16string_view path) {
     done += *got;
   }
   return bytes;
+}
+
+}  // namespace
+
+std::optional<Bytes> readWholeFile(std::u16string_view path, std::uint64_t largest) {
+  return readFront(path, kLargestReadable, largest);
+}
+
+std::optional<Bytes> readFileHead(std::u16string_view path, std::size_t count) {
+  return readFront(path, count, kLargestReadable);
 }
 
 bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes,

@@ -11,9 +11,17 @@
 
 namespace qel {
 
+inline constexpr std::uint64_t kLargestReadable = 0xFFFFFFFFu;
+
 // The whole content of a file, or nothing when it cannot be opened or read, is empty,
-// holds 4 GiB or more, or delivers fewer bytes than its length.
-std::optional<Bytes> readWholeFile(std::u16string_view path);
+// holds more than largest bytes (at most 4 GiB - 1), or delivers fewer bytes than its
+// length.
+std::optional<Bytes> readWholeFile(std::u16string_view path,
+                                   std::uint64_t largest = kLargestReadable);
+
+// The first count bytes of a file, or all of a shorter one; refused as readWholeFile
+// refuses, whatever the length of the rest: for a caller that needs only a header.
+std::optional<Bytes> readFileHead(std::u16string_view path, std::size_t count);
 
 // Makes bytes the complete content of the file at path, replaced as beginReplacing does
 // (container/file_replacement.h): on failure the earlier file (if any) is as it was, nothing

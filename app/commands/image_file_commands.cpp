@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/file_pickers.h"
+#include "container/container_format.h"
 #include "container/whole_file.h"
 #include "resources/refusal_texts.h"
 
@@ -24,7 +25,7 @@ void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_
     app.ui.messageBox(window, u"このファイルは使用できません。\n" + resources::japaneseText(check),
                       caption, platform::MessageBoxButtons::Ok);
   };
-  const auto bytes = readWholeFile(*path);
+  const auto bytes = readWholeFile(*path, kContainerFileLimit);
   if (!bytes) return refuse({ImageProblem::Unreadable, {}});
   if (const ImageCheck check = store(*app.record, *bytes); !check.ok()) refuse(check);
   app.ui.repaint(window);
