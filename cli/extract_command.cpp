@@ -54,9 +54,8 @@ int runExtract(const ExtractOptions& options, std::ostream& err) {
   }
   for (const Export& e : exports) {
     if (e.target.empty()) continue;
-    if (!writeWholeFile(e.path, *e.block)) {
-      return refuse(err, e.target, "cannot be written");
-    }
+    platform::WriteFailure why = platform::WriteFailure::Other;
+    if (!writeWholeFile(e.path, *e.block, &why)) return refuse(err, e.target, englishText(why));
   }
   return kExitSuccess;
 }

@@ -117,8 +117,9 @@ int runRender(const RenderOptions& options, std::ostream& err) {
   const Bytes png = encodePng(renderer.render(*mesh.mesh, texture ? &*texture : nullptr, view,
                                               size.width, size.height, kPreviewBackdrop));
   if (!renderer.drewAll()) err << options.input << ": model too large: partly drawn\n";
-  if (png.empty() || !writeWholeFile(*output, png)) {
-    return refuse(err, options.output, "cannot be written");
+  platform::WriteFailure why = platform::WriteFailure::Other;
+  if (png.empty() || !writeWholeFile(*output, png, &why)) {
+    return refuse(err, options.output, englishText(why));
   }
   return kExitSuccess;
 }
