@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Packs the built Windows programs (scripts/package-windows.sh without the build) and tries
+# the installer under wine as a new user would: a silent install into a fresh prefix, every
+# Start-menu shortcut pointing at an installed file, both installed programs answering
+# --version, and a silent uninstall that leaves no file or shortcut of the program but the
+# workshop name in the registry.
+#
+#   scripts/test-windows-package.sh [build folder, default build/windows]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build/windows}")
+limit=60  # seconds for the uninstaller, which runs on from a copy after it returns
+
+fail() {
+  echo "package: $*" >&2
+  exit 1
+}
+
+(cd "$build" && cpack >/dev/null)
+installer=$(echo "$build"/QELContainer-*-windows-x64.exe)
+zip=$(echo "$build"/QELContainer-*-windows-x64.zip)
+packed=$(unzip -Z1 "$zip")
+for notice in LICENSE THIRD-PARTY-NOTICES.txt; do
+  grep -q "/$notice\$" <<<"$packed" || fail "the ZIP lacks $notice"
+done
+
+rm -rf "$build/package-wine"
+# shellcheck source=scripts/wine-env.sh
+source scripts/wine-env.sh "$build/package-wine"
+start_wine >/dev/null 2>&1
+unix_path() { winepath -u "$(wine cmd /c echo "$1" | tr -d '\r"')"; }
+
+settings_key='HKCU\Software\K.DORAN\APP\QELCONTAINER'
+wine reg add "$settings_key" /v maker /t REG_SZ /d kept /f >/dev/null 2>&1
+
+wine "$installer" /S
+folder=$(unix_path '%LOCALAPPDATA%\Programs\QELContainer')
+menu=$(unix_path '%APPDATA%\Microsoft\Windows\Start Menu\Programs\QELContainer')
+[ -x "$folder/qelcontainer.exe" ] || fail "nothing installed in $folder"
+
+# The shortcuts as the installer's script makes them, with its folders put in.
+shortcuts=0
+while IFS=$'\t' read -r link target; do
+  link=${link//"\$SMPROGRAMS\\\$STARTMENU_FOLDER"/$menu}
+  target=${target//"\$INSTDIR"/$folder}
+  [ -f "${link//\\//}" ] || fail "no shortcut $link"
+  [ -f "${target//\\//}" ] || fail "shortcut $link points at $target, which is not there"
+  shortcuts=$((shortcuts + 1))
+done < <(sed -n 's/^ *CreateShortCut "\([^"]*\)" "\([^"]*\)".*/\1\t\2/p' \
+  "$build/_CPack_Packages/win64/NSIS64/project.nsi")
+[ $shortcuts -ge 2 ] || fail "the installer's script names $shortcuts shortcuts"
+
+version=$(sed -n 's/^project(QELContainer VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+for program in qelcontainer-cli.exe qelcontainer.exe; do
+  # The desktop program prints into the console of the one that starts it.
+  wine cmd /c "$(winepath -w "$folder/$program")" --version | tr -d '\r' | grep -q "$version" ||
+    fail "installed $program does not answer --version with $version"
+done
+
+wine "$folder/Uninstall.exe" /S
+for _ in $(seq "$limit"); do
+  [ -e "$folder" ] || [ -e "$menu" ] || break
+  sleep 1
+done
+[ ! -e "$folder" ] || fail "the uninstaller left $(ls "$folder") in $folder"
+[ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder $menu"
+wine reg query "$settings_key" /v maker 2>/dev/null | grep -q kept ||
+  fail "the uninstaller took the workshop name from the registry"
+echo "installed, $shortcuts shortcuts checked, both programs started, uninstalled cleanly"
