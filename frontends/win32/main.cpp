@@ -29,7 +29,7 @@ void printVersion() {
 }  // namespace
 
 // The program's own arguments: --version, and a file to open.
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   int count = 0;
   LPWSTR* args = ::CommandLineToArgvW(::GetCommandLineW(), &count);
   std::u16string startFile;
@@ -44,7 +44,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ::LocalFree(args);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
-  qel::win32::Win32Ui ui(instance);
+  qel::win32::Win32Ui ui(instance, showCommand);
   qel::platform::RegistrySettingsStore settings;
   return qel::runApplication(ui, settings, startFile);
 }

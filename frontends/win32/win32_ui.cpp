@@ -93,7 +93,8 @@ std::optional<std::u16string> runPicker(const platform::FilePickerRequest& reque
 
 }  // namespace
 
-Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {}
+Win32Ui::Win32Ui(HINSTANCE instance, int showCommand)
+    : instance_(instance), showCommand_(showCommand) {}
 
 Win32Ui::~Win32Ui() {
   if (accelerators_ != nullptr) ::DestroyAcceleratorTable(accelerators_);
@@ -145,7 +146,7 @@ platform::WindowHandle Win32Ui::createMainWindow(const platform::MainWindowDescr
   if (window == nullptr) return nullptr;
   accelerators_ = createAcceleratorTable(description.accelerators);
   mainWindow_ = window;
-  ::ShowWindow(window, SW_SHOWNORMAL);
+  ::ShowWindow(window, showCommand_);
   ::UpdateWindow(window);
   return window;
 }

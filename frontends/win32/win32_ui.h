@@ -10,7 +10,8 @@ namespace qel::win32 {
 // windows and dialogs are built from the data of resources/.
 class Win32Ui final : public platform::Ui {
  public:
-  explicit Win32Ui(HINSTANCE instance);
+  // showCommand: how the main window first shows, as the program was started (wWinMain's).
+  Win32Ui(HINSTANCE instance, int showCommand);
   ~Win32Ui() override;
 
   int messageBox(platform::WindowHandle owner, std::u16string_view text,
@@ -28,6 +29,7 @@ class Win32Ui final : public platform::Ui {
 
  private:
   HINSTANCE instance_;
+  int showCommand_;
   HWND mainWindow_ = nullptr;
   HACCEL accelerators_ = nullptr;
 };
