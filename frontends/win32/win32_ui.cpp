@@ -16,7 +16,9 @@
 namespace qel::win32 {
 namespace {
 
-constexpr std::size_t kPathBufferUnits = 260;
+// The longest path Windows has: a chosen path always arrives whole, and the program judges
+// its length (a smaller buffer made a longer choice fail like Cancel).
+constexpr std::size_t kPathBufferUnits = 32767;
 
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
