@@ -9,11 +9,12 @@
 #include "base/utf.h"
 #include "cli/cli.h"
 #include "cli/refusal.h"
+#include "cli/windows_output_encoding.h"
 
 namespace qel::cli {
 namespace {
 
-void writeOut(DWORD stream, const std::string& utf8) {
+void writeOut(DWORD stream, const std::string& utf8, const OutputEncoding& encoding = {}) {
   const HANDLE handle = ::GetStdHandle(stream);
   if (utf8.empty() || handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
   DWORD mode = 0;
@@ -22,7 +23,8 @@ void writeOut(DWORD stream, const std::string& utf8) {
     const std::u16string wide = fromUtf8(utf8);
     ::WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
   } else {
-    ::WriteFile(handle, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+    const std::string bytes = encodeOutput(encoding, utf8);
+    ::WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   }
 }
 
@@ -42,9 +44,14 @@ int runCliOnWindowsConsole(int argc, wchar_t** argv) {
       return kExitRefused;
     }
   }
+  const auto encoding = takeOutputEncoding(args);
+  if (!encoding) {
+    writeOut(STD_ERROR_HANDLE, "qelcontainer-cli: --encoding takes utf-8, cp932 or console\n");
+    return kExitUsage;
+  }
   const int code = runCli(args, out, err);
-  writeOut(STD_OUTPUT_HANDLE, out.str());
-  writeOut(STD_ERROR_HANDLE, err.str());
+  writeOut(STD_OUTPUT_HANDLE, out.str(), *encoding);
+  writeOut(STD_ERROR_HANDLE, err.str(), *encoding);
   return code;
 }
 

@@ -1,0 +1,60 @@
+#include "cli/windows_output_encoding.h"
+
+#include <windows.h>
+
+#include "base/utf.h"
+
+namespace qel::cli {
+namespace {
+
+std::optional<unsigned> codePageNamed(std::string_view name) {
+  if (name == "utf-8") return CP_UTF8;
+  if (name == "cp932") return 932u;
+  // Without a console of its own the tool writes what a new console would show.
+  if (name == "console") {
+    const UINT console = ::GetConsoleOutputCP();
+    return console != 0 ? console : ::GetOEMCP();
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<OutputEncoding> takeOutputEncoding(std::vector<std::string>& args) {
+  constexpr std::string_view kOption = "--encoding";
+  OutputEncoding encoding;
+  while (!args.empty() && args.front().starts_with(kOption)) {
+    const std::string& first = args.front();
+    std::string name;
+    std::size_t taken = 1;
+    if (first.size() > kOption.size() && first[kOption.size()] == '=') {
+      name = first.substr(kOption.size() + 1);
+    } else if (first.size() == kOption.size() && args.size() > 1) {
+      name = args[1];
+      taken = 2;
+    } else if (first.size() != kOption.size()) {
+      break;  // another option that begins alike
+    }
+    const auto codePage = codePageNamed(name);
+    if (!codePage) return std::nullopt;
+    encoding.codePage = *codePage;
+    args.erase(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(taken));
+  }
+  return encoding;
+}
+
+std::string encodeOutput(const OutputEncoding& encoding, std::string_view utf8) {
+  if (encoding.codePage == CP_UTF8 || utf8.empty()) return std::string(utf8);
+  const std::u16string text = fromUtf8(utf8);
+  const std::wstring wide(text.begin(), text.end());
+  const int units = static_cast<int>(wide.size());
+  const int length =
+      ::WideCharToMultiByte(encoding.codePage, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::string(utf8);
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(encoding.codePage, 0, wide.data(), units, bytes.data(), length, nullptr,
+                        nullptr);
+  return bytes;
+}
+
+}  // namespace qel::cli
