@@ -89,13 +89,14 @@ pick() {
 check_caller() {
   local missing=() name
   for name in smoke_name work shots limit type_delay app_pid; do
-    [ -n "${!name:-}" ] || missing+=("variable $name")
+    [ -n "${!name:-}" ] || missing+=("$name")
   done
   for name in focus stored_maker menu_item settle; do
-    declare -F "$name" >/dev/null || missing+=("function $name")
+    declare -F "$name" >/dev/null || missing+=("$name()")
   done
   if [ ${#missing[@]} -gt 0 ]; then
-    echo "${smoke_name:-smoke_walk.sh}: the walk does not provide: ${missing[*]} (see smoke_walk.sh)" >&2
+    local IFS=,
+    echo "${smoke_name:-smoke_walk.sh}: not provided by the walk: ${missing[*]} (see the top of smoke_walk.sh)" >&2
     exit 1
   fi
 }
