@@ -51,8 +51,8 @@ bool isCheckedInFolder(std::u16string_view path) {
 std::vector<std::u16string> filesUnder(const fs::path& folder) {
   std::vector<std::u16string> found;
   std::error_code error;
-  for (fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
-                                           error),
+  for (fs::recursive_directory_iterator
+           it(folder, fs::directory_options::skip_permission_denied, error),
        end;
        !error && it != end; it.increment(error)) {
     std::u16string path = it->path().u16string();

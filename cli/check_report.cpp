@@ -79,10 +79,9 @@ void CheckReport::endFile() {
   errors_ += fileErrors_;
   warnings_ += fileWarnings_;
   if (form_ == Form::Json) {
-    filesJson_ += (filesJson_.empty() ? "\n    " : ",\n    ") +
-                  dumped({{"file", toUtf8(path_)},
-                          {"errors", fileErrors_},
-                          {"warnings", fileWarnings_}});
+    filesJson_ +=
+        (filesJson_.empty() ? "\n    " : ",\n    ") +
+        dumped({{"file", toUtf8(path_)}, {"errors", fileErrors_}, {"warnings", fileWarnings_}});
     return;
   }
   for (const Group& group : groups_) printGroup(group);

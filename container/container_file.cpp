@@ -19,12 +19,12 @@ ContainerSave serializeContainer(ContainerRecord& record, std::u16string_view pa
     return save;
   }
   auto file = platform::fileSystem().beginReplacing(path);
-  const bool written =
-      file && writeContainerFile(record, tickCount & 0xFFFFFF,
-                                 [&file](std::span<const std::uint8_t> piece) {
-                                   return file->write(piece);
-                                 }) &&
-      file->commit();
+  const bool written = file &&
+                       writeContainerFile(record, tickCount & 0xFFFFFF,
+                                          [&file](std::span<const std::uint8_t> piece) {
+                                            return file->write(piece);
+                                          }) &&
+                       file->commit();
   if (!written) {
     save.refusal = ContainerSave::Refusal::WriteFailed;
     save.cause = platform::WriteFailure::Other;

@@ -54,10 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   qel::resetObjModel(*model);
   CheckedSink sink;
   // Everything a check reports, each problem in one line.
-  qel::ModelDiagnostics diagnostics(
-      qel::ModelDiagnostics::Mode::Everything, [](const qel::Diagnostic& problem) {
-        check(problem.message.find('\n') == std::string::npos);
-      });
+  qel::ModelDiagnostics diagnostics(qel::ModelDiagnostics::Mode::Everything,
+                                    [](const qel::Diagnostic& problem) {
+                                      check(problem.message.find('\n') == std::string::npos);
+                                    });
   if (qel::failed(qel::readMaterialFile(u"/f/m/m.mtl", *model, sink, diagnostics))) {
     check(diagnostics.hasError());
   }

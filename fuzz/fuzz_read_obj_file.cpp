@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!mesh.mesh) std::abort();
     const auto texture = qel::decodePng(conversion.texture);
     qel::renderPreview(*mesh.mesh, texture ? &*texture : nullptr, {}, 64, 48, {});
-  } else if (conversion.refusal.english.empty() || conversion.refusal.english.find('\n') != std::string::npos) {
+  } else if (conversion.refusal.english.empty() ||
+             conversion.refusal.english.find('\n') != std::string::npos) {
     std::abort();
   }
   return 0;

@@ -21,8 +21,10 @@ std::string imageFormatOf(std::u16string_view path, std::span<const std::uint8_t
   }
   std::string named;
   for (const char16_t c : extension.substr(extension.empty() ? 0 : 1)) {
-    if (c >= u'a' && c <= u'z') named += static_cast<char>(c - u'a' + 'A');
-    else if (c < 0x80) named += static_cast<char>(c);
+    if (c >= u'a' && c <= u'z')
+      named += static_cast<char>(c - u'a' + 'A');
+    else if (c < 0x80)
+      named += static_cast<char>(c);
   }
   return named;
 }

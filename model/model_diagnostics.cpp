@@ -17,8 +17,8 @@ void ModelDiagnostics::error(std::u16string_view file, std::uint32_t line, std::
     stopped_ = true;
   }
   if (!firstRefusal_) {
-    firstRefusal_ = ModelRefusal{std::string(code), std::u16string(file), line, std::move(message),
-                                 std::move(facts), {}};
+    firstRefusal_ = ModelRefusal{std::string(code),  std::u16string(file), line,
+                                 std::move(message), std::move(facts),     {}};
   }
 }
 

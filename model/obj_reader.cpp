@@ -228,7 +228,8 @@ class ObjReading {
   void addTexCoord(const TokenTable& tokens) {
     const TexCoord uv{static_cast<float>(readDouble(tokens[1])),
                       static_cast<float>(readDouble(tokens[2]))};
-    if (!model_.texCoords.push(uv)) return refuseFull(full_.texCoords, ModelList::TexCoords, "texture coordinates");
+    if (!model_.texCoords.push(uv))
+      return refuseFull(full_.texCoords, ModelList::TexCoords, "texture coordinates");
     if (checking_ && !(std::isfinite(uv.u) && std::isfinite(uv.v))) {
       warning("obj.non-finite", "a coordinate that is not finite");
     }

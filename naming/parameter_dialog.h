@@ -1,7 +1,7 @@
 #pragma once
 
-#include "container/container_record.h"
 #include <cstdint>
+#include "container/container_record.h"
 
 #include "base/fixed_text.h"
 #include "platform/ui.h"

@@ -74,8 +74,10 @@ std::u16string capacityText(const RefusalFacts& facts) {
     case ModelList::None:
       break;
   }
-  return fill(u"%1が%2個あります。設定できるのは%3個までです。\nモデルを簡略化してから、もう一度設定してください。",
-              {std::u16string(what), grouped(facts.count), grouped(facts.limit)});
+  return fill(
+      u"%1が%2個あります。設定できるのは%"
+      u"3個までです。\nモデルを簡略化してから、もう一度設定してください。",
+      {std::u16string(what), grouped(facts.count), grouped(facts.limit)});
 }
 
 // The reason and the advice of a model refusal, after the box's first line.
@@ -86,9 +88,10 @@ std::u16string modelReason(const ModelRefusal& r) {
   if (code == "obj.capacity" || code == "mtl.capacity") return capacityText(r.facts);
   if (code == "model.no-texture-material") {
     if (!r.unreadableLibrary.empty()) {
-      return fill(u"OBJファイルで指定されているMTLファイル「%1」が見つかりません。\n"
-                  u"MTLファイルがOBJファイルと同じフォルダーにあるか確認してください。",
-                  {fileName(r.unreadableLibrary)});
+      return fill(
+          u"OBJファイルで指定されているMTLファイル「%1」が見つかりません。\n"
+          u"MTLファイルがOBJファイルと同じフォルダーにあるか確認してください。",
+          {fileName(r.unreadableLibrary)});
     }
     return u"テクスチャーが指定されたマテリアルがありません。\n"
            u"MTLファイルでマテリアルにテクスチャー（map_Kd）を指定してください。";
@@ -101,19 +104,22 @@ std::u16string modelReason(const ModelRefusal& r) {
            u"テクスチャーにはPNG形式の画像しか使用できません。\nPNG形式で保存し直してください。";
   }
   if (code == "model.texture-unreadable") {
-    return fill(u"テクスチャーファイル「%1」が見つかりません。\n"
-                u"MTLファイルで指定された場所に画像があるか確認してください。",
-                {subject});
+    return fill(
+        u"テクスチャーファイル「%1」が見つかりません。\n"
+        u"MTLファイルで指定された場所に画像があるか確認してください。",
+        {subject});
   }
   if (code == "model.texture-too-large") {
-    return fill(u"テクスチャー「%1」の大きさが%2です。使用できるのは%3までです。\n"
-                u"画像を縮小してから、もう一度設定してください。",
-                {subject, imageSize(r.facts.image.size), std::u16string(kLargestImage)});
+    return fill(
+        u"テクスチャー「%1」の大きさが%2です。使用できるのは%3までです。\n"
+        u"画像を縮小してから、もう一度設定してください。",
+        {subject, imageSize(r.facts.image.size), std::u16string(kLargestImage)});
   }
   if (code == "model.texture-path-too-long" || code == "path.too-long") {
-    return fill(u"ファイルのパスが長すぎます。使用できるのは%1文字までです。\n"
-                u"短いパスのフォルダーに移してください。",
-                {plain(kLongestPath)});
+    return fill(
+        u"ファイルのパスが長すぎます。使用できるのは%1文字までです。\n"
+        u"短いパスのフォルダーに移してください。",
+        {plain(kLongestPath)});
   }
   if (code == "model.no-face") return u"このモデルには面がありません。";
   if (code == "obj.unreadable") return u"OBJファイルを読み込めません。";
@@ -123,7 +129,7 @@ std::u16string modelReason(const ModelRefusal& r) {
            std::u16string(kSeeCheck);
   }
   return fill(r.line > 0 ? u"ファイル「%1」の%2行目を読み込めません。\n"
-                          : u"ファイル「%1」を読み込めません。\n",
+                         : u"ファイル「%1」を読み込めません。\n",
               {fileName(r.file), line}) +
          std::u16string(kSeeCheck);
 }
@@ -232,9 +238,11 @@ std::u16string japaneseText(const ContainerSave& save, std::u16string_view path)
     case ContainerSave::Refusal::None:
       break;
     case ContainerSave::Refusal::TooLarge:
-      return fill(u"保存できません。\nコンテナファイルが%1バイトになります。保存できるのは%2バイト未満です。\n"
-                  u"3Dモデルや画像を小さくしてください。",
-                  {grouped(save.fileSize), grouped(kContainerFileLimit)});
+      return fill(
+          u"保存できません。\nコンテナファイルが%1バイトになります。保存できるのは%"
+          u"2バイト未満です。\n"
+          u"3Dモデルや画像を小さくしてください。",
+          {grouped(save.fileSize), grouped(kContainerFileLimit)});
     case ContainerSave::Refusal::WriteFailed:
       return writeFailedText(path, save.cause);
   }

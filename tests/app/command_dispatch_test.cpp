@@ -58,8 +58,9 @@ TEST_F(Dispatch, AcceleratorsRunTheCommandsOfTheirMenuItems) {
       u"box:保存できません。次の項目が設定されていません。\n・コンテナ名\n・3Dモデル\n"
       u"・テクスチャー\n・サイドビュー\n「設定」メニューで設定してから、もう一度保存してください。";
   EXPECT_EQ(firstSight([](auto& ui) { ui.press(ctrl(u'S')).answer(platform::kIdOk); }), incomplete);
-  EXPECT_EQ(firstSight([](auto& ui) { ui.menu(MenuCommand::SaveContainer).answer(platform::kIdOk); }),
-            incomplete);
+  EXPECT_EQ(
+      firstSight([](auto& ui) { ui.menu(MenuCommand::SaveContainer).answer(platform::kIdOk); }),
+      incomplete);
 }
 
 TEST_F(Dispatch, AltSlashAndAltQuestionMarkOpenTheAboutBoxLikeItsMenuItem) {

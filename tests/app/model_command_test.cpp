@@ -59,7 +59,8 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
     std::u16string_view reason;
   };
   const Case cases[] = {
-      {"huge.png", std::string(kTriangle), u"テクスチャー「huge.png」の大きさが1,024×1,024ピクセルです。"},
+      {"huge.png", std::string(kTriangle),
+       u"テクスチャー「huge.png」の大きさが1,024×1,024ピクセルです。"},
       {"photo.jpg", std::string(kTriangle), u"テクスチャー「photo.jpg」はJPEG形式です。"},
       {"ok.png", many, u"三角形が10,200個あります。設定できるのは10,000個までです。"},
       {"ok.png", "mtllib gone.mtl\n" + std::string(kTriangle.substr(15)),

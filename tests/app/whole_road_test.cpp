@@ -32,7 +32,7 @@ TEST(WholeRoad, APartBuiltFromTheMenuIsSavedAndOpensAgainAsItWasShown) {
       .pressOk({test::ChooseEntry{1001, u"自動車M"}, TypeText{1002, u"4500"},
                 TypeText{1003, u"青い乗用車"}});
   first.menu(MenuCommand::SetModel).choose(obj);
-  first.press(kCtrlS);  // refused before the picker: no side view yet
+  first.press(kCtrlS);                                // refused before the picker: no side view yet
   first.menu(MenuCommand::SetSideView).choose(wide);  // refused with its size
   first.menu(MenuCommand::SetSideView).choose(side);
   first.press(kCtrlS).choose(saved);

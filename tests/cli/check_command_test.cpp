@@ -30,10 +30,10 @@ TEST(CheckCommand, PrintsEachProblemAndASummaryPerFileAndExitsByTheWorst) {
   CheckFolder folder;
   const auto warned = runCliWith({"check", folder.at("car.obj"), folder.at("a.cnt")});
   EXPECT_EQ(warned.code, 0) << warned.err;
-  EXPECT_EQ(warned.out,
-            folder.at("car.obj") + ":7: warning: the statement l is ignored [obj.ignored-statement]\n" +
-                folder.at("car.obj") + ": 0 errors, 1 warning\n" + folder.at("a.cnt") +
-                ": OK\n2 files checked: 0 errors, 1 warning\n");
+  EXPECT_EQ(warned.out, folder.at("car.obj") +
+                            ":7: warning: the statement l is ignored [obj.ignored-statement]\n" +
+                            folder.at("car.obj") + ": 0 errors, 1 warning\n" + folder.at("a.cnt") +
+                            ": OK\n2 files checked: 0 errors, 1 warning\n");
   EXPECT_EQ(runCliWith({"check", "--quiet", folder.at("a.cnt")}).out, "");
   EXPECT_EQ(runCliWith({"check", "--strict", folder.at("car.obj")}).code, 1);
   EXPECT_EQ(runCliWith({"check", "--strict", folder.at("a.cnt")}).code, 0);
@@ -70,12 +70,14 @@ TEST(CheckCommand, GivesOneJsonObjectWithAnObjectPerProblemAndTheSummary) {
   EXPECT_TRUE(list[1]["line"].is_null());
   EXPECT_EQ(list[1]["code"], "container.not-container");
   EXPECT_EQ(list[1]["message"], "not a container file");
-  EXPECT_EQ(report["files"][1], (nlohmann::ordered_json{
-                                    {"file", folder.at("cut.cnt")}, {"errors", 1}, {"warnings", 0}}));
+  EXPECT_EQ(
+      report["files"][1],
+      (nlohmann::ordered_json{{"file", folder.at("cut.cnt")}, {"errors", 1}, {"warnings", 0}}));
   EXPECT_EQ(report["errors"], 1);
   EXPECT_EQ(report["warnings"], 1);
-  EXPECT_TRUE(nlohmann::json::parse(runCliWith({"check", "--json", folder.at("a.cnt")}).out)
-                  ["problems"].empty());
+  EXPECT_TRUE(
+      nlohmann::json::parse(runCliWith({"check", "--json", folder.at("a.cnt")}).out)["problems"]
+          .empty());
 }
 
 // A tree as authors keep one: clean and broken models and containers, a model that repeats

@@ -68,8 +68,9 @@ TEST_F(ModelConversionTest, TakesTexturesUpTo256By256Only) {
   ModelConversion conversion = convert(kQuad, "newmtl body\nmap_Kd body.png\n");
   EXPECT_EQ(conversion.result, kFailure);
   EXPECT_TRUE(conversion.blob.empty() && conversion.texture.empty());
-  EXPECT_EQ(conversion.refusal.english, "the PNG texture is 257 x 256 pixels, larger than 256 x 256: " +
-                                   test::utf8Of(folder.path() / "body.png"));
+  EXPECT_EQ(conversion.refusal.english,
+            "the PNG texture is 257 x 256 pixels, larger than 256 x 256: " +
+                test::utf8Of(folder.path() / "body.png"));
   folder.write("body.png", test::pngBytes(256, 257));
   EXPECT_EQ(convert(kQuad, "newmtl body\nmap_Kd body.png\n").result, kFailure);
 }

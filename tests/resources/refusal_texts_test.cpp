@@ -25,18 +25,20 @@ TEST(RefusalTexts, EveryRefusalOfAFileImageOrSaveIsSaidInBothLanguages) {
     const ContainerFileOpening opening{refusal, 600'000'000, {}};
     expectSaid(japaneseText(opening, u"a.cnt"), englishText(opening));
   }
-  for (const auto problem : {ImageProblem::Unreadable, ImageProblem::NotPng, ImageProblem::TooLarge}) {
+  for (const auto problem :
+       {ImageProblem::Unreadable, ImageProblem::NotPng, ImageProblem::TooLarge}) {
     const ImageCheck check{problem, {1024, 768}};
     expectSaid(japaneseText(check), englishText(check));
   }
   using platform::WriteFailure;
-  for (const auto cause : {WriteFailure::ReadOnly, WriteFailure::NoPermission, WriteFailure::DiskFull,
-                           WriteFailure::FolderMissing, WriteFailure::PathTooLong, WriteFailure::Other}) {
+  for (const auto cause :
+       {WriteFailure::ReadOnly, WriteFailure::NoPermission, WriteFailure::DiskFull,
+        WriteFailure::FolderMissing, WriteFailure::PathTooLong, WriteFailure::Other}) {
     const ContainerSave save{ContainerSave::Refusal::WriteFailed, 100, cause};
     expectSaid(japaneseText(save, u"a.cnt"), englishText(save));
   }
-  const SaveReadiness incomplete{{RecordItem::MakerName, RecordItem::ContainerName, RecordItem::Model,
-                                  RecordItem::Texture, RecordItem::SideView}};
+  const SaveReadiness incomplete{{RecordItem::MakerName, RecordItem::ContainerName,
+                                  RecordItem::Model, RecordItem::Texture, RecordItem::SideView}};
   expectSaid(japaneseText(incomplete), englishText(incomplete));
   const ContainerSave tooLarge{ContainerSave::Refusal::TooLarge, 600'000'000, {}};
   expectSaid(japaneseText(tooLarge, u"a.cnt"), englishText(tooLarge));
