@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "base/fixed_text.h"
 #include "container/container_record.h"
@@ -21,6 +22,9 @@ struct AppState {
   std::unique_ptr<ContainerRecord> record;
   WorkshopName workshopName;
   PathText currentContainerPath;  // the file last opened or saved
+  // The record's fingerprint when it was last opened, saved or made new (at start-up, once
+  // it is signed); until then there is nothing to lose.
+  std::optional<std::uint64_t> unchangedFingerprint;
 };
 
 // A command of the main window; the window owns its dialogs and is the one it repaints.

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/unsaved_changes.h"
 #include "base/fixed_text.h"
 #include "naming/workshop_name_prompt.h"
 #include "naming/workshop_name_store.h"
@@ -21,6 +22,7 @@ platform::WindowHandle openMainWindow(AppState& app, MainWindow& handler) {
       !promptWorkshopNameAtStart(app.ui, app.settings, app.workshopName))
     return nullptr;
   applyWorkshopName(*app.record, app.workshopName.view());
+  markUnchanged(app);
 
   platform::MainWindowDescription description;
   description.title = WindowText(resources::loadString(resources::kTitleString)).str();

@@ -4,6 +4,7 @@
 
 #include "app/command_table.h"
 #include "app/status_view.h"
+#include "app/unsaved_changes.h"
 
 namespace qel {
 
@@ -23,6 +24,10 @@ bool MainWindow::onCommand(platform::WindowHandle window, int command) {
                        platform::MessageBoxButtons::Ok);
   }
   return true;
+}
+
+bool MainWindow::onCloseRequest(platform::WindowHandle window) {
+  return mayLoseChanges(app_, window, ChangesAt::Close);
 }
 
 void MainWindow::onDestroy(platform::WindowHandle) {

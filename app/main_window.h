@@ -14,6 +14,7 @@ class MainWindow : public platform::MainWindowHandler {
 
   void onPaint(platform::WindowHandle window, platform::TextSink& sink) override;
   bool onCommand(platform::WindowHandle window, int command) override;
+  bool onCloseRequest(platform::WindowHandle window) override;
   void onDestroy(platform::WindowHandle window) override;
   platform::ClientArea previewPaneArea() const override;
   void onPaintPane(platform::WindowHandle window, platform::PaneSink& sink) override;

@@ -36,11 +36,12 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
   }
   const auto conversion = convertModelInput(options.model, options.model, err);
   if (!conversion) return kExitRefused;
-  if (!writeWholeFile(*output, conversion->blob)) {
-    return refuse(err, options.output, "cannot be written");
+  platform::WriteFailure why = platform::WriteFailure::Other;
+  if (!writeWholeFile(*output, conversion->blob, &why)) {
+    return refuse(err, options.output, englishText(why));
   }
-  if (textureOutput && !writeWholeFile(*textureOutput, conversion->texture)) {
-    return refuse(err, options.textureOutput, "cannot be written");
+  if (textureOutput && !writeWholeFile(*textureOutput, conversion->texture, &why)) {
+    return refuse(err, options.textureOutput, englishText(why));
   }
   printSummary(*conversion, out);
   return kExitSuccess;

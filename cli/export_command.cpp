@@ -11,9 +11,11 @@
 #include "cli/container_input.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
+#include "container/file_replacement.h"
 #include "container/whole_file.h"
 #include "image/png_check.h"
 #include "model/obj_export.h"
+#include "platform/os.h"
 
 namespace qel::cli {
 namespace {
@@ -30,7 +32,7 @@ std::u16string inFolder(std::u16string folder, std::u16string_view name) {
   return folder + std::u16string(name);
 }
 
-std::span<const std::uint8_t> textBytes(const std::string& text) {
+std::span<const std::uint8_t> textBytes(std::string_view text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
@@ -76,25 +78,38 @@ int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err
   const ModelBlobReading blob = readModelBlob(*record.modelData);
   if (!blob.view) return refuse(err, options.file, blob.problem);
 
-  const ObjExport model = exportObjModel(*blob.view, pngSizeOf(record.textureData));
   const auto made = makeFolder(*folder, options.folder, err);
   if (!made) return kExitRefused;
   const std::u16string paths[] = {
       inFolder(*folder, kExportedObjName), inFolder(*folder, kExportedMtlName),
       inFolder(*folder, kExportedTextureName), inFolder(*folder, kExportedSideViewName)};
-  std::vector<FileContent> files = {{paths[0], textBytes(model.obj)},
-                                    {paths[1], textBytes(model.mtl)}};
+  // The OBJ text, larger than the model, goes to its file piece by piece and is put in
+  // place after the others, so that a failure before then leaves every file as it was.
+  platform::WriteFailure why = platform::WriteFailure::Other;
+  auto obj = beginReplacing(paths[0], &why);
+  // Nothing of a refused export is left, not even the folders it made.
+  const auto cannotTake = [&] {
+    if (obj && obj->failure() != platform::WriteFailure::None) why = obj->failure();
+    obj.reset();
+    removeFolders(*made);
+    return refuse(err, options.folder, englishText(why));
+  };
+  if (!obj) return cannotTake();
+  const auto facesAsConverted =
+      exportObjText(*blob.view, pngSizeOf(record.textureData),
+                    [&obj](std::string_view piece) { return obj->write(textBytes(piece)); });
+  if (!facesAsConverted) return cannotTake();
+  const std::string mtl = exportedMtlText();
+  std::vector<FileContent> files = {{paths[1], textBytes(mtl)}};
   if (record.textureData) files.push_back({paths[2], *record.textureData});
   if (record.sideViewData) files.push_back({paths[3], *record.sideViewData});
-  if (!writeWholeFiles(files)) {
-    removeFolders(*made);  // nothing of a refused export is left
-    return refuse(err, options.folder, "cannot take the files");
-  }
+  if (!writeWholeFiles(files, &why) || !obj->commit()) return cannotTake();
 
+  out << toUtf8(paths[0]) << "\n";
   for (const FileContent& file : files) out << toUtf8(file.path) << "\n";
   if (!record.textureData) out << "(the container holds no texture)\n";
   if (!record.sideViewData) out << "(the container holds no side view)\n";
-  if (!model.facesAsConverted) {
+  if (!*facesAsConverted) {
     out << "(triangles share vertices: converted again, each corner gets a vertex of its own)\n";
   }
   return kExitSuccess;

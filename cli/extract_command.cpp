@@ -9,7 +9,6 @@
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
 #include "container/whole_file.h"
-#include "image/image_slots.h"
 
 namespace qel::cli {
 namespace {
@@ -21,9 +20,11 @@ struct ExtractOptions {
   std::string model;
 };
 
+// The blocks are written from the record itself: a copy of a large model would double
+// what the command holds.
 struct Export {
   const std::string& target;
-  std::optional<Bytes> block;
+  const std::optional<Bytes>& block;
   const char* missing;
   std::u16string path = {};
 };
@@ -38,8 +39,8 @@ int runExtract(const ExtractOptions& options, std::ostream& err) {
   const ContainerRecord& record = loaded->record;
 
   Export exports[] = {
-      {options.texture, copyTexture(record), "holds no texture"},
-      {options.sideView, copySideView(record), "holds no side view"},
+      {options.texture, record.textureData, "holds no texture"},
+      {options.sideView, record.sideViewData, "holds no side view"},
       {options.model, record.modelData, "holds no model"},
   };
   // Everything asked for must be there, and every target nameable, before anything is

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include "base/utf.h"
@@ -36,8 +37,8 @@ struct PackOptions {
   std::string type = "0";
   std::string length = "0";
   std::string description;
-  std::int64_t created = 0;
-  std::uint32_t seed = 0;
+  std::string created;  // checked by decimalCheck
+  std::string seed;
   std::string model;
   std::string texture;
   std::string obj;  // instead of model and texture
@@ -82,11 +83,43 @@ std::optional<float> lengthInRange(const std::string& typed) {
   return value;
 }
 
-// Reads a PNG and stores it with store; answers the exit code.
+// A number in decimal digits only, from low to high: CLI11 alone would read "0x10" as 16
+// and "010" as 8, and keep the nearest limit for a number out of range.
+template <typename Number>
+std::optional<Number> decimalIn(std::string_view text, Number low, Number high) {
+  Number value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (value < low || value > high) return std::nullopt;
+  return value;
+}
+
+template <typename Number>
+CLI::Validator decimalCheck(Number low, Number high) {
+  return CLI::Validator(
+      [low, high](std::string& text) {
+        return decimalIn(text, low, high) ? std::string()
+                                          : "not a decimal number from " + std::to_string(low) +
+                                                " to " + std::to_string(high);
+      },
+      "DECIMAL");
+}
+
+constexpr std::uint32_t kLargestSeed = 0xFFFFFF;
+constexpr std::int64_t kEarliest = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kLatest = std::numeric_limits<std::int64_t>::max();
+
+// Reads a PNG and stores it with store; answers the exit code. The header comes first: a
+// file is read whole only when it can be stored.
 int loadImage(const std::string& path, ContainerRecord& record,
               ImageCheck (*store)(ContainerRecord&, std::span<const std::uint8_t>),
               std::ostream& err) {
-  const auto bytes = readInputFile(path, err);
+  const auto head = readInputHead(path, kPngHeaderSize, err);
+  if (!head) return kExitRefused;
+  if (const ImageCheck check = checkContainerImage(*head); !check.ok()) {
+    return refuse(err, path, englishText(check));
+  }
+  const auto bytes = readInputFile(path, err, kContainerFileLimit);
   if (!bytes) return kExitRefused;
   if (const ImageCheck check = store(record, *bytes); !check.ok()) {
     return refuse(err, path, englishText(check));
@@ -95,7 +128,7 @@ int loadImage(const std::string& path, ContainerRecord& record,
 }
 
 int loadModel(const std::string& path, ContainerRecord& record, std::ostream& err) {
-  auto bytes = readInputFile(path, err);
+  auto bytes = readInputFile(path, err, kContainerFileLimit);
   if (!bytes) return kExitRefused;
   if (failed(adoptModel(record, std::move(*bytes)))) {
     return refuse(err, path,
@@ -176,8 +209,10 @@ int runPack(const PackOptions& options, std::ostream& err) {
   }
 
   auto& clock = platform::clock();
-  const std::uint32_t tick = options.seedGiven ? options.seed : clock.tickMilliseconds();
-  const std::int64_t now = options.createdGiven ? options.created : clock.calendarSeconds();
+  const std::uint32_t tick =
+      options.seedGiven ? *decimalIn(options.seed, 0u, kLargestSeed) : clock.tickMilliseconds();
+  const std::int64_t now = options.createdGiven ? *decimalIn(options.created, kEarliest, kLatest)
+                                                : clock.calendarSeconds();
   if (const ContainerSave save = serializeContainer(record, *output, tick, now); !save.ok()) {
     return refuse(err, options.output, englishText(save));
   }
@@ -200,10 +235,11 @@ Command addPackCommand(CLI::App& app) {
                    "Total length in mm, 0 to " + std::to_string(kMaxLengthMm) + "; default 0");
   pack->add_option("--description", options->description, "Description" + units(kDescriptionKept));
   const CLI::Option* created =
-      pack->add_option("--created", options->created, "Creation time, seconds since 1970");
+      pack->add_option("--created", options->created, "Creation time, seconds since 1970")
+          ->check(decimalCheck(kEarliest, kLatest));
   const CLI::Option* seed =
       pack->add_option("--seed", options->seed, "Scrambling seed, 0 to 16777215")
-          ->check(CLI::Range(0u, 0xFFFFFFu));
+          ->check(decimalCheck(0u, kLargestSeed));
   CLI::Option* model = pack->add_option("--model", options->model, "Model blob file");
   CLI::Option* texture =
       pack->add_option("--texture", options->texture, "Texture PNG, at most 256 x 256");

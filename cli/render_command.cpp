@@ -113,8 +113,10 @@ int runRender(const RenderOptions& options, std::ostream& err) {
   }
   const PictureSize size = *sizeOf(options.size);
   const PreviewView view{static_cast<float>(options.yaw), static_cast<float>(options.pitch), 1.0f};
-  const Bytes png = encodePng(renderPreview(*mesh.mesh, texture ? &*texture : nullptr, view,
-                                            size.width, size.height, kPreviewBackdrop));
+  PreviewRenderer renderer;
+  const Bytes png = encodePng(renderer.render(*mesh.mesh, texture ? &*texture : nullptr, view,
+                                              size.width, size.height, kPreviewBackdrop));
+  if (!renderer.drewAll()) err << options.input << ": model too large: partly drawn\n";
   if (png.empty() || !writeWholeFile(*output, png)) {
     return refuse(err, options.output, "cannot be written");
   }

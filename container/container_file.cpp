@@ -3,6 +3,8 @@
 #include <limits>
 
 #include "container/container_format.h"
+#include "container/file_replacement.h"
+#include "container/whole_file.h"
 #include "platform/os.h"
 
 namespace qel {
@@ -18,7 +20,8 @@ ContainerSave serializeContainer(ContainerRecord& record, std::u16string_view pa
     save.refusal = ContainerSave::Refusal::TooLarge;
     return save;
   }
-  auto file = platform::fileSystem().beginReplacing(path);
+  platform::WriteFailure why = platform::WriteFailure::Other;
+  auto file = beginReplacing(path, &why);
   const bool written = file &&
                        writeContainerFile(record, tickCount & 0xFFFFFF,
                                           [&file](std::span<const std::uint8_t> piece) {
@@ -27,7 +30,8 @@ ContainerSave serializeContainer(ContainerRecord& record, std::u16string_view pa
                        file->commit();
   if (!written) {
     save.refusal = ContainerSave::Refusal::WriteFailed;
-    save.cause = platform::WriteFailure::Other;
+    save.cause = file ? file->failure() : why;
+    if (save.cause == platform::WriteFailure::None) save.cause = platform::WriteFailure::Other;
   }
   return save;
 }
@@ -77,29 +81,13 @@ std::string englishText(const ContainerFileOpening& opening) {
 }
 
 std::string englishText(const ContainerSave& save) {
-  using platform::WriteFailure;
   switch (save.refusal) {
     case ContainerSave::Refusal::None:
       break;
     case ContainerSave::Refusal::TooLarge:
       return "the container would reach " + std::to_string(kContainerFileLimit) + " bytes";
     case ContainerSave::Refusal::WriteFailed:
-      switch (save.cause) {
-        case WriteFailure::ReadOnly:
-          return "cannot be written: the file is read-only";
-        case WriteFailure::NoPermission:
-          return "cannot be written: no permission";
-        case WriteFailure::DiskFull:
-          return "cannot be written: the disk is full";
-        case WriteFailure::FolderMissing:
-          return "cannot be written: the folder does not exist";
-        case WriteFailure::PathTooLong:
-          return "cannot be written: the path is too long";
-        case WriteFailure::None:
-        case WriteFailure::Other:
-          break;
-      }
-      return "cannot be written";
+      return englishText(save.cause);
   }
   return {};
 }

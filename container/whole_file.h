@@ -3,19 +3,31 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "base/bytes.h"
+#include "platform/write_failure.h"
 
 namespace qel {
 
-// The whole content of a file, or nothing when it cannot be opened or read, is empty,
-// holds 4 GiB or more, or delivers fewer bytes than its length.
-std::optional<Bytes> readWholeFile(std::u16string_view path);
+inline constexpr std::uint64_t kLargestReadable = 0xFFFFFFFFu;
 
-// Makes bytes the complete content of the file at path. The file is replaced atomically:
-// on failure the earlier file (if any) is as it was and nothing new is left behind.
-bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes);
+// The whole content of a file, or nothing when it cannot be opened or read, is empty,
+// holds more than largest bytes (at most 4 GiB - 1), or delivers fewer bytes than its
+// length.
+std::optional<Bytes> readWholeFile(std::u16string_view path,
+                                   std::uint64_t largest = kLargestReadable);
+
+// The first count bytes of a file, or all of a shorter one; refused as readWholeFile
+// refuses, whatever the length of the rest: for a caller that needs only a header.
+std::optional<Bytes> readFileHead(std::u16string_view path, std::size_t count);
+
+// Makes bytes the complete content of the file at path, replaced as beginReplacing does
+// (container/file_replacement.h): on failure the earlier file (if any) is as it was, nothing
+// new is left behind, and why (when given) receives the cause.
+bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes,
+                    platform::WriteFailure* why = nullptr);
 
 struct FileContent {
   std::u16string_view path;
@@ -24,7 +36,10 @@ struct FileContent {
 
 // Writes several files together: when one of them cannot be begun or written, none is
 // touched. Each is replaced atomically, and they are put in place one after the other
-// only once all are written.
-bool writeWholeFiles(std::span<const FileContent> files);
+// only once all are written. On failure why (when given) receives the cause.
+bool writeWholeFiles(std::span<const FileContent> files, platform::WriteFailure* why = nullptr);
+
+// A failed write in one line of English: "cannot be written: the disk is full".
+std::string englishText(platform::WriteFailure failure);
 
 }  // namespace qel

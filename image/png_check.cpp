@@ -10,7 +10,7 @@ std::uint32_t bigEndian32(const std::uint8_t* p) {
 
 Result readPngSize(std::span<const std::uint8_t> data, PngSize& size) {
   size = {};
-  if (data.size() < 24) return kFailure;
+  if (data.size() < kPngHeaderSize) return kFailure;
   if (data[0] != 0x89 || data[1] != 'P' || data[2] != 'N' || data[3] != 'G') return kFailure;
   size.width = bigEndian32(data.data() + 16);
   size.height = bigEndian32(data.data() + 20);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -12,6 +13,9 @@ struct PngSize {
   std::uint32_t width = 0;
   std::uint32_t height = 0;
 };
+
+// The signature and the header chunk: all that readPngSize looks at.
+inline constexpr std::size_t kPngHeaderSize = 24;
 
 // Reads width and height from a PNG header. Only the first four signature bytes are
 // tested; data shorter than the 24 header bytes is refused. size is zero on failure.

@@ -1,6 +1,8 @@
 #include "model/first_texture.h"
 
 #include "base/path_parts.h"
+#include "container/container_format.h"
+#include "image/png_check.h"
 #include "model/model_file_lookup.h"
 #include "model/refusal_text.h"
 
@@ -42,6 +44,10 @@ std::optional<Bytes> takeFirstTexture(const ObjModel& model, std::u16string_view
   }
   const std::u16string texturePath = model.materials[0].texturePath.str();
   const std::string textureName = displayPath(texturePath);
+  if (model.materials[0].textureUnnamed) {
+    return refuse("model.texture-not-png",
+                  "the texture statement of the first material names no file");
+  }
   if (texturePath.empty()) {
     return refuse("model.texture-path-too-long",
                   "the texture path of the first material is longer than " +
@@ -54,20 +60,24 @@ std::optional<Bytes> takeFirstTexture(const ObjModel& model, std::u16string_view
     return refuse("model.texture-not-png",
                   "the first material's texture is not a PNG file: " + textureName, facts);
   }
-  auto texture = readModelFile(texturePath);
-  if (!texture) {
+  const auto unreadable = [&] {
     return refuse("model.texture-unreadable", "the PNG texture cannot be read: " + textureName,
                   facts);
-  }
-  facts.image = checkContainerImage(*texture);
+  };
+  // The header first: the whole file is read only once it is known to be taken.
+  const auto head = readModelFileHead(texturePath, kPngHeaderSize);
+  if (!head) return unreadable();
+  facts.image = checkContainerImage(*head);
   if (facts.image.problem == ImageProblem::NotPng) {
-    facts.format = imageFormatOf(texturePath, *texture);
+    facts.format = imageFormatOf(texturePath, *head);
     return refuse("model.texture-not-png", "the texture is not a PNG file: " + textureName, facts);
   }
   if (facts.image.problem == ImageProblem::TooLarge) {
     return refuse("model.texture-too-large",
                   "the PNG texture is " + englishText(facts.image) + ": " + textureName, facts);
   }
+  auto texture = readModelFile(texturePath, kContainerFileLimit);
+  if (!texture) return unreadable();
   return texture;
 }
 

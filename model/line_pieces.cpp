@@ -94,6 +94,9 @@ TokenTable tokenizeLine(std::span<char> piece) {
 Result readLinePieces(std::u16string_view path, const StatementHandler& handler) {
   auto file = openModelFile(path);
   if (!file) return kFailure;
+  if (const auto length = file->length(); length && *length > kLongestModelFile) {
+    return kFileTooLong;
+  }
 
   // Pieces are split and handed over where they lie in the read buffer; only the
   // unfinished piece at its end moves to the front before the buffer is filled again.
@@ -104,6 +107,7 @@ Result readLinePieces(std::u16string_view path, const StatementHandler& handler)
   std::size_t pos = 0;
   std::size_t end = 0;
   bool atEnd = false;
+  std::uint64_t readSoFar = 0;
   std::uint32_t line = 1;
 
   for (;;) {
@@ -116,6 +120,8 @@ Result readLinePieces(std::u16string_view path, const StatementHandler& handler)
         if (!got) return kFailure;
         atEnd = *got == 0;
         end += *got;
+        readSoFar += *got;
+        if (readSoFar > kLongestModelFile) return kFileTooLong;
       }
     }
     if (pos == end) return kSuccess;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/result.h"
+#include "container/container_format.h"
 
 namespace qel {
 
@@ -53,9 +54,18 @@ TokenTable tokenizeLine(std::span<char> piece);
 // (counting from 1); answers false to stop reading.
 using StatementHandler = std::function<bool(const TokenTable& tokens, std::uint32_t line)>;
 
+// No OBJ or MTL file is read past this many bytes: a name in a model file can point at a
+// file without end. A container holds less, so no model worth taking is longer.
+inline constexpr std::uint64_t kLongestModelFile = kContainerFileLimit;
+
+// Answered by readLinePieces for a file longer than kLongestModelFile.
+inline constexpr Result kFileTooLong = static_cast<Result>(0x80070018u);  // ERROR_BAD_LENGTH
+
 // Reads the file piece by piece. Pieces that begin with "#" and pieces without a token
 // are skipped. Answers kFailure when the file cannot be opened, cannot be read to its
-// end, or the handler stopped the reading.
+// end, or the handler stopped the reading, and kFileTooLong, without reading, for a file
+// whose length is beyond kLongestModelFile, or once that many bytes were read of a file
+// that did not tell its length.
 Result readLinePieces(std::u16string_view path, const StatementHandler& handler);
 
 }  // namespace qel

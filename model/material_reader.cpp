@@ -17,6 +17,8 @@ namespace qel {
 namespace {
 
 constexpr std::size_t kSmallestBmp = 54;
+// The most of a texture that is read: its header, the longest being a BMP's.
+constexpr std::size_t kTextureHead = kSmallestBmp;
 
 // The folders in which a material file's textures are looked for.
 struct TextureFolders {
@@ -45,12 +47,13 @@ std::int32_t littleEndian32(const Bytes& data, std::size_t at) {
   return static_cast<std::int32_t>(readLe32(data.data() + at));
 }
 
-// Makes path the entry's texture path and reads the file; nothing when the path does not
-// fit a path buffer (the file then counts as unreadable) or the file cannot be read.
+// Makes path the entry's texture path and reads the file's header; nothing when the path
+// does not fit a path buffer (the file then counts as unreadable) or the file cannot be
+// read.
 std::optional<Bytes> tryTexture(MaterialEntry& entry, std::u16string path) {
   if (path.size() > kLongestPath) return std::nullopt;
   entry.texturePath.assign(path);
-  return readModelFile(path);
+  return readModelFileHead(path, kTextureHead);
 }
 
 void setWholeAtlas(MaterialEntry& entry, ObjModel& model, float width, float height) {
@@ -166,6 +169,7 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
           return true;
         }
         diagnostics.noteTextureStatement(mtlPath, line);
+        model.materials.spare(1)->textureUnnamed = tokens[1].empty();
         resolveTexture(*model.materials.spare(1), tokens[1], folders, model,
                        {mtlPath, line, messages, diagnostics});
         model.materials.extend(1);

@@ -1,6 +1,7 @@
 #include "model/model_check.h"
 
 #include "model/first_texture.h"
+#include "model/model_file_lookup.h"
 #include "model/obj_reader.h"
 
 namespace qel {
@@ -30,6 +31,7 @@ void checkObjFile(std::u16string_view objPath, const DiagnosticSink& sink) {
   const auto model = createObjModel();
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::Everything, sink);
   SilentMessages messages;
+  const FolderListingScope listings;
   readObjFile(objPath, *model, messages, diagnostics);
   // Nothing was read: whatever else could be said would only follow from that.
   if (diagnostics.hasFileError()) return;

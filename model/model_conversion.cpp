@@ -2,6 +2,7 @@
 
 #include "model/first_texture.h"
 #include "model/model_blob.h"
+#include "model/model_file_lookup.h"
 #include "model/obj_reader.h"
 
 namespace qel {
@@ -22,6 +23,7 @@ ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& me
 ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
                                 InfoMessageSink& messages) {
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
+  const FolderListingScope listings;
   if (failed(readObjFile(objPath, model, messages, diagnostics))) {
     return refused(diagnostics.refusal(objPath));
   }

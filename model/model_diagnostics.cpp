@@ -40,12 +40,11 @@ ModelRefusal ModelDiagnostics::refusal(std::u16string_view objPath) const {
 }
 
 void ModelDiagnostics::noteMaterialWithoutTexture(std::string_view name) {
-  if (checking()) materialsWithoutTexture_.emplace_back(name);
+  if (checking()) materialsWithoutTexture_.emplace(name);
 }
 
 bool ModelDiagnostics::isMaterialWithoutTexture(std::string_view name) const {
-  return std::find(materialsWithoutTexture_.begin(), materialsWithoutTexture_.end(), name) !=
-         materialsWithoutTexture_.end();
+  return materialsWithoutTexture_.contains(std::string(name));
 }
 
 void ModelDiagnostics::noteTextureStatement(std::u16string_view file, std::uint32_t line) {

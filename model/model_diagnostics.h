@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "base/diagnostic.h"
@@ -66,7 +67,7 @@ class ModelDiagnostics {
   std::size_t fileErrors_ = 0;
   std::optional<ModelRefusal> firstRefusal_;
   std::u16string unreadableLibrary_;
-  std::vector<std::string> materialsWithoutTexture_;
+  std::unordered_set<std::string> materialsWithoutTexture_;
   std::vector<Place> textureStatements_;
 };
 

@@ -73,13 +73,38 @@ void appendCorner(std::string& text, const ModelBlobView& blob, std::uint32_t ve
   text += n;
 }
 
+// The text in pieces: each line is added to the piece, which goes out once it is full.
+class PieceOut {
+ public:
+  explicit PieceOut(const TextPieces& out) : out_(out) {}
+
+  std::string& text() { return piece_; }
+  // After each line; false once out stopped.
+  bool lineDone() {
+    if (piece_.size() < kPieceSize) return true;
+    return flush();
+  }
+  bool flush() {
+    const bool taken = out_(piece_);
+    piece_.clear();
+    return taken;
+  }
+
+ private:
+  static constexpr std::size_t kPieceSize = std::size_t{1} << 20;
+  const TextPieces& out_;
+  std::string piece_;
+};
+
 }  // namespace
 
-ObjExport exportObjModel(const ModelBlobView& blob, std::optional<PngSize> textureSize) {
-  ObjExport result;
-  result.mtl =
-      "newmtl " + std::string(kMaterialName) + "\nmap_Kd " + toUtf8(kExportedTextureName) + "\n";
+std::string exportedMtlText() {
+  return "newmtl " + std::string(kMaterialName) + "\nmap_Kd " + toUtf8(kExportedTextureName) +
+         "\n";
+}
 
+std::optional<bool> exportObjText(const ModelBlobView& blob, std::optional<PngSize> textureSize,
+                                  const TextPieces& out) {
   // The material that the MTL text gives: the whole texture, which is also the atlas.
   MaterialEntry material{};
   if (textureSize) {
@@ -88,39 +113,55 @@ ObjExport exportObjModel(const ModelBlobView& blob, std::optional<PngSize> textu
   }
   const MaterialMapping mapping(material, material.rectWidth, material.rectHeight);
 
-  std::string& obj = result.obj;
+  PieceOut pieces(out);
+  std::string& obj = pieces.text();
   obj = "mtllib " + toUtf8(kExportedMtlName) + "\n";
   for (std::uint32_t i = 0; i < blob.vertexCount(); ++i) {
     const ModelVertex v = blob.vertex(i);
     appendLine(obj, "v", {v.x, v.y, v.z});
+    if (!pieces.lineDone()) return std::nullopt;
   }
   for (std::uint32_t i = 0; i < blob.vertexCount(); ++i) {
     const ModelVertex v = blob.vertex(i);
     const TexCoord uv = mapping.unmap({v.u, v.v});
     appendLine(obj, "vt", {uv.u, uv.v});
+    if (!pieces.lineDone()) return std::nullopt;
   }
   for (std::uint32_t i = 0; i < blob.vertexCount(); ++i) {
     const ModelVertex v = blob.vertex(i);
     appendLine(obj, "vn", {v.nx, v.ny, v.nz});
+    if (!pieces.lineDone()) return std::nullopt;
   }
   obj += "usemtl " + std::string(kMaterialName) + "\ns 1\n";
 
   const auto faces = facesAsRead(blob);
-  result.facesAsConverted = faces.has_value();
   if (faces) {
     std::uint32_t vertex = 0;
     for (const int corners : *faces) {
       obj += 'f';
       for (int k = 0; k < corners; ++k) appendCorner(obj, blob, vertex++);
       obj += '\n';
+      if (!pieces.lineDone()) return std::nullopt;
     }
   } else {
     for (std::uint32_t i = 0; i < blob.indexCount(); i += 3) {
       obj += 'f';
       for (std::uint32_t k = i; k < i + 3; ++k) appendCorner(obj, blob, blob.index(k));
       obj += '\n';
+      if (!pieces.lineDone()) return std::nullopt;
     }
   }
+  if (!pieces.flush()) return std::nullopt;
+  return faces.has_value();
+}
+
+ObjExport exportObjModel(const ModelBlobView& blob, std::optional<PngSize> textureSize) {
+  ObjExport result;
+  result.mtl = exportedMtlText();
+  result.facesAsConverted = *exportObjText(blob, textureSize, [&result](std::string_view piece) {
+    result.obj += piece;
+    return true;
+  });
   return result;
 }
 

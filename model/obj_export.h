@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,5 +30,16 @@ struct ObjExport {
 // to the same float, and texture coordinates laid back out of the texture's inset so
 // that the conversion maps them to the blob's own, or to the nearest it can reach.
 ObjExport exportObjModel(const ModelBlobView& blob, std::optional<PngSize> textureSize);
+
+// Takes the next piece of a text; answers false to stop.
+using TextPieces = std::function<bool(std::string_view piece)>;
+
+// The same OBJ text handed to out in pieces of about a megabyte, for a model larger than
+// what should be held as text: facesAsConverted, or nothing when out stopped.
+std::optional<bool> exportObjText(const ModelBlobView& blob, std::optional<PngSize> textureSize,
+                                  const TextPieces& out);
+
+// The MTL text of every export.
+std::string exportedMtlText();
 
 }  // namespace qel

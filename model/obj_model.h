@@ -31,6 +31,7 @@ struct MaterialEntry {
   std::array<char, kNameCapacity> name;  // code page 932 bytes, terminated
   PathText texturePath;                  // the texture file tried last
   float rectX, rectY, rectWidth, rectHeight;
+  bool textureUnnamed;  // the texture statement names no file
 
   // Keeps at most 63 bytes of text.
   void setName(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "base/path_parts.h"
@@ -235,12 +236,22 @@ class ObjReading {
     }
   }
 
+  // The first material of that name. Materials are only ever added at the end of the
+  // list, so the index takes in those added since it was last asked.
+  std::optional<std::int32_t> materialNamed(std::string_view name) {
+    for (; materialsIndexed_ < model_.materials.size(); ++materialsIndexed_) {
+      materialByName_.try_emplace(model_.materials[materialsIndexed_].nameView(),
+                                  materialsIndexed_);
+    }
+    const auto found = materialByName_.find(name);
+    if (found == materialByName_.end()) return std::nullopt;
+    return found->second;
+  }
+
   void selectMaterial(std::string_view name) {
-    for (std::int32_t i = 0; i < model_.materials.size(); ++i) {
-      if (model_.materials[i].nameView() == name) {
-        model_.currentMaterial = i;
-        return;
-      }
+    if (const auto material = materialNamed(name)) {
+      model_.currentMaterial = *material;
+      return;
     }
     if (!checking_) return;
     if (diagnostics_.isMaterialWithoutTexture(name)) {
@@ -257,12 +268,18 @@ class ObjReading {
     const auto wide = toWideName(name);
     // A path that does not fit counts as unreadable.
     const bool fits = wide && objDir_.size() + wide->size() <= kLongestPath;
-    const bool read =
-        fits && !failed(readMaterialFile(objDir_ + *wide, model_, messages_, diagnostics_));
-    if (read || diagnostics_.stopped()) return;
+    const Result read =
+        fits ? readMaterialFile(objDir_ + *wide, model_, messages_, diagnostics_) : kFailure;
+    if (!failed(read) || diagnostics_.stopped()) return;
     diagnostics_.noteUnreadableLibrary(fits ? objDir_ + *wide : platform::codePage().toWide(name));
-    warning("obj.mtl-unreadable",
-            "the material library " + shown(name) + " cannot be read: its materials are missing");
+    if (read == kFileTooLong) {
+      warning("obj.mtl-unreadable", "the material library " + shown(name) + " is longer than " +
+                                        std::to_string(kLongestModelFile) +
+                                        " bytes: its materials from there on are missing");
+    } else {
+      warning("obj.mtl-unreadable",
+              "the material library " + shown(name) + " cannot be read: its materials are missing");
+    }
   }
 
   // The entry a corner's number names, or nothing after an error that says which number
@@ -407,6 +424,9 @@ class ObjReading {
   const bool checking_;
   std::uint32_t line_ = 0;
   FullLists full_;
+  // Names view the materials' own fixed storage.
+  std::unordered_map<std::string_view, std::int32_t> materialByName_;
+  std::int32_t materialsIndexed_ = 0;
   // Kept while checking only.
   std::vector<bool> usedMaterials_;
   bool toldNoMaterial_ = false;
@@ -429,7 +449,11 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
       readLinePieces(path, [&reading](const TokenTable& tokens, std::uint32_t line) {
         return reading.statement(tokens, line);
       });
-  if (failed(result) && !diagnostics.stopped()) {
+  if (result == kFileTooLong) {
+    diagnostics.error(
+        path, 0, "obj.unreadable",
+        "the OBJ file is longer than " + std::to_string(kLongestModelFile) + " bytes");
+  } else if (failed(result) && !diagnostics.stopped()) {
     diagnostics.error(path, 0, "obj.unreadable", "the OBJ file cannot be read");
   }
   reading.finish();

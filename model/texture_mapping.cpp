@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace qel {
 namespace {
@@ -43,9 +44,9 @@ float nearestSource(float target, Forward forward) {
   if (!(direction != 0.0f)) return target;
   const bool rising = direction > 0.0f;
   if (std::isinf(target)) return rising ? target : -target;
-  // Far beyond any texture coordinate, and far enough inside the float range that no
-  // step of a mapping leaves it.
-  const float high = 0x1p64f;
+  // Every finite float: a mapping that leaves the float range gives an infinity, which
+  // keeps it monotonic.
+  const float high = std::numeric_limits<float>::max();
   const float low = -high;
   // The first x whose image is not before target in the direction of the mapping.
   const auto notBefore = [&](float x) {

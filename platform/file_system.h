@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/write_failure.h"
+
 namespace qel::platform {
 
 // Paths are UTF-16 as the program keeps them; each implementation converts them to the
@@ -25,17 +27,48 @@ class FileReader {
   virtual std::optional<std::size_t> read(std::span<std::uint8_t> into) = 0;
 };
 
-// Writes a new content for a file beside it; the file itself changes only when commit()
-// succeeds. A writer destroyed without a successful commit leaves no trace. The one
-// exception: a file that may be written in a folder that takes no new file is written in
-// place, so a failure there leaves it damaged (and is reported as a failure).
-class FileReplacement {
+// A file open for writing, closed (never removed) with its owner. Each call answers
+// WriteFailure::None or why it failed.
+class WritableFile {
  public:
-  virtual ~FileReplacement() = default;
-  // Answers true when every byte was taken.
-  virtual bool write(std::span<const std::uint8_t> bytes) = 0;
-  // Flushes to disk and puts the new content in the file's place, atomically.
-  virtual bool commit() = 0;
+  virtual ~WritableFile() = default;
+  // All of bytes at the current position.
+  virtual WriteFailure write(std::span<const std::uint8_t> bytes) = 0;
+  // Back to the first byte.
+  virtual WriteFailure rewind() = 0;
+  // Takes the disk room for length bytes now, without changing the file's length, so that
+  // writing them later cannot run out of room. Where the file system cannot, does nothing.
+  virtual WriteFailure reserve(std::uint64_t length) = 0;
+  virtual WriteFailure setLength(std::uint64_t length) = 0;
+  // Flushes the content to disk.
+  virtual WriteFailure sync() = 0;
+  // Gives this file the protection of the file at path (its mode and, where the process may
+  // set it, its owner; on Windows its hidden, system and not-indexed attributes), or a new
+  // file's when path is empty.
+  virtual WriteFailure takeProtectionOf(std::u16string_view path) = 0;
+  // Renames this file over target atomically; it stays open.
+  virtual WriteFailure replace(std::u16string_view target) = 0;
+};
+
+// A path split after its last folder separator; folder keeps the separator and is empty
+// for a bare name in the current folder.
+struct FolderAndName {
+  std::u16string folder;
+  std::u16string name;
+};
+
+struct FileState {
+  enum class Kind { Missing, File, NotAFile } kind = Kind::Missing;
+  bool readOnly = false;  // no write permission bit, or the read-only attribute
+  // Why a plain write of the existing file would be refused; None when it would not.
+  WriteFailure writeRefusal = WriteFailure::None;
+};
+
+enum class OpenMode {
+  // Makes a file that must not exist yet. While it is open, removeIfUnused passes it by.
+  CreateNew,
+  // Opens an existing file without cutting it.
+  Existing,
 };
 
 class FileSystem {
@@ -43,11 +76,23 @@ class FileSystem {
   virtual ~FileSystem() = default;
   // Opens an existing file for reading; other readers may share it, writers may not.
   virtual std::unique_ptr<FileReader> openForReading(std::u16string_view path) = 0;
-  // Starts replacing (or creating) the file at path, or the file a symbolic link there
-  // names; nothing when the file may not be written or a new one cannot be made there.
-  virtual std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path) = 0;
   // The names (not paths) of the entries of a folder; empty when it cannot be read.
   virtual std::vector<std::u16string> listFolder(std::u16string_view folder) = 0;
+
+  // The file that path names once symbolic links are followed (it may not exist yet), split
+  // as this system splits paths; nothing for a loop, a dangling junction or a path that
+  // names no file.
+  virtual std::optional<FolderAndName> resolve(std::u16string_view path) = 0;
+  virtual FileState inspect(std::u16string_view path) = 0;
+  virtual std::unique_ptr<WritableFile> openForWriting(std::u16string_view path, OpenMode mode,
+                                                       WriteFailure& why) = 0;
+  virtual bool remove(std::u16string_view path) = 0;
+  // Removes the regular file at path unless a CreateNew handle of it is open, in any process.
+  virtual bool removeIfUnused(std::u16string_view path) = 0;
+  // Fills bytes from the system's random source.
+  virtual bool randomBytes(std::span<std::uint8_t> bytes) = 0;
+  // Makes the folder's entries durable where the system can; elsewhere does nothing.
+  virtual bool syncFolder(std::u16string_view folder) = 0;
 };
 
 }  // namespace qel::platform

@@ -15,11 +15,14 @@ namespace qel::platform {
 // A window of the implementation's own; nullptr means "no window" (no owner).
 using WindowHandle = const void*;
 
-enum class MessageBoxButtons { Ok, OkCancel };
+// SaveDiscardCancel asks before changes are lost: 保存 (kIdYes), 保存しない (kIdNo), キャンセル.
+enum class MessageBoxButtons { Ok, OkCancel, SaveDiscardCancel };
 
 // The answers of message boxes and the identifiers of the two standard dialog buttons.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
+inline constexpr int kIdYes = 6;
+inline constexpr int kIdNo = 7;
 
 // File picker flags, with the values the Windows common dialogs give them.
 inline constexpr std::uint32_t kPickerOverwritePrompt = 0x0002;
@@ -123,6 +126,9 @@ class MainWindowHandler {
   virtual void onPaint(WindowHandle window, TextSink& sink) = 0;
   // A menu item or accelerator; answers false to leave it to the default handling.
   virtual bool onCommand(WindowHandle window, int command) = 0;
+  // The close box, Alt+F4 or the end of the session asks to close the window; answers
+  // whether it may be destroyed.
+  virtual bool onCloseRequest(WindowHandle) { return true; }
   // The window is being destroyed (exit item or close box).
   virtual void onDestroy(WindowHandle window) = 0;
 

@@ -2,15 +2,15 @@
 
 namespace qel::platform {
 
-// Why a file could not be written, as far as the operating system tells.
+// Why a file could not be written, as the operating system told it.
 enum class WriteFailure {
   None,
-  ReadOnly,
-  NoPermission,
-  DiskFull,
-  FolderMissing,
+  ReadOnly,       // a read-only file, or a file system mounted read-only
+  NoPermission,   // the user may not write the file or make one in its folder
+  DiskFull,       // no room left, or the user's quota is used up
+  FolderMissing,  // a folder of the path does not exist
   PathTooLong,
-  Other
+  Other,
 };
 
 }  // namespace qel::platform

@@ -1,13 +1,30 @@
 #include "preview/png_codec.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "image/png_check.h"
 
+namespace {
+
+// How far stb may grow a buffer while it decodes the current picture (decodePng sets it).
+thread_local std::size_t stbGrowthLimit = 0;
+
+void* stbGrow(void* block, std::size_t size) {
+  return size > stbGrowthLimit ? nullptr : std::realloc(block, size);
+}
+
+}  // namespace
+
 // stb's decoder, restricted to PNG from memory; the size limit is checked before it runs
-// and again by stb itself.
+// and again by stb itself. Its inflation grows its buffer as far as the data goes, so the
+// growth is bounded by what the picture needs.
+#define STBI_MALLOC(size) std::malloc(size)
+#define STBI_REALLOC(block, size) stbGrow(block, size)
+#define STBI_FREE(block) std::free(block)
 #define STBI_ONLY_PNG
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
@@ -67,6 +84,23 @@ bool fitsTheLimit(std::span<const std::uint8_t> data) {
          size.height <= kMaxDecodedSide && data.size() <= INT_MAX && stbCanTakeTheChunks(data);
 }
 
+// The most that stb needs to grow a buffer to for this picture: the data chunks that it
+// gathers are no longer than the file, and their inflated rows start in a buffer of the
+// size stb reckons for the rows (pixels and filter bytes), which it doubles once for an
+// interlaced picture.
+std::size_t growthLimit(std::span<const std::uint8_t> data) {
+  const std::uint64_t width = bigEndian32(data.data() + 16);
+  const std::uint64_t height = bigEndian32(data.data() + 20);
+  // A header cut short fails in stb; until then the widest pixels are assumed.
+  const bool typed = data.size() >= 26;
+  const std::uint64_t depth = typed ? data[24] : 16;
+  const std::uint8_t type = typed ? data[25] : 6;
+  constexpr std::uint8_t kChannels[7] = {1, 0, 3, 1, 2, 0, 4};  // by colour type
+  const std::uint64_t channels = type < sizeof kChannels && kChannels[type] ? kChannels[type] : 4;
+  const std::uint64_t rows = (width * depth + 7) / 8 * height * channels + height;
+  return static_cast<std::size_t>(std::max(2 * rows, 2 * std::uint64_t{data.size()} + 4096));
+}
+
 struct StbFree {
   void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
 };
@@ -78,6 +112,7 @@ std::optional<RgbaImage> decodePng(std::span<const std::uint8_t> data) {
   int width = 0;
   int height = 0;
   int channels = 0;
+  stbGrowthLimit = growthLimit(data);
   const std::unique_ptr<stbi_uc, StbFree> pixels(stbi_load_from_memory(
       data.data(), static_cast<int>(data.size()), &width, &height, &channels, 4));
   if (!pixels) return std::nullopt;

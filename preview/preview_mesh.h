@@ -11,11 +11,19 @@
 
 namespace qel {
 
-// A ModelBlob made ready for drawing: its vertex records, and the triangles whose three
-// corners name existing vertices at finite positions (others are left out).
+// At most this many triangles are drawn, so that no model can hold up the window: twenty
+// times what the converter can make.
+inline constexpr std::size_t kMaxPreviewTriangles = 200000;
+
+// A ModelBlob made ready for drawing: its vertex records (those that an index can name),
+// and the triangles whose three corners name existing vertices at finite positions. Also
+// left out, since it would change no pixel: a triangle with the positions of an earlier
+// one in the same order.
 struct PreviewMesh {
   std::vector<ModelVertex> vertices;
   std::vector<std::array<std::uint16_t, 3>> triangles;
+  // Triangles were left out beyond kMaxPreviewTriangles.
+  bool partial = false;
   // The sphere around every corner of a triangle; radius 0 when there is none.
   Vector3 center{0.0f, 0.0f, 0.0f};
   float radius = 0.0f;

@@ -43,20 +43,17 @@ void PreviewPane::follow(const ContainerRecord& record) {
   if (redraw) modelPicture_ = nullptr;
 }
 
-bool PreviewPane::modelShown() const {
-  return mesh_ && mesh_->triangles.size() <= kMaxTriangles;
-}
-
 PaneContents PreviewPane::contents() {
   PaneContents contents;
-  if (modelShown()) {
+  if (mesh_) {
     if (!modelPicture_) {
       modelPicture_ = &renderer_.render(*mesh_, texture_.image ? &*texture_.image : nullptr, view_,
                                         modelWidth_, modelHeight_, kPreviewBackdrop);
     }
     contents.pictures.push_back({kModelArea.x, kModelArea.y, modelPicture_});
-  } else if (mesh_) {
-    contents.texts.push_back({kModelArea.x, kModelArea.y, u"model too large to preview"});
+    if (!renderer_.drewAll()) {
+      contents.texts.push_back({kModelArea.x, kModelArea.y, u"model too large: partly drawn"});
+    }
   }
   if (texture_.image) {
     contents.pictures.push_back({kTextureArea.x, kTextureArea.y, &*texture_.image});
@@ -72,7 +69,7 @@ PaneContents PreviewPane::contents() {
 
 void PreviewPane::press(int x, int y) {
   dragFrom_.reset();
-  if (modelShown() && kModelArea.contains(x, y)) dragFrom_ = {x, y};
+  if (mesh_ && kModelArea.contains(x, y)) dragFrom_ = {x, y};
 }
 
 bool PreviewPane::moveTo(int x, int y) {
@@ -88,7 +85,7 @@ void PreviewPane::release() {
 }
 
 bool PreviewPane::wheel(int x, int y, int delta) {
-  if (!modelShown() || !kModelArea.contains(x, y) || delta == 0) return false;
+  if (!mesh_ || !kModelArea.contains(x, y) || delta == 0) return false;
   zoomView(view_, delta);
   modelPicture_ = nullptr;
   return true;

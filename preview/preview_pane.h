@@ -50,9 +50,6 @@ class PreviewPane {
   static constexpr PaneArea kModelArea{8, 8, 520, 320};
   static constexpr PaneArea kTextureArea{8, 336, 256, 256};
   static constexpr PaneArea kSideViewArea{272, 336, 256, 256};
-  // Beyond this the model is not drawn, so that no model can hold up the window: twenty
-  // times what the converter can make.
-  static constexpr std::size_t kMaxTriangles = 200000;
 
   PreviewPane() = default;
   // Draws the model at width by height instead of its area's size, for a caller that needs
@@ -82,7 +79,6 @@ class PreviewPane {
     std::optional<RgbaImage> image;  // nothing when the bytes do not decode
   };
   bool takeOver(ImageSlot& slot, const std::optional<Bytes>& bytes, const PaneArea& area);
-  bool modelShown() const;
 
   int modelWidth_ = kModelArea.width;
   int modelHeight_ = kModelArea.height;

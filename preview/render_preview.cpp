@@ -12,6 +12,10 @@ constexpr float kNearPlane = 0.01f;  // in radii of the model
 constexpr float kAmbient = 0.35f;
 constexpr float kDiffuse = 0.65f;
 constexpr float kTexCoordLimit = 1.0e6f;
+// The pixels that the triangles' bounding boxes may cover together, in pictures: a model
+// seen from outside covers a few; past this the rest is not drawn, so that a picture takes
+// a bounded time whatever the model.
+constexpr std::uint64_t kPixelWorkInPictures = 16;
 
 struct Vec {
   double x, y, z;
@@ -90,7 +94,11 @@ class Rasterizer {
         focal_(static_cast<float>(focal)) {
     image_.reset(width, height, background);
     depth_.assign(static_cast<std::size_t>(width) * height, 0.0f);
+    pixelWorkLeft_ = kPixelWorkInPictures * static_cast<std::uint64_t>(width) * height;
   }
+
+  // Whether the pixel work ran out: nothing more is drawn.
+  bool exhausted() const { return exhausted_; }
 
   // Clips the triangle at the near plane and fills what is left.
   void draw(const Corner (&corners)[3], bool backFace) {
@@ -146,6 +154,13 @@ class Rasterizer {
     if (!(left <= right && top <= bottom)) return;
     const int x0 = static_cast<int>(left), x1 = static_cast<int>(right);
     const int y0 = static_cast<int>(top), y1 = static_cast<int>(bottom);
+    const auto work =
+        static_cast<std::uint64_t>(x1 - x0 + 1) * static_cast<std::uint64_t>(y1 - y0 + 1);
+    if (work > pixelWorkLeft_) {
+      exhausted_ = true;
+      return;
+    }
+    pixelWorkLeft_ -= work;
 
     for (int y = y0; y <= y1; ++y) {
       const float py = y + 0.5f;
@@ -193,6 +208,8 @@ class Rasterizer {
   RgbaImage& image_;
   std::vector<float>& depth_;  // 1 / z of the nearest surface; 0 is nothing
   float focal_;
+  std::uint64_t pixelWorkLeft_ = 0;
+  bool exhausted_ = false;
 };
 
 }  // namespace
@@ -220,6 +237,7 @@ const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImag
   }
   const Camera camera = cameraFor(view, width, height);
   Rasterizer rasterizer(texture, image_, depth_, width, height, camera.focal, background);
+  drewAll_ = !mesh.partial;
   if (mesh.triangles.empty()) return image_;
 
   const Vec center{mesh.center.x, mesh.center.y, mesh.center.z};
@@ -241,6 +259,7 @@ const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImag
   }
 
   for (const auto& triangle : mesh.triangles) {
+    if (rasterizer.exhausted()) break;
     const Transformed* t[3] = {&transformed[triangle[0]], &transformed[triangle[1]],
                                &transformed[triangle[2]]};
     // View space is left-handed, so this order gives the normal of the counter-clockwise
@@ -264,6 +283,7 @@ const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImag
     }
     rasterizer.draw(corners, backFace);
   }
+  drewAll_ = drewAll_ && !rasterizer.exhausted();
   return image_;
 }
 

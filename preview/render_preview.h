@@ -17,7 +17,8 @@ inline constexpr Rgba kBackFaceTint{255, 0, 255, 255};
 // Draws mesh into a width x height picture over background: perspective with a depth
 // buffer, the texture (nothing: kUntexturedColour) mapped through the vertices' texture
 // coordinates with wrapping, v downwards from the texture's top row, lit by a light at the
-// camera from the vertices' normals. Both faces of each triangle are drawn.
+// camera from the vertices' normals. Both faces of each triangle are drawn, in their order,
+// until their bounding boxes have covered 16 pictures.
 RgbaImage renderPreview(const PreviewMesh& mesh, const RgbaImage* texture, const PreviewView& view,
                         int width, int height, Rgba background);
 
@@ -29,12 +30,15 @@ class PreviewRenderer {
   // The picture stays valid until the next call.
   const RgbaImage& render(const PreviewMesh& mesh, const RgbaImage* texture,
                           const PreviewView& view, int width, int height, Rgba background);
+  // Whether the last picture shows the whole mesh and the mesh the whole model.
+  bool drewAll() const { return drewAll_; }
 
  private:
   struct Transformed;
   RgbaImage image_;
   std::vector<float> depth_;
   std::vector<Transformed> transformed_;
+  bool drewAll_ = true;
 };
 
 }  // namespace qel

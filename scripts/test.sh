@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, runs every test with ctest, then saves under faults.
+# Installs what is missing, builds, runs every test with ctest, then saves under faults and
+# measures the command-line tool on hostile inputs.
 # SANITIZE=1 also runs the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,7 @@ run_preset() {
 
 run_preset default
 scripts/save-faults.sh build/default/cli/qelcontainer-cli
+scripts/hostile-inputs.sh build/default/cli/qelcontainer-cli
 if [ "${SANITIZE:-0}" = "1" ]; then
   run_preset sanitize
 fi

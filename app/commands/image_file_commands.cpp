@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/file_pickers.h"
+#include "container/container_format.h"
 #include "container/whole_file.h"
 #include "resources/refusal_texts.h"
 
@@ -24,7 +25,7 @@ void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_
     app.ui.messageBox(window, u"このファイルは使用できません。\n" + resources::japaneseText(check),
                       caption, platform::MessageBoxButtons::Ok);
   };
-  const auto bytes = readWholeFile(*path);
+  const auto bytes = readWholeFile(*path, kContainerFileLimit);
   if (!bytes) return refuse({ImageProblem::Unreadable, {}});
   if (const ImageCheck check = store(*app.record, *bytes); !check.ok()) refuse(check);
   app.ui.repaint(window);
@@ -37,9 +38,10 @@ void exportImageFile(AppState& app, platform::WindowHandle window, std::u16strin
   if (!bytes) return;
   const auto path = pickSavePath(app, savePickerRequest(window, pngPicker(title)), caption);
   if (!path) return;
-  if (!writeWholeFile(*path, *bytes)) {
-    app.ui.messageBox(window, resources::writeFailedText(*path, platform::WriteFailure::Other),
-                      caption, platform::MessageBoxButtons::Ok);
+  platform::WriteFailure why = platform::WriteFailure::Other;
+  if (!writeWholeFile(*path, *bytes, &why)) {
+    app.ui.messageBox(window, resources::writeFailedText(*path, why), caption,
+                      platform::MessageBoxButtons::Ok);
   }
 }
 

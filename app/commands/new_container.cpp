@@ -1,4 +1,5 @@
 #include "app/commands/commands.h"
+#include "app/unsaved_changes.h"
 
 namespace qel {
 namespace {
@@ -25,6 +26,7 @@ void newContainer(AppState& app, platform::WindowHandle window) {
   // A new part is signed as any other, whatever form the file opened before had.
   record.plainFileLoaded = false;
   applyWorkshopName(record, app.workshopName.view());
+  markUnchanged(app);
   // The path stays: the window keeps showing it and the next save proposes it.
   app.ui.repaint(window);
 }

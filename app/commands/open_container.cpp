@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
+#include "app/unsaved_changes.h"
 #include "container/container_file.h"
 #include "resources/refusal_texts.h"
 
@@ -7,7 +8,7 @@ namespace qel {
 
 // A refused file is said with its reason and leaves the record and the path as they were.
 void openContainer(AppState& app, platform::WindowHandle window) {
-  if (!app.record) return;
+  if (!app.record || !mayLoseChanges(app, window, ChangesAt::Open)) return;
   const auto path =
       pickOpenPath(app, openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
                                                    u"コンテナファイルを開く", u"cnt"}));
@@ -19,6 +20,7 @@ void openContainer(AppState& app, platform::WindowHandle window) {
     return;
   }
   app.currentContainerPath.assign(*path);
+  markUnchanged(app);
   app.ui.repaint(window);
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
+#include "app/unsaved_changes.h"
 #include "base/path_parts.h"
 #include "container/container_file.h"
 #include "platform/os.h"
@@ -53,6 +54,7 @@ void saveRecord(AppState& app, platform::WindowHandle window) {
     return;
   }
   app.currentContainerPath.assign(*path);
+  markUnchanged(app);
   app.ui.repaint(window);
 }
 

@@ -87,6 +87,10 @@ void MainWindow::destroy() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!destroyed_ && !handler_.onCloseRequest(handle())) {
+    event->ignore();
+    return;
+  }
   event->accept();
   destroy();
 }

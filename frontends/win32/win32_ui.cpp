@@ -7,6 +7,7 @@
 #include "app/status_view.h"
 #include "frontends/win32/gdi_sinks.h"
 #include "frontends/win32/menu.h"
+#include "frontends/win32/message_box.h"
 #include "frontends/win32/modal_dialog.h"
 #include "frontends/win32/preview_pane.h"
 #include "frontends/win32/wide.h"
@@ -49,6 +50,11 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_MOUSEWHEEL:
       if (handlePaneMouse(window, message, wParam, lParam, *handler)) return 0;
       break;
+    case WM_CLOSE:
+      if (!handler->onCloseRequest(window)) return 0;
+      break;  // the default handling destroys the window
+    case WM_QUERYENDSESSION:
+      return handler->onCloseRequest(window) ? TRUE : FALSE;
     case WM_DESTROY:
       handler->onDestroy(window);
       ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -95,10 +101,7 @@ Win32Ui::~Win32Ui() {
 
 int Win32Ui::messageBox(platform::WindowHandle owner, std::u16string_view text,
                         std::u16string_view caption, platform::MessageBoxButtons buttons) {
-  const UINT type = buttons == platform::MessageBoxButtons::OkCancel ? MB_OKCANCEL : MB_OK;
-  const int answer =
-      ::MessageBoxW(toHwnd(owner), toWide(text).c_str(), toWide(caption).c_str(), type);
-  return answer == IDOK ? platform::kIdOk : platform::kIdCancel;
+  return showMessageBox(owner, text, caption, buttons);
 }
 
 std::optional<std::u16string> Win32Ui::pickOpenFile(const platform::FilePickerRequest& request) {

@@ -1,22 +1,24 @@
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <string>
 
 #include "base/utf.h"
+#include "platform/native_writable_file.h"
 #include "platform/os.h"
-#include "platform/posix/posix_file_replacement.h"
+#include "platform/posix/posix_paths.h"
+#include "platform/posix/posix_write_failure.h"
 
 namespace qel::platform {
 namespace {
 
-// Paths are taken as they are: a backslash is an ordinary character of a file name here.
-std::string nativePath(std::u16string_view path) {
-  return toUtf8(path);
+// An empty folder is the current one.
+std::string nativeFolder(std::u16string_view folder) {
+  return folder.empty() ? std::string(".") : nativePath(folder);
 }
 
 class PosixReader final : public FileReader {
@@ -59,15 +61,9 @@ class PosixFileSystem final : public FileSystem {
     return std::make_unique<PosixReader>(fd);
   }
 
-  std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path) override {
-    return beginPosixReplacement(nativePath(path));
-  }
-
   std::vector<std::u16string> listFolder(std::u16string_view folder) override {
     std::vector<std::u16string> names;
-    std::string native = nativePath(folder);
-    if (native.empty()) native = ".";
-    DIR* dir = ::opendir(native.c_str());
+    DIR* dir = ::opendir(nativeFolder(folder).c_str());
     if (dir == nullptr) return names;
     while (const dirent* entry = ::readdir(dir)) {
       const std::string_view name = entry->d_name;
@@ -75,6 +71,53 @@ class PosixFileSystem final : public FileSystem {
     }
     ::closedir(dir);
     return names;
+  }
+
+  std::optional<FolderAndName> resolve(std::u16string_view path) override {
+    return resolvePosixPath(path);
+  }
+
+  FileState inspect(std::u16string_view path) override {
+    const std::string native = nativePath(path);
+    FileState state;
+    struct stat info {};
+    if (::stat(native.c_str(), &info) != 0) {
+      if (errno != ENOENT) state = {FileState::Kind::NotAFile, false, lastWriteFailure()};
+      return state;
+    }
+    // Only a regular file is replaced: a rename would put a file in place of a device.
+    if (!S_ISREG(info.st_mode)) return {FileState::Kind::NotAFile, false, WriteFailure::Other};
+    state.kind = FileState::Kind::File;
+    // Root may write any file; one that nobody may write is still refused.
+    state.readOnly = (info.st_mode & 0222) == 0;
+    const int fd = ::open(native.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+      state.writeRefusal = lastWriteFailure();
+    } else {
+      ::close(fd);
+    }
+    return state;
+  }
+
+  std::unique_ptr<WritableFile> openForWriting(std::u16string_view path, OpenMode mode,
+                                               WriteFailure& why) override {
+    return openNativeWritable(path, mode, why);
+  }
+
+  bool remove(std::u16string_view path) override { return ::unlink(nativePath(path).c_str()) == 0; }
+
+  bool removeIfUnused(std::u16string_view path) override { return removeUnusedNativeFile(path); }
+
+  bool randomBytes(std::span<std::uint8_t> bytes) override {
+    return ::getrandom(bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size());
+  }
+
+  bool syncFolder(std::u16string_view folder) override {
+    const int dir = ::open(nativeFolder(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return false;
+    const bool synced = ::fsync(dir) == 0;
+    ::close(dir);
+    return synced;
   }
 };
 

@@ -1,30 +1,22 @@
 #include <windows.h>
 
+#include <bcrypt.h>
+
 #include <algorithm>
 #include <string>
 
+#include "platform/native_writable_file.h"
 #include "platform/os.h"
 #include "platform/win32/file_handle.h"
+#include "platform/win32/while_held.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_file_replacement.h"
+#include "platform/win32/win32_paths.h"
+#include "platform/win32/win32_write_failure.h"
 
 namespace qel::platform {
 namespace {
 
-// The full path; with the \\?\ prefix when it is too long for the plain form, as a temporary
-// beside a target of the longest path is.
-std::wstring fullPath(const std::wstring& path) {
-  const DWORD needed = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) return {};
-  std::wstring full(needed, L'\0');
-  const DWORD length = ::GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-  if (length == 0 || length >= needed) return {};
-  full.resize(length);
-  if (full.size() < MAX_PATH) return full;
-  if (full.starts_with(L"\\\\?\\")) return full;
-  if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
-  return L"\\\\?\\" + full;
-}
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 class Win32Reader final : public FileReader {
  public:
@@ -50,7 +42,7 @@ class Win32Reader final : public FileReader {
 class Win32FileSystem final : public FileSystem {
  public:
   std::unique_ptr<FileReader> openForReading(std::u16string_view path) override {
-    const std::wstring native = fullPath(toWide(path));
+    const std::wstring native = fullPath(path);
     if (native.empty()) return nullptr;
     FileHandle file(::CreateFileW(native.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -59,19 +51,12 @@ class Win32FileSystem final : public FileSystem {
     return std::make_unique<Win32Reader>(file.release());
   }
 
-  std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path) override {
-    const std::wstring target = fullPath(toWide(path));
-    if (target.empty()) return nullptr;
-    return beginWin32Replacement(target);
-  }
-
   std::vector<std::u16string> listFolder(std::u16string_view folder) override {
     std::vector<std::u16string> names;
-    std::wstring pattern = toWide(folder);
-    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
-    pattern = fullPath(pattern + L"*");
+    std::u16string pattern(folder);
+    if (!pattern.empty() && pattern.back() != u'\\' && pattern.back() != u'/') pattern += u'\\';
     WIN32_FIND_DATAW entry{};
-    const HANDLE search = ::FindFirstFileW(pattern.c_str(), &entry);
+    const HANDLE search = ::FindFirstFileW(fullPath(pattern + u"*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
       const std::wstring_view name = entry.cFileName;
@@ -80,6 +65,56 @@ class Win32FileSystem final : public FileSystem {
     ::FindClose(search);
     return names;
   }
+
+  std::optional<FolderAndName> resolve(std::u16string_view path) override {
+    return resolveWin32Path(path);
+  }
+
+  FileState inspect(std::u16string_view path) override {
+    const std::wstring native = fullPath(path);
+    const DWORD attributes = ::GetFileAttributesW(native.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      const DWORD error = ::GetLastError();
+      if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+      return {FileState::Kind::NotAFile, false, writeFailureOf(error)};
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+      return {FileState::Kind::NotAFile, false, WriteFailure::Other};
+    }
+    FileState state{FileState::Kind::File, (attributes & FILE_ATTRIBUTE_READONLY) != 0,
+                    WriteFailure::None};
+    FileHandle probe;
+    retryWhileHeld([&] {
+      probe = FileHandle(::CreateFileW(native.c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+      return probe.valid();
+    });
+    if (!probe.valid()) {
+      state.writeRefusal = lastWriteFailure();
+    } else if (::GetFileType(probe.get()) != FILE_TYPE_DISK) {
+      state = {FileState::Kind::NotAFile, false, WriteFailure::Other};
+    }
+    return state;
+  }
+
+  std::unique_ptr<WritableFile> openForWriting(std::u16string_view path, OpenMode mode,
+                                               WriteFailure& why) override {
+    return openNativeWritable(path, mode, why);
+  }
+
+  bool remove(std::u16string_view path) override {
+    return ::DeleteFileW(fullPath(path).c_str()) != 0;
+  }
+
+  bool removeIfUnused(std::u16string_view path) override { return removeUnusedNativeFile(path); }
+
+  bool randomBytes(std::span<std::uint8_t> bytes) override {
+    return BCRYPT_SUCCESS(::BCryptGenRandom(nullptr, bytes.data(), static_cast<ULONG>(bytes.size()),
+                                            BCRYPT_USE_SYSTEM_PREFERRED_RNG));
+  }
+
+  // Windows has no folder sync; the rename is written through instead.
+  bool syncFolder(std::u16string_view) override { return true; }
 };
 
 }  // namespace

@@ -84,13 +84,13 @@ TEST_F(Application, WindowThatCannotBeCreatedEndsStartUpWithZero) {
   EXPECT_FALSE(ui.windowDestroyed);
 }
 
-TEST_F(Application, ExitItemAndCloseBoxBothEndWithZeroAndAskNothing) {
+TEST_F(Application, ExitItemAndCloseBoxEndWithZeroAskingOnlyAfterChanges) {
   storeName(u"工房");
   ui.menu(MenuCommand::SetContainerName).pressOk({TypeText{1000, u"変更あり"}});
-  ui.menu(MenuCommand::Exit);
+  ui.menu(MenuCommand::Exit).answer(platform::kIdNo);
   EXPECT_EQ(run(), 0);
   EXPECT_TRUE(ui.windowDestroyed);
-  EXPECT_TRUE(ui.messageBoxes.empty());
+  EXPECT_EQ(ui.messageBoxes.size(), 1u);
   EXPECT_TRUE(ui.scriptFinished());
 
   test::ScriptedUi closing;

@@ -222,14 +222,23 @@ TEST_F(ContainerCommands, RefusedSaveStillStampsTheWorkshopName) {
             u"・サイドビュー\n「設定」メニューで設定してから、もう一度保存してください。");
 }
 
-TEST_F(ContainerCommands, FailedWriteSaysSoWithThePathAndKeepsTheCurrentPath) {
+TEST_F(ContainerCommands, FailedWriteSaysWhyWithThePathAndKeepsTheCurrentPath) {
   *bench.app.record = test::readyRecord();
   bench.app.currentContainerPath.assign(u"before.cnt");
   const std::u16string path = folder.file("no-such-folder/box.cnt");
-  bench.ui.choose(path);
+  const std::u16string readOnly = folder.write("kept.cnt", Bytes{1, 2, 3});
+  std::filesystem::permissions(toUtf8(readOnly), std::filesystem::perms::owner_read |
+                                                     std::filesystem::perms::group_read |
+                                                     std::filesystem::perms::others_read);
+  bench.ui.choose(path).choose(readOnly);
   bench.run(saveContainer);
-  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
-  EXPECT_EQ(bench.ui.messageBoxes[0].text, u"ファイルを書き込めませんでした。\n" + path);
+  bench.run(saveContainer);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text,
+            u"ファイルを書き込めませんでした。\n" + path + u"\nフォルダーが見つかりません。");
+  EXPECT_EQ(bench.ui.messageBoxes[1].text,
+            u"ファイルを書き込めませんでした。\n" + readOnly + u"\nファイルが読み取り専用です。");
+  EXPECT_EQ(test::readFile(toUtf8(readOnly)), (Bytes{1, 2, 3}));
   EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを保存");
   EXPECT_EQ(bench.app.currentContainerPath.view(), u"before.cnt");
   EXPECT_EQ(bench.ui.repaintCount, 0);

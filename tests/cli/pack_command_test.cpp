@@ -162,6 +162,11 @@ TEST(PackCommand, RefusesInputFilesThatDoNotPassTheChecks) {
   expectRefused(folder, args("--model", folder.at("tiny.bin")), folder.at("tiny.bin") + notBlob);
   expectRefused(folder, args("--texture", folder.at("empty")),
                 folder.at("empty") + ": cannot be read (missing, empty or unreadable)");
+  // Inputs that no container could hold are not read.
+  folder.write("long.png", test::pngOf(16, 16));
+  std::filesystem::resize_file(folder.path() / "long.png", kContainerFileLimit + 1);
+  expectRefused(folder, args("--sideview", folder.at("long.png")),
+                folder.at("long.png") + ": 536870913 bytes; at most 536870912");
 }
 
 TEST(PackCommand, RefusedPackLeavesAnExistingFileAlone) {
@@ -183,7 +188,19 @@ TEST(Cli, UsageErrorsExitWithTwo) {
   EXPECT_EQ(runCliWith(folder.packArgs("out.cnt", {"--seed", "16777216"})).code, 2);
   EXPECT_EQ(runCliWith(folder.packArgs("out.cnt", {"--seed", "-1"})).code, 2);
   EXPECT_EQ(runCliWith(folder.packArgs("out.cnt", {"--created", "soon"})).code, 2);
+  // Out of range, or not decimal: never taken as the nearest number or another base.
+  for (const char* created : {"9223372036854775808", "18446744073709551616",
+                              "100000000000000000000", "-9223372036854775809", "0x10", "1e3"}) {
+    const auto run = runCliWith(folder.packArgs("out.cnt", {"--created", created}));
+    EXPECT_EQ(run.code, 2) << created;
+    EXPECT_EQ(run.err.rfind("--created: not a decimal number", 0), 0u) << run.err;
+  }
+  EXPECT_EQ(runCliWith(folder.packArgs("out.cnt", {"--seed", "0x10"})).code, 2);
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "out.cnt"));
+  // A leading zero is no octal prefix.
+  ASSERT_EQ(runCliWith(folder.packArgs("out.cnt", {"--created", "010", "--seed", "010"})).code, 0);
+  EXPECT_EQ(loadFile(folder.path() / "out.cnt").createdTime, 10);
+  EXPECT_EQ(scrambleSeedOf(test::readFile(folder.path() / "out.cnt")), 10);
 
   const auto help = runCliWith({"--help"});
   EXPECT_EQ(help.code, 0);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "container/container_format.h"
 #include "container/container_record.h"
 #include "image/png_check.h"
 #include "model/store_model.h"
@@ -88,6 +89,13 @@ TEST_F(ModelConversionTest, RefusesModelsWhoseFirstTextureIsNoUsablePng) {
   EXPECT_EQ(reasonFor("newmtl body\nmap_Kd gone.png\n"),
             "the PNG texture cannot be read: " + test::utf8Of(folder.path() / "gone.png"));
   EXPECT_EQ(reasonFor("newmtl body\n"), "no material with a texture statement");
+  EXPECT_EQ(reasonFor("newmtl body\nmap_Kd\n"),
+            "the texture statement of the first material names no file");
+  // A PNG too long for a container is not read.
+  folder.write("huge.png", test::pngBytes(8, 8));
+  std::filesystem::resize_file(folder.path() / "huge.png", kContainerFileLimit + 1);
+  EXPECT_EQ(reasonFor("newmtl body\nmap_Kd huge.png\n"),
+            "the PNG texture cannot be read: " + test::utf8Of(folder.path() / "huge.png"));
 }
 
 TEST_F(ModelConversionTest, GivesItsReasonInOneLineWhateverTheNames) {

@@ -159,6 +159,16 @@ TEST_F(ObjExportTest, GivesBackGeneratedModelsBitForBit) {
   }
 }
 
+TEST_F(ObjExportTest, GivesBackTexCoordsFarOutsideTheTexture) {
+  const Bytes png = test::pngBytes(64, 32);
+  folder.write("body.png", png);
+  const Bytes blob = convert(folder,
+                             "mtllib car.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 1e30 -1e30\n"
+                             "vt -3e38 3e38\nvt 1e-30 -1e20\nusemtl body\nf 1/1 2/2 3/3\n",
+                             "newmtl body\nmap_Kd body.png\n");
+  EXPECT_EQ(convertedAgain(blob, png), blob);
+}
+
 // Below v = 0.5 the whole texture's mapping gives only multiples of 2^-24 (1 - a float of
 // 0.5 to 1), so a value of a smaller rectangle may be missed by up to half of that.
 TEST_F(ObjExportTest, ComesWithinHalfOfTwoToTheMinus24OfTexCoordsOfOtherRectangles) {

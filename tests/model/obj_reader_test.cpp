@@ -4,7 +4,9 @@
 
 #include <bit>
 #include <cmath>
+#include <filesystem>
 
+#include "model/line_pieces.h"
 #include "model/model_blob.h"
 #include "tests/model/model_fixtures.h"
 #include "tests/support/memory_file_system.h"
@@ -234,6 +236,28 @@ TEST(ObjReaderOnDisk, FindsLibrariesNamedWithBackslashesAndAnotherCase) {
   ASSERT_EQ(readObjFile(obj, *model, sink, diagnostics), kSuccess);
   ASSERT_EQ(model->materials.size(), 1);
   EXPECT_EQ(model->materials[0].rectWidth, 32.0f);
+}
+
+TEST(ObjReaderOnDisk, ReadsNoModelFileLongerThanAContainer) {
+  test::TempFolder folder;
+  folder.writeText("huge.mtl", "newmtl body\nmap_Kd body.png\n");
+  std::filesystem::resize_file(folder.path() / "huge.mtl", kLongestModelFile + 1);
+  const auto obj = folder.writeText("car.obj", "mtllib huge.mtl\n");
+  const auto model = createObjModel();
+  test::RecordingSink sink;
+  std::vector<Diagnostic> found;
+  ModelDiagnostics checking(ModelDiagnostics::Mode::Everything,
+                            [&found](const Diagnostic& d) { found.push_back(d); });
+  EXPECT_EQ(readObjFile(obj, *model, sink, checking), kSuccess);
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].code, "obj.mtl-unreadable");
+  EXPECT_NE(found[0].message.find("is longer than 536870912 bytes"), std::string::npos);
+  EXPECT_EQ(model->materials.size(), 0);
+
+  std::filesystem::resize_file(folder.path() / "car.obj", kLongestModelFile + 1);
+  ModelDiagnostics converting(ModelDiagnostics::Mode::FirstError);
+  EXPECT_EQ(readObjFile(obj, *model, sink, converting), kFailure);
+  EXPECT_EQ(converting.refusal(obj).english, "the OBJ file is longer than 536870912 bytes");
 }
 
 }  // namespace

@@ -50,5 +50,60 @@ TEST(PngCodec, RefusesWhatIsNoWholePngOrTooLarge) {
   }
 }
 
+// Deflate bits, first bit lowest; Huffman codes go in from their highest bit.
+struct BitWriter {
+  Bytes bytes;
+  int used = 8;
+  void put(std::uint32_t value, int count, bool codeOrder = false) {
+    for (int i = 0; i < count; ++i) {
+      if (used == 8) {
+        bytes.push_back(0);
+        used = 0;
+      }
+      const int bit = codeOrder ? count - 1 - i : i;
+      bytes.back() |= static_cast<std::uint8_t>(((value >> bit) & 1) << used++);
+    }
+  }
+};
+
+void appendChunk(Bytes& png, const char* type, const Bytes& data) {
+  for (int shift = 24; shift >= 0; shift -= 8) png.push_back(std::uint8_t(data.size() >> shift));
+  png.insert(png.end(), type, type + 4);
+  png.insert(png.end(), data.begin(), data.end());
+  png.insert(png.end(), 4, 0);  // the CRC, which the decoder does not check
+}
+
+// A 16 x 16 grey PNG whose data inflates to zeros bytes of zero.
+Bytes greyPngInflatingTo(std::uint32_t zeros) {
+  BitWriter deflate;
+  deflate.put(0x0178, 16);     // zlib head, low byte first
+  deflate.put(0b011, 3);       // the last block, fixed codes
+  deflate.put(0x30, 8, true);  // a literal 0
+  std::uint32_t left = zeros - 1;
+  for (; left >= 258; left -= 258) {
+    deflate.put(0xC5, 8, true);  // length 258
+    deflate.put(0, 5, true);     // distance 1
+  }
+  for (; left > 0; --left) deflate.put(0x30, 8, true);
+  deflate.put(0, 7, true);  // end of block
+  const std::uint32_t adler = (zeros % 65521) << 16 | 1;
+  for (int shift = 24; shift >= 0; shift -= 8)
+    deflate.bytes.push_back(std::uint8_t(adler >> shift));
+
+  Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  appendChunk(png, "IHDR", {0, 0, 0, 16, 0, 0, 0, 16, 8, 0, 0, 0, 0});
+  appendChunk(png, "IDAT", deflate.bytes);
+  appendChunk(png, "IEND", {});
+  return png;
+}
+
+TEST(PngCodec, RefusesDataThatInflatesFarBeyondThePicture) {
+  const std::uint32_t rows = 16 * (1 + 16);  // a filter byte and 16 pixels each
+  const auto exact = decodePng(greyPngInflatingTo(rows));
+  ASSERT_TRUE(exact);
+  EXPECT_EQ(exact->pixels[0], 0);
+  EXPECT_FALSE(decodePng(greyPngInflatingTo(16u << 20)));
+}
+
 }  // namespace
 }  // namespace qel

@@ -46,6 +46,23 @@ inline Bytes squareBlob() {
                 {0, 1, 2, 0, 2, 3});
 }
 
+// count squares as squareBlob's one behind the other, a thousandth apart.
+inline Bytes stackedSquares(int count) {
+  std::vector<ModelVertex> vertices;
+  std::vector<std::uint16_t> indices;
+  for (int k = 0; k < count; ++k) {
+    const float z = -0.001f * static_cast<float>(k);
+    vertices.insert(vertices.end(), {{-1, -1, z, 0, 0, 1, 0, 1},
+                                     {1, -1, z, 0, 0, 1, 1, 1},
+                                     {1, 1, z, 0, 0, 1, 1, 0},
+                                     {-1, 1, z, 0, 0, 1, 0, 0}});
+    const auto first = static_cast<std::uint16_t>(4 * k);
+    for (int corner : {0, 1, 2, 0, 2, 3})
+      indices.push_back(static_cast<std::uint16_t>(first + corner));
+  }
+  return blobOf(vertices, indices);
+}
+
 inline PreviewMesh meshOf(const Bytes& blob) {
   PreviewMeshReading reading = readPreviewMesh(blob);
   if (!reading.mesh) std::abort();

@@ -44,5 +44,27 @@ TEST(PreviewMesh, LeavesOutTrianglesItCannotDrawAndFramesTheRest) {
   EXPECT_FLOAT_EQ(reading.mesh->radius, std::sqrt(5.0f));
 }
 
+TEST(PreviewMesh, DropsRepeatedTrianglesAndKeepsAtMostItsBudget) {
+  const Bytes repeated = blobOf({{0, 0, 0, 0, 0, 1, 0, 0},
+                                 {2, 0, 0, 0, 0, 1, 0, 0},
+                                 {2, 4, 0, 0, 0, 1, 0, 0},
+                                 {2, 4, 0, 0, 0, 1, 1, 1}},
+                                // the same corners again, in another order, at another vertex
+                                {0, 1, 2, 0, 1, 2, 1, 2, 0, 0, 1, 3});
+  const PreviewMesh few = test::meshOf(repeated);
+  EXPECT_EQ(few.triangles.size(), 2u);
+  EXPECT_FALSE(few.partial);
+
+  std::vector<ModelVertex> line;
+  for (int i = 0; i < 1000; ++i) line.push_back({float(i), 0, 0, 0, 0, 1, 0, 0});
+  std::vector<std::uint16_t> indices;
+  for (std::uint32_t t = 0; t <= kMaxPreviewTriangles; ++t) {
+    indices.insert(indices.end(), {std::uint16_t(t % 1000), std::uint16_t(t / 1000), 999});
+  }
+  const PreviewMesh many = test::meshOf(blobOf(line, indices));
+  EXPECT_EQ(many.triangles.size(), kMaxPreviewTriangles);
+  EXPECT_TRUE(many.partial);
+}
+
 }  // namespace
 }  // namespace qel

@@ -59,6 +59,19 @@ TEST(PreviewPane, DrawsTheModelAtTheSizeItWasGiven) {
   EXPECT_TRUE(test::looksLike(model->image->at(26, 16), {0, 200, 0, 255}));
 }
 
+TEST(PreviewPane, SaysWhenTheModelIsDrawnInPart) {
+  PreviewPane pane(52, 32);
+  ContainerRecord record = recordWithModel();
+  pane.follow(record);
+  EXPECT_TRUE(pane.contents().texts.empty());
+  record.modelData = test::stackedSquares(100);
+  pane.follow(record);
+  const PaneContents contents = pane.contents();
+  EXPECT_TRUE(pictureAt(contents, PreviewPane::kModelArea));
+  ASSERT_EQ(contents.texts.size(), 1u);
+  EXPECT_EQ(contents.texts[0].text, u"model too large: partly drawn");
+}
+
 TEST(PreviewPane, ATextureThatDoesNotDecodeLeavesTheModelPlain) {
   ContainerRecord record = recordWithModel();
   record.textureData->resize(40);

@@ -131,5 +131,16 @@ TEST(RenderPreview, HostileNumbersAndACameraInsideTheModelDrawWithoutFault) {
   EXPECT_TRUE(looksLike(inside.at(16, 16), {227, 100, 227, 255}));
 }
 
+TEST(RenderPreview, StopsDrawingOnceTheTrianglesHaveCoveredSixteenPictures) {
+  PreviewRenderer renderer;
+  renderer.render(meshOf(test::stackedSquares(4)), nullptr, {}, kSize, kSize, kBackground);
+  EXPECT_TRUE(renderer.drewAll());
+  const PreviewMesh many = meshOf(test::stackedSquares(100));
+  const RgbaImage picture = renderer.render(many, nullptr, {}, kSize, kSize, kBackground);
+  EXPECT_FALSE(renderer.drewAll());
+  // The first triangles are drawn all the same.
+  EXPECT_TRUE(looksLike(picture.at(kSize / 2, kSize / 2), kUntexturedColour));
+}
+
 }  // namespace
 }  // namespace qel

@@ -36,6 +36,12 @@ Bytes modelBlobOf(std::uint32_t vertexCount, std::uint32_t indexCount, std::size
   return concat({le32(100), le32(274), le32(vertexCount), le32(indexCount), filled(filler, 0x40)});
 }
 
+Bytes patterned(std::size_t count, std::uint8_t seed) {
+  Bytes bytes(count);
+  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>(i * 31 + seed);
+  return bytes;
+}
+
 ContainerRecord completeRecord() {
   ContainerRecord record;
   record.containerName.assign(u"コキ20ft");

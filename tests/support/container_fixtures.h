@@ -15,6 +15,9 @@ Bytes pngOf(std::uint32_t width, std::uint32_t height, std::size_t filler = 8);
 // A ModelBlob head (100, 274, vertex and index count) followed by filler bytes.
 Bytes modelBlobOf(std::uint32_t vertexCount, std::uint32_t indexCount, std::size_t filler = 8);
 
+// count bytes of a pattern that differs with seed.
+Bytes patterned(std::size_t count, std::uint8_t seed = 7);
+
 // A record that can be saved: names, parameters and all three blocks set.
 ContainerRecord completeRecord();
 

@@ -7,23 +7,30 @@
 namespace qel::test {
 namespace {
 
+using platform::WriteFailure;
+
+platform::FileSystem& real() {
+  return platform::systemFileSystem();
+}
+
 class FaultyReader final : public platform::FileReader {
  public:
-  FaultyReader(std::unique_ptr<platform::FileReader> inner, const FaultyFileSystem::Faults& faults)
-      : inner_(std::move(inner)), faults_(faults) {}
+  FaultyReader(std::unique_ptr<platform::FileReader> inner, FaultyFileSystem& files)
+      : inner_(std::move(inner)), files_(files) {}
 
   std::optional<std::uint64_t> length() override {
-    if (faults_.lengthUnknown) return std::nullopt;
+    if (files_.faults.lengthUnknown || !files_.nextCallRuns()) return std::nullopt;
     return inner_->length();
   }
 
   std::optional<std::size_t> read(std::span<std::uint8_t> into) override {
-    std::size_t want = std::min(into.size(), faults_.largestRead);
-    if (faults_.readFailsAfter && done_ + want > *faults_.readFailsAfter) return std::nullopt;
-    if (faults_.readEndsAfter) {
-      want =
-          static_cast<std::size_t>(std::min<std::uint64_t>(want, *faults_.readEndsAfter - done_));
+    const FaultyFileSystem::Faults& faults = files_.faults;
+    std::size_t want = std::min(into.size(), faults.largestRead);
+    if (faults.readFailsAfter && done_ + want > *faults.readFailsAfter) return std::nullopt;
+    if (faults.readEndsAfter) {
+      want = static_cast<std::size_t>(std::min<std::uint64_t>(want, *faults.readEndsAfter - done_));
     }
+    if (!files_.nextCallRuns()) return std::nullopt;
     const auto got = inner_->read(into.first(want));
     if (got) done_ += *got;
     return got;
@@ -31,33 +38,56 @@ class FaultyReader final : public platform::FileReader {
 
  private:
   std::unique_ptr<platform::FileReader> inner_;
-  const FaultyFileSystem::Faults& faults_;
+  FaultyFileSystem& files_;
   std::uint64_t done_ = 0;
 };
 
-class FaultyReplacement final : public platform::FileReplacement {
+class FaultyWritable final : public platform::WritableFile {
  public:
-  FaultyReplacement(std::unique_ptr<platform::FileReplacement> inner,
-                    const FaultyFileSystem::Faults& faults)
-      : inner_(std::move(inner)), faults_(faults) {}
+  FaultyWritable(std::unique_ptr<platform::WritableFile> inner, FaultyFileSystem& files)
+      : inner_(std::move(inner)), files_(files) {}
 
-  bool write(std::span<const std::uint8_t> bytes) override {
-    if (faults_.writeFailsAfter && done_ + bytes.size() > *faults_.writeFailsAfter) {
-      // Part of the bytes reach the temporary file before the failure.
-      const auto part = static_cast<std::size_t>(*faults_.writeFailsAfter - done_);
-      inner_->write(bytes.first(part));
-      done_ += part;
-      return false;
+  WriteFailure write(std::span<const std::uint8_t> bytes) override {
+    const auto& limit = files_.faults.writeFailsAfter;
+    if (limit && done_ + bytes.size() > *limit) {
+      const auto part = static_cast<std::size_t>(*limit - done_);
+      if (run([&] { return inner_->write(bytes.first(part)); }) == WriteFailure::None) {
+        done_ += part;
+      }
+      return files_.faults.cause;
     }
-    done_ += bytes.size();
-    return inner_->write(bytes);
+    const WriteFailure outcome = run([&] { return inner_->write(bytes); });
+    if (outcome == WriteFailure::None) done_ += bytes.size();
+    return outcome;
+  }
+  WriteFailure rewind() override {
+    done_ = 0;
+    return run([&] { return inner_->rewind(); });
+  }
+  WriteFailure reserve(std::uint64_t length) override {
+    return run([&] { return inner_->reserve(length); });
+  }
+  WriteFailure setLength(std::uint64_t length) override {
+    return run([&] { return inner_->setLength(length); });
+  }
+  WriteFailure sync() override {
+    return run([&] { return inner_->sync(); });
+  }
+  WriteFailure takeProtectionOf(std::u16string_view path) override {
+    return run([&] { return inner_->takeProtectionOf(path); });
+  }
+  WriteFailure replace(std::u16string_view target) override {
+    return run([&] { return inner_->replace(target); });
   }
 
-  bool commit() override { return !faults_.commitFails && inner_->commit(); }
-
  private:
-  std::unique_ptr<platform::FileReplacement> inner_;
-  const FaultyFileSystem::Faults& faults_;
+  template <class Call>
+  WriteFailure run(Call call) {
+    return files_.nextCallRuns() ? call() : files_.faults.cause;
+  }
+
+  std::unique_ptr<platform::WritableFile> inner_;
+  FaultyFileSystem& files_;
   std::uint64_t done_ = 0;
 };
 
@@ -70,23 +100,65 @@ FaultyFileSystem::~FaultyFileSystem() {
   platform::useFileSystem(nullptr);
 }
 
-std::unique_ptr<platform::FileReader> FaultyFileSystem::openForReading(std::u16string_view path) {
-  if (faults.openFails) return nullptr;
-  auto inner = platform::systemFileSystem().openForReading(path);
-  if (!inner) return nullptr;
-  return std::make_unique<FaultyReader>(std::move(inner), faults);
+bool FaultyFileSystem::nextCallRuns() {
+  const std::size_t call = ++calls;
+  const bool runs = (!faults.lastCall || call <= *faults.lastCall) && faults.failingCall != call;
+  if (!runs) ++failed;
+  return runs;
 }
 
-std::unique_ptr<platform::FileReplacement> FaultyFileSystem::beginReplacing(
-    std::u16string_view path) {
-  if (faults.beginReplacingFails) return nullptr;
-  auto inner = platform::systemFileSystem().beginReplacing(path);
+std::unique_ptr<platform::FileReader> FaultyFileSystem::openForReading(std::u16string_view path) {
+  if (faults.openFails || !nextCallRuns()) return nullptr;
+  auto inner = real().openForReading(path);
   if (!inner) return nullptr;
-  return std::make_unique<FaultyReplacement>(std::move(inner), faults);
+  return std::make_unique<FaultyReader>(std::move(inner), *this);
 }
 
 std::vector<std::u16string> FaultyFileSystem::listFolder(std::u16string_view folder) {
-  return platform::systemFileSystem().listFolder(folder);
+  if (!nextCallRuns()) return {};
+  return real().listFolder(folder);
+}
+
+std::optional<platform::FolderAndName> FaultyFileSystem::resolve(std::u16string_view path) {
+  if (!nextCallRuns()) return std::nullopt;
+  return real().resolve(path);
+}
+
+platform::FileState FaultyFileSystem::inspect(std::u16string_view path) {
+  if (!nextCallRuns()) return {platform::FileState::Kind::NotAFile, false, faults.cause};
+  return real().inspect(path);
+}
+
+std::unique_ptr<platform::WritableFile> FaultyFileSystem::openForWriting(std::u16string_view path,
+                                                                         platform::OpenMode mode,
+                                                                         WriteFailure& why) {
+  if (!nextCallRuns()) {
+    why = faults.cause;
+    return nullptr;
+  }
+  if (faults.newFilesRefused && mode == platform::OpenMode::CreateNew) {
+    why = WriteFailure::NoPermission;
+    return nullptr;
+  }
+  auto inner = real().openForWriting(path, mode, why);
+  if (!inner) return nullptr;
+  return std::make_unique<FaultyWritable>(std::move(inner), *this);
+}
+
+bool FaultyFileSystem::remove(std::u16string_view path) {
+  return nextCallRuns() && real().remove(path);
+}
+
+bool FaultyFileSystem::removeIfUnused(std::u16string_view path) {
+  return nextCallRuns() && real().removeIfUnused(path);
+}
+
+bool FaultyFileSystem::randomBytes(std::span<std::uint8_t> bytes) {
+  return nextCallRuns() && real().randomBytes(bytes);
+}
+
+bool FaultyFileSystem::syncFolder(std::u16string_view folder) {
+  return nextCallRuns() && real().syncFolder(folder);
 }
 
 }  // namespace qel::test

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,9 +14,9 @@
 namespace qel::test {
 
 // Files in memory under any paths (Windows ones included), installed as the program's
-// file system while it lives; remembers every path opened for reading and every one
-// written. A replacement lands in the file when committed. Shared by the tests and the fuzz
-// targets, which must never reach the disk.
+// file system while it lives; remembers every path opened for reading and every one a
+// replacement landed in. Shared by the tests and the fuzz targets, which must never reach
+// the disk.
 class MemoryFileSystem final : public platform::FileSystem {
  public:
   MemoryFileSystem() { platform::useFileSystem(this); }
@@ -25,16 +26,13 @@ class MemoryFileSystem final : public platform::FileSystem {
   void addText(std::u16string path, std::string_view text) {
     add(std::move(path), Bytes(text.begin(), text.end()));
   }
+  void makeReadOnly(std::u16string path) { readOnly_.insert(std::move(path)); }
 
   std::unique_ptr<platform::FileReader> openForReading(std::u16string_view path) override {
     opened.emplace_back(path);
     const auto file = files_.find(path);
     if (file == files_.end()) return nullptr;
     return std::make_unique<Reader>(file->second);
-  }
-
-  std::unique_ptr<platform::FileReplacement> beginReplacing(std::u16string_view path) override {
-    return std::make_unique<Replacement>(*this, std::u16string(path));
   }
 
   std::vector<std::u16string> listFolder(std::u16string_view folder) override {
@@ -46,6 +44,48 @@ class MemoryFileSystem final : public platform::FileSystem {
     }
     return names;
   }
+
+  std::optional<platform::FolderAndName> resolve(std::u16string_view path) override {
+    const std::u16string_view folder = folderOf(path);
+    if (folder.size() == path.size()) return std::nullopt;
+    return platform::FolderAndName{std::u16string(folder),
+                                   std::u16string(path.substr(folder.size()))};
+  }
+
+  platform::FileState inspect(std::u16string_view path) override {
+    if (!files_.contains(path)) return {};
+    return {platform::FileState::Kind::File, readOnly_.contains(path),
+            platform::WriteFailure::None};
+  }
+
+  std::unique_ptr<platform::WritableFile> openForWriting(std::u16string_view path,
+                                                         platform::OpenMode mode,
+                                                         platform::WriteFailure& why) override {
+    const bool exists = files_.contains(path);
+    why = exists == (mode == platform::OpenMode::CreateNew) ? platform::WriteFailure::Other
+                                                            : platform::WriteFailure::None;
+    if (why != platform::WriteFailure::None) return nullptr;
+    files_[std::u16string(path)];
+    return std::make_unique<Writable>(*this, std::u16string(path));
+  }
+
+  bool remove(std::u16string_view path) override {
+    const auto file = files_.find(path);
+    if (file == files_.end()) return false;
+    files_.erase(file);
+    return true;
+  }
+
+  bool removeIfUnused(std::u16string_view path) override {
+    return !open_.contains(std::u16string(path)) && remove(path);
+  }
+
+  bool randomBytes(std::span<std::uint8_t> bytes) override {
+    for (std::uint8_t& byte : bytes) byte = static_cast<std::uint8_t>(++random_ * 37);
+    return true;
+  }
+
+  bool syncFolder(std::u16string_view) override { return true; }
 
   // The file at path, or nullptr.
   const Bytes* find(std::u16string_view path) const {
@@ -73,27 +113,51 @@ class MemoryFileSystem final : public platform::FileSystem {
     std::size_t at_ = 0;
   };
 
-  class Replacement final : public platform::FileReplacement {
+  class Writable final : public platform::WritableFile {
    public:
-    Replacement(MemoryFileSystem& files, std::u16string path)
-        : files_(files), path_(std::move(path)) {}
-    bool write(std::span<const std::uint8_t> bytes) override {
-      written_.insert(written_.end(), bytes.begin(), bytes.end());
-      return true;
+    Writable(MemoryFileSystem& files, std::u16string path) : files_(files), path_(std::move(path)) {
+      files_.open_.insert(path_);
     }
-    bool commit() override {
-      files_.files_[path_] = std::move(written_);
-      files_.written.push_back(path_);
-      return true;
+    ~Writable() override { files_.open_.erase(path_); }
+
+    platform::WriteFailure write(std::span<const std::uint8_t> bytes) override {
+      Bytes& file = files_.files_[path_];
+      file.resize(std::max(file.size(), at_ + bytes.size()));
+      std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(at_));
+      at_ += bytes.size();
+      return platform::WriteFailure::None;
+    }
+    platform::WriteFailure rewind() override {
+      at_ = 0;
+      return platform::WriteFailure::None;
+    }
+    platform::WriteFailure reserve(std::uint64_t) override { return platform::WriteFailure::None; }
+    platform::WriteFailure setLength(std::uint64_t length) override {
+      files_.files_[path_].resize(static_cast<std::size_t>(length));
+      return platform::WriteFailure::None;
+    }
+    platform::WriteFailure sync() override { return platform::WriteFailure::None; }
+    platform::WriteFailure takeProtectionOf(std::u16string_view) override {
+      return platform::WriteFailure::None;
+    }
+    platform::WriteFailure replace(std::u16string_view target) override {
+      auto file = files_.files_.extract(path_);
+      file.key() = std::u16string(target);
+      files_.files_.insert_or_assign(file.key(), std::move(file.mapped()));
+      files_.written.emplace_back(target);
+      return platform::WriteFailure::None;
     }
 
    private:
     MemoryFileSystem& files_;
     std::u16string path_;
-    Bytes written_;
+    std::size_t at_ = 0;
   };
 
   std::map<std::u16string, Bytes, std::less<>> files_;  // found by views, without a copy
+  std::set<std::u16string, std::less<>> readOnly_;
+  std::set<std::u16string, std::less<>> open_;  // files made new and not yet closed
+  unsigned random_ = 0;
 };
 
 }  // namespace qel::test

@@ -348,7 +348,7 @@ int ScriptedUi::runMessageLoop() {
       const auto table = resources::findAccelerators(mainWindow->accelerators);
       if (const auto command = translateAccelerator(table, key->stroke)) deliver(*command);
     } else if (std::holds_alternative<Close>(step)) {
-      destroyWindow(window());
+      if (handler_->onCloseRequest(window())) destroyWindow(window());
     } else {
       ADD_FAILURE() << "the script answers a window that the program did not show";
     }

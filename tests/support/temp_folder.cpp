@@ -1,5 +1,6 @@
 #include "tests/support/temp_folder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -60,6 +61,15 @@ std::u16string TempFolder::writeText(std::string_view name, std::string_view tex
 Bytes readFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(utf8Of(entry.path().filename()));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace qel::test

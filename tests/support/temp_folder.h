@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/bytes.h"
 
@@ -34,5 +35,8 @@ class TempFolder {
 
 // The content of a file, or an empty buffer when it cannot be read.
 Bytes readFile(const std::filesystem::path& path);
+
+// The names of a folder's entries, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
 
 }  // namespace qel::test

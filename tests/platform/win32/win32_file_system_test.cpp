@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "base/utf.h"
+#include "container/file_replacement.h"
 #include "container/whole_file.h"
 #include "tests/support/temp_folder.h"
 
@@ -32,17 +33,6 @@ TEST(Win32FileSystem, JapaneseNamesReachTheDiskAsTheyAre) {
   EXPECT_EQ(readWholeFile(path), kNew);
 }
 
-TEST(Win32FileSystem, ReadOnlyTargetIsRefusedAndKept) {
-  test::TempFolder folder;
-  const std::u16string path = folder.write("ro.cnt", kOld);
-  const std::wstring wide(path.begin(), path.end());
-  ASSERT_TRUE(::SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY));
-  EXPECT_FALSE(writeWholeFile(path, kNew));
-  ::SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
-  EXPECT_EQ(readWholeFile(path), kOld);
-  EXPECT_EQ(entriesIn(folder.path()), 1u);
-}
-
 // The rename over a target that another program holds open fails: the old content stays
 // whole and the temporary goes.
 TEST(Win32FileSystem, FailedReplaceKeepsTheTargetAndLeavesNoTemporary) {
@@ -60,38 +50,6 @@ TEST(Win32FileSystem, FailedReplaceKeepsTheTargetAndLeavesNoTemporary) {
   EXPECT_TRUE(writeWholeFile(path, kNew));
   EXPECT_EQ(readWholeFile(path), kNew);
   EXPECT_EQ(entriesIn(folder.path()), 1u);
-}
-
-TEST(Win32FileSystem, ASaveRemovesTheTemporariesThatACrashedSaveOfTheSameFileLeft) {
-  test::TempFolder folder;
-  const std::u16string path = folder.write("big.cnt", kOld);
-  folder.write("~big.cnt.0badf00d", kOld);
-  folder.write("~other.cnt.0badf00d", kOld);
-  folder.write("~big.cnt.notmine", kOld);
-  ASSERT_TRUE(writeWholeFile(path, kNew));
-  EXPECT_FALSE(std::filesystem::exists(folder.path() / "~big.cnt.0badf00d"));
-  EXPECT_EQ(entriesIn(folder.path()), 3u);
-}
-
-TEST(Win32FileSystem, ASymbolicLinkStaysALinkAndItsFileGetsTheBytes) {
-  test::TempFolder folder;
-  const std::u16string real = folder.write("real.cnt", kOld);
-  std::filesystem::create_directory(folder.path() / "links");
-  const std::wstring link = (folder.path() / "links" / "link.cnt").wstring();
-  const auto isLink = [&] {
-    const DWORD attributes = ::GetFileAttributesW(link.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-  };
-  // wine answers success and makes nothing.
-  if (!::CreateSymbolicLinkW(link.c_str(), L"..\\real.cnt",
-                             SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) ||
-      !isLink()) {
-    GTEST_SKIP() << "no symbolic link can be made here";
-  }
-  ASSERT_TRUE(writeWholeFile(folder.file("links/link.cnt"), kNew));
-  EXPECT_TRUE(isLink());
-  EXPECT_EQ(readWholeFile(real), kNew);
-  EXPECT_EQ(entriesIn(folder.path() / "links"), 1u);
 }
 
 // Windows keeps the right to add a file to a folder apart from the right to write its files.
@@ -141,6 +99,7 @@ TEST(Win32FileSystem, AWritableFileInAFolderThatTakesNoNewFileIsWrittenInPlace) 
     ::DeleteFileW(probe.c_str());
     GTEST_SKIP() << "folder rights are not enforced here (wine)";
   }
+  EXPECT_EQ(replacementModeOf(path), ReplacementMode::InPlace);
   EXPECT_TRUE(writeWholeFile(path, kNew));
   EXPECT_FALSE(writeWholeFile(folder.file("new.cnt"), kNew));
   EXPECT_EQ(readWholeFile(path), kNew);  // the longer old content cut at the new end

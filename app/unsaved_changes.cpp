@@ -1,0 +1,36 @@
+#include "app/unsaved_changes.h"
+
+#include "app/commands/commands.h"
+#include "container/document_fingerprint.h"
+
+namespace qel {
+
+void markUnchanged(AppState& app) {
+  app.unchangedFingerprint = documentFingerprint(*app.record);
+}
+
+bool hasUnsavedChanges(const AppState& app) {
+  return app.unchangedFingerprint && documentFingerprint(*app.record) != *app.unchangedFingerprint;
+}
+
+bool mayLoseChanges(AppState& app, platform::WindowHandle window, ChangesAt at) {
+  if (!hasUnsavedChanges(app)) return true;
+  const std::u16string_view name = app.record->containerName.view();
+  std::u16string text =
+      name.empty() ? u"コンテナの変更が保存されていません。"
+                   : u"コンテナ「" + std::u16string(name) + u"」の変更が保存されていません。";
+  text += at == ChangesAt::Close ? u"\n終了する前に保存しますか？"
+                                 : u"\n別のファイルを開く前に保存しますか？";
+  switch (
+      app.ui.messageBox(window, text, u"ノルカ", platform::MessageBoxButtons::SaveDiscardCancel)) {
+    case platform::kIdYes:
+      saveContainer(app, window);
+      return !hasUnsavedChanges(app);
+    case platform::kIdNo:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace qel

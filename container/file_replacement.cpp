@@ -1,0 +1,112 @@
+#include "container/file_replacement.h"
+
+#include <optional>
+#include <string>
+
+#include "container/in_place_replacement.h"
+#include "container/temporary_file.h"
+#include "platform/os.h"
+
+namespace qel {
+namespace {
+
+using platform::FileState;
+using platform::WriteFailure;
+
+struct Plan {
+  platform::FolderAndName target;
+  std::u16string path;                       // folder and name joined
+  std::unique_ptr<TemporaryFile> temporary;  // none when written in place
+};
+
+// Decides how path would be replaced; nothing, with why, when it is refused.
+std::optional<Plan> plan(std::u16string_view path, WriteFailure& why) {
+  platform::FileSystem& files = platform::fileSystem();
+  auto target = files.resolve(path);
+  if (!target) {
+    why = WriteFailure::Other;
+    return std::nullopt;
+  }
+  Plan plan{*target, target->folder + target->name, nullptr};
+  const FileState state = files.inspect(plan.path);
+  const bool exists = state.kind == FileState::Kind::File;
+  if (state.kind == FileState::Kind::NotAFile) {
+    why = state.writeRefusal == WriteFailure::None ? WriteFailure::Other : state.writeRefusal;
+    return std::nullopt;
+  }
+  // A rename alone would pass over the file's protection: refused as a plain write would be.
+  if (exists && (state.readOnly || state.writeRefusal != WriteFailure::None)) {
+    why = state.readOnly ? WriteFailure::ReadOnly : state.writeRefusal;
+    return std::nullopt;
+  }
+  plan.temporary = TemporaryFile::create(plan.target, why);
+  if (plan.temporary) {
+    why = plan.temporary->file().takeProtectionOf(exists ? plan.path : std::u16string());
+    if (why != WriteFailure::None) return std::nullopt;
+    return plan;
+  }
+  // A folder that takes no new file: an existing file is written in place, so that it can
+  // still be saved.
+  if (exists && why == WriteFailure::NoPermission) {
+    why = WriteFailure::None;
+    return plan;
+  }
+  return std::nullopt;
+}
+
+class BesideReplacement final : public FileReplacement {
+ public:
+  explicit BesideReplacement(Plan plan) : plan_(std::move(plan)) {}
+
+  bool write(std::span<const std::uint8_t> bytes) override {
+    return failure() == WriteFailure::None && check(plan_.temporary->file().write(bytes));
+  }
+
+  bool commit() override {
+    if (failure() != WriteFailure::None || !check(plan_.temporary->file().sync()) ||
+        !check(plan_.temporary->replace(plan_.path))) {
+      return false;
+    }
+    // The rename is done; a folder that cannot be synced or swept fails nothing.
+    platform::fileSystem().syncFolder(plan_.target.folder);
+    removeStaleTemporaries(plan_.target);
+    return true;
+  }
+
+ private:
+  Plan plan_;
+};
+
+}  // namespace
+
+bool FileReplacement::fail(WriteFailure cause) {
+  if (failure_ == WriteFailure::None) failure_ = cause;
+  return false;
+}
+
+bool FileReplacement::check(WriteFailure outcome) {
+  return outcome == WriteFailure::None || fail(outcome);
+}
+
+ReplacementMode replacementModeOf(std::u16string_view path, WriteFailure* why) {
+  WriteFailure cause = WriteFailure::None;
+  const auto found = plan(path, cause);
+  if (why) *why = cause;
+  if (!found) return ReplacementMode::Refused;
+  return found->temporary ? ReplacementMode::Beside : ReplacementMode::InPlace;
+}
+
+std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path, WriteFailure* why) {
+  WriteFailure cause = WriteFailure::None;
+  auto found = plan(path, cause);
+  std::unique_ptr<FileReplacement> replacement;
+  if (found && found->temporary) {
+    replacement = std::make_unique<BesideReplacement>(std::move(*found));
+  } else if (found) {
+    replacement = beginInPlaceReplacement(found->path, cause);
+  }
+  if (why) *why = cause;
+  return replacement;
+}
+
+}  // namespace qel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "container/file_replacement.h"
+
+namespace qel {
+
+// Starts writing the existing file at path (a resolved path) in place: the new content is
+// gathered and written over the old at commit, after its room is taken; on a failure the
+// earlier bytes and length, kept in memory, are put back.
+std::unique_ptr<FileReplacement> beginInPlaceReplacement(std::u16string_view path,
+                                                         platform::WriteFailure& why);
+
+}  // namespace qel

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/ui.h"
+
+namespace qel::win32 {
+
+// A system message box. The question before changes are lost shows the buttons 保存,
+// 保存しない and キャンセル (the system's Yes, No and Cancel, renamed as the box opens).
+int showMessageBox(platform::WindowHandle owner, std::u16string_view text,
+                   std::u16string_view caption, platform::MessageBoxButtons buttons);
+
+}  // namespace qel::win32

@@ -1,0 +1,99 @@
+#include "app/unsaved_changes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/application.h"
+#include "app/commands/commands.h"
+#include "base/utf.h"
+#include "container/container_file.h"
+#include "resources/menu_command.h"
+#include "tests/support/shell_fixtures.h"
+#include "tests/support/temp_folder.h"
+
+namespace qel {
+namespace {
+
+using test::TypeText;
+
+constexpr std::u16string_view kCloseQuestion =
+    u"コンテナ「箱」の変更が保存されていません。\n終了する前に保存しますか？";
+
+// The program run from its start: the stored workshop name, a part renamed to 箱, then
+// the window's close box answered with answer.
+struct RenamedThenClosed {
+  explicit RenamedThenClosed(int answer) {
+    settings.writeString(u"Software\\K.DORAN\\APP\\QELCONTAINER", u"maker", u"工房");
+    ui.menu(MenuCommand::SetContainerName).pressOk({TypeText{1000, u"箱"}});
+    ui.closeWindow().answer(answer);
+  }
+  test::ScriptedUi ui;
+  test::MemorySettingsStore settings;
+};
+
+TEST(UnsavedChanges, ClosingAfterAChangeAsksAndEachAnswerDoesWhatItSays) {
+  RenamedThenClosed discarded(platform::kIdNo);
+  EXPECT_EQ(runApplication(discarded.ui, discarded.settings), 0);
+  ASSERT_EQ(discarded.ui.messageBoxes.size(), 1u);
+  EXPECT_EQ(discarded.ui.messageBoxes[0].text, kCloseQuestion);
+  EXPECT_EQ(discarded.ui.messageBoxes[0].buttons, platform::MessageBoxButtons::SaveDiscardCancel);
+  EXPECT_TRUE(discarded.ui.scriptFinished());
+
+  // キャンセル keeps the window: the command after it still runs.
+  RenamedThenClosed cancelled(platform::kIdCancel);
+  cancelled.ui.menu(MenuCommand::SetContainerName).pressCancel();
+  EXPECT_EQ(runApplication(cancelled.ui, cancelled.settings), 0);
+  EXPECT_EQ(cancelled.ui.dialogs.size(), 2u);
+
+  // 保存 of a part that cannot be saved yet says why and keeps the window.
+  RenamedThenClosed refused(platform::kIdYes);
+  refused.ui.menu(MenuCommand::SetContainerName).pressCancel();
+  EXPECT_EQ(runApplication(refused.ui, refused.settings), 0);
+  ASSERT_EQ(refused.ui.messageBoxes.size(), 2u);
+  EXPECT_EQ(refused.ui.messageBoxes[1].text.rfind(u"保存できません。", 0), 0u);
+  EXPECT_EQ(refused.ui.dialogs.size(), 2u);
+}
+
+TEST(UnsavedChanges, SaveOpenAndNewLeaveNothingToAskAbout) {
+  test::TempFolder folder;
+  test::CommandBench bench;
+  markUnchanged(bench.app);
+  EXPECT_FALSE(hasUnsavedChanges(bench.app));
+  bench.record() = test::readyRecord();
+  EXPECT_TRUE(hasUnsavedChanges(bench.app));
+
+  const std::u16string saved = folder.file("a.cnt");
+  bench.ui.choose(saved);
+  bench.run(saveContainer);
+  EXPECT_FALSE(hasUnsavedChanges(bench.app));
+
+  bench.record().containerName.assign(u"別名");
+  bench.ui.answer(platform::kIdNo).choose(saved);  // the question, then the open picker
+  bench.run(openContainer);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
+  EXPECT_NE(bench.ui.messageBoxes[0].text.find(u"別のファイルを開く前に"), std::u16string::npos);
+  EXPECT_FALSE(hasUnsavedChanges(bench.app));
+  EXPECT_EQ(bench.record().containerName, test::readyRecord().containerName);
+
+  bench.ui.answer(platform::kIdOk);
+  bench.run(newContainer);
+  EXPECT_FALSE(hasUnsavedChanges(bench.app));
+  bench.run(exitProgram);
+  EXPECT_EQ(bench.ui.messageBoxes.size(), 2u) << "nothing asked at exit";
+}
+
+TEST(UnsavedChanges, SavingFromTheQuestionWritesTheFileAndCloses) {
+  test::TempFolder folder;
+  test::CommandBench bench;
+  markUnchanged(bench.app);
+  bench.record() = test::readyRecord();
+  const std::u16string saved = folder.file("kept.cnt");
+  bench.ui.answer(platform::kIdYes).choose(saved);
+  bench.run(exitProgram);
+  EXPECT_TRUE(std::filesystem::exists(toUtf8(saved)));
+  EXPECT_FALSE(hasUnsavedChanges(bench.app));
+}
+
+}  // namespace
+}  // namespace qel
