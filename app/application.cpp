@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/open_named_file.h"
 #include "app/unsaved_changes.h"
 #include "base/fixed_text.h"
 #include "naming/workshop_name_prompt.h"
@@ -36,11 +37,18 @@ platform::WindowHandle openMainWindow(AppState& app, MainWindow& handler) {
 
 }  // namespace
 
-int runApplication(platform::Ui& ui, platform::SettingsStore& settings) {
+std::string_view versionLine() {
+  return "QELContainer " QEL_VERSION;
+}
+
+int runApplication(platform::Ui& ui, platform::SettingsStore& settings,
+                   std::u16string_view startFile) {
   AppState app(ui, settings);
   app.record = std::make_unique<ContainerRecord>();
   MainWindow handler(app);
-  if (!openMainWindow(app, handler)) return 0;
+  const platform::WindowHandle window = openMainWindow(app, handler);
+  if (!window) return 0;
+  if (!startFile.empty()) openNamedFile(app, window, startFile);
 
   const int exitCode = ui.runMessageLoop();
 

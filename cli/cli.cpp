@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "app/application.h"
 #include "cli/commands.h"
 #include "cli/refusal.h"
 
@@ -24,6 +25,7 @@ CommandLine::CommandLine()
           "Inspects and builds container files (.cnt, .q5c) of QELContainer.",
           "qelcontainer-cli")) {
   app_->require_subcommand(1);
+  app_->set_version_flag("--version", std::string(versionLine()));
   // CLI11 reads /x as an option on Windows, which takes absolute paths from the Linux build's
   // users and scripts; subcommands inherit this as they are added.
   app_->allow_windows_style_options(false);

@@ -34,7 +34,7 @@ int runExtract(const ExtractOptions& options, std::ostream& err) {
     err << "extract: name at least one of --texture, --sideview, --model\n";
     return kExitUsage;
   }
-  auto loaded = loadContainerFile(options.file, err);
+  auto loaded = openContainerInput(options.file, err);
   if (!loaded) return kExitRefused;
   const ContainerRecord& record = loaded->record;
 
@@ -54,9 +54,8 @@ int runExtract(const ExtractOptions& options, std::ostream& err) {
   }
   for (const Export& e : exports) {
     if (e.target.empty()) continue;
-    if (!writeWholeFile(e.path, *e.block)) {
-      return refuse(err, e.target, "cannot be written");
-    }
+    platform::WriteFailure why = platform::WriteFailure::Other;
+    if (!writeWholeFile(e.path, *e.block, &why)) return refuse(err, e.target, englishText(why));
   }
   return kExitSuccess;
 }

@@ -87,7 +87,7 @@ std::optional<ModelToDraw> modelOf(const std::string& input, std::ostream& err) 
     if (!conversion) return std::nullopt;
     return ModelToDraw{std::move(conversion->blob), std::move(conversion->texture)};
   }
-  auto loaded = loadContainerFile(input, err);
+  auto loaded = openContainerInput(input, err);
   if (!loaded) return std::nullopt;
   if (!loaded->record.modelData) {
     refuse(err, input, "holds no model");
@@ -117,8 +117,9 @@ int runRender(const RenderOptions& options, std::ostream& err) {
   const Bytes png = encodePng(renderer.render(*mesh.mesh, texture ? &*texture : nullptr, view,
                                               size.width, size.height, kPreviewBackdrop));
   if (!renderer.drewAll()) err << options.input << ": model too large: partly drawn\n";
-  if (png.empty() || !writeWholeFile(*output, png)) {
-    return refuse(err, options.output, "cannot be written");
+  platform::WriteFailure why = platform::WriteFailure::Other;
+  if (png.empty() || !writeWholeFile(*output, png, &why)) {
+    return refuse(err, options.output, englishText(why));
   }
   return kExitSuccess;
 }

@@ -23,7 +23,7 @@ constexpr ControlTemplate label(std::u16string_view text, int x, int y, int widt
 
 constexpr ControlTemplate kAboutControls[] = {
     {kUnaddressed, ControlKind::Icon, u"128", 14, 14, 20, 20},
-    {kUnaddressed, ControlKind::Static, u"QELContainer, Version 1.0.0.2", 42, 14, 114, 8,
+    {kUnaddressed, ControlKind::Static, u"QELContainer, Version " QEL_VERSION, 42, 14, 114, 8,
      kStaticNoPrefix},
     okButton(113, 41),
 };

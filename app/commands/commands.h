@@ -26,4 +26,9 @@ void exportSideViewFile(AppState& app, platform::WindowHandle window);
 // Help menu (app/)
 void showAboutBox(AppState& app, platform::WindowHandle window);
 
+// The roads of open and set model from a path chosen elsewhere (named at start-up, or
+// dropped on the window): no picker, everything else as the commands do it.
+void openContainerAt(AppState& app, platform::WindowHandle window, std::u16string_view path);
+void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path);
+
 }  // namespace qel

@@ -29,9 +29,12 @@ void loadModelFile(AppState& app, platform::WindowHandle window) {
   const auto path =
       pickOpenPath(app, openPickerRequest(window, {u"モデルファイル(*.obj)", u"*.obj",
                                                    u"Wavefront OBJファイルを開く", u"obj"}));
-  if (!path) return;
+  if (path) setModelFrom(app, window, *path);
+}
+
+void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path) {
   MessageBoxInfoSink messages(app.ui);
-  const ModelConversion conversion = convertObjModel(*path, messages);
+  const ModelConversion conversion = convertObjModel(path, messages);
   if (failed(conversion.result)) {
     app.ui.messageBox(window, resources::japaneseText(conversion.refusal), u"モデルを設定",
                       platform::MessageBoxButtons::Ok);

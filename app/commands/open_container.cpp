@@ -12,14 +12,17 @@ void openContainer(AppState& app, platform::WindowHandle window) {
   const auto path =
       pickOpenPath(app, openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
                                                    u"コンテナファイルを開く", u"cnt"}));
-  if (!path) return;
-  if (const ContainerFileOpening opening = openContainerFile(*app.record, *path);
+  if (path) openContainerAt(app, window, *path);
+}
+
+void openContainerAt(AppState& app, platform::WindowHandle window, std::u16string_view path) {
+  if (const ContainerFileOpening opening = openContainerFile(*app.record, path);
       opening.refusal != ContainerFileRefusal::None) {
-    app.ui.messageBox(window, resources::japaneseText(opening, *path), u"コンテナを開く",
+    app.ui.messageBox(window, resources::japaneseText(opening, path), u"コンテナを開く",
                       platform::MessageBoxButtons::Ok);
     return;
   }
-  app.currentContainerPath.assign(*path);
+  app.currentContainerPath.assign(path);
   markUnchanged(app);
   app.ui.repaint(window);
 }

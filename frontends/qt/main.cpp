@@ -50,12 +50,23 @@ QIcon applicationIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // The program's own arguments: --version, and a file to open. Qt's options (-reverse,
+  // -style, ...) are not handed to Qt and change nothing.
+  std::u16string startFile;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--version") {
+      std::printf("%.*s\n", static_cast<int>(qel::versionLine().size()), qel::versionLine().data());
+      return 0;
+    }
+    if (startFile.empty() && !arg.starts_with('-')) {
+      startFile = QString::fromLocal8Bit(argv[i]).toStdU16String();
+    }
+  }
   if (!qel::qt::displayAvailable()) {
     std::fputs(qel::qt::kNeedsDisplayMessage, stderr);
     return 1;
   }
-  // The program reads no command line: Qt gets the program's name alone, so that options of
-  // its own (-reverse, -style, ...) change nothing either.
   int qtArgc = 1;
   char* qtArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("qelcontainer"), nullptr};
   std::unique_ptr<QApplication> app;
@@ -73,5 +84,5 @@ int main(int argc, char* argv[]) {
 
   qel::qt::QtUi ui;
   qel::qt::QtSettingsStore settings;
-  return qel::runApplication(ui, settings);
+  return qel::runApplication(ui, settings, startFile);
 }

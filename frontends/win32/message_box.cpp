@@ -1,5 +1,7 @@
 #include "frontends/win32/message_box.h"
 
+#include <windows.h>
+
 #include "frontends/win32/wide.h"
 
 namespace qel::win32 {

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "container/container_format.h"
 #include "naming/workshop_name_store.h"
 #include "resources/resources.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/scripted_ui.h"
+#include "tests/support/shell_fixtures.h"
+#include "tests/support/temp_folder.h"
 
 namespace qel {
 namespace {
@@ -98,6 +101,30 @@ TEST_F(Application, ExitItemAndCloseBoxEndWithZeroAskingOnlyAfterChanges) {
   EXPECT_EQ(runApplication(closing, settings), 0);
   EXPECT_TRUE(closing.windowDestroyed);
   EXPECT_TRUE(closing.messageBoxes.empty());
+}
+
+// A file named on the command line opens after the workshop-name prompt: a container as the
+// open command opens it, a model as set model sets it, a missing file with its reason.
+TEST_F(Application, OpensTheFileNamedOnTheCommandLineAfterThePrompt) {
+  test::TempFolder folder;
+  const std::u16string part = folder.write("part.cnt", *buildContainerFile(test::readyRecord(), 1));
+  ui.pressOk({TypeText{1000, u"工房"}});
+  EXPECT_EQ(runApplication(ui, settings, part), 0);
+  EXPECT_EQ(ui.dialogs.size(), 1u);
+  EXPECT_EQ(ui.textAt(128, 0), part);
+
+  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\n");
+  folder.write("skin.png", test::pngOf(8, 8));
+  const std::u16string model = folder.writeText(
+      "box.obj", "mtllib box.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl skin\nf 1 2 3\n");
+  test::ScriptedUi second;
+  EXPECT_EQ(runApplication(second, settings, model), 0);
+  EXPECT_EQ(second.textAt(96, 160), u"  Vertex 3");
+
+  test::ScriptedUi missing;
+  EXPECT_EQ(runApplication(missing, settings, folder.file("gone.cnt")), 0);
+  ASSERT_EQ(missing.messageBoxes.size(), 1u);
+  EXPECT_EQ(missing.messageBoxes[0].text.rfind(u"このファイルは開けません。", 0), 0u);
 }
 
 }  // namespace

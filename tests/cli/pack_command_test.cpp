@@ -178,6 +178,12 @@ TEST(PackCommand, RefusedPackLeavesAnExistingFileAlone) {
   EXPECT_EQ(runCliWith(folder.packArgs("missing/out.cnt")).code, 1);
 }
 
+TEST(Cli, VersionPrintsTheOneVersionLine) {
+  const auto run = runCliWith({"--version"});
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, "QELContainer " QEL_VERSION "\n");
+}
+
 TEST(Cli, UsageErrorsExitWithTwo) {
   CliFolder folder;
   EXPECT_EQ(runCliWith({}).code, 2);

@@ -1,0 +1,29 @@
+#include "app/open_named_file.h"
+
+#include <string>
+
+#include "app/commands/commands.h"
+#include "app/unsaved_changes.h"
+#include "base/path_parts.h"
+#include "model/obj_reader.h"
+
+namespace qel {
+
+void openNamedFile(AppState& app, platform::WindowHandle window, std::u16string_view path) {
+  const bool model = isObjPath(path);
+  const std::u16string_view caption = model ? u"モデルを設定" : u"コンテナを開く";
+  if (path.size() > kLongestPath) {
+    app.ui.messageBox(window,
+                      u"このファイルは開けません。\n" + std::u16string(path) +
+                          u"\nファイルパスが259文字を超えています。",
+                      caption, platform::MessageBoxButtons::Ok);
+    return;
+  }
+  if (model) {
+    setModelFrom(app, window, path);
+  } else if (mayLoseChanges(app, window, ChangesAt::Open)) {
+    openContainerAt(app, window, path);
+  }
+}
+
+}  // namespace qel
