@@ -65,7 +65,7 @@ void paintStatusView(const ContainerRecord& record, std::u16string_view containe
   int y = 120;
   if (record.typeIndex < kContainerTypeCount) {
     lines.draw(kLabelX, 100, u"種別");
-    lines.draw(kValueX, 100, ContainerTypeTable[record.typeIndex]);
+    lines.draw(kValueX, 100, kContainerTypeTable[record.typeIndex]);
     y = 140;
   }
 

@@ -12,7 +12,7 @@ namespace qel::cli {
 namespace {
 
 void refuseUnreadable(std::ostream& err, const std::string& path) {
-  refuse(err, path, "cannot be read (missing, empty or unreadable)");
+  refuse(err, path, kUnreadableText);
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ std::optional<Bytes> readInputHead(const std::string& path, std::size_t count, s
   return bytes;
 }
 
-std::optional<LoadedContainer> loadContainerFile(const std::string& path, std::ostream& err) {
+std::optional<LoadedContainer> openContainerInput(const std::string& path, std::ostream& err) {
   const auto wide = pathArgument(path, err);
   if (!wide) return std::nullopt;
   LoadedContainer loaded;

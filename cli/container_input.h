@@ -25,6 +25,6 @@ struct LoadedContainer {
 
 // The container file at path loaded as the desktop program opens it, or nothing after a
 // refusal on err.
-std::optional<LoadedContainer> loadContainerFile(const std::string& path, std::ostream& err);
+std::optional<LoadedContainer> openContainerInput(const std::string& path, std::ostream& err);
 
 }  // namespace qel::cli

@@ -71,7 +71,7 @@ std::optional<PngSize> pngSizeOf(const std::optional<Bytes>& data) {
 int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err) {
   const auto folder = pathArgument(options.folder, err);
   if (!folder) return kExitRefused;
-  const auto loaded = loadContainerFile(options.file, err);
+  const auto loaded = openContainerInput(options.file, err);
   if (!loaded) return kExitRefused;
   const ContainerRecord& record = loaded->record;
   if (!record.modelData) return refuse(err, options.file, "holds no model");

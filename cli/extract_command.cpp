@@ -34,7 +34,7 @@ int runExtract(const ExtractOptions& options, std::ostream& err) {
     err << "extract: name at least one of --texture, --sideview, --model\n";
     return kExitUsage;
   }
-  auto loaded = loadContainerFile(options.file, err);
+  auto loaded = openContainerInput(options.file, err);
   if (!loaded) return kExitRefused;
   const ContainerRecord& record = loaded->record;
 

@@ -116,7 +116,7 @@ void describeAsText(const std::string& file, const LoadedContainer& loaded, std:
 }
 
 int runInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
-  const auto loaded = loadContainerFile(options.file, err);
+  const auto loaded = openContainerInput(options.file, err);
   if (!loaded) return kExitRefused;
   if (options.json) {
     out << describeAsJson(*loaded).dump(2) << "\n";

@@ -65,7 +65,7 @@ std::optional<std::u16string> textOption(const char* option, const std::string& 
 // An offered type by its index or its name.
 std::optional<std::uint32_t> offeredType(const std::string& text) {
   for (std::uint32_t index : kOfferedContainerTypes) {
-    if (text == std::to_string(index) || text == toUtf8(ContainerTypeTable[index])) {
+    if (text == std::to_string(index) || text == toUtf8(kContainerTypeTable[index])) {
       return index;
     }
   }

@@ -87,7 +87,7 @@ std::optional<ModelToDraw> modelOf(const std::string& input, std::ostream& err) 
     if (!conversion) return std::nullopt;
     return ModelToDraw{std::move(conversion->blob), std::move(conversion->texture)};
   }
-  auto loaded = loadContainerFile(input, err);
+  auto loaded = openContainerInput(input, err);
   if (!loaded) return std::nullopt;
   if (!loaded->record.modelData) {
     refuse(err, input, "holds no model");

@@ -68,7 +68,7 @@ std::string englishText(const ContainerFileOpening& opening) {
     case ContainerFileRefusal::None:
       break;
     case ContainerFileRefusal::Unreadable:
-      return "cannot be read (missing, empty or unreadable)";
+      return std::string(kUnreadableText);
     case ContainerFileRefusal::TooLarge:
       return std::to_string(opening.fileSize) + " bytes; container files are smaller than " +
              std::to_string(kContainerFileLimit);

@@ -39,6 +39,9 @@ struct FileContent {
 // only once all are written. On failure why (when given) receives the cause.
 bool writeWholeFiles(std::span<const FileContent> files, platform::WriteFailure* why = nullptr);
 
+// A file that readWholeFile cannot give, in English.
+inline constexpr std::string_view kUnreadableText = "cannot be read (missing, empty or unreadable)";
+
 // A failed write in one line of English: "cannot be written: the disk is full".
 std::string englishText(platform::WriteFailure failure);
 

@@ -1,5 +1,7 @@
 #include "image/png_check.h"
 
+#include "container/whole_file.h"
+
 namespace qel {
 namespace {
 std::uint32_t bigEndian32(const std::uint8_t* p) {
@@ -32,7 +34,7 @@ std::string englishText(const ImageCheck& check) {
     case ImageProblem::None:
       break;
     case ImageProblem::Unreadable:
-      return "cannot be read (missing, empty or unreadable)";
+      return std::string(kUnreadableText);
     case ImageProblem::NotPng:
       return "not a PNG file";
     case ImageProblem::TooLarge:

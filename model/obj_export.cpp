@@ -99,8 +99,7 @@ class PieceOut {
 }  // namespace
 
 std::string exportedMtlText() {
-  return "newmtl " + std::string(kMaterialName) + "\nmap_Kd " + toUtf8(kExportedTextureName) +
-         "\n";
+  return "newmtl " + std::string(kMaterialName) + "\nmap_Kd " + toUtf8(kExportedTextureName) + "\n";
 }
 
 std::optional<bool> exportObjText(const ModelBlobView& blob, std::optional<PngSize> textureSize,

@@ -19,7 +19,7 @@ void fillTypeList(platform::DialogControls& dialog, std::uint32_t typeIndex) {
   dialog.comboReset(kTypeList);
   // The list sorts its entries, so each carries its table index; a position is never one.
   for (std::uint32_t index : kOfferedContainerTypes) {
-    const int position = dialog.comboAddString(kTypeList, ContainerTypeTable[index]);
+    const int position = dialog.comboAddString(kTypeList, kContainerTypeTable[index]);
     dialog.comboSetItemData(kTypeList, position, index);
   }
   const int count = dialog.comboCount(kTypeList);

@@ -25,6 +25,6 @@ for t in $(fuzzTargets "$1"); do
   rm -rf "fuzz/corpus/$t"
   mkdir -p "fuzz/corpus/$t"
   cp "$merged"/* "fuzz/corpus/$t"/ 2>/dev/null || true
-  echo "$t: $(ls "fuzz/corpus/$t" | wc -l) inputs, $(cat "fuzz/corpus/$t"/* 2>/dev/null | wc -c) bytes"
+  echo "$t: $(find "fuzz/corpus/$t" -type f | wc -l) inputs, $(cat "fuzz/corpus/$t"/* 2>/dev/null | wc -c) bytes"
   rm -rf "$small" "$merged"
 done

@@ -31,7 +31,7 @@ build=build/fuzz
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16}
 
 source scripts/fuzz_targets.sh
-targets=($(fuzzTargets "$1"))
+mapfile -t targets < <(fuzzTargets "$1")
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j 2 --target qel-fuzz-corpus "${targets[@]}"

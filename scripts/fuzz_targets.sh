@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the fuzz scripts: fuzzTargets TARGET|all prints the targets meant, one per
 # line; every fuzz/fuzz_NAME.cpp is the target fuzz-NAME.
 fuzzTargets() {

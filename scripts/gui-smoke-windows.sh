@@ -69,16 +69,6 @@ focus() {
 # Wine draws a moment after its window has answered.
 settle() { sleep 1; }
 
-cd "$work"
-wine "$program" >"$work/app.log" 2>&1 &
-app_pid=$!
-
-first_steps
-
-parts="$work/parts"
-make_parts "$parts"
-winparts="Z:${parts//\//\\}"
-
 # Item $2 (counted from 0, separators skipped) of the menu with mnemonic $1, which opens the
 # window titled $3.
 menu_item() {
@@ -89,6 +79,16 @@ menu_item() {
   xdotool key Return
   window "$3" >/dev/null
 }
+
+cd "$work"
+wine "$program" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+first_steps
+
+parts="$work/parts"
+make_parts "$parts"
+winparts="Z:${parts//\//\\}"
 
 step "a whole part: container name, parameters, model, side view, save"
 refused_model "$winparts\\huge.obj"

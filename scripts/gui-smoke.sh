@@ -98,16 +98,6 @@ x11.XCloseDisplay(display)
 PY
 }
 
-"$program" >"$work/app.log" 2>&1 &
-app_pid=$!
-
-first_steps
-
-# A whole part, made as a user makes it: names, parameters, model, side view, save; then New,
-# Open, and the status view must look exactly as it did after the save.
-parts="$work/parts"
-make_parts "$parts"
-
 # Item $2 (counted from 0, separators skipped) of the menu with mnemonic $1, which opens the
 # window titled $3.
 menu_item() {
@@ -144,6 +134,16 @@ settle() {
   xdotool key Return
   gone "バージョン情報 QELContainer"
 }
+
+"$program" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+first_steps
+
+# A whole part, made as a user makes it: names, parameters, model, side view, save; then New,
+# Open, and the status view must look exactly as it did after the save.
+parts="$work/parts"
+make_parts "$parts"
 
 refused_model "$parts/huge.obj"
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Windows programs and packs them with the README: a ZIP to unpack anywhere and
-# an installer (NSIS) with a Start-menu entry and an uninstaller, in build/windows/.
+# Builds the Windows programs and packs them with the README, LICENSE and the guides for users
+# (docs/user-guide.md, docs/cli.md): a ZIP to unpack anywhere and an installer (NSIS) with a
+# Start-menu entry and an uninstaller, in build/windows/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

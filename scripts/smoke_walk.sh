@@ -1,8 +1,20 @@
 # shellcheck shell=bash
 # Sourced by the two smoke walks (gui-smoke.sh, gui-smoke-windows.sh): the steps and helpers
-# they share. Each walk sets smoke_name, work, shots, limit, type_delay and app_pid, and
-# defines focus WINDOW, stored_maker (the workshop name the program keeps, or nothing),
-# menu_item MNEMONIC INDEX TITLE and settle (returns once the program has drawn).
+# they share. Before first_steps a walk provides
+#   variables  smoke_name  the walk's name, which starts every line it prints
+#              work        a scratch folder of its own
+#              shots       the folder for the screenshots
+#              limit       seconds for any one window to appear or go
+#              type_delay  milliseconds between typed keys
+#              app_pid     the program's process, started in the background
+#   functions  focus WINDOW           gives the window the keyboard
+#              stored_maker           prints the workshop name the program keeps, or nothing
+#              menu_item MNEMONIC INDEX TITLE
+#                                     opens item INDEX of a menu, which opens window TITLE
+#              settle                 returns once the program has drawn
+# startup-time.sh uses start_xvfb and new_linux_user only, which need smoke_name, work,
+# shots and limit.
+# shellcheck disable=SC2154 # the variables above are set by the caller
 
 fail() {
   echo "$smoke_name: FAILED: $*" >&2
@@ -34,6 +46,7 @@ new_linux_user() {
   unset QT_QPA_PLATFORM
   mkdir -p "$HOME" "$XDG_CONFIG_HOME"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
+  # shellcheck disable=SC2034 # read by the caller's stored_maker
   settings_file="$XDG_CONFIG_HOME/K.DORAN/APP/QELCONTAINER.conf"
 }
 
@@ -72,7 +85,24 @@ pick() {
 
 # First start up to the main window, whose id goes to $main, then the save picker, the About
 # box and the question of New, each closed again.
+# Says which of the variables and functions above the walk has not provided.
+check_caller() {
+  local missing=() name
+  for name in smoke_name work shots limit type_delay app_pid; do
+    [ -n "${!name:-}" ] || missing+=("$name")
+  done
+  for name in focus stored_maker menu_item settle; do
+    declare -F "$name" >/dev/null || missing+=("$name()")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    local IFS=,
+    echo "${smoke_name:-smoke_walk.sh}: not provided by the walk: ${missing[*]} (see the top of smoke_walk.sh)" >&2
+    exit 1
+  fi
+}
+
 first_steps() {
+  check_caller
   step "first start asks for the workshop name"
   local prompt refusal about question
   prompt=$(window "工房名の設定")

@@ -1,6 +1,8 @@
+# shellcheck shell=bash
 # Sourced: a wine prefix of the build's own (created on first use) with a persistent server
 # that is stopped when the calling script exits.
-export WINEPREFIX=$(realpath -m "$1")
+WINEPREFIX=$(realpath -m "$1")
+export WINEPREFIX
 export WINEDEBUG=-all
 # No Mono or Gecko installer prompts while the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -1,5 +1,5 @@
 // The codes of qelcontainer-cli check are a public interface: every code that the checks
-// can report stands in the README's table, and the table names no other.
+// can report stands in the table of docs/cli.md, and the table names no other.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -28,7 +28,7 @@ std::set<std::string> matches(const std::string& text, const std::regex& pattern
   return found;
 }
 
-TEST(DiagnosticCodes, AreTheOnesInTheReadme) {
+TEST(DiagnosticCodes, AreTheOnesInTheCommandLineReference) {
   // Narrow literals only: u"model.obj" is a file name.
   static const std::regex inCode(R"re([^u]"((?:path|obj|mtl|model|blob|container)\.[a-z-]+)")re");
   std::set<std::string> reported;
@@ -39,7 +39,7 @@ TEST(DiagnosticCodes, AreTheOnesInTheReadme) {
     }
   }
   static const std::regex inTable(R"(\n\| `([a-z]+\.[a-z-]+)` \| (?:error|warning) \|)");
-  const auto documented = matches(contentOf(fs::path(QEL_SOURCE_DIR) / "README.md"), inTable);
+  const auto documented = matches(contentOf(fs::path(QEL_SOURCE_DIR) / "docs" / "cli.md"), inTable);
   EXPECT_FALSE(reported.empty());
   EXPECT_EQ(reported, documented);
 }

@@ -144,7 +144,7 @@ TEST(TemplateDialog, SortedComboKeepsEachNameWithItsItemData) {
   platform::DialogControls& controls = dialog;
   controls.comboReset(kType);
   for (const int index : {0, 1, 2, 3, 4, 5, 9, 10, 11, 12}) {
-    const int position = controls.comboAddString(kType, ContainerTypeTable[index]);
+    const int position = controls.comboAddString(kType, kContainerTypeTable[index]);
     controls.comboSetItemData(kType, position, static_cast<std::uint32_t>(index));
   }
   ASSERT_EQ(controls.comboCount(kType), 10);
