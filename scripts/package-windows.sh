@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Windows programs and packs them with the README, LICENSE and the guides for users
-# (docs/user-guide.md, docs/cli.md): a ZIP to unpack anywhere and an installer (NSIS) with a
-# Start-menu entry and an uninstaller, in build/windows/.
+# Builds the Windows programs and packs them with the README, LICENSE, the guides for users
+# (docs/user-guide.md, docs/cli.md) and the notices of the third-party code they carry: a ZIP
+# to unpack anywhere and an installer (NSIS) with a Start-menu entry and an uninstaller, in
+# build/windows/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
