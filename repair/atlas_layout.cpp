@@ -44,7 +44,9 @@ std::optional<AtlasLayout> layOutAtlas(std::span<const CellSize> wanted, int sid
   for (const CellSize& cell : wanted) area += double(cell.width) * cell.height;
   if (wanted.empty() || area <= 0) return std::nullopt;
   // The area that fits, shrunk step by step until the packer finds room for every cell.
-  double scale = std::min(1.0, std::sqrt(double(side) * side / area));
+  int longest = 1;
+  for (const CellSize& cell : wanted) longest = std::max({longest, cell.width, cell.height});
+  double scale = std::min({1.0, std::sqrt(double(side) * side / area), double(side) / longest});
   for (int attempt = 0; attempt < 100; ++attempt, scale *= 0.95) {
     if (auto layout = tryPacking(wanted, side, scale)) return layout;
   }
