@@ -78,6 +78,13 @@ class ModelRepairTest : public ::testing::Test {
     return {picture.at(38, 16), picture.at(48, 16), picture.at(58, 16)};
   }
 
+  static void expectRedGreenBlue(const ModelConversion& conversion) {
+    const auto drawn = drawnQuads(conversion);
+    EXPECT_TRUE(isMostly(drawn[0], kRed));
+    EXPECT_TRUE(isMostly(drawn[1], kGreen));
+    EXPECT_TRUE(isMostly(drawn[2], kBlue));
+  }
+
   test::TempFolder folder;
   test::RecordingSink sink;
 };
@@ -94,10 +101,7 @@ TEST_F(ModelRepairTest, GivesEachMaterialsImageARectangleOfItsOwn) {
   ASSERT_TRUE(png);
   EXPECT_LE(png->width, 256);
   EXPECT_LE(png->height, 256);
-  const auto drawn = drawnQuads(conversion);
-  EXPECT_TRUE(isMostly(drawn[0], kRed));
-  EXPECT_TRUE(isMostly(drawn[1], kGreen));
-  EXPECT_TRUE(isMostly(drawn[2], kBlue));
+  expectRedGreenBlue(conversion);
 }
 
 TEST_F(ModelRepairTest, DrawsMaterialsWithoutImageInTheirDiffuseColour) {
@@ -105,10 +109,7 @@ TEST_F(ModelRepairTest, DrawsMaterialsWithoutImageInTheirDiffuseColour) {
       repair(threeQuads("car.mtl"),
              "newmtl a\nKd 0.9 0.1 0.1\nnewmtl b\nKd 0.1 0.9 0.1\nnewmtl c\nKd 0.1 0.1 0.9\n");
   ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
-  const auto drawn = drawnQuads(conversion);
-  EXPECT_TRUE(isMostly(drawn[0], kRed));
-  EXPECT_TRUE(isMostly(drawn[1], kGreen));
-  EXPECT_TRUE(isMostly(drawn[2], kBlue));
+  expectRedGreenBlue(conversion);
 }
 
 TEST_F(ModelRepairTest, ReadsTextureStatementsAsModellersWriteThem) {
@@ -121,10 +122,7 @@ TEST_F(ModelRepairTest, ReadsTextureStatementsAsModellersWriteThem) {
              "newmtl a\nmap_Kd -s 1 1 1 -clamp on -mm 0 1 \"wood grain.png\"\r\n"
              "newmtl b\nmap_Kd -blendu off 木目.png\nnewmtl c\nmap_Kd -o 0.5 c.png\n");
   ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
-  const auto drawn = drawnQuads(conversion);
-  EXPECT_TRUE(isMostly(drawn[0], kRed));
-  EXPECT_TRUE(isMostly(drawn[1], kGreen));
-  EXPECT_TRUE(isMostly(drawn[2], kBlue));
+  expectRedGreenBlue(conversion);
 }
 
 TEST_F(ModelRepairTest, GivesTheExactBytesWhenNothingNeedsMending) {
