@@ -6,6 +6,7 @@
 
 #include "base/utf.h"
 #include "model/refusal_text.h"
+#include "repair/repairable_codes.h"
 
 namespace qel::cli {
 namespace {
@@ -66,7 +67,9 @@ void CheckReport::printGroup(const Group& group) {
   const Diagnostic& d = group.first;
   out_ << displayPath(d.file);
   if (group.count == 1 && d.line > 0) out_ << ":" << d.line;
-  out_ << ": " << severityName(d.severity) << ": " << d.message << " [" << d.code << "]";
+  out_ << ": " << severityName(d.severity) << ": " << d.message;
+  if (repairMends(d.code)) out_ << " (the repair mends this: --repair)";
+  out_ << " [" << d.code << "]";
   if (group.count > 1) {
     out_ << ": " << group.count << (group.lines.empty() ? " times" : " lines, first ");
     for (std::size_t i = 0; i < group.lines.size(); ++i) out_ << (i ? ", " : "") << group.lines[i];

@@ -18,6 +18,7 @@ struct ConvertOptions {
   std::string model;
   std::string output;
   std::string textureOutput;
+  bool repair = false;
 };
 
 void printSummary(const ModelConversion& conversion, std::ostream& out) {
@@ -34,7 +35,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     textureOutput = pathArgument(options.textureOutput, err);
     if (!textureOutput) return kExitRefused;
   }
-  const auto conversion = convertModelInput(options.model, options.model, err);
+  const auto conversion = convertModelInput(options.model, options.model, err, options.repair);
   if (!conversion) return kExitRefused;
   platform::WriteFailure why = platform::WriteFailure::Other;
   if (!writeWholeFile(*output, conversion->blob, &why)) {
@@ -58,6 +59,8 @@ Command addConvertCommand(CLI::App& app) {
   convert->add_option("-o,--output", options->output, "Model blob file to write")->required();
   convert->add_option("--texture-out", options->textureOutput,
                       "Also write the texture that the container would take");
+  convert->add_flag("--repair", options->repair,
+                    "Mend textures of other formats and sizes, several images and colours");
   return {
       convert,
       [options](std::ostream& out, std::ostream& err) { return runConvert(*options, out, err); },

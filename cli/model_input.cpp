@@ -3,6 +3,7 @@
 #include "base/utf.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
+#include "repair/model_repair.h"
 
 namespace qel::cli {
 namespace {
@@ -27,11 +28,13 @@ class StreamMessageSink final : public InfoMessageSink {
 }  // namespace
 
 std::optional<ModelConversion> convertModelInput(const std::string& path,
-                                                 const std::string& subject, std::ostream& err) {
+                                                 const std::string& subject, std::ostream& err,
+                                                 bool repair) {
   const auto wide = pathArgument(path, err);
   if (!wide) return std::nullopt;
   StreamMessageSink messages(err);
-  ModelConversion conversion = convertObjModel(*wide, messages);
+  ModelConversion conversion =
+      repair ? convertObjModelWithRepair(*wide, messages) : convertObjModel(*wide, messages);
   if (failed(conversion.result)) {
     refuse(err, subject, conversion.refusal.english);
     return std::nullopt;

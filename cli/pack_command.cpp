@@ -41,7 +41,8 @@ struct PackOptions {
   std::string seed;
   std::string model;
   std::string texture;
-  std::string obj;  // instead of model and texture
+  std::string obj;      // instead of model and texture
+  bool repair = false;  // of obj
   std::string sideView;
   bool createdGiven = false;
   bool seedGiven = false;
@@ -175,8 +176,8 @@ int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream
 }
 
 // Model and texture together from an OBJ file, as the set-model command sets them.
-int convertModel(const std::string& path, ContainerRecord& record, std::ostream& err) {
-  const auto conversion = convertModelInput(path, "--obj", err);
+int convertModel(const std::string& path, bool repair, ContainerRecord& record, std::ostream& err) {
+  const auto conversion = convertModelInput(path, "--obj", err, repair);
   if (!conversion) return kExitRefused;
   // Both checks pass for what a conversion gives.
   storeModel(record, conversion->blob);
@@ -186,7 +187,7 @@ int convertModel(const std::string& path, ContainerRecord& record, std::ostream&
 
 // The model and the texture, from --obj or from --model and --texture.
 int loadModelAndTexture(const PackOptions& options, ContainerRecord& record, std::ostream& err) {
-  if (!options.obj.empty()) return convertModel(options.obj, record, err);
+  if (!options.obj.empty()) return convertModel(options.obj, options.repair, record, err);
   // The model file's buffer becomes the record's block and each input is dropped once stored,
   // so that a large model is held once.
   if (int code = loadModel(options.model, record, err)) return code;
@@ -247,6 +248,7 @@ Command addPackCommand(CLI::App& app) {
                    "OBJ model converted with its texture, instead of --model and --texture")
       ->excludes(model)
       ->excludes(texture);
+  pack->add_flag("--repair", options->repair, "Convert --obj with the repair (see convert)");
   pack->add_option("--sideview", options->sideView, "Side-view PNG, at most 256 x 256")->required();
   const auto run = [options, created, seed](std::ostream&, std::ostream& err) {
     options->createdGiven = created->count() != 0;

@@ -28,6 +28,7 @@ struct RenderOptions {
   std::string size = "512x512";
   double yaw = PreviewView{}.yawDegrees;
   double pitch = PreviewView{}.pitchDegrees;
+  bool repair = false;  // of an OBJ model
 };
 
 struct PictureSize {
@@ -81,9 +82,9 @@ struct ModelToDraw {
 };
 
 // The model and texture of an OBJ file as set-model takes them, or of a container file.
-std::optional<ModelToDraw> modelOf(const std::string& input, std::ostream& err) {
+std::optional<ModelToDraw> modelOf(const std::string& input, bool repair, std::ostream& err) {
   if (const auto wide = fromUtf8Argument(input); wide && isObjPath(*wide)) {
-    auto conversion = convertModelInput(input, input, err);
+    auto conversion = convertModelInput(input, input, err, repair);
     if (!conversion) return std::nullopt;
     return ModelToDraw{std::move(conversion->blob), std::move(conversion->texture)};
   }
@@ -99,7 +100,7 @@ std::optional<ModelToDraw> modelOf(const std::string& input, std::ostream& err) 
 int runRender(const RenderOptions& options, std::ostream& err) {
   const auto output = pathArgument(options.output, err);
   if (!output) return kExitRefused;
-  const auto model = modelOf(options.input, err);
+  const auto model = modelOf(options.input, options.repair, err);
   if (!model) return kExitRefused;
   const PreviewMeshReading mesh = readPreviewMesh(model->blob);
   if (!mesh.mesh)
@@ -133,6 +134,7 @@ Command addRenderCommand(CLI::App& app) {
   render->add_option("FILE", options->input, "Container file (.cnt, .q5c) or OBJ model (.obj)")
       ->required();
   render->add_option("-o,--output", options->output, "PNG file to write")->required();
+  render->add_flag("--repair", options->repair, "Convert an OBJ model with the repair");
   render->add_option("--size", options->size, "Picture size; default 512x512")
       ->check(pictureSize());
   render->add_option("--yaw", options->yaw, "Camera turn about the vertical axis; default 30")

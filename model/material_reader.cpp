@@ -150,9 +150,7 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
                         ModelDiagnostics& diagnostics) {
   const TextureFolders folders = texturesFolders(mtlPath);
   std::optional<std::string> waitingName;  // of a newmtl that has no texture statement yet
-  // Texture statements past a full list are counted, so that the refusal says how many.
-  std::optional<std::uint32_t> firstBeyond;
-  std::uint64_t beyond = 0;
+  MaterialsBeyond beyond;
   const Result result = readLinePieces(mtlPath, [&](const TokenTable& tokens, std::uint32_t line) {
     switch (tokens.byteAt(0, 0)) {
       case 'n':
@@ -164,8 +162,7 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
       case 'm':
         waitingName.reset();
         if (!model.materials.hasRoomFor(1)) {
-          if (!firstBeyond) firstBeyond = line;
-          ++beyond;
+          beyond.count(line);
           return true;
         }
         diagnostics.noteTextureStatement(mtlPath, line);
@@ -179,17 +176,25 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
     }
   });
   if (waitingName) diagnostics.noteMaterialWithoutTexture(*waitingName);
-  if (firstBeyond) {
-    RefusalFacts facts;
-    facts.list = ModelList::Materials;
-    facts.count = kMaterialCapacity + beyond;
-    facts.limit = kMaterialCapacity;
-    diagnostics.error(mtlPath, *firstBeyond, "mtl.capacity",
-                      "more than " + std::to_string(kMaterialCapacity) + " materials",
-                      std::move(facts));
-    if (diagnostics.stopped()) return kFailure;
-  }
+  if (failed(beyond.report(mtlPath, diagnostics))) return kFailure;
   return result;
+}
+
+void MaterialsBeyond::count(std::uint32_t line) {
+  if (!firstLine_) firstLine_ = line;
+  ++count_;
+}
+
+Result MaterialsBeyond::report(std::u16string_view mtlPath, ModelDiagnostics& diagnostics) const {
+  if (!firstLine_) return kSuccess;
+  RefusalFacts facts;
+  facts.list = ModelList::Materials;
+  facts.count = kMaterialCapacity + count_;
+  facts.limit = kMaterialCapacity;
+  diagnostics.error(mtlPath, *firstLine_, "mtl.capacity",
+                    "more than " + std::to_string(kMaterialCapacity) + " materials",
+                    std::move(facts));
+  return diagnostics.stopped() ? kFailure : kSuccess;
 }
 
 }  // namespace qel

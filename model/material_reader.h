@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,5 +26,19 @@ namespace qel {
 // list takes.
 Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessageSink& messages,
                         ModelDiagnostics& diagnostics);
+
+// Material statements past a full material list, counted so that the refusal says how
+// many the files hold.
+class MaterialsBeyond {
+ public:
+  void count(std::uint32_t line);
+  // The error of a full list, when statements were counted; kFailure when it stops the
+  // reading.
+  Result report(std::u16string_view mtlPath, ModelDiagnostics& diagnostics) const;
+
+ private:
+  std::optional<std::uint32_t> firstLine_;
+  std::uint64_t count_ = 0;
+};
 
 }  // namespace qel

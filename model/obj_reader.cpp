@@ -1,5 +1,6 @@
 #include "model/obj_reader.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <unordered_map>
@@ -10,8 +11,11 @@
 #include "model/lenient_numbers.h"
 #include "model/line_pieces.h"
 #include "model/material_reader.h"
+#include "model/model_file_lookup.h"
 #include "model/refusal_text.h"
+#include "model/repair_material_reader.h"
 #include "model/texture_mapping.h"
+#include "model/texture_statement.h"
 #include "model/wide_name.h"
 #include "platform/os.h"
 
@@ -73,13 +77,15 @@ std::string shown(std::string_view name) {
 class ObjReading {
  public:
   ObjReading(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
-             ModelDiagnostics& diagnostics)
+             ModelDiagnostics& diagnostics, RepairReading* repair, NameEncoding encoding)
       : path_(path),
         objDir_(folderOf(path)),
         model_(model),
         messages_(messages),
         diagnostics_(diagnostics),
-        checking_(diagnostics.checking()) {}
+        checking_(diagnostics.checking()),
+        repair_(repair),
+        encoding_(encoding) {}
 
   // Answers whether reading goes on.
   bool statement(const TokenTable& tokens, std::uint32_t line) {
@@ -108,7 +114,8 @@ class ObjReading {
         addFace(tokens);
         break;
       case 'u':
-        selectMaterial(tokens[1]);
+        // Names of the repair's materials may hold blanks, and lose what follows them.
+        selectMaterial(repair_ ? restOfLine(tokens, 1) : tokens[1]);
         break;
       case 's':
         model_.smoothing = readInt(tokens[1]);
@@ -264,12 +271,16 @@ class ObjReading {
     }
   }
 
+  Result readLibraryAt(std::u16string_view path) {
+    if (repair_) return readRepairMaterialFile(path, model_, diagnostics_, *repair_);
+    return readMaterialFile(path, model_, messages_, diagnostics_);
+  }
+
   void readLibrary(std::string_view name) {
-    const auto wide = toWideName(name);
+    const auto wide = toWideName(name, encoding_);
     // A path that does not fit counts as unreadable.
     const bool fits = wide && objDir_.size() + wide->size() <= kLongestPath;
-    const Result read =
-        fits ? readMaterialFile(objDir_ + *wide, model_, messages_, diagnostics_) : kFailure;
+    const Result read = fits ? readLibraryAt(objDir_ + *wide) : kFailure;
     if (!failed(read) || diagnostics_.stopped()) return;
     diagnostics_.noteUnreadableLibrary(fits ? objDir_ + *wide : platform::codePage().toWide(name));
     if (read == kFileTooLong) {
@@ -299,7 +310,9 @@ class ObjReading {
 
   // mapping is the current material's, or nothing when no material is current. False
   // after an error: the face is left out.
-  bool setCorner(ModelVertex& vertex, std::string_view token, const MaterialMapping* mapping) {
+  // written gets the corner's texture coordinate as the file gives it.
+  bool setCorner(ModelVertex& vertex, TexCoord& written, std::string_view token,
+                 const MaterialMapping* mapping) {
     const Corner corner = readCorner(token);
     if (!corner.position) {
       error("obj.corner-without-position", "a face corner without a position number");
@@ -324,8 +337,8 @@ class ObjReading {
           entryOrRefuse(*corner.texCoord, model_.texCoords.size(), full_.texCoords,
                         "obj.no-such-texcoord", "texture coordinate");
       if (!texCoord) return false;
+      written = model_.texCoords[*texCoord];
       if (mapping) {
-        const TexCoord& written = model_.texCoords[*texCoord];
         if (checking_ && !isInUnitSquare(written)) outsideUnitSquare_ = *corner.texCoord;
         const TexCoord uv = mapping->map(written);
         vertex.u = uv.u;
@@ -358,10 +371,17 @@ class ObjReading {
     const std::int32_t first = model_.vertices.size();
     ModelVertex* added = model_.vertices.spare(corners);
     outsideUnitSquare_.reset();
+    std::array<TexCoord, 4> written{};
     for (std::int32_t k = 0; k < corners; ++k) {
-      if (!setCorner(added[k], tokens[1 + k], mapping ? &*mapping : nullptr)) return;
+      if (!setCorner(added[k], written[k], tokens[1 + k], mapping ? &*mapping : nullptr)) return;
     }
     model_.vertices.extend(corners);
+    if (repair_) {
+      repair_->vertexMaterials.insert(repair_->vertexMaterials.end(), corners,
+                                      model_.currentMaterial);
+      repair_->vertexTexCoords.insert(repair_->vertexTexCoords.end(), written.begin(),
+                                      written.begin() + corners);
+    }
 
     constexpr std::int32_t kTriangles[6] = {0, 1, 2, 0, 2, 3};
     for (std::int32_t k = 0; k < newIndices; ++k) {
@@ -422,6 +442,8 @@ class ObjReading {
   InfoMessageSink& messages_;
   ModelDiagnostics& diagnostics_;
   const bool checking_;
+  RepairReading* repair_;
+  NameEncoding encoding_;
   std::uint32_t line_ = 0;
   FullLists full_;
   // Names view the materials' own fixed storage.
@@ -437,14 +459,20 @@ class ObjReading {
 }  // namespace
 
 Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
-                   ModelDiagnostics& diagnostics) {
+                   ModelDiagnostics& diagnostics, RepairReading* repair) {
   model.smoothing = 0;
   if (path.size() > kLongestPath) {
     diagnostics.error(path, 0, "path.too-long",
                       "the path is longer than " + std::to_string(kLongestPath) + " units");
     return kFailure;
   }
-  ObjReading reading(path, model, messages, diagnostics);
+  NameEncoding encoding = NameEncoding::CodePage;
+  if (repair) {
+    if (const auto whole = readModelFile(path, kLongestModelFile)) {
+      encoding = nameEncodingOf({reinterpret_cast<const char*>(whole->data()), whole->size()});
+    }
+  }
+  ObjReading reading(path, model, messages, diagnostics, repair, encoding);
   const Result result =
       readLinePieces(path, [&reading](const TokenTable& tokens, std::uint32_t line) {
         return reading.statement(tokens, line);

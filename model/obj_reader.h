@@ -7,6 +7,7 @@
 #include "model/info_message_sink.h"
 #include "model/model_diagnostics.h"
 #include "model/obj_model.h"
+#include "model/repair_reading.h"
 
 namespace qel {
 
@@ -25,8 +26,10 @@ namespace qel {
 // but is likely wrong, such as a triangle without area or an ignored statement. A material
 // library that cannot be read is skipped (a warning): its materials are missing and the
 // faces keep u = v = 0. Answers kFailure when an error was reported.
+//
+// With repair, in the repair's mode (RepairReading), keeping there what the repair needs.
 Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
-                   ModelDiagnostics& diagnostics);
+                   ModelDiagnostics& diagnostics, RepairReading* repair = nullptr);
 
 // Whether path names an OBJ model, by its extension; the tools read anything else as a
 // container file.

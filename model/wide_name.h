@@ -16,4 +16,12 @@ inline constexpr std::size_t kLongestWideName = 258;
 // Backslashes become slashes, so that the name finds its folders on every platform.
 std::optional<std::u16string> toWideName(std::string_view text);
 
+// How the repair reads the names of a model file: as UTF-8 when the whole file is UTF-8
+// and not plain ASCII, else as code page 932.
+enum class NameEncoding { CodePage, Utf8 };
+NameEncoding nameEncodingOf(std::string_view file);
+
+// The same as toWideName, in the given encoding.
+std::optional<std::u16string> toWideName(std::string_view text, NameEncoding encoding);
+
 }  // namespace qel

@@ -101,8 +101,8 @@ TEST(CheckCommand, WalksFoldersAndGivesARepeatedProblemOnce) {
   };
   const std::string repeated = walked("outside.obj") +
                                ": warning: texture coordinate 1 lies outside 0..1: the face "
-                               "reaches out of its material's rectangle [obj.texcoord-outside]: "
-                               "5 lines, first 8, 10, 12\n";
+                               "reaches out of its material's rectangle (the repair mends this: "
+                               "--repair) [obj.texcoord-outside]: 5 lines, first 8, 10, 12\n";
   EXPECT_NE(run.out.find(repeated), std::string::npos) << run.out;
   EXPECT_EQ(run.out.find("notes.txt"), std::string::npos);
   EXPECT_EQ(run.out.find("ignored"), std::string::npos) << "an indented comment is a comment";

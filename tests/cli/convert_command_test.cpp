@@ -49,6 +49,20 @@ TEST(ConvertCommand, RefusesInOneLineAndWritesNothing) {
   EXPECT_EQ(runCliWith({"convert", folder.at("car.obj")}).code, 2);
 }
 
+TEST(ConvertCommand, MendsWithRepairWhatItRefusesWithout) {
+  ModelFolder folder("newmtl body\nKd 1 0 0\n");
+  const std::vector<std::string> args = {
+      "convert",       folder.at("car.obj"), "-o", folder.at("car.blob"),
+      "--texture-out", folder.at("t.png")};
+  EXPECT_EQ(runCliWith(args).code, 1);
+  std::vector<std::string> repaired = args;
+  repaired.push_back("--repair");
+  const auto run = runCliWith(repaired);
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(test::readFile(folder.path() / "car.blob").size(), 16u + 4 * 32 + 6 * 2);
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "t.png"));
+}
+
 TEST(PackCommand, TakesModelAndTextureFromAnObjFile) {
   ModelFolder folder;
   const auto run = runCliWith(folder.packObjArgs("a.cnt", "car.obj"));

@@ -1,0 +1,112 @@
+#include "repair/model_repair.h"
+
+#include <cmath>
+
+#include "model/model_blob.h"
+#include "model/model_file_lookup.h"
+#include "model/obj_reader.h"
+#include "model/texture_mapping.h"
+#include "preview/png_codec.h"
+#include "repair/atlas_cells.h"
+#include "repair/atlas_layout.h"
+#include "repair/texture_image.h"
+
+namespace qel {
+namespace {
+
+ModelConversion refused(const ModelDiagnostics& diagnostics, std::u16string_view objPath) {
+  ModelConversion conversion;
+  conversion.refusal = diagnostics.refusal(objPath);
+  return conversion;
+}
+
+// Whether every face uses the first material's texture: the exact conversion gives all
+// the repair would.
+bool needsNoMending(const RepairReading& reading) {
+  if (reading.materials.empty()) return false;
+  const std::u16string& first = reading.materials[0].texture;
+  if (first.empty()) return false;
+  for (const std::int32_t material : reading.vertexMaterials) {
+    if (material < 0 || reading.materials[material].texture != first) return false;
+  }
+  return true;
+}
+
+// A coordinate outside 0..1 by its fractional part, so that it stays in its rectangle.
+float wrapped(float value) {
+  if (value >= 0.0f && value <= 1.0f) return value;
+  if (!std::isfinite(value)) return 0.0f;
+  return value - std::floor(value);
+}
+
+MaterialEntry entryAt(const AtlasPlace& place, int atlasHeight) {
+  MaterialEntry entry{};
+  entry.rectX = static_cast<float>(place.x);
+  entry.rectY = static_cast<float>(atlasHeight - place.y - place.height);
+  entry.rectWidth = static_cast<float>(place.width);
+  entry.rectHeight = static_cast<float>(place.height);
+  return entry;
+}
+
+}  // namespace
+
+ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages) {
+  const ObjModelPtr model = createObjModel();
+  RepairReading reading;
+  ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
+  const FolderListingScope listings;
+  if (failed(readObjFile(objPath, *model, messages, diagnostics, &reading))) {
+    return refused(diagnostics, objPath);
+  }
+  if (model->indices.size() == 0) {
+    diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
+    return refused(diagnostics, objPath);
+  }
+  if (needsNoMending(reading)) {
+    ModelConversion exact = convertObjModel(objPath, messages);
+    if (!failed(exact.result)) return exact;
+  }
+
+  const auto cells = gatherAtlasCells(reading, objPath, diagnostics);
+  if (!cells) return refused(diagnostics, objPath);
+  std::vector<CellSize> sizes;
+  for (const RgbaImage& image : cells->images) sizes.push_back({image.width, image.height});
+  const auto layout = layOutAtlas(sizes);
+  if (!layout) {
+    diagnostics.error(objPath, 0, "repair.atlas-full",
+                      "more materials than the texture of 256 x 256 has room for");
+    return refused(diagnostics, objPath);
+  }
+
+  RgbaImage atlas(layout->width, layout->height, {192, 192, 192, 255});
+  std::vector<MaterialMapping> mappings;
+  for (std::size_t cell = 0; cell < cells->images.size(); ++cell) {
+    const AtlasPlace& place = layout->places[cell];
+    resampleInto(cells->images[cell], atlas, place.x, place.y, place.width, place.height);
+    mappings.emplace_back(entryAt(place, atlas.height), static_cast<float>(atlas.width),
+                          static_cast<float>(atlas.height));
+  }
+  for (std::int32_t i = 0; i < model->vertices.size(); ++i) {
+    const std::int32_t material = reading.vertexMaterials[i];
+    const std::int32_t cell = cells->cellOf[material < 0 ? cells->cellOf.size() - 1 : material];
+    const TexCoord written = reading.vertexTexCoords[i];
+    const TexCoord uv = mappings[cell].map({wrapped(written.u), wrapped(written.v)});
+    model->vertices[i].u = uv.u;
+    model->vertices[i].v = uv.v;
+  }
+  model->atlasWidth = static_cast<float>(atlas.width);
+  model->atlasHeight = static_cast<float>(atlas.height);
+
+  ModelConversion conversion;
+  conversion.blob = std::move(*buildModelBlob(*model, 1.0f));
+  conversion.texture = encodePng(atlas);
+  conversion.result = kSuccess;
+  conversion.vertexCount = model->vertices.size();
+  conversion.indexCount = model->indices.size();
+  conversion.materialCount = model->materials.size();
+  conversion.atlasWidth = model->atlasWidth;
+  conversion.atlasHeight = model->atlasHeight;
+  return conversion;
+}
+
+}  // namespace qel
