@@ -122,6 +122,17 @@ std::u16string modelReason(const ModelRefusal& r) {
         {plain(kLongestPath)});
   }
   if (code == "model.no-face") return u"このモデルには面がありません。";
+  if (code == "repair.texture-unreadable") {
+    return fill(
+        u"テクスチャー「%"
+        u"1」を修復のために読み込めません（見つからないか、形式か大きさが対応していません）。\n"
+        u"JPEG、PNG、BMP、TGA、GIF形式の画像を指定してください。",
+        {subject});
+  }
+  if (code == "repair.atlas-full") {
+    return u"マテリアルが多すぎて、256×256ピクセルのテクスチャーに収まりません。\n"
+           u"マテリアルの数を減らしてから、もう一度設定してください。";
+  }
   if (code == "obj.unreadable") return u"OBJファイルを読み込めません。";
   if (code == "obj.no-such-position" || code == "obj.no-such-normal" ||
       code == "obj.no-such-texcoord" || code == "obj.corner-without-position") {
@@ -135,6 +146,18 @@ std::u16string modelReason(const ModelRefusal& r) {
 }
 
 }  // namespace
+
+std::u16string repairOfferText(const ModelRefusal& refusal) {
+  const std::u16string reason = modelReason(refusal);
+  std::u16string_view mend = u"テクスチャーを作り直して読み込みます。";
+  if (refusal.code == "model.texture-not-png" || refusal.code == "model.texture-too-large") {
+    mend = u"テクスチャーをPNG形式の256×256ピクセル以内に変換して読み込みます。";
+  } else if (refusal.code == "model.no-texture-material") {
+    mend = u"マテリアルの色（Kd）からテクスチャーを作って読み込みます。";
+  }
+  return u"このモデルはそのままでは設定できません。\n" + reason.substr(0, reason.find(u'\n')) +
+         u"\n" + std::u16string(mend) + u"元のファイルは変更されません。\n修復して読み込みますか？";
+}
 
 std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_view path) {
   std::u16string reason;

@@ -18,6 +18,10 @@ std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_
 // Setting a model: the box's whole text.
 std::u16string japaneseText(const ModelRefusal& refusal);
 
+// Setting a model that the repair can mend: the refusal's reason, what the repair will do,
+// and the question whether to repair.
+std::u16string repairOfferText(const ModelRefusal& refusal);
+
 // Storing a texture or side view: the reason, for the line after "このファイルは使用できません。".
 std::u16string japaneseText(const ImageCheck& check);
 

@@ -172,17 +172,17 @@ make_parts() {
   sed 's/box.mtl/huge.mtl/' "$1/box.obj" >"$1/huge.obj"
 }
 
-# The model $1 (huge.obj of make_parts, as the program names it) is refused in one box that
-# says why.
+# The model $1 (huge.obj of make_parts, as the program names it) cannot be set as it is: one
+# box says why, with the texture's size, and offers the repair, which is declined.
 refused_model() {
   local box
-  step "a model with a 1024 x 1024 texture is refused with its size"
+  step "a model with a 1024 x 1024 texture says why and offers the repair"
   menu_item s 2 "Wavefront OBJファイルを開く"
   pick "Wavefront OBJファイルを開く" "$1"
   box=$(window "モデルを設定")
   shot 10-model-refused
   focus "$box"
-  xdotool key Return
+  xdotool key Escape
   gone "モデルを設定"
 }
 

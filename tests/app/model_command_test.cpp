@@ -2,6 +2,7 @@
 
 #include "app/commands/commands.h"
 #include "base/utf.h"
+#include "preview/png_codec.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -46,6 +47,8 @@ TEST_F(ModelCommand, SetsModelAndTextureTogetherWithoutAFileBesideTheModel) {
 }
 
 // The refusals authors met most, each said in one box after the part's own first line.
+// The refusals authors met most, each said in one box after the part's own first line; what
+// the repair can mend is offered instead, and キャンセル leaves everything as it was.
 TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
   *bench.app.record = test::readyRecord();
   folder.write("huge.png", test::pngOf(1024, 1024));
@@ -57,29 +60,45 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
     std::string_view texture;
     std::string obj;
     std::u16string_view reason;
+    bool offered;
   };
   const Case cases[] = {
       {"huge.png", std::string(kTriangle),
-       u"テクスチャー「huge.png」の大きさが1,024×1,024ピクセルです。"},
-      {"photo.jpg", std::string(kTriangle), u"テクスチャー「photo.jpg」はJPEG形式です。"},
-      {"ok.png", many, u"三角形が10,200個あります。設定できるのは10,000個までです。"},
+       u"テクスチャー「huge.png」の大きさが1,024×1,024ピクセルです。", true},
+      {"photo.jpg", std::string(kTriangle), u"テクスチャー「photo.jpg」はJPEG形式です。", true},
+      {"ok.png", many, u"三角形が10,200個あります。設定できるのは10,000個までです。", false},
       {"ok.png", "mtllib gone.mtl\n" + std::string(kTriangle.substr(15)),
-       u"MTLファイル「gone.mtl」が見つかりません。"},
+       u"MTLファイル「gone.mtl」が見つかりません。", true},
   };
   for (const Case& c : cases) {
     writeModel(c.texture);
     bench.ui.choose(folder.writeText("box.obj", c.obj));
+    // A JPEG gets the material reader's own TIM box first.
+    if (c.texture.ends_with(".jpg")) bench.ui.answer(platform::kIdOk);
+    bench.ui.answer(c.offered ? platform::kIdCancel : platform::kIdOk);
     bench.run(loadModelFile);
     ASSERT_FALSE(bench.ui.messageBoxes.empty());
     const std::u16string& text = bench.ui.messageBoxes.back().text;
-    EXPECT_EQ(text.rfind(u"このモデルは設定できません。\n", 0), 0u) << toUtf8(text);
+    const std::u16string_view first = c.offered ? u"このモデルはそのままでは設定できません。\n"
+                                                : u"このモデルは設定できません。\n";
+    EXPECT_EQ(text.rfind(first, 0), 0u) << toUtf8(text);
     EXPECT_NE(text.find(c.reason), std::u16string::npos) << toUtf8(text);
+    EXPECT_EQ(c.offered, text.ends_with(u"修復して読み込みますか？")) << toUtf8(text);
   }
-  // The JPEG also gets the material reader's own TIM box before its reason.
-  EXPECT_EQ(bench.ui.messageBoxes.size(), std::size(cases) + 1);
   EXPECT_EQ(bench.record().modelData, test::readyRecord().modelData);
   EXPECT_EQ(bench.record().textureData, test::readyRecord().textureData);
   EXPECT_EQ(bench.ui.repaintCount, 0);
+}
+
+TEST_F(ModelCommand, TheRepairOfferedSetsTheModelWithATextureThatFits) {
+  folder.write("large.png", encodePng(RgbaImage(512, 300, {200, 40, 40, 255})));
+  bench.ui.choose(writeModel("large.png")).answer(platform::kIdOk);
+  bench.run(loadModelFile);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
+  ASSERT_TRUE(bench.record().modelData && bench.record().textureData);
+  EXPECT_LE(bench.record().textureWidth, 256);
+  EXPECT_LE(bench.record().textureHeight, 256);
+  EXPECT_EQ(bench.ui.repaintCount, 1);
 }
 
 }  // namespace

@@ -30,9 +30,10 @@ std::set<std::string> matches(const std::string& text, const std::regex& pattern
 
 TEST(DiagnosticCodes, AreTheOnesInTheCommandLineReference) {
   // Narrow literals only: u"model.obj" is a file name.
-  static const std::regex inCode(R"re([^u]"((?:path|obj|mtl|model|blob|container)\.[a-z-]+)")re");
+  static const std::regex inCode(
+      R"re([^u]"((?:path|obj|mtl|model|repair|blob|container)\.[a-z-]+)")re");
   std::set<std::string> reported;
-  for (const char* folder : {"model", "check"}) {
+  for (const char* folder : {"model", "repair", "check"}) {
     for (const auto& entry : fs::directory_iterator(fs::path(QEL_SOURCE_DIR) / folder)) {
       const auto more = matches(contentOf(entry.path()), inCode);
       reported.insert(more.begin(), more.end());

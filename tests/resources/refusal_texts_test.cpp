@@ -51,7 +51,7 @@ TEST(RefusalTexts, EveryErrorCodeOfTheModelImportHasAJapaneseTextOfItsOwn) {
   std::stringstream text;
   text << reference.rdbuf();
   const std::string table = text.str();
-  static const std::regex row(R"(\| `((?:path|obj|mtl|model)\.[a-z-]+)` \| error \|)");
+  static const std::regex row(R"(\| `((?:path|obj|mtl|model|repair)\.[a-z-]+)` \| error \|)");
   ModelRefusal unknown{"x.unknown", u"m.obj", 3, "line 3: ?", {}, {}};
   const std::u16string generic = japaneseText(unknown);
   int codes = 0;
