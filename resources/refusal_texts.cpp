@@ -249,6 +249,12 @@ std::u16string japaneseText(platform::WriteFailure failure) {
   return {};
 }
 
+std::u16string inPlaceSaveQuestion(std::u16string_view path) {
+  return u"このフォルダーには新しいファイルを作れないため、ファイルに直接上書きします。\n" +
+         std::u16string(path) +
+         u"\n保存の途中でパソコンが止まると、ファイルが壊れることがあります。保存しますか？";
+}
+
 std::u16string writeFailedText(std::u16string_view path, platform::WriteFailure failure) {
   std::u16string text = u"ファイルを書き込めませんでした。\n" + std::u16string(path);
   const std::u16string cause = japaneseText(failure);

@@ -31,6 +31,10 @@ std::u16string japaneseText(const SaveReadiness& readiness);
 // A refused or failed save (and export): the box's whole text.
 std::u16string japaneseText(const ContainerSave& save, std::u16string_view path);
 
+// Before a save that can only overwrite the file where it stands (its folder takes no new
+// file): why that is a risk, and whether to go on.
+std::u16string inPlaceSaveQuestion(std::u16string_view path);
+
 // A failed write: the line that says why, empty when the system told nothing useful.
 std::u16string japaneseText(platform::WriteFailure failure);
 

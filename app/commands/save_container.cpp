@@ -6,6 +6,7 @@
 #include "app/unsaved_changes.h"
 #include "base/path_parts.h"
 #include "container/container_file.h"
+#include "container/file_replacement.h"
 #include "platform/os.h"
 #include "resources/refusal_texts.h"
 
@@ -43,6 +44,12 @@ void saveRecord(AppState& app, platform::WindowHandle window) {
           proposedName(app.currentContainerPath.view())),
       kCaption);
   if (!path) return;
+  // Written in place, a save that is cut off can leave the file damaged: the author decides.
+  if (replacementModeOf(*path) == ReplacementMode::InPlace &&
+      app.ui.messageBox(window, resources::inPlaceSaveQuestion(*path), kCaption,
+                        platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
+    return;
+  }
   applyWorkshopName(record, app.workshopName.view());
 
   platform::Clock& clock = platform::clock();

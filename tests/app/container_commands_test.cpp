@@ -4,6 +4,7 @@
 #include "base/utf.h"
 #include "container/container_format.h"
 #include "platform/os.h"
+#include "tests/support/faulty_file_system.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -311,6 +312,25 @@ TEST_F(ContainerCommands, ACancelledSavePickerLeavesTheMakerAsItWas) {
   bench.ui.cancelPicker();
   bench.run(saveContainer);
   EXPECT_EQ(bench.record().makerName.view(), u"前の工房");
+}
+
+// A folder that takes no new file leaves only an overwrite in place, which a cut-off save can
+// damage: the save asks first, and キャンセル leaves the file as it was.
+TEST_F(ContainerCommands, ASaveInPlaceAsksFirst) {
+  *bench.app.record = test::readyRecord();
+  const std::u16string path = folder.write("kept.cnt", Bytes{1, 2, 3});
+  test::FaultyFileSystem faulty;
+  faulty.faults.newFilesRefused = true;
+  bench.ui.choose(path).answer(platform::kIdCancel).choose(path).answer(platform::kIdOk);
+  bench.run(saveContainer);
+  EXPECT_EQ(test::readFile(toUtf8(path)), (Bytes{1, 2, 3}));
+  bench.run(saveContainer);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
+  EXPECT_EQ(
+      bench.ui.messageBoxes[0].text.rfind(u"このフォルダーには新しいファイルを作れないため", 0),
+      0u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].buttons, platform::MessageBoxButtons::OkCancel);
+  EXPECT_EQ(bench.app.currentContainerPath.view(), path);
 }
 
 }  // namespace
