@@ -1,6 +1,7 @@
 #include "app/file_pickers.h"
 
 #include "base/path_parts.h"
+#include "resources/refusal_texts.h"
 
 namespace qel {
 namespace {
@@ -33,8 +34,9 @@ std::optional<std::u16string> pickSavePath(AppState& app,
                                            std::u16string_view caption) {
   auto path = app.ui.pickSaveFile(request);
   if (path && path->size() > kLongestPath) {
-    app.ui.messageBox(request.owner, u"保存できません。ファイルパスが259文字を超えています。",
-                      caption, platform::MessageBoxButtons::Ok);
+    app.ui.messageBox(request.owner,
+                      u"保存できません。" + std::u16string(resources::kPathTooLongText), caption,
+                      platform::MessageBoxButtons::Ok);
     return std::nullopt;
   }
   return path;

@@ -6,6 +6,7 @@
 #include "app/unsaved_changes.h"
 #include "base/path_parts.h"
 #include "model/obj_reader.h"
+#include "resources/refusal_texts.h"
 
 namespace qel {
 
@@ -14,8 +15,8 @@ void openNamedFile(AppState& app, platform::WindowHandle window, std::u16string_
   const std::u16string_view caption = model ? u"モデルを設定" : u"コンテナを開く";
   if (path.size() > kLongestPath) {
     app.ui.messageBox(window,
-                      u"このファイルは開けません。\n" + std::u16string(path) +
-                          u"\nファイルパスが259文字を超えています。",
+                      u"このファイルは開けません。\n" + std::u16string(path) + u"\n" +
+                          std::u16string(resources::kPathTooLongText),
                       caption, platform::MessageBoxButtons::Ok);
     return;
   }

@@ -18,6 +18,9 @@ std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_
 // Setting a model: the box's whole text.
 std::u16string japaneseText(const ModelRefusal& refusal);
 
+// A path longer than a path buffer holds, after the text of what could not be done.
+inline constexpr std::u16string_view kPathTooLongText = u"ファイルパスが259文字を超えています。";
+
 // Setting a model that the repair can mend: the refusal's reason, what the repair will do,
 // and the question whether to repair.
 std::u16string repairOfferText(const ModelRefusal& refusal);
