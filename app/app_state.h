@@ -5,7 +5,7 @@
 
 #include "base/fixed_text.h"
 #include "container/container_record.h"
-#include "naming/workshop_name_store.h"
+#include "dialogs/workshop_name_store.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
 

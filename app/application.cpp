@@ -5,8 +5,8 @@
 #include "app/open_named_file.h"
 #include "app/unsaved_changes.h"
 #include "base/fixed_text.h"
-#include "naming/workshop_name_prompt.h"
-#include "naming/workshop_name_store.h"
+#include "dialogs/workshop_name_prompt.h"
+#include "dialogs/workshop_name_store.h"
 #include "resources/resources.h"
 
 namespace qel {

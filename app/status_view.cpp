@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "dialogs/container_type_table.h"
 #include "image/png_check.h"
-#include "naming/container_type_table.h"
 
 namespace qel {
 namespace {

@@ -19,7 +19,7 @@ void BM_SerializeLargeRecord(benchmark::State& state) {
   const qel::ContainerRecord record = largeRecord();
   std::size_t size = 0;
   for (auto _ : state) {
-    auto file = qel::buildContainerFile(record, 12345);
+    auto file = qel::serializeContainerBytes(record, 12345);
     size = file->size();
     benchmark::DoNotOptimize(file->data());
   }
@@ -28,7 +28,7 @@ void BM_SerializeLargeRecord(benchmark::State& state) {
 BENCHMARK(BM_SerializeLargeRecord)->Unit(benchmark::kMillisecond);
 
 void BM_ParseLargeRecord(benchmark::State& state) {
-  const qel::Bytes file = *qel::buildContainerFile(largeRecord(), 12345);
+  const qel::Bytes file = *qel::serializeContainerBytes(largeRecord(), 12345);
   for (auto _ : state) {
     qel::ContainerRecord record;
     if (qel::failed(qel::parseContainerFile(record, file))) state.SkipWithError("refused");

@@ -7,10 +7,10 @@
 
 #include "container/container_file.h"
 #include "container/container_format.h"
+#include "dialogs/container_type_table.h"
+#include "dialogs/parameter_dialog.h"
 #include "image/png_check.h"
 #include "model/model_blob_view.h"
-#include "naming/container_type_table.h"
-#include "naming/parameter_dialog.h"
 
 namespace qel {
 namespace {

@@ -9,11 +9,11 @@
 
 #include "base/path_parts.h"
 #include "check/container_check.h"
+#include "check/model_check.h"
 #include "cli/check_report.h"
 #include "cli/commands.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
-#include "model/model_check.h"
 #include "model/obj_reader.h"
 
 namespace qel::cli {

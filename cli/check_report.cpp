@@ -56,7 +56,7 @@ void CheckReport::add(const Diagnostic& problem) {
   const auto same = std::find_if(groups_.begin(), groups_.end(), [&](const Group& group) {
     return group.first.code == problem.code && group.first.file == problem.file;
   });
-  Group& group = same != groups_.end() ? *same : groups_.emplace_back(Group{problem});
+  Group& group = same != groups_.end() ? *same : groups_.emplace_back(Group{problem, 0, {}});
   ++group.count;
   if (problem.line > 0 && group.lines.size() < kLinesShown) group.lines.push_back(problem.line);
 }

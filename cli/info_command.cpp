@@ -13,8 +13,8 @@
 #include "cli/container_input.h"
 #include "cli/refusal.h"
 #include "cli/utc_date.h"
+#include "dialogs/container_type_table.h"
 #include "image/png_check.h"
-#include "naming/container_type_table.h"
 
 namespace qel::cli {
 namespace {

@@ -23,10 +23,10 @@ ContainerSave serializeContainer(ContainerRecord& record, std::u16string_view pa
   platform::WriteFailure why = platform::WriteFailure::Other;
   auto file = beginReplacing(path, &why);
   const bool written = file &&
-                       writeContainerFile(record, tickCount & 0xFFFFFF,
-                                          [&file](std::span<const std::uint8_t> piece) {
-                                            return file->write(piece);
-                                          }) &&
+                       serializeContainerPieces(record, tickCount & 0xFFFFFF,
+                                                [&file](std::span<const std::uint8_t> piece) {
+                                                  return file->write(piece);
+                                                }) &&
                        file->commit();
   if (!written) {
     save.refusal = ContainerSave::Refusal::WriteFailed;
@@ -52,7 +52,7 @@ ContainerFileOpening openContainerFile(ContainerRecord& record, std::u16string_v
   }
   ChunkSource source(*file, *length, kContainerFilePiece);
   opening.seed = scrambleSeedOf(source.peek(kScrambledHeaderSize));
-  const ContainerLoad load = loadContainerFile(record, source, observeText);
+  const ContainerLoad load = parseContainerChunks(record, source, observeText);
   if (source.readFailed()) {
     opening.refusal = ContainerFileRefusal::Unreadable;
   } else if (load == ContainerLoad::NotAContainer) {

@@ -211,7 +211,8 @@ std::optional<std::uint64_t> containerFileSize(const ContainerRecord& r, std::ui
   return size;
 }
 
-bool writeContainerFile(const ContainerRecord& record, std::uint32_t seed, PieceWriter::Sink sink) {
+bool serializeContainerPieces(const ContainerRecord& record, std::uint32_t seed,
+                              PieceWriter::Sink sink) {
   const auto size = containerFileSize(record);
   if (!size) return false;
   PieceWriter out(static_cast<std::size_t>(std::min<std::uint64_t>(*size, kContainerFilePiece)),
@@ -225,12 +226,12 @@ bool writeContainerFile(const ContainerRecord& record, std::uint32_t seed, Piece
   return out.finish();
 }
 
-std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint32_t seed) {
+std::optional<Bytes> serializeContainerBytes(const ContainerRecord& record, std::uint32_t seed) {
   const auto size = containerFileSize(record);
   if (!size) return std::nullopt;
   Bytes file;
   file.reserve(static_cast<std::size_t>(*size));
-  writeContainerFile(record, seed, [&file](std::span<const std::uint8_t> piece) {
+  serializeContainerPieces(record, seed, [&file](std::span<const std::uint8_t> piece) {
     file.insert(file.end(), piece.begin(), piece.end());
     return true;
   });
@@ -238,8 +239,8 @@ std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint
   return file;
 }
 
-ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source,
-                                const TextChunkObserver& observeText) {
+ContainerLoad parseContainerChunks(ContainerRecord& record, ChunkSource& source,
+                                   const TextChunkObserver& observeText) {
   ContainerRecord loaded;
   loaded.plainFileLoaded = record.plainFileLoaded;
   const auto header = source.peek(kScrambledHeaderSize);
@@ -261,7 +262,7 @@ ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source,
 Result parseContainerFile(ContainerRecord& record, std::span<const std::uint8_t> bytes) {
   MemoryReader reader(bytes);
   ChunkSource source(reader, bytes.size(), kContainerFilePiece);
-  return loadContainerFile(record, source) == ContainerLoad::Loaded ? kSuccess : kFailure;
+  return parseContainerChunks(record, source) == ContainerLoad::Loaded ? kSuccess : kFailure;
 }
 
 std::optional<ContainerForm> containerFormOf(std::span<const std::uint8_t> file) {

@@ -43,11 +43,12 @@ std::optional<std::uint64_t> containerFileSize(const ContainerRecord& record,
 
 // Lays out the scrambled file of record with seed and hands it to sink in pieces; false
 // when the file would reach kContainerFileLimit (then sink gets nothing) or sink refused.
-bool writeContainerFile(const ContainerRecord& record, std::uint32_t seed, PieceWriter::Sink sink);
+bool serializeContainerPieces(const ContainerRecord& record, std::uint32_t seed,
+                              PieceWriter::Sink sink);
 
 // The scrambled file of record with seed, whole; nothing when it would reach
 // kContainerFileLimit.
-std::optional<Bytes> buildContainerFile(const ContainerRecord& record, std::uint32_t seed);
+std::optional<Bytes> serializeContainerBytes(const ContainerRecord& record, std::uint32_t seed);
 
 enum class ContainerLoad { Loaded, NotAContainer, Damaged };
 
@@ -58,10 +59,10 @@ using TextChunkObserver = std::function<void(ContainerChunkTag tag, bool termina
 // Loads the container file of either form that source delivers into a fresh record, which
 // replaces record only when it loaded. Damaged: a chunk runs past the end, the end chunk is
 // missing, or the file could not be read to its end.
-ContainerLoad loadContainerFile(ContainerRecord& record, ChunkSource& source,
-                                const TextChunkObserver& observeText = {});
+ContainerLoad parseContainerChunks(ContainerRecord& record, ChunkSource& source,
+                                   const TextChunkObserver& observeText = {});
 
-// loadContainerFile over a whole file in memory: kFailure for a file of neither form or
+// parseContainerChunks over a whole file in memory: kFailure for a file of neither form or
 // a damaged one, and record stays exactly as it was.
 Result parseContainerFile(ContainerRecord& record, std::span<const std::uint8_t> bytes);
 

@@ -23,8 +23,8 @@ void writeSeed(const std::filesystem::path& folder, const std::string& name, con
 }
 
 void writeParseContainerSeeds(const std::filesystem::path& folder) {
-  writeSeed(folder, "complete.cnt", *qel::buildContainerFile(completeRecord(), 4711));
-  writeSeed(folder, "empty-record.cnt", *qel::buildContainerFile(qel::ContainerRecord(), 0));
+  writeSeed(folder, "complete.cnt", *qel::serializeContainerBytes(completeRecord(), 4711));
+  writeSeed(folder, "empty-record.cnt", *qel::serializeContainerBytes(qel::ContainerRecord(), 0));
   writeSeed(folder, "plain.q5c",
             ChunkSequence()
                 .chunk(qel::kPlainFormMarker, {1, 2, 3})
@@ -37,7 +37,7 @@ void writeParseContainerSeeds(const std::filesystem::path& folder) {
                 .chunk(qel::kSideViewChunk, concat({le32(1), le32(2), le32(0)}))
                 .end()
                 .bytes());
-  Bytes cut = *qel::buildContainerFile(completeRecord(), 99);
+  Bytes cut = *qel::serializeContainerBytes(completeRecord(), 99);
   cut.resize(cut.size() / 2);
   writeSeed(folder, "truncated.cnt", cut);
 }
@@ -132,7 +132,7 @@ void writePreviewPaneSeeds(const std::filesystem::path& folder) {
   record.modelData = squareBlob();
   record.textureData = qel::encodePng(qel::RgbaImage(4, 2, {200, 20, 20, 255}));
   record.sideViewData = qel::encodePng(qel::RgbaImage(30, 8, {20, 20, 200, 255}));
-  writeSeed(folder, "drawable.cnt", *qel::buildContainerFile(record, 5));
+  writeSeed(folder, "drawable.cnt", *qel::serializeContainerBytes(record, 5));
 }
 
 }  // namespace

@@ -33,11 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check(record.description.units().back() == u'\0');
   check(record.makerName.units().back() == u'\0');
 
-  const auto file = qel::buildContainerFile(record, 0x123456);
+  const auto file = qel::serializeContainerBytes(record, 0x123456);
   check(file.has_value());
   qel::Bytes again = *file;
   qel::ContainerRecord reloaded;
   check(!qel::failed(qel::parseContainerFile(reloaded, again)));
-  check(qel::buildContainerFile(reloaded, 0x123456) == file);
+  check(qel::serializeContainerBytes(reloaded, 0x123456) == file);
   return 0;
 }

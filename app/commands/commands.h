@@ -11,10 +11,10 @@ namespace qel {
 void newContainer(AppState& app, platform::WindowHandle window);
 void openContainer(AppState& app, platform::WindowHandle window);
 void saveContainer(AppState& app, platform::WindowHandle window);
-void editWorkshopName(AppState& app, platform::WindowHandle window);  // naming/
+void editWorkshopName(AppState& app, platform::WindowHandle window);  // dialogs/
 void exitProgram(AppState& app, platform::WindowHandle window);       // app/
 
-// Settings menu (naming/, model/, image/)
+// Settings menu (dialogs/, model/, image/)
 void editContainerName(AppState& app, platform::WindowHandle window);
 void editParameters(AppState& app, platform::WindowHandle window);
 void loadModelFile(AppState& app, platform::WindowHandle window);

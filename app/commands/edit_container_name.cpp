@@ -1,5 +1,5 @@
 #include "app/commands/commands.h"
-#include "naming/container_name_dialog.h"
+#include "dialogs/container_name_dialog.h"
 
 namespace qel {
 

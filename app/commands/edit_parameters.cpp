@@ -1,5 +1,5 @@
 #include "app/commands/commands.h"
-#include "naming/parameter_dialog.h"
+#include "dialogs/parameter_dialog.h"
 
 namespace qel {
 

@@ -1,6 +1,6 @@
 #include "app/commands/commands.h"
-#include "naming/workshop_name_check.h"
-#include "naming/workshop_name_dialog.h"
+#include "dialogs/workshop_name_check.h"
+#include "dialogs/workshop_name_dialog.h"
 
 namespace qel {
 

@@ -2,7 +2,7 @@
 
 #include <QValidator>
 
-#include "naming/unsigned_field.h"
+#include "dialogs/unsigned_field.h"
 
 namespace qel::qt {
 

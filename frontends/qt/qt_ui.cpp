@@ -4,8 +4,8 @@
 #include <QScreen>
 
 #include "frontends/qt/file_picker.h"
-#include "frontends/qt/main_window.h"
 #include "frontends/qt/message_box.h"
+#include "frontends/qt/qt_main_window.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/status_view.h"
 #include "frontends/qt/template_dialog.h"
@@ -20,7 +20,7 @@ QtUi::QtUi() {
 
 QtUi::~QtUi() = default;
 
-MainWindow* QtUi::mainWindow(platform::WindowHandle handle) const {
+QtMainWindow* QtUi::mainWindow(platform::WindowHandle handle) const {
   for (const auto& window : windows_) {
     if (window->handle() == handle && !window->isDestroyed()) return window.get();
   }
@@ -54,10 +54,10 @@ int QtUi::runModalDialog(platform::WindowHandle owner, int templateId,
 
 platform::WindowHandle QtUi::createMainWindow(const platform::MainWindowDescription& description,
                                               platform::MainWindowHandler& handler) {
-  MainWindowParts parts{toQString(description.title), toQString(description.className),
-                        resources::findMenu(description.menu),
-                        resources::findAccelerators(description.accelerators)};
-  auto window = std::make_unique<MainWindow>(parts, handler);
+  QtMainWindowParts parts{toQString(description.title), toQString(description.className),
+                          resources::findMenu(description.menu),
+                          resources::findAccelerators(description.accelerators)};
+  auto window = std::make_unique<QtMainWindow>(parts, handler);
   // A size that shows every line of the status view, within the screen.
   QSize size = window->sizeHint();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -71,11 +71,11 @@ platform::WindowHandle QtUi::createMainWindow(const platform::MainWindowDescript
 }
 
 void QtUi::repaint(platform::WindowHandle window) {
-  if (MainWindow* main = mainWindow(window)) main->repaintNow();
+  if (QtMainWindow* main = mainWindow(window)) main->repaintNow();
 }
 
 void QtUi::destroyWindow(platform::WindowHandle window) {
-  if (MainWindow* main = mainWindow(window)) main->destroy();
+  if (QtMainWindow* main = mainWindow(window)) main->destroy();
 }
 
 void QtUi::postQuit(int exitCode) {

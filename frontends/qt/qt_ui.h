@@ -10,7 +10,7 @@ class QWidget;
 
 namespace qel::qt {
 
-class MainWindow;
+class QtMainWindow;
 
 // The platform's visible half on Qt Widgets. Create it after the QApplication; it owns the
 // main windows it creates.
@@ -33,12 +33,12 @@ class QtUi final : public platform::Ui {
   int runMessageLoop() override;
 
   // The live main window behind handle; nullptr for anything else.
-  MainWindow* mainWindow(platform::WindowHandle handle) const;
+  QtMainWindow* mainWindow(platform::WindowHandle handle) const;
 
  private:
   QWidget* owner(platform::WindowHandle handle) const;
 
-  std::vector<std::unique_ptr<MainWindow>> windows_;
+  std::vector<std::unique_ptr<QtMainWindow>> windows_;
   bool looping_ = false;
   std::optional<int> pendingQuit_;
 };

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "container/container_format.h"
-#include "naming/workshop_name_store.h"
+#include "dialogs/workshop_name_store.h"
 #include "resources/resources.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/scripted_ui.h"
@@ -107,7 +107,8 @@ TEST_F(Application, ExitItemAndCloseBoxEndWithZeroAskingOnlyAfterChanges) {
 // open command opens it, a model as set model sets it, a missing file with its reason.
 TEST_F(Application, OpensTheFileNamedOnTheCommandLineAfterThePrompt) {
   test::TempFolder folder;
-  const std::u16string part = folder.write("part.cnt", *buildContainerFile(test::readyRecord(), 1));
+  const std::u16string part =
+      folder.write("part.cnt", *serializeContainerBytes(test::readyRecord(), 1));
   ui.pressOk({TypeText{1000, u"工房"}});
   EXPECT_EQ(runApplication(ui, settings, part), 0);
   EXPECT_EQ(ui.dialogs.size(), 1u);

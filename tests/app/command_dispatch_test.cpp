@@ -7,7 +7,7 @@
 #include "app/keyboard_accelerators.h"
 #include "app/main_window.h"
 #include "base/utf.h"
-#include "naming/workshop_name_store.h"
+#include "dialogs/workshop_name_store.h"
 #include "resources/resources.h"
 #include "tests/support/allocation_limit.h"
 #include "tests/support/memory_settings_store.h"

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "app/application.h"
-#include "naming/workshop_name_store.h"
+#include "dialogs/workshop_name_store.h"
 #include "tests/support/container_fixtures.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "naming/workshop_name_store.h"
+#include "dialogs/workshop_name_store.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 

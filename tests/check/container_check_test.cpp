@@ -39,7 +39,7 @@ class ContainerCheckTest : public ::testing::Test {
     return checkContainerFile(folder.write("a.cnt", bytes));
   }
   std::vector<std::string> codesFor(const ContainerRecord& record) {
-    return codesOf(checkBytes(*buildContainerFile(record, 77)));
+    return codesOf(checkBytes(*serializeContainerBytes(record, 77)));
   }
 
   test::TempFolder folder;
@@ -50,7 +50,7 @@ TEST_F(ContainerCheckTest, FindsNothingInWhatTheProgramSaves) {
 }
 
 TEST_F(ContainerCheckTest, GivesTheOpenCommandsRefusalsAsErrors) {
-  const Bytes file = *buildContainerFile(soundRecord(), 77);
+  const Bytes file = *serializeContainerBytes(soundRecord(), 77);
   const auto cut = checkBytes(Bytes(file.begin(), file.end() - 1));
   ASSERT_EQ(cut.size(), 1u);
   EXPECT_EQ(cut[0].code, "container.damaged");
@@ -101,7 +101,7 @@ TEST_F(ContainerCheckTest, NamesEachTextStoredWithoutTerminator) {
   record.containerName.units().fill(u'名');
   record.makerName.units().fill(u'工');
   EXPECT_EQ(
-      cutTexts(checkBytes(*buildContainerFile(record, 77))),
+      cutTexts(checkBytes(*serializeContainerBytes(record, 77))),
       (std::vector<std::string>{
           "the container name fills its 32 units without a terminator: its last unit is "
           "dropped",

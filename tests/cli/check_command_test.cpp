@@ -22,7 +22,7 @@ class CheckFolder : public CliFolder {
     ContainerRecord record = test::completeRecord();
     record.modelData = test::concat({test::le32(100), test::le32(274), test::le32(3), test::le32(3),
                                      Bytes(96), Bytes{0, 0, 1, 0, 2, 0}});
-    write("a.cnt", *buildContainerFile(record, 5));
+    write("a.cnt", *serializeContainerBytes(record, 5));
   }
 };
 

@@ -43,7 +43,7 @@ TEST(RenderCommand, RefusesWhatInfoRefusesAndBadOptions) {
   EXPECT_EQ(run.err, runCliWith({"info", folder.at("junk.cnt")}).err);
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "out.png"));
 
-  folder.write("empty.cnt", *buildContainerFile(ContainerRecord(), 1));
+  folder.write("empty.cnt", *serializeContainerBytes(ContainerRecord(), 1));
   EXPECT_EQ(runCliWith({"render", folder.at("empty.cnt"), "-o", folder.at("out.png")}).err,
             folder.at("empty.cnt") + ": holds no model\n");
 

@@ -24,7 +24,7 @@ TEST(SerializeContainer, WritesTheBuiltFileAndStampsTimeAndSeed) {
   EXPECT_EQ(record.createdTime, 1'234'567);
   const Bytes file = test::readFile(folder.path() / "a.cnt");
   EXPECT_EQ(scrambleSeedOf(file), 0x123456);
-  EXPECT_EQ(*buildContainerFile(record, 0x123456), file);
+  EXPECT_EQ(*serializeContainerBytes(record, 0x123456), file);
 }
 
 TEST(SerializeContainer, KeepsTheTimeOfAPlainFile) {
@@ -44,7 +44,7 @@ TEST(SerializeContainer, FailedWriteStillStampsTheTime) {
 
 TEST(SerializeContainer, APieceThatFailsKeepsTheEarlierFileAndLeavesNothing) {
   test::TempFolder folder;
-  const Bytes earlier = *buildContainerFile(completeRecord(), 1);
+  const Bytes earlier = *serializeContainerBytes(completeRecord(), 1);
   const auto path = folder.write("a.cnt", earlier);
   test::FaultyFileSystem files;
   files.faults.writeFailsAfter = 1'500'000;
@@ -74,7 +74,7 @@ TEST(OpenContainerFile, LoadsASavedFileWhateverPiecesTheReadsGive) {
 
 TEST(OpenContainerFile, RefusalsLeaveTheRecordAsItWas) {
   test::TempFolder folder;
-  const Bytes file = *buildContainerFile(largeRecord(), 3);
+  const Bytes file = *serializeContainerBytes(largeRecord(), 3);
   folder.write("damaged.cnt", Bytes(file.begin(), file.end() - 1));
   folder.write("good.cnt", file);
   folder.write("picture.cnt", test::pngOf(8, 8));

@@ -30,7 +30,7 @@ TEST(ContainerFileLayout, HeaderAndSizeWithoutSideView) {
   ContainerRecord record;
   record.modelData = modelBlobOf(3, 3, 100);
   record.textureData = pngOf(16, 16, 50);
-  const auto file = buildContainerFile(record, 0xABCDEF);
+  const auto file = serializeContainerBytes(record, 0xABCDEF);
   ASSERT_TRUE(file);
   EXPECT_EQ(file->size(), 352 + record.modelData->size() + record.textureData->size());
   EXPECT_EQ(Bytes(file->begin(), file->begin() + 16),
@@ -39,7 +39,7 @@ TEST(ContainerFileLayout, HeaderAndSizeWithoutSideView) {
 
 TEST(ContainerFileLayout, ChunksStandAtTheirOffsets) {
   const ContainerRecord record = completeRecord();
-  const auto file = buildContainerFile(record, 4711);
+  const auto file = serializeContainerBytes(record, 4711);
   ASSERT_TRUE(file);
   const std::size_t s = record.sideViewData->size(), m = record.modelData->size(),
                     t = record.textureData->size();
@@ -60,7 +60,7 @@ TEST(ContainerFileLayout, ChunksStandAtTheirOffsets) {
 
 TEST(ContainerFileLayout, WorkedExampleWithSeedZero) {
   ContainerRecord record;
-  const auto file = buildContainerFile(record, 0);
+  const auto file = serializeContainerBytes(record, 0);
   ASSERT_TRUE(file);
   EXPECT_EQ(Bytes(file->begin(), file->begin() + 24),
             (Bytes{0x24, 0x25, 0x26, 0, 0,    0,    0,    0,    0,    0,    0,    0,
@@ -69,7 +69,7 @@ TEST(ContainerFileLayout, WorkedExampleWithSeedZero) {
 
 // Pins the bytes of a file that spans many pieces, so that no way of writing it changes one.
 TEST(ContainerFileLayout, LargeFileKeepsItsBytes) {
-  const auto file = buildContainerFile(test::largeRecord(), 0xABCDEF);
+  const auto file = serializeContainerBytes(test::largeRecord(), 0xABCDEF);
   ASSERT_TRUE(file);
   EXPECT_EQ(file->size(), 3'765'987u);
   EXPECT_EQ(test::fnv1a(*file), 0x9A6BBAFFA5EAE133u);
@@ -79,7 +79,7 @@ TEST(ContainerFileLayout, LargeFileKeepsItsBytes) {
 // limit on, and it is the size of the file that the writer lays out.
 TEST(ContainerFileLayout, RefusesASizeThatReachesTheLimit) {
   const ContainerRecord record = completeRecord();
-  const std::uint64_t size = buildContainerFile(record, 0)->size();
+  const std::uint64_t size = serializeContainerBytes(record, 0)->size();
   EXPECT_EQ(containerFileSize(record), size);
   EXPECT_EQ(containerFileSize(record, size + 1), size);
   EXPECT_FALSE(containerFileSize(record, size));
@@ -89,8 +89,8 @@ TEST(ContainerFileLayout, RefusesASizeThatReachesTheLimit) {
 
 TEST(SerializeContainer, SavesTwiceWithDifferentSeedsButTheSameContent) {
   ContainerRecord record = completeRecord();
-  const Bytes first = *buildContainerFile(record, 1000);
-  const Bytes second = *buildContainerFile(record, 3000);
+  const Bytes first = *serializeContainerBytes(record, 1000);
+  const Bytes second = *serializeContainerBytes(record, 3000);
   EXPECT_NE(Bytes(first.begin() + 16, first.end()), Bytes(second.begin() + 16, second.end()));
   EXPECT_EQ(bodyOf(first), bodyOf(second));
 }
@@ -99,7 +99,7 @@ TEST(SerializeContainer, SavesTwiceWithDifferentSeedsButTheSameContent) {
 
 TEST(ParseContainerFile, RoundTripsEveryField) {
   const ContainerRecord original = completeRecord();
-  Bytes file = *buildContainerFile(original, 99);
+  Bytes file = *serializeContainerBytes(original, 99);
   ContainerRecord loaded;
   ASSERT_EQ(parseContainerFile(loaded, file), kSuccess);
   EXPECT_EQ(loaded, original);
@@ -111,17 +111,17 @@ TEST(ParseContainerFile, KeepsTextureSizeAsStoredAndUnitsBehindTheTerminator) {
   ContainerRecord original = completeRecord();
   original.textureWidth = 7;  // not what the PNG says
   original.containerName.units()[20] = u'X';
-  Bytes file = *buildContainerFile(original, 5);
+  Bytes file = *serializeContainerBytes(original, 5);
   ContainerRecord loaded;
   ASSERT_EQ(parseContainerFile(loaded, file), kSuccess);
   EXPECT_EQ(loaded.textureWidth, 7);
   EXPECT_EQ(loaded.containerName.units()[20], u'X');
-  EXPECT_EQ(*buildContainerFile(loaded, 5), *buildContainerFile(original, 5));
+  EXPECT_EQ(*serializeContainerBytes(loaded, 5), *serializeContainerBytes(original, 5));
 }
 
 TEST(ParseContainerFile, NegativeSeedWordUsesTheStreamOfSeedZero) {
   ContainerRecord original = completeRecord();
-  Bytes file = *buildContainerFile(original, 0);
+  Bytes file = *serializeContainerBytes(original, 0);
   file[11] = 0x80;  // seed word 0x80000000
   ContainerRecord loaded;
   ASSERT_EQ(parseContainerFile(loaded, file), kSuccess);
@@ -153,7 +153,7 @@ TEST(ParseContainerFile, PlainFileSetsThePlainFlags) {
   EXPECT_TRUE(record.plainFileLoaded);
 
   // A later scrambled file never clears the flag.
-  Bytes scrambled = *buildContainerFile(completeRecord(), 3);
+  Bytes scrambled = *serializeContainerBytes(completeRecord(), 3);
   ASSERT_EQ(parseContainerFile(record, scrambled), kSuccess);
   EXPECT_FALSE(record.lastLoadPlain);
   EXPECT_TRUE(record.plainFileLoaded);
@@ -261,7 +261,7 @@ TEST(ParseContainerFile, RefusesEveryTruncation) {
                           .end()
                           .bytes();
   const ContainerRecord original = completeRecord();
-  for (const Bytes& file : {*buildContainerFile(small, 77), plain}) {
+  for (const Bytes& file : {*serializeContainerBytes(small, 77), plain}) {
     for (std::size_t length = 0; length < file.size(); ++length) {
       Bytes prefix(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length));
       ContainerRecord record = original;

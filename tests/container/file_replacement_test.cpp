@@ -176,12 +176,16 @@ TEST_P(Replacing, TheFileKeepsItsModeAndOwner) {
   const std::string native = test::utf8Of(folder.path() / "kept.cnt");
   ASSERT_EQ(::chmod(native.c_str(), 0640), 0);
   const bool root = ::geteuid() == 0;
-  if (root) ASSERT_EQ(::chown(native.c_str(), kNobody, kNobody), 0);
+  if (root) {
+    ASSERT_EQ(::chown(native.c_str(), kNobody, kNobody), 0);
+  }
   ASSERT_TRUE(writeWholeFile(path, patterned(20)));
   struct stat info {};
   ASSERT_EQ(::stat(native.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0640u);
-  if (root) EXPECT_EQ(info.st_uid, kNobody);
+  if (root) {
+    EXPECT_EQ(info.st_uid, kNobody);
+  }
 }
 
 TEST_P(Replacing, AKilledSaveLeavesTheEarlierFileAndTheNextSaveSweepsItsTemporary) {

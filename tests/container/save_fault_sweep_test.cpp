@@ -48,7 +48,7 @@ void failAt(FaultyFileSystem::Faults& faults, std::size_t n) {
 class SaveSweep : public ::testing::Test {
  protected:
   test::TempFolder folder;
-  const Bytes earlier = *buildContainerFile(test::completeRecord(), 1);
+  const Bytes earlier = *serializeContainerBytes(test::completeRecord(), 1);
   const std::u16string path = folder.write("a.cnt", earlier);
 
   // The file is the earlier or the new one, whole, and alone in its folder.
@@ -61,7 +61,7 @@ class SaveSweep : public ::testing::Test {
 TEST_F(SaveSweep, AnyFailingCallOfASaveLeavesTheEarlierOrTheNewFileWhole) {
   ContainerRecord record = test::largeRecord();  // written in several pieces
   record.createdTime = 42;
-  const Bytes now = *buildContainerFile(record, 7);
+  const Bytes now = *serializeContainerBytes(record, 7);
   const std::size_t swept = sweep(failAt, [&](std::size_t n) {
     expectWhole(serializeContainer(record, path, 7, 42).ok(), now, n);
   });
@@ -103,7 +103,7 @@ TEST_F(SaveSweep, ASaveKilledAfterAnyCallLeavesAWholeFileAndTheNextSaveNothingEl
 TEST(OpenSweep, AnyFailingCallOfAnOpenRefusesAndKeepsTheRecord) {
   test::TempFolder folder;
   ContainerRecord saved = test::largeRecord();  // read in several pieces
-  const auto path = folder.write("a.cnt", *buildContainerFile(saved, 3));
+  const auto path = folder.write("a.cnt", *serializeContainerBytes(saved, 3));
   const ContainerRecord original = test::completeRecord();
   sweep(failAt, [&](std::size_t n) {
     ContainerRecord record = original;

@@ -6,8 +6,8 @@
 #include <QWheelEvent>
 
 #include "app/main_window.h"
-#include "frontends/qt/main_window.h"
 #include "frontends/qt/preview_pane.h"
+#include "frontends/qt/qt_main_window.h"
 #include "frontends/qt/qt_settings_store.h"
 #include "frontends/qt/qt_ui.h"
 #include "frontends/qt/status_view.h"
@@ -53,7 +53,7 @@ class PaneWindow : public ::testing::Test {
   AppState app_;
   qel::MainWindow handler_;
   platform::WindowHandle handle_ = nullptr;
-  MainWindow* window_ = nullptr;
+  QtMainWindow* window_ = nullptr;
 };
 
 TEST_F(PaneWindow, StandsRightOfTheStatusLinesInAWindowThatHoldsIt) {

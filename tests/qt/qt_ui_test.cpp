@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "frontends/qt/main_window.h"
+#include "frontends/qt/qt_main_window.h"
 #include "frontends/qt/qt_ui.h"
 #include "frontends/qt/status_view.h"
 #include "modal_driver.h"
@@ -49,7 +49,7 @@ TEST(QtUi, MainWindowOpensLargeEnoughForEveryLineAndDestroyEndsTheLoop) {
   QtUi ui;
   QuittingHandler handler(ui);
   const platform::WindowHandle handle = ui.createMainWindow(mainWindowDescription(), handler);
-  MainWindow* window = ui.mainWindow(handle);
+  QtMainWindow* window = ui.mainWindow(handle);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("ノルカ"));

@@ -10,12 +10,12 @@
 #include <array>
 #include <functional>
 
+#include "dialogs/container_name_dialog.h"
+#include "dialogs/container_type_table.h"
 #include "frontends/qt/multi_line_edit.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/template_dialog.h"
 #include "modal_driver.h"
-#include "naming/container_name_dialog.h"
-#include "naming/container_type_table.h"
 #include "resources/resources.h"
 
 namespace qel::qt {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/utf.h"
-#include "naming/unsigned_field.h"
+#include "dialogs/unsigned_field.h"
 #include "resources/resources.h"
 
 namespace qel::test {

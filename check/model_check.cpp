@@ -1,4 +1,4 @@
-#include "model/model_check.h"
+#include "check/model_check.h"
 
 #include "model/first_texture.h"
 #include "model/model_file_lookup.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "container/container_record.h"
-#include "naming/workshop_name_store.h"
+#include "dialogs/workshop_name_store.h"
 #include "platform/ui.h"
 
 namespace qel {

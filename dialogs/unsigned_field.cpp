@@ -1,4 +1,4 @@
-#include "naming/unsigned_field.h"
+#include "dialogs/unsigned_field.h"
 
 namespace qel {
 

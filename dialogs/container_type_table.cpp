@@ -1,4 +1,4 @@
-#include "naming/container_type_table.h"
+#include "dialogs/container_type_table.h"
 
 namespace qel {
 

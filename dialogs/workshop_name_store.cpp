@@ -1,4 +1,4 @@
-#include "naming/workshop_name_store.h"
+#include "dialogs/workshop_name_store.h"
 
 namespace qel {
 

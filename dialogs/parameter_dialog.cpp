@@ -1,12 +1,12 @@
-#include "naming/parameter_dialog.h"
+#include "dialogs/parameter_dialog.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "naming/container_type_table.h"
-#include "naming/dialog_buttons.h"
-#include "naming/unsigned_field.h"
+#include "dialogs/container_type_table.h"
+#include "dialogs/dialog_buttons.h"
+#include "dialogs/unsigned_field.h"
 #include "resources/resources.h"
 
 namespace qel {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/commands/commands.h"
-#include "naming/workshop_name_store.h"
+#include "dialogs/workshop_name_store.h"
 #include "tests/support/shell_fixtures.h"
 
 namespace qel {

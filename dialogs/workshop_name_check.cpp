@@ -1,4 +1,4 @@
-#include "naming/workshop_name_check.h"
+#include "dialogs/workshop_name_check.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "naming/workshop_name_store.h"
+#include "dialogs/workshop_name_store.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
 

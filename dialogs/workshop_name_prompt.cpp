@@ -1,7 +1,7 @@
-#include "naming/workshop_name_prompt.h"
+#include "dialogs/workshop_name_prompt.h"
 
-#include "naming/workshop_name_check.h"
-#include "naming/workshop_name_dialog.h"
+#include "dialogs/workshop_name_check.h"
+#include "dialogs/workshop_name_dialog.h"
 
 namespace qel {
 

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "frontends/qt/accelerators.h"
-#include "frontends/qt/main_window.h"
+#include "frontends/qt/qt_main_window.h"
 #include "frontends/qt/status_view.h"
 #include "resources/resources.h"
 
@@ -27,7 +27,7 @@ class RecordingHandler final : public platform::MainWindowHandler {
   void onDestroy(platform::WindowHandle) override { ++destroys; }
 };
 
-MainWindowParts parts() {
+QtMainWindowParts parts() {
   return {QStringLiteral("ノルカ"), QStringLiteral("QELCONTAINER"), r::findMenu(r::kMainMenu),
           r::findAccelerators(r::kAcceleratorTable)};
 }
@@ -38,14 +38,14 @@ struct ItemSeen {
   bool operator==(const ItemSeen&) const = default;
 };
 
-TEST(MainWindow, MenuBarFollowsItsMenusAndHandsOverTheCommands) {
+TEST(QtMainWindow, MenuBarFollowsItsMenusAndHandsOverTheCommands) {
   static constexpr r::MenuItem kFile[] = {{7, u"開く(&O)"}, {0, u""}, {9, u"終了"}};
   static constexpr r::MenuItem kHelp[] = {{3, u"情報(&A)..."}};
   static constexpr r::Menu kMenus[] = {{u"ファイル(&F)", kFile}, {u"ヘルプ", kHelp}};
   RecordingHandler handler;
-  MainWindowParts withMenus = parts();
+  QtMainWindowParts withMenus = parts();
   withMenus.menus = kMenus;
-  MainWindow window(withMenus, handler);
+  QtMainWindow window(withMenus, handler);
   EXPECT_EQ(window.windowTitle(), QStringLiteral("ノルカ"));
 
   const QList<QAction*> menus = window.menuBar()->actions();
@@ -68,9 +68,9 @@ TEST(MainWindow, MenuBarFollowsItsMenusAndHandsOverTheCommands) {
   EXPECT_EQ(handler.commands, (std::vector<int>{7, 9, 3}));
 }
 
-TEST(MainWindow, AcceleratorsReachTheHandlerFromAnyWidgetOfTheWindow) {
+TEST(QtMainWindow, AcceleratorsReachTheHandlerFromAnyWidgetOfTheWindow) {
   RecordingHandler handler;
-  MainWindow window(parts(), handler);
+  QtMainWindow window(parts(), handler);
   window.show();
   QWidget* view = window.statusView();
   QTest::keyClick(view, Qt::Key_O, Qt::ControlModifier);
@@ -107,9 +107,9 @@ TEST(Accelerators, KeyPressGivesItsVirtualKeyAndTheCharacterItTypes) {
   EXPECT_TRUE(keyStrokesOf(Qt::Key_F5, Qt::NoModifier, QString()).empty());
 }
 
-TEST(MainWindow, CloseBoxDestroysOnceAndCommandsStopAfterwards) {
+TEST(QtMainWindow, CloseBoxDestroysOnceAndCommandsStopAfterwards) {
   RecordingHandler handler;
-  MainWindow window(parts(), handler);
+  QtMainWindow window(parts(), handler);
   window.show();
   window.close();
   EXPECT_EQ(handler.destroys, 1);
@@ -120,9 +120,9 @@ TEST(MainWindow, CloseBoxDestroysOnceAndCommandsStopAfterwards) {
   EXPECT_TRUE(handler.commands.empty());
 }
 
-TEST(MainWindow, RepaintPaintsBeforeReturning) {
+TEST(QtMainWindow, RepaintPaintsBeforeReturning) {
   RecordingHandler handler;
-  MainWindow window(parts(), handler);
+  QtMainWindow window(parts(), handler);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   const int before = handler.paints;

@@ -13,7 +13,7 @@ class PreviewPaneView;
 class StatusView;
 
 // What the main window is made of, looked up from the resources by the caller.
-struct MainWindowParts {
+struct QtMainWindowParts {
   QString title;
   QString className;
   std::span<const resources::Menu> menus;
@@ -24,10 +24,10 @@ struct MainWindowParts {
 // as its client area, with the handler's preview pane on it. Every menu item and accelerator
 // reaches the handler as its command identifier; the close box and destroy() reach it as onDestroy,
 // once.
-class MainWindow final : public QMainWindow {
+class QtMainWindow final : public QMainWindow {
  public:
-  MainWindow(const MainWindowParts& parts, platform::MainWindowHandler& handler);
-  ~MainWindow() override;
+  QtMainWindow(const QtMainWindowParts& parts, platform::MainWindowHandler& handler);
+  ~QtMainWindow() override;
 
   platform::WindowHandle handle() const { return static_cast<const QWidget*>(this); }
   StatusView* statusView() const { return view_; }

@@ -1,4 +1,4 @@
-#include "frontends/qt/main_window.h"
+#include "frontends/qt/qt_main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,7 +13,7 @@
 
 namespace qel::qt {
 
-MainWindow::MainWindow(const MainWindowParts& parts, platform::MainWindowHandler& handler)
+QtMainWindow::QtMainWindow(const QtMainWindowParts& parts, platform::MainWindowHandler& handler)
     : handler_(handler), accelerators_(parts.accelerators) {
   setObjectName(parts.className);
   setWindowTitle(parts.title);
@@ -36,11 +36,11 @@ MainWindow::MainWindow(const MainWindowParts& parts, platform::MainWindowHandler
   qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow() {
+QtMainWindow::~QtMainWindow() {
   qApp->removeEventFilter(this);
 }
 
-void MainWindow::buildMenus(std::span<const resources::Menu> menus) {
+void QtMainWindow::buildMenus(std::span<const resources::Menu> menus) {
   for (const resources::Menu& menu : menus) {
     QMenu* dropDown = menuBar()->addMenu(toQString(menu.caption));
     for (const resources::MenuItem& item : menu.items) {
@@ -57,7 +57,7 @@ void MainWindow::buildMenus(std::span<const resources::Menu> menus) {
   }
 }
 
-QSize MainWindow::sizeHint() const {
+QSize QtMainWindow::sizeHint() const {
   QSize size = QMainWindow::sizeHint();
   if (pane_) {
     const QSize viewHint = view_->sizeHint();
@@ -68,25 +68,25 @@ QSize MainWindow::sizeHint() const {
   return size;
 }
 
-void MainWindow::command(int id) {
+void QtMainWindow::command(int id) {
   if (!destroyed_) handler_.onCommand(handle(), id);
 }
 
-void MainWindow::repaintNow() {
+void QtMainWindow::repaintNow() {
   if (destroyed_) return;
   view_->repaint();
   // A child is not repainted with its parent.
   if (pane_) pane_->repaint();
 }
 
-void MainWindow::destroy() {
+void QtMainWindow::destroy() {
   if (destroyed_) return;
   destroyed_ = true;
   hide();
   handler_.onDestroy(handle());
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+void QtMainWindow::closeEvent(QCloseEvent* event) {
   if (!destroyed_ && !handler_.onCloseRequest(handle())) {
     event->ignore();
     return;
@@ -95,7 +95,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   destroy();
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || destroyed_) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != this ||

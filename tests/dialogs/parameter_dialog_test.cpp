@@ -1,5 +1,5 @@
-#include "naming/parameter_dialog.h"
-#include "naming/unsigned_field.h"
+#include "dialogs/parameter_dialog.h"
+#include "dialogs/unsigned_field.h"
 
 #include <gtest/gtest.h>
 

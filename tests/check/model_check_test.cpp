@@ -1,4 +1,4 @@
-#include "model/model_check.h"
+#include "check/model_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "naming/workshop_name_dialog.h"
+#include "dialogs/workshop_name_dialog.h"
 
-#include "naming/dialog_buttons.h"
+#include "dialogs/dialog_buttons.h"
 #include "resources/resources.h"
 
 namespace qel {
