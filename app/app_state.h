@@ -1,10 +1,10 @@
 #pragma once
 
-#include <memory>
+#include <cstdint>
 #include <optional>
 
+#include "app/document.h"
 #include "base/fixed_text.h"
-#include "container/container_record.h"
 #include "dialogs/workshop_name_store.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
@@ -18,13 +18,13 @@ struct AppState {
 
   platform::Ui& ui;
   platform::SettingsStore& settings;
-  // The one open container; it exists from start-up until after the main window is gone.
-  std::unique_ptr<ContainerRecord> record;
+  Document document;
   WorkshopName workshopName;
   PathText currentContainerPath;  // the file last opened or saved
-  // The record's fingerprint when it was last opened, saved or made new (at start-up, once
-  // it is signed); until then there is nothing to lose.
+  // The record's fingerprint and revision when it was last opened, saved or made new (at
+  // start-up, once it is signed); until then there is nothing to lose.
   std::optional<std::uint64_t> unchangedFingerprint;
+  std::uint64_t unchangedRevision = 0;
 };
 
 // A command of the main window; the window owns its dialogs and is the one it repaints.

@@ -14,15 +14,15 @@ namespace {
 
 using WindowText = FixedText<100>;
 
-// Obtains the workshop name (asking for one at the first start), stamps it into the new
-// record and opens the main window. nullptr when start-up is to end.
+// Obtains the workshop name (asking for one at the first start), signs the new part and opens the
+// main window. nullptr when start-up is to end.
 platform::WindowHandle openMainWindow(AppState& app, MainWindow& handler) {
   loadWorkshopName(app.settings, app.workshopName);
   // A stored name is trusted as it is; only an empty one makes us ask.
   if (app.workshopName.empty() &&
       !promptWorkshopNameAtStart(app.ui, app.settings, app.workshopName))
     return nullptr;
-  applyWorkshopName(*app.record, app.workshopName.view());
+  app.document.sign(app.workshopName.view());
   markUnchanged(app);
 
   platform::MainWindowDescription description;
@@ -44,17 +44,12 @@ std::string_view versionLine() {
 int runApplication(platform::Ui& ui, platform::SettingsStore& settings,
                    std::u16string_view startFile) {
   AppState app(ui, settings);
-  app.record = std::make_unique<ContainerRecord>();
   MainWindow handler(app);
   const platform::WindowHandle window = openMainWindow(app, handler);
   if (!window) return 0;
   if (!startFile.empty()) openNamedFile(app, window, startFile);
 
-  const int exitCode = ui.runMessageLoop();
-
-  resetRecord(*app.record);
-  app.record.reset();
-  return exitCode;
+  return ui.runMessageLoop();
 }
 
 }  // namespace qel

@@ -9,7 +9,7 @@
 namespace qel {
 
 void MainWindow::onPaint(platform::WindowHandle, platform::TextSink& sink) {
-  if (app_.record) paintStatusView(*app_.record, app_.currentContainerPath.view(), sink);
+  paintStatusView(app_.document.record(), app_.currentContainerPath.view(), sink);
 }
 
 // A command that runs out of memory has changed nothing (each command changes its state
@@ -40,8 +40,7 @@ platform::ClientArea MainWindow::previewPaneArea() const {
 }
 
 void MainWindow::onPaintPane(platform::WindowHandle, platform::PaneSink& sink) {
-  if (!app_.record) return;
-  pane_.follow(*app_.record);
+  pane_.follow(app_.document.record(), app_.document.revision());
   const PaneContents contents = pane_.contents();
   for (const PanePicture& picture : contents.pictures) {
     const RgbaImage& image = *picture.image;

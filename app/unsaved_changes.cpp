@@ -6,16 +6,19 @@
 namespace qel {
 
 void markUnchanged(AppState& app) {
-  app.unchangedFingerprint = documentFingerprint(*app.record);
+  app.unchangedFingerprint = documentFingerprint(app.document.record());
+  app.unchangedRevision = app.document.revision();
 }
 
+// A change undone by hand (a name typed and typed back) leaves nothing to lose.
 bool hasUnsavedChanges(const AppState& app) {
-  return app.unchangedFingerprint && documentFingerprint(*app.record) != *app.unchangedFingerprint;
+  return app.unchangedFingerprint && app.document.revision() != app.unchangedRevision &&
+         documentFingerprint(app.document.record()) != *app.unchangedFingerprint;
 }
 
 bool mayLoseChanges(AppState& app, platform::WindowHandle window, ChangesAt at) {
   if (!hasUnsavedChanges(app)) return true;
-  const std::u16string_view name = app.record->containerName.view();
+  const std::u16string_view name = app.document.record().containerName.view();
   std::u16string text =
       name.empty() ? u"コンテナの変更が保存されていません。"
                    : u"コンテナ「" + std::u16string(name) + u"」の変更が保存されていません。";

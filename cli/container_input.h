@@ -20,7 +20,7 @@ std::optional<Bytes> readInputHead(const std::string& path, std::size_t count, s
 
 struct LoadedContainer {
   ContainerRecord record;
-  std::optional<std::int32_t> seed;  // nothing for a plain file
+  std::optional<std::int32_t> seed;  // nothing for a file of the plain form
 };
 
 // The container file at path loaded as the desktop program opens it, or nothing after a

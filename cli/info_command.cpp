@@ -53,7 +53,7 @@ json modelWord(const Bytes& model, std::size_t offset) {
 json describeAsJson(const LoadedContainer& loaded) {
   const ContainerRecord& r = loaded.record;
   json info;
-  info["form"] = r.lastLoadPlain ? "plain" : "scrambled";
+  info["form"] = loaded.seed ? "scrambled" : "plain";
   info["seed"] = loaded.seed ? json(*loaded.seed) : json(nullptr);
   info["containerName"] = utf8(r.containerName.view());
   info["makerName"] = utf8(r.makerName.view());

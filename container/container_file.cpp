@@ -9,9 +9,8 @@
 
 namespace qel {
 
-ContainerSave serializeContainer(ContainerRecord& record, std::u16string_view path,
-                                 std::uint32_t tickCount, std::int64_t now) {
-  if (!record.plainFileLoaded) record.createdTime = now;
+ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_view path,
+                                 std::uint32_t tickCount, std::int64_t createdTime) {
   ContainerSave save;
   // Refused before the file is touched.
   const auto size = containerFileSize(record, std::numeric_limits<std::uint64_t>::max());
@@ -22,12 +21,13 @@ ContainerSave serializeContainer(ContainerRecord& record, std::u16string_view pa
   }
   platform::WriteFailure why = platform::WriteFailure::Other;
   auto file = beginReplacing(path, &why);
-  const bool written = file &&
-                       serializeContainerPieces(record, tickCount & 0xFFFFFF,
-                                                [&file](std::span<const std::uint8_t> piece) {
-                                                  return file->write(piece);
-                                                }) &&
-                       file->commit();
+  const bool written =
+      file &&
+      serializeContainerPieces(
+          record, tickCount & 0xFFFFFF,
+          [&file](std::span<const std::uint8_t> piece) { return file->write(piece); },
+          createdTime) &&
+      file->commit();
   if (!written) {
     save.refusal = ContainerSave::Refusal::WriteFailed;
     save.cause = file ? file->failure() : why;

@@ -25,12 +25,12 @@ struct ContainerSave {
   bool ok() const { return refusal == Refusal::None; }
 };
 
-// Saves record as a scrambled container file at path, replacing it atomically. The seed
-// is tickCount's low 24 bits. createdTime becomes now, before the write and whatever its
-// outcome, unless a plain file was loaded. After a refusal an earlier file at path stays
-// as it was.
-ContainerSave serializeContainer(ContainerRecord& record, std::u16string_view path,
-                                 std::uint32_t tickCount, std::int64_t now);
+// Saves record as a scrambled container file at path, replacing it atomically, with
+// createdTime written in place of the record's own; the record is not changed, so that the
+// caller stores the time once the save has been made. The seed is tickCount's low 24 bits.
+// After a refusal an earlier file at path stays as it was.
+ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_view path,
+                                 std::uint32_t tickCount, std::int64_t createdTime);
 
 enum class ContainerFileRefusal {
   None,
@@ -43,7 +43,7 @@ enum class ContainerFileRefusal {
 struct ContainerFileOpening {
   ContainerFileRefusal refusal = ContainerFileRefusal::None;
   std::uint64_t fileSize = 0;        // once the file could be opened
-  std::optional<std::int32_t> seed;  // the header's seed of a scrambled file
+  std::optional<std::int32_t> seed;  // the header's seed; nothing for a file of the plain form
 };
 
 // Why a container file was refused, in one line of English; empty when it was not.

@@ -43,7 +43,7 @@ void putHead(PieceWriter& out, ContainerChunkTag tag, std::size_t length) {
   out.put32(static_cast<std::uint32_t>(length));
 }
 
-void putBody(PieceWriter& out, const ContainerRecord& r) {
+void putBody(PieceWriter& out, const ContainerRecord& r, std::int64_t createdTime) {
   out.put32(kContainerNameChunk);
   putText(out, r.containerName);
   putHead(out, kReservedValueChunk, 4);
@@ -51,7 +51,7 @@ void putBody(PieceWriter& out, const ContainerRecord& r) {
   putHead(out, kLengthChunk, 4);
   out.put32(std::bit_cast<std::uint32_t>(r.lengthMm));
   putHead(out, kCreatedTimeChunk, 8);
-  out.put64(static_cast<std::uint64_t>(r.createdTime));
+  out.put64(static_cast<std::uint64_t>(createdTime));
   out.put32(kDescriptionChunk);
   putText(out, r.description);
   out.put32(kMakerNameChunk);
@@ -161,7 +161,7 @@ bool loadChunk(ChunkSource& source, ContainerRecord& r, std::uint32_t tag, std::
   }
 }
 
-// Empties record (keeping its load flags) and fills it from the chunk sequence that source
+// Empties record and fills it from the chunk sequence that source
 // delivers. false when the sequence runs past its end or lacks the end chunk; record is
 // then partly filled, so it must be a fresh one that is kept only on success.
 bool walkChunks(ContainerRecord& record, ChunkSource& source,
@@ -174,7 +174,6 @@ bool walkChunks(ContainerRecord& record, ChunkSource& source,
     if (tag >= kEndChunk) break;
     if (!loadChunk(source, record, tag, readLe32(head + 4), observeText)) return false;
   }
-  if (record.lastLoadPlain) record.plainFileLoaded = true;
   // A model too short to hold its vertex count leaves the count at 0.
   if (record.modelData && record.modelData->size() >= 12) {
     record.modelVertexCount = readLe32(record.modelData->data() + 8);
@@ -212,7 +211,7 @@ std::optional<std::uint64_t> containerFileSize(const ContainerRecord& r, std::ui
 }
 
 bool serializeContainerPieces(const ContainerRecord& record, std::uint32_t seed,
-                              PieceWriter::Sink sink) {
+                              PieceWriter::Sink sink, std::optional<std::int64_t> createdTime) {
   const auto size = containerFileSize(record);
   if (!size) return false;
   PieceWriter out(static_cast<std::size_t>(std::min<std::uint64_t>(*size, kContainerFilePiece)),
@@ -222,7 +221,7 @@ bool serializeContainerPieces(const ContainerRecord& record, std::uint32_t seed,
   out.put32(seed);
   out.put32(0);
   out.scrambleFromHere(static_cast<std::int32_t>(seed));
-  putBody(out, record);
+  putBody(out, record, createdTime.value_or(record.createdTime));
   return out.finish();
 }
 
@@ -242,17 +241,13 @@ std::optional<Bytes> serializeContainerBytes(const ContainerRecord& record, std:
 ContainerLoad parseContainerChunks(ContainerRecord& record, ChunkSource& source,
                                    const TextChunkObserver& observeText) {
   ContainerRecord loaded;
-  loaded.plainFileLoaded = record.plainFileLoaded;
   const auto header = source.peek(kScrambledHeaderSize);
   const auto form = containerFormOf(header);
   if (!form) return ContainerLoad::NotAContainer;
-  if (form == ContainerForm::Plain) {
-    loaded.lastLoadPlain = true;
-  } else {
+  if (form == ContainerForm::Scrambled) {
     const std::int32_t seed = *scrambleSeedOf(header);
     source.skip(kScrambledHeaderSize);
     source.unscrambleFromHere(seed);
-    loaded.lastLoadPlain = false;
   }
   if (!walkChunks(loaded, source, observeText)) return ContainerLoad::Damaged;
   record = std::move(loaded);

@@ -43,8 +43,10 @@ std::optional<std::uint64_t> containerFileSize(const ContainerRecord& record,
 
 // Lays out the scrambled file of record with seed and hands it to sink in pieces; false
 // when the file would reach kContainerFileLimit (then sink gets nothing) or sink refused.
+// A createdTime given is written in place of the record's.
 bool serializeContainerPieces(const ContainerRecord& record, std::uint32_t seed,
-                              PieceWriter::Sink sink);
+                              PieceWriter::Sink sink,
+                              std::optional<std::int64_t> createdTime = std::nullopt);
 
 // The scrambled file of record with seed, whole; nothing when it would reach
 // kContainerFileLimit.

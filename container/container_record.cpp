@@ -57,7 +57,6 @@ std::string englishText(const SaveReadiness& readiness) {
 }
 
 bool applyWorkshopName(ContainerRecord& record, std::u16string_view name) {
-  if (record.plainFileLoaded) return false;
   // The whole name takes part in the comparison, so a name longer than the field is
   // copied (and cut) again every time.
   if (record.makerName.view() == name.substr(0, name.find(u'\0'))) return false;

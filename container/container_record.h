@@ -11,17 +11,17 @@
 
 namespace qel {
 
+using MakerName = FixedText<16>;
+
 // The one open container document. A data block is present exactly when its optional
 // holds a value; its byte count is the block's size. Every setter stores its own copy.
 struct ContainerRecord {
-  bool plainFileLoaded = false;  // set by loading a plain file; never cleared
-  bool lastLoadPlain = false;    // form of the file being loaded
   FixedText<32> containerName;
   std::int32_t reservedValue = 0;  // carried through files, never edited
   float lengthMm = 0.0f;
   std::int64_t createdTime = 0;  // seconds since 1970-01-01 00:00 UTC
   FixedText<64> description;
-  FixedText<16> makerName;
+  MakerName makerName;
   std::uint32_t typeIndex = 0;  // values from 16 on are kept but not shown
   std::uint32_t sideViewReserved1 = 0;
   std::uint32_t sideViewReserved2 = 0;
@@ -38,7 +38,7 @@ struct ContainerRecord {
   friend bool operator==(const ContainerRecord&, const ContainerRecord&) = default;
 };
 
-// Returns the record to its empty state, keeping plainFileLoaded and lastLoadPlain.
+// Returns the record to its empty state.
 void resetRecord(ContainerRecord& record);
 
 // The items a record must hold to be saved, in the order they are asked for.
@@ -60,8 +60,7 @@ inline constexpr int kContainerNameKept = 26;
 inline constexpr int kDescriptionKept = 63;
 inline constexpr std::uint32_t kMaxLengthMm = 50000;
 
-// Makes makerName follow the workshop name (cut to 15 units) unless a plain file was
-// loaded; answers whether makerName changed.
+// Makes makerName follow the workshop name (cut to 15 units); answers whether it changed.
 bool applyWorkshopName(ContainerRecord& record, std::u16string_view name);
 
 }  // namespace qel

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A tenth of the area's width and height: the same drawing, a hundredth of the pixels.
   qel::PreviewPane pane(qel::PreviewPane::kModelArea.width / 10,
                         qel::PreviewPane::kModelArea.height / 10);
-  pane.follow(record);
+  pane.follow(record, 0);
   pane.contents();
   pane.press(100, 100);
   pane.moveTo(150, 40);

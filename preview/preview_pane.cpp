@@ -30,7 +30,9 @@ bool PreviewPane::takeOver(ImageSlot& slot, const std::optional<Bytes>& bytes,
   return true;
 }
 
-void PreviewPane::follow(const ContainerRecord& record) {
+void PreviewPane::follow(const ContainerRecord& record, std::uint64_t revision) {
+  if (revision_ == revision) return;
+  revision_ = revision;
   bool redraw = false;
   if (modelBytes_ != record.modelData) {
     modelBytes_ = record.modelData;

@@ -59,8 +59,9 @@ class PreviewPane {
   PreviewPane(const PreviewPane&) = delete;
   PreviewPane& operator=(const PreviewPane&) = delete;
 
-  // Takes over the record's model, texture and side view; cheap when they are unchanged.
-  void follow(const ContainerRecord& record);
+  // Takes over the record's model, texture and side view; nothing to do while the record's
+  // revision (which every change bumps) stays the same.
+  void follow(const ContainerRecord& record, std::uint64_t revision);
 
   // What to draw now; the model is drawn again only when it or the view has changed.
   PaneContents contents();
@@ -80,6 +81,7 @@ class PreviewPane {
   };
   bool takeOver(ImageSlot& slot, const std::optional<Bytes>& bytes, const PaneArea& area);
 
+  std::optional<std::uint64_t> revision_;
   int modelWidth_ = kModelArea.width;
   int modelHeight_ = kModelArea.height;
   std::optional<Bytes> modelBytes_;

@@ -4,10 +4,9 @@
 namespace qel {
 
 void editContainerName(AppState& app, platform::WindowHandle window) {
-  if (!app.record) return;
-  ContainerName name = app.record->containerName;
+  ContainerName name = app.document.record().containerName;
   if (!runContainerNameDialog(app.ui, window, name)) return;
-  app.record->containerName = name;
+  app.document.change().containerName = name;
   app.ui.repaint(window);
 }
 

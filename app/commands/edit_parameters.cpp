@@ -4,13 +4,13 @@
 namespace qel {
 
 void editParameters(AppState& app, platform::WindowHandle window) {
-  if (!app.record) return;
-  ContainerRecord& record = *app.record;
+  const ContainerRecord& shown = app.document.record();
   ParameterEntry values;
-  values.typeIndex = record.typeIndex;
-  values.description = record.description;
-  values.lengthMm = record.lengthMm;
+  values.typeIndex = shown.typeIndex;
+  values.description = shown.description;
+  values.lengthMm = shown.lengthMm;
   if (!runParameterDialog(app.ui, window, values)) return;
+  ContainerRecord& record = app.document.change();
   record.typeIndex = values.typeIndex;
   record.description = values.description;
   record.lengthMm = values.lengthMm;

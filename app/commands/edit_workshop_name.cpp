@@ -16,7 +16,7 @@ void editWorkshopName(AppState& app, platform::WindowHandle window) {
       case WorkshopNameCheck::Ok:
         saveWorkshopName(app.settings, candidate.view());  // the one step that may allocate
         app.workshopName = candidate;
-        if (app.record) applyWorkshopName(*app.record, candidate.view());
+        app.document.sign(candidate.view());
         app.ui.repaint(window);
         return;
       case WorkshopNameCheck::Prohibited:

@@ -18,7 +18,6 @@ PickerText pngPicker(std::u16string_view title) {
 
 void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
                    std::u16string_view caption, ImageStore store) {
-  if (!app.record) return;
   const auto path = pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
   if (!path) return;
   const auto refuse = [&](const ImageCheck& check) {
@@ -27,14 +26,13 @@ void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_
   };
   const auto bytes = readWholeFile(*path, kContainerFileLimit);
   if (!bytes) return refuse({ImageProblem::Unreadable, {}});
-  if (const ImageCheck check = store(*app.record, *bytes); !check.ok()) refuse(check);
+  if (const ImageCheck check = store(app.document.change(), *bytes); !check.ok()) refuse(check);
   app.ui.repaint(window);
 }
 
 void exportImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
                      std::u16string_view caption, ImageCopy copy) {
-  if (!app.record) return;
-  const auto bytes = copy(*app.record);
+  const auto bytes = copy(app.document.record());
   if (!bytes) return;
   const auto path = pickSavePath(app, savePickerRequest(window, pngPicker(title)), caption);
   if (!path) return;

@@ -27,7 +27,6 @@ class MessageBoxInfoSink : public InfoMessageSink {
 // Model and texture are set together or not at all. A refused model is said with its
 // reason, after the TIM notes of the material reader.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
-  if (!app.record) return;
   const auto path =
       pickOpenPath(app, openPickerRequest(window, {u"モデルファイル(*.obj)", u"*.obj",
                                                    u"Wavefront OBJファイルを開く", u"obj"}));
@@ -57,7 +56,7 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
       !storeTexture(converted, conversion.texture).ok()) {
     return;
   }
-  ContainerRecord& record = *app.record;
+  ContainerRecord& record = app.document.change();
   record.modelData = std::move(converted.modelData);
   record.modelVertexCount = converted.modelVertexCount;
   record.textureData = std::move(converted.textureData);

@@ -15,17 +15,15 @@ bool holdsContent(const ContainerRecord& record) {
 }  // namespace
 
 void newContainer(AppState& app, platform::WindowHandle window) {
-  if (!app.record) return;
-  ContainerRecord& record = *app.record;
-  if (holdsContent(record) &&
+  if (holdsContent(app.document.record()) &&
       app.ui.messageBox(window, u"データを初期化しますか？", u"コンテナ初期化",
                         platform::MessageBoxButtons::OkCancel) == platform::kIdCancel) {
     return;
   }
-  resetRecord(record);
+  resetRecord(app.document.change());
   // A new part is signed as any other, whatever form the file opened before had.
-  record.plainFileLoaded = false;
-  applyWorkshopName(record, app.workshopName.view());
+  app.document.madeNew();
+  app.document.sign(app.workshopName.view());
   markUnchanged(app);
   // The path stays: the window keeps showing it and the next save proposes it.
   app.ui.repaint(window);

@@ -8,7 +8,7 @@ namespace qel {
 
 // A refused file is said with its reason and leaves the record and the path as they were.
 void openContainer(AppState& app, platform::WindowHandle window) {
-  if (!app.record || !mayLoseChanges(app, window, ChangesAt::Open)) return;
+  if (!mayLoseChanges(app, window, ChangesAt::Open)) return;
   const auto path =
       pickOpenPath(app, openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
                                                    u"コンテナファイルを開く", u"cnt"}));
@@ -16,12 +16,15 @@ void openContainer(AppState& app, platform::WindowHandle window) {
 }
 
 void openContainerAt(AppState& app, platform::WindowHandle window, std::u16string_view path) {
-  if (const ContainerFileOpening opening = openContainerFile(*app.record, path);
-      opening.refusal != ContainerFileRefusal::None) {
+  ContainerRecord opened;
+  const ContainerFileOpening opening = openContainerFile(opened, path);
+  if (opening.refusal != ContainerFileRefusal::None) {
     app.ui.messageBox(window, resources::japaneseText(opening, path), u"コンテナを開く",
                       platform::MessageBoxButtons::Ok);
     return;
   }
+  app.document.change() = std::move(opened);
+  app.document.opened(opening.seed ? ContainerForm::Scrambled : ContainerForm::Plain);
   app.currentContainerPath.assign(path);
   markUnchanged(app);
   app.ui.repaint(window);

@@ -25,18 +25,17 @@ std::u16string proposedName(std::u16string_view currentPath) {
 
 // Applies the workshop name, says every missing item before the picker opens, and writes
 // the file. A save that does not happen is always said, with its reason.
-void saveRecord(AppState& app, platform::WindowHandle window) {
-  ContainerRecord& record = *app.record;
+void saveRecord(AppState& app, platform::WindowHandle window, const MakerName& makerBefore) {
+  Document& document = app.document;
   // The maker follows the workshop name when a save is refused or made, and stays as it was
   // when the picker is cancelled.
-  const auto makerBefore = record.makerName;
-  applyWorkshopName(record, app.workshopName.view());
-  if (const SaveReadiness readiness = checkSaveReady(record); !readiness.ready()) {
+  document.sign(app.workshopName.view());
+  if (const SaveReadiness readiness = checkSaveReady(document.record()); !readiness.ready()) {
     app.ui.messageBox(window, resources::japaneseText(readiness), kCaption,
                       platform::MessageBoxButtons::Ok);
     return;
   }
-  record.makerName = makerBefore;
+  if (document.record().makerName != makerBefore) document.change().makerName = makerBefore;
   const auto path = pickSavePath(
       app,
       savePickerRequest(
@@ -50,16 +49,18 @@ void saveRecord(AppState& app, platform::WindowHandle window) {
                         platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
     return;
   }
-  applyWorkshopName(record, app.workshopName.view());
+  document.sign(app.workshopName.view());
 
   platform::Clock& clock = platform::clock();
+  const std::int64_t createdTime = document.createdTimeOnSave(clock.calendarSeconds());
   if (const ContainerSave save =
-          serializeContainer(record, *path, clock.tickMilliseconds(), clock.calendarSeconds());
+          serializeContainer(document.record(), *path, clock.tickMilliseconds(), createdTime);
       !save.ok()) {
     app.ui.messageBox(window, resources::japaneseText(save, *path), kCaption,
                       platform::MessageBoxButtons::Ok);
     return;
   }
+  document.change().createdTime = createdTime;
   app.currentContainerPath.assign(*path);
   markUnchanged(app);
   app.ui.repaint(window);
@@ -68,16 +69,13 @@ void saveRecord(AppState& app, platform::WindowHandle window) {
 }  // namespace
 
 void saveContainer(AppState& app, platform::WindowHandle window) {
-  if (!app.record) return;
-  ContainerRecord& record = *app.record;
-  // Running out of memory leaves the record as it was, maker and creation time included.
-  const auto makerBefore = record.makerName;
-  const std::int64_t createdBefore = record.createdTime;
+  // Running out of memory leaves the record as it was, its maker included.
+  const MakerName makerBefore = app.document.record().makerName;
   try {
-    saveRecord(app, window);
+    saveRecord(app, window, makerBefore);
   } catch (const std::bad_alloc&) {
-    record.makerName = makerBefore;
-    record.createdTime = createdBefore;
+    if (app.document.record().makerName != makerBefore)
+      app.document.change().makerName = makerBefore;
     throw;
   }
 }

@@ -20,7 +20,7 @@ class ContainerCommands : public ::testing::Test {
   // Saves a complete record through the save command and answers the file's path.
   std::u16string savedContainer(std::string_view name) {
     CommandBench saving;
-    *saving.app.record = test::readyRecord();
+    saving.record() = test::readyRecord();
     const std::u16string path = folder.file(name);
     saving.ui.choose(path);
     saving.run(saveContainer);
@@ -54,7 +54,7 @@ TEST_F(ContainerCommands, NewAsksOnlyWhenNamesOrDataBlocksWouldBeLost) {
 }
 
 TEST_F(ContainerCommands, NewAnsweredOkEmptiesTheRecordButKeepsThePath) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   bench.app.currentContainerPath.assign(u"D:\\parts\\box.cnt");
   bench.ui.answer(platform::kIdOk);
   bench.run(newContainer);
@@ -72,7 +72,7 @@ TEST_F(ContainerCommands, NewAnsweredOkEmptiesTheRecordButKeepsThePath) {
     if (part == u"texture") record.textureData = test::pngOf(1, 1);
     if (part == u"side view") record.sideViewData = test::pngOf(1, 1);
     CommandBench other;
-    *other.app.record = record;
+    other.record() = record;
     other.ui.answer(platform::kIdCancel);
     other.run(newContainer);
     EXPECT_EQ(other.ui.messageBoxes.size(), 1u);
@@ -96,7 +96,7 @@ TEST_F(ContainerCommands, SavedFileOpensAgainToTheSameRecord) {
 }
 
 TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesNothingAndSaysWhy) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   bench.app.currentContainerPath.assign(u"before.cnt");
   const std::u16string png = folder.write("picture.cnt", test::pngOf(8, 8, 100));
   const std::u16string empty = folder.write("empty.cnt", {});
@@ -122,7 +122,7 @@ TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesNothingAndSaysW
 }
 
 TEST_F(ContainerCommands, PickersAreDescribedAsTheCommandsGiveThem) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   bench.ui.cancelPicker().cancelPicker();
   bench.run(openContainer);
   bench.run(saveContainer);
@@ -224,7 +224,7 @@ TEST_F(ContainerCommands, RefusedSaveStillStampsTheWorkshopName) {
 }
 
 TEST_F(ContainerCommands, FailedWriteSaysWhyWithThePathAndKeepsTheCurrentPath) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   bench.app.currentContainerPath.assign(u"before.cnt");
   const std::u16string path = folder.file("no-such-folder/box.cnt");
   const std::u16string readOnly = folder.write("kept.cnt", Bytes{1, 2, 3});
@@ -246,7 +246,7 @@ TEST_F(ContainerCommands, FailedWriteSaysWhyWithThePathAndKeepsTheCurrentPath) {
 }
 
 TEST_F(ContainerCommands, ASavePathLongerThanAPathBufferIsRefusedAndSaid) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   bench.app.currentContainerPath.assign(u"before.cnt");
   const std::u16string path = folder.file(std::string(260, 'n'));
   bench.ui.choose(path).choose(path);
@@ -307,7 +307,7 @@ TEST_F(ContainerCommands, APlainFileKeepsItsMakerAndTimeWhenSavedAndNewSignsTheN
 }
 
 TEST_F(ContainerCommands, ACancelledSavePickerLeavesTheMakerAsItWas) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   bench.record().makerName.assign(u"前の工房");
   bench.ui.cancelPicker();
   bench.run(saveContainer);
@@ -317,7 +317,7 @@ TEST_F(ContainerCommands, ACancelledSavePickerLeavesTheMakerAsItWas) {
 // A folder that takes no new file leaves only an overwrite in place, which a cut-off save can
 // damage: the save asks first, and キャンセル leaves the file as it was.
 TEST_F(ContainerCommands, ASaveInPlaceAsksFirst) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   const std::u16string path = folder.write("kept.cnt", Bytes{1, 2, 3});
   test::FaultyFileSystem faulty;
   faulty.faults.newFilesRefused = true;

@@ -47,7 +47,7 @@ TEST_F(ImageCommands, LoadedTextureAndSideViewReplaceTheirSlotsAndRepaint) {
 }
 
 TEST_F(ImageCommands, RefusedTextureKeepsTheEarlierOneAndSaysSoUnderItsCaption) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   bench.ui.choose(folder.writeText("notes.png", "just some text, long enough for a header"));
   bench.run(loadTextureFile);
   EXPECT_EQ(bench.record().textureData, test::readyRecord().textureData);
@@ -72,7 +72,7 @@ TEST_F(ImageCommands, UnreadableFilesAreSaidAndCancelledPickersEndSilently) {
 }
 
 TEST_F(ImageCommands, ExportWritesTheSlotByteForByteAndNeverRepaints) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   const std::u16string texture = folder.file("texture-out.png");
   const std::u16string sideView = folder.file("side-out.png");
   bench.ui.choose(texture).choose(sideView);
@@ -93,7 +93,7 @@ TEST_F(ImageCommands, ExportOfAnEmptySlotShowsNoPicker) {
 }
 
 TEST_F(ImageCommands, FailedExportSaysSoUnderTheCaptionOfItsSlot) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   const std::u16string texture = folder.file("gone/t.png");
   const std::u16string sideView = folder.file("gone/s.png");
   bench.ui.choose(texture).choose(sideView);

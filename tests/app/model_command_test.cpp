@@ -50,7 +50,7 @@ TEST_F(ModelCommand, SetsModelAndTextureTogetherWithoutAFileBesideTheModel) {
 // The refusals authors met most, each said in one box after the part's own first line; what
 // the repair can mend is offered instead, and キャンセル leaves everything as it was.
 TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
-  *bench.app.record = test::readyRecord();
+  bench.record() = test::readyRecord();
   folder.write("huge.png", test::pngOf(1024, 1024));
   folder.write("photo.jpg", {0xFF, 0xD8, 0xFF, 0xE0});
   std::string many = "mtllib box.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl skin\n";

@@ -103,8 +103,6 @@ TEST(ParseContainerFile, RoundTripsEveryField) {
   ContainerRecord loaded;
   ASSERT_EQ(parseContainerFile(loaded, file), kSuccess);
   EXPECT_EQ(loaded, original);
-  EXPECT_FALSE(loaded.lastLoadPlain);
-  EXPECT_FALSE(loaded.plainFileLoaded);
 }
 
 TEST(ParseContainerFile, KeepsTextureSizeAsStoredAndUnitsBehindTheTerminator) {
@@ -149,14 +147,6 @@ TEST(ParseContainerFile, PlainFileSetsThePlainFlags) {
   EXPECT_EQ(record.makerName.view(), u"平文工房");
   EXPECT_TRUE(record.containerName.empty());
   EXPECT_FALSE(record.modelData || record.textureData || record.sideViewData);
-  EXPECT_TRUE(record.lastLoadPlain);
-  EXPECT_TRUE(record.plainFileLoaded);
-
-  // A later scrambled file never clears the flag.
-  Bytes scrambled = *serializeContainerBytes(completeRecord(), 3);
-  ASSERT_EQ(parseContainerFile(record, scrambled), kSuccess);
-  EXPECT_FALSE(record.lastLoadPlain);
-  EXPECT_TRUE(record.plainFileLoaded);
 }
 
 // Loads chunks as the body of a plain file, whose first chunk names its form.

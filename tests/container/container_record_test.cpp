@@ -28,18 +28,8 @@ TEST(ApplyWorkshopName, CutsLongNamesAndComparesTheWholeName) {
   EXPECT_FALSE(applyWorkshopName(record, u"ABCDEFGHIJKLMNO"));
 }
 
-TEST(ApplyWorkshopName, LeavesTheMakerOfAPlainFileAlone) {
+TEST(ResetRecord, EmptiesEverything) {
   ContainerRecord record;
-  record.plainFileLoaded = true;
-  record.makerName.assign(u"元の工房");
-  EXPECT_FALSE(applyWorkshopName(record, u"新しい工房"));
-  EXPECT_EQ(record.makerName.view(), u"元の工房");
-}
-
-TEST(ResetRecord, EmptiesEverythingButTheLoadFlags) {
-  ContainerRecord record;
-  record.plainFileLoaded = true;
-  record.lastLoadPlain = true;
   record.containerName.assign(u"箱");
   record.typeIndex = 9;
   record.lengthMm = 12.5f;
@@ -53,8 +43,6 @@ TEST(ResetRecord, EmptiesEverythingButTheLoadFlags) {
   EXPECT_EQ(record.lengthMm, 0.0f);
   EXPECT_FALSE(record.modelData || record.textureData || record.sideViewData);
   EXPECT_EQ(record.modelVertexCount, 0u);
-  EXPECT_TRUE(record.plainFileLoaded);
-  EXPECT_TRUE(record.lastLoadPlain);
 }
 
 }  // namespace

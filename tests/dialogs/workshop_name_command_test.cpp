@@ -83,7 +83,7 @@ TEST_F(EditWorkshopName, AnEmptyNameReopensTheDialogEmpty) {
 }
 
 TEST_F(EditWorkshopName, AfterAPlainFileTheRecordKeepsItsMakerName) {
-  bench.record().plainFileLoaded = true;
+  bench.app.document.opened(ContainerForm::Plain);
   bench.ui.pressOk({TypeText{1000, u"別の工房"}});
   bench.run(editWorkshopName);
   EXPECT_EQ(bench.app.workshopName.view(), u"別の工房");

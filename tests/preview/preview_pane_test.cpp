@@ -29,12 +29,12 @@ ContainerRecord recordWithModel() {
 
 TEST(PreviewPane, FollowsTheRecordAndShowsNothingForEmptySlots) {
   PreviewPane pane;
-  pane.follow(ContainerRecord());
+  pane.follow(ContainerRecord(), 0);
   EXPECT_TRUE(pane.contents().pictures.empty());
   EXPECT_TRUE(pane.contents().texts.empty());
 
   const ContainerRecord record = recordWithModel();
-  pane.follow(record);
+  pane.follow(record, 1);
   const PaneContents contents = pane.contents();
   ASSERT_EQ(contents.pictures.size(), 3u);
   const PanePicture* model = pictureAt(contents, PreviewPane::kModelArea);
@@ -50,7 +50,7 @@ TEST(PreviewPane, FollowsTheRecordAndShowsNothingForEmptySlots) {
 
 TEST(PreviewPane, DrawsTheModelAtTheSizeItWasGiven) {
   PreviewPane pane(52, 32);
-  pane.follow(recordWithModel());
+  pane.follow(recordWithModel(), 0);
   const PaneContents contents = pane.contents();
   const PanePicture* model = pictureAt(contents, PreviewPane::kModelArea);
   ASSERT_TRUE(model);
@@ -62,10 +62,10 @@ TEST(PreviewPane, DrawsTheModelAtTheSizeItWasGiven) {
 TEST(PreviewPane, SaysWhenTheModelIsDrawnInPart) {
   PreviewPane pane(52, 32);
   ContainerRecord record = recordWithModel();
-  pane.follow(record);
+  pane.follow(record, 0);
   EXPECT_TRUE(pane.contents().texts.empty());
   record.modelData = test::stackedSquares(100);
-  pane.follow(record);
+  pane.follow(record, 1);
   const PaneContents contents = pane.contents();
   EXPECT_TRUE(pictureAt(contents, PreviewPane::kModelArea));
   ASSERT_EQ(contents.texts.size(), 1u);
@@ -76,7 +76,7 @@ TEST(PreviewPane, ATextureThatDoesNotDecodeLeavesTheModelPlain) {
   ContainerRecord record = recordWithModel();
   record.textureData->resize(40);
   PreviewPane pane;
-  pane.follow(record);
+  pane.follow(record, 0);
   const PaneContents contents = pane.contents();
   ASSERT_EQ(contents.texts.size(), 1u);
   EXPECT_EQ(contents.texts[0].text, u"no texture");
@@ -87,7 +87,7 @@ TEST(PreviewPane, ATextureThatDoesNotDecodeLeavesTheModelPlain) {
 
 TEST(PreviewPane, DragTurnsAndWheelZoomsOnlyFromTheModel) {
   PreviewPane pane;
-  pane.follow(recordWithModel());
+  pane.follow(recordWithModel(), 0);
   const PreviewView start = pane.view();
 
   pane.press(PreviewPane::kTextureArea.x + 5, PreviewPane::kTextureArea.y + 5);

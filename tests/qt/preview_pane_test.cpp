@@ -24,7 +24,6 @@ namespace r = resources;
 class PaneWindow : public ::testing::Test {
  protected:
   PaneWindow() : app_(ui_, settings_), handler_(app_) {
-    app_.record = std::make_unique<ContainerRecord>();
     handle_ = ui_.createMainWindow({u"ノルカ", u"QELCONTAINER", r::kMainMenu, r::kAcceleratorTable,
                                     r::kLargeIcon, r::kSmallIcon},
                                    handler_);
@@ -69,8 +68,8 @@ TEST_F(PaneWindow, FollowsTheRecordOnEveryRepaintAndShowsNothingForEmptySlots) {
   const QImage empty = paneAfterRepaint();
   EXPECT_EQ(empty.pixelColor(modelCentre()), empty.pixelColor(0, 0));
 
-  app_.record->modelData = test::squareBlob();
-  app_.record->textureData = encodePng(RgbaImage(8, 8, {255, 0, 0, 255}));
+  app_.document.change().modelData = test::squareBlob();
+  app_.document.change().textureData = encodePng(RgbaImage(8, 8, {255, 0, 0, 255}));
   const QImage shown = paneAfterRepaint();
   const QColor model = shown.pixelColor(modelCentre());
   EXPECT_GT(model.red(), 100);
@@ -80,13 +79,13 @@ TEST_F(PaneWindow, FollowsTheRecordOnEveryRepaintAndShowsNothingForEmptySlots) {
   EXPECT_EQ(shown.pixelColor(PreviewPane::kTextureArea.x + 8, PreviewPane::kTextureArea.y + 8),
             empty.pixelColor(0, 0));
 
-  app_.record->modelData.reset();
-  app_.record->textureData.reset();
+  app_.document.change().modelData.reset();
+  app_.document.change().textureData.reset();
   EXPECT_EQ(paneAfterRepaint(), empty);
 }
 
 TEST_F(PaneWindow, DragAndWheelRedrawTheModel) {
-  app_.record->modelData = test::squareBlob();
+  app_.document.change().modelData = test::squareBlob();
   const QImage before = paneAfterRepaint();
   QWidget* pane = window_->previewPane();
   QTest::mousePress(pane, Qt::LeftButton, {}, modelCentre());

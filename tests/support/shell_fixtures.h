@@ -16,14 +16,11 @@ namespace qel::test {
 // a 64 x 32 side view of 29 bytes.
 ContainerRecord readyRecord();
 
-// The program's state around a scripted user and in-memory settings, with a record, for
+// The program's state around a scripted user and in-memory settings, for
 // driving single commands.
 struct CommandBench {
-  CommandBench() : app(ui, settings) {
-    app.record = std::make_unique<ContainerRecord>();
-    app.workshopName.assign(u"工房");
-  }
-  ContainerRecord& record() { return *app.record; }
+  CommandBench() : app(ui, settings) { app.workshopName.assign(u"工房"); }
+  ContainerRecord& record() { return app.document.change(); }
   void run(CommandHandler command) { command(app, ui.window()); }
 
   ScriptedUi ui;
