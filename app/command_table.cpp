@@ -1,6 +1,7 @@
 #include "app/command_table.h"
 
 #include "app/commands/commands.h"
+#include "resources/captions.h"
 #include "resources/menu_command.h"
 
 namespace qel {
@@ -14,19 +15,19 @@ struct CommandEntry {
 // The one dispatch table: menu items and accelerators both arrive here. A caption is that
 // of the command's own message boxes, or its menu item's text when it shows none.
 constexpr CommandEntry kCommands[] = {
-    {MenuCommand::NewContainer, {newContainer, u"コンテナ初期化"}},
-    {MenuCommand::OpenContainer, {openContainer, u"コンテナを開く"}},
-    {MenuCommand::SaveContainer, {saveContainer, u"コンテナを保存"}},
-    {MenuCommand::WorkshopSettings, {editWorkshopName, u"設定"}},
-    {MenuCommand::Exit, {exitProgram, u"ノルカの終了"}},
-    {MenuCommand::SetContainerName, {editContainerName, u"コンテナ名を設定"}},
-    {MenuCommand::SetParameters, {editParameters, u"パラメータを設定"}},
-    {MenuCommand::SetModel, {loadModelFile, u"モデルを設定"}},
-    {MenuCommand::SetTexture, {loadTextureFile, u"テクスチャー"}},
-    {MenuCommand::SetSideView, {loadSideViewFile, u"サイドビュー"}},
-    {MenuCommand::SaveTexture, {exportTextureFile, u"テクスチャー"}},
-    {MenuCommand::SaveSideView, {exportSideViewFile, u"サイドビュー"}},
-    {MenuCommand::About, {showAboutBox, u"バージョン情報"}},
+    {MenuCommand::NewContainer, {newContainer, resources::kNewContainerCaption}},
+    {MenuCommand::OpenContainer, {openContainer, resources::kOpenContainerCaption}},
+    {MenuCommand::SaveContainer, {saveContainer, resources::kSaveContainerCaption}},
+    {MenuCommand::WorkshopSettings, {editWorkshopName, resources::kSettingsCaption}},
+    {MenuCommand::Exit, {exitProgram, resources::kExitCaption}},
+    {MenuCommand::SetContainerName, {editContainerName, resources::kContainerNameCaption}},
+    {MenuCommand::SetParameters, {editParameters, resources::kParametersCaption}},
+    {MenuCommand::SetModel, {loadModelFile, resources::kModelCaption}},
+    {MenuCommand::SetTexture, {loadTextureFile, resources::kTextureCaption}},
+    {MenuCommand::SetSideView, {loadSideViewFile, resources::kSideViewCaption}},
+    {MenuCommand::SaveTexture, {exportTextureFile, resources::kTextureCaption}},
+    {MenuCommand::SaveSideView, {exportSideViewFile, resources::kSideViewCaption}},
+    {MenuCommand::About, {showAboutBox, resources::kAboutCaption}},
 };
 
 }  // namespace

@@ -6,13 +6,15 @@
 #include "app/unsaved_changes.h"
 #include "base/path_parts.h"
 #include "model/obj_reader.h"
+#include "resources/captions.h"
 #include "resources/refusal_texts.h"
 
 namespace qel {
 
 void openNamedFile(AppState& app, platform::WindowHandle window, std::u16string_view path) {
   const bool model = isObjPath(path);
-  const std::u16string_view caption = model ? u"モデルを設定" : u"コンテナを開く";
+  const std::u16string_view caption =
+      model ? resources::kModelCaption : resources::kOpenContainerCaption;
   if (path.size() > kLongestPath) {
     app.ui.messageBox(window,
                       u"このファイルは開けません。\n" + std::u16string(path) + u"\n" +

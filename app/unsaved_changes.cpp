@@ -2,6 +2,7 @@
 
 #include "app/commands/commands.h"
 #include "container/document_fingerprint.h"
+#include "resources/captions.h"
 
 namespace qel {
 
@@ -24,8 +25,8 @@ bool mayLoseChanges(AppState& app, platform::WindowHandle window, ChangesAt at) 
                    : u"コンテナ「" + std::u16string(name) + u"」の変更が保存されていません。";
   text += at == ChangesAt::Close ? u"\n終了する前に保存しますか？"
                                  : u"\n別のファイルを開く前に保存しますか？";
-  switch (
-      app.ui.messageBox(window, text, u"ノルカ", platform::MessageBoxButtons::SaveDiscardCancel)) {
+  switch (app.ui.messageBox(window, text, resources::kProgramCaption,
+                            platform::MessageBoxButtons::SaveDiscardCancel)) {
     case platform::kIdYes:
       saveContainer(app, window);
       return !hasUnsavedChanges(app);

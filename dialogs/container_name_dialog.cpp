@@ -6,13 +6,14 @@
 namespace qel {
 
 bool ContainerNameDialogProcedure::onInitDialog(platform::DialogControls& dialog) {
-  dialog.setText(kContainerNameField, entry_.containerName.view());
+  dialog.setText(resources::kContainerNameField, entry_.containerName.view());
   return true;
 }
 
 bool ContainerNameDialogProcedure::onCommand(platform::DialogControls& dialog, int command) {
   return handleOkOrCancel(dialog, command, entry_.accepted, [&] {
-    entry_.containerName.assign(dialog.getText(kContainerNameField, kContainerNameKept + 1));
+    entry_.containerName.assign(
+        dialog.getText(resources::kContainerNameField, kContainerNameKept + 1));
   });
 }
 

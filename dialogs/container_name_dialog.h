@@ -6,8 +6,6 @@
 
 namespace qel {
 
-inline constexpr int kContainerNameField = 1000;
-
 using ContainerName = FixedText<32>;
 
 struct ContainerNameEntry {

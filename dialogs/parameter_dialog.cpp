@@ -16,21 +16,21 @@ namespace {
 constexpr int kWholeField = std::numeric_limits<int>::max();
 
 void fillTypeList(platform::DialogControls& dialog, std::uint32_t typeIndex) {
-  dialog.comboReset(kTypeList);
+  dialog.comboReset(resources::kTypeList);
   // The list sorts its entries, so each carries its table index; a position is never one.
   for (std::uint32_t index : kOfferedContainerTypes) {
-    const int position = dialog.comboAddString(kTypeList, kContainerTypeTable[index]);
-    dialog.comboSetItemData(kTypeList, position, index);
+    const int position = dialog.comboAddString(resources::kTypeList, kContainerTypeTable[index]);
+    dialog.comboSetItemData(resources::kTypeList, position, index);
   }
-  const int count = dialog.comboCount(kTypeList);
+  const int count = dialog.comboCount(resources::kTypeList);
   int selected = 0;  // a type not offered falls back to the first entry, "---"
   for (int position = 0; position < count; ++position) {
-    if (dialog.comboItemData(kTypeList, position) == typeIndex) {
+    if (dialog.comboItemData(resources::kTypeList, position) == typeIndex) {
       selected = position;
       break;
     }
   }
-  dialog.comboSetSelection(kTypeList, selected);
+  dialog.comboSetSelection(resources::kTypeList, selected);
 }
 
 }  // namespace
@@ -44,20 +44,22 @@ std::uint32_t lengthFieldValue(float lengthMm) {
 }
 
 bool ParameterDialogProcedure::onInitDialog(platform::DialogControls& dialog) {
-  dialog.setText(kDescriptionField, entry_.description.view());
-  dialog.setText(kLengthField, unsignedFieldText(lengthFieldValue(entry_.lengthMm)));
+  dialog.setText(resources::kDescriptionField, entry_.description.view());
+  dialog.setText(resources::kLengthField, unsignedFieldText(lengthFieldValue(entry_.lengthMm)));
   fillTypeList(dialog, entry_.typeIndex);
   return true;
 }
 
 bool ParameterDialogProcedure::onCommand(platform::DialogControls& dialog, int command) {
   return handleOkOrCancel(dialog, command, entry_.accepted, [&] {
-    entry_.description.assign(dialog.getText(kDescriptionField, kDescriptionKept + 1));
+    entry_.description.assign(dialog.getText(resources::kDescriptionField, kDescriptionKept + 1));
     // A field that holds no valid number keeps the length as it was.
-    if (const auto length = parseUnsignedField(dialog.getText(kLengthField, kWholeField))) {
+    if (const auto length =
+            parseUnsignedField(dialog.getText(resources::kLengthField, kWholeField))) {
       entry_.lengthMm = static_cast<float>(std::min(*length, kMaxLengthMm));
     }
-    const std::uint32_t type = dialog.comboItemData(kTypeList, dialog.comboSelection(kTypeList));
+    const std::uint32_t type =
+        dialog.comboItemData(resources::kTypeList, dialog.comboSelection(resources::kTypeList));
     if (type != platform::kComboError) entry_.typeIndex = type;
   });
 }

@@ -8,10 +8,6 @@
 
 namespace qel {
 
-inline constexpr int kTypeList = 1001;
-inline constexpr int kLengthField = 1002;
-inline constexpr int kDescriptionField = 1003;
-
 struct ParameterEntry {
   bool accepted = false;  // closed with OK
   std::uint32_t typeIndex = 0;

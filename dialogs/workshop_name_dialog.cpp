@@ -6,13 +6,13 @@
 namespace qel {
 
 bool WorkshopNameDialogProcedure::onInitDialog(platform::DialogControls& dialog) {
-  dialog.setText(kWorkshopNameField, entry_.text.view());
+  dialog.setText(resources::kWorkshopNameField, entry_.text.view());
   return true;
 }
 
 bool WorkshopNameDialogProcedure::onCommand(platform::DialogControls& dialog, int command) {
   return handleOkOrCancel(dialog, command, entry_.accepted, [&] {
-    entry_.text.assign(dialog.getText(kWorkshopNameField, kWorkshopNameKept + 1));
+    entry_.text.assign(dialog.getText(resources::kWorkshopNameField, kWorkshopNameKept + 1));
   });
 }
 

@@ -6,8 +6,6 @@
 
 namespace qel {
 
-inline constexpr int kWorkshopNameField = 1000;
-
 struct WorkshopNameEntry {
   bool accepted = false;  // closed with OK
   WorkshopName text;      // in: shown when the dialog opens; out: what was entered

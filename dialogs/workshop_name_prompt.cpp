@@ -2,6 +2,7 @@
 
 #include "dialogs/workshop_name_check.h"
 #include "dialogs/workshop_name_dialog.h"
+#include "resources/captions.h"
 
 namespace qel {
 
@@ -15,7 +16,8 @@ bool promptWorkshopNameAtStart(platform::Ui& ui, platform::SettingsStore& settin
     // The rejected text stays, so the prompt reopens showing it.
     name = entry.text;
     if (checkWorkshopName(name.view()) == WorkshopNameCheck::Ok) break;
-    ui.messageBox(nullptr, u"この名前は設定できません。", u"設定", platform::MessageBoxButtons::Ok);
+    ui.messageBox(nullptr, u"この名前は設定できません。", resources::kSettingsCaption,
+                  platform::MessageBoxButtons::Ok);
   }
   saveWorkshopName(settings, name.view());
   return true;

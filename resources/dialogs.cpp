@@ -30,7 +30,8 @@ constexpr ControlTemplate kAboutControls[] = {
 
 // The edit fields keep exactly what their help texts promise and refuse more.
 constexpr ControlTemplate kWorkshopNameControls[] = {
-    {1000, ControlKind::Edit, u"", 29, 16, 211, 14, kSingleLineEdit, kWorkshopNameKept},
+    {kWorkshopNameField, ControlKind::Edit, u"", 29, 16, 211, 14, kSingleLineEdit,
+     kWorkshopNameKept},
     okButton(158, 89),
     cancelButton(212, 89),
     label(u"工房名を入力してください。\n"
@@ -40,7 +41,8 @@ constexpr ControlTemplate kWorkshopNameControls[] = {
 };
 
 constexpr ControlTemplate kContainerNameControls[] = {
-    {1000, ControlKind::Edit, u"", 29, 16, 211, 14, kSingleLineEdit, kContainerNameKept},
+    {kContainerNameField, ControlKind::Edit, u"", 29, 16, 211, 14, kSingleLineEdit,
+     kContainerNameKept},
     okButton(158, 89),
     cancelButton(212, 89),
     label(u"コンテナ名を入力してください。\n"
@@ -54,10 +56,10 @@ constexpr ControlTemplate kContainerNameControls[] = {
 constexpr ControlTemplate kParameterControls[] = {
     okButton(205, 151),
     cancelButton(259, 151),
-    {1001, ControlKind::ComboBox, u"", 41, 7, 158, 63,
+    {kTypeList, ControlKind::ComboBox, u"", 41, 7, 158, 63,
      kComboDropDownList | kComboSort | kVScroll | kTabStop},
-    {1002, ControlKind::Edit, u"", 41, 51, 57, 14, kSingleLineEdit | kEditNumber},
-    {1003, ControlKind::Edit, u"", 42, 80, 267, 61,
+    {kLengthField, ControlKind::Edit, u"", 41, 51, 57, 14, kSingleLineEdit | kEditNumber},
+    {kDescriptionField, ControlKind::Edit, u"", 42, 80, 267, 61,
      kBorder | kEditMultiline | kEditAutoHScroll | kTabStop, kDescriptionKept},
     label(u"種別", 14, 9, 17, 8),
     label(u"全長", 14, 54, 17, 8),

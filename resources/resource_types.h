@@ -6,8 +6,9 @@
 
 namespace qel::resources {
 
-// The program's resources as plain data. Front ends build their windows from these;
-// nothing else restates a caption, an identifier or a position.
+// The program's resources as plain data. Front ends build their windows from these, and
+// the code and the tests name identifiers and captions by the constants of resources.h
+// and captions.h.
 
 struct MenuItem {
   int command = 0;              // 0 for a separator line

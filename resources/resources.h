@@ -19,6 +19,13 @@ inline constexpr int kWorkshopNameDialog = 129;
 inline constexpr int kContainerNameDialog = 130;
 inline constexpr int kParameterDialog = 131;
 
+// Control identifiers of the dialogs.
+inline constexpr int kWorkshopNameField = 1000;
+inline constexpr int kContainerNameField = 1000;
+inline constexpr int kTypeList = 1001;
+inline constexpr int kLengthField = 1002;
+inline constexpr int kDescriptionField = 1003;
+
 // The string resource id; empty when there is none.
 std::u16string_view loadString(int id);
 

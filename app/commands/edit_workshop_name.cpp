@@ -1,6 +1,7 @@
 #include "app/commands/commands.h"
 #include "dialogs/workshop_name_check.h"
 #include "dialogs/workshop_name_dialog.h"
+#include "resources/captions.h"
 
 namespace qel {
 
@@ -20,12 +21,12 @@ void editWorkshopName(AppState& app, platform::WindowHandle window) {
         app.ui.repaint(window);
         return;
       case WorkshopNameCheck::Prohibited:
-        app.ui.messageBox(window, u"入力した名前は使用が禁止されています。", u"設定",
-                          platform::MessageBoxButtons::Ok);
+        app.ui.messageBox(window, u"入力した名前は使用が禁止されています。",
+                          resources::kSettingsCaption, platform::MessageBoxButtons::Ok);
         return;
       case WorkshopNameCheck::Empty:
-        app.ui.messageBox(window, u"入力が空です。工房名を設定してください。", u"設定",
-                          platform::MessageBoxButtons::Ok);
+        app.ui.messageBox(window, u"入力が空です。工房名を設定してください。",
+                          resources::kSettingsCaption, platform::MessageBoxButtons::Ok);
         break;  // the dialog opens again, empty
     }
   }

@@ -5,6 +5,7 @@
 #include "model/store_model.h"
 #include "repair/model_repair.h"
 #include "repair/repairable_codes.h"
+#include "resources/captions.h"
 #include "resources/refusal_texts.h"
 
 namespace qel {
@@ -34,19 +35,19 @@ void loadModelFile(AppState& app, platform::WindowHandle window) {
 }
 
 void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path) {
-  constexpr std::u16string_view kCaption = u"モデルを設定";
   MessageBoxInfoSink messages(app.ui);
   ModelConversion conversion = convertObjModel(path, messages);
   // What the repair can mend is offered; nothing is written beside the model's files.
   if (failed(conversion.result) && repairMends(conversion.refusal.code)) {
-    if (app.ui.messageBox(window, resources::repairOfferText(conversion.refusal), kCaption,
+    if (app.ui.messageBox(window, resources::repairOfferText(conversion.refusal),
+                          resources::kModelCaption,
                           platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
       return;
     }
     conversion = convertObjModelWithRepair(path, messages);
   }
   if (failed(conversion.result)) {
-    app.ui.messageBox(window, resources::japaneseText(conversion.refusal), kCaption,
+    app.ui.messageBox(window, resources::japaneseText(conversion.refusal), resources::kModelCaption,
                       platform::MessageBoxButtons::Ok);
     return;
   }

@@ -2,6 +2,7 @@
 #include "app/file_pickers.h"
 #include "app/unsaved_changes.h"
 #include "container/container_file.h"
+#include "resources/captions.h"
 #include "resources/refusal_texts.h"
 
 namespace qel {
@@ -19,8 +20,8 @@ void openContainerAt(AppState& app, platform::WindowHandle window, std::u16strin
   ContainerRecord opened;
   const ContainerFileOpening opening = openContainerFile(opened, path);
   if (opening.refusal != ContainerFileRefusal::None) {
-    app.ui.messageBox(window, resources::japaneseText(opening, path), u"コンテナを開く",
-                      platform::MessageBoxButtons::Ok);
+    app.ui.messageBox(window, resources::japaneseText(opening, path),
+                      resources::kOpenContainerCaption, platform::MessageBoxButtons::Ok);
     return;
   }
   app.document.change() = std::move(opened);

@@ -8,12 +8,11 @@
 #include "container/container_file.h"
 #include "container/file_replacement.h"
 #include "platform/os.h"
+#include "resources/captions.h"
 #include "resources/refusal_texts.h"
 
 namespace qel {
 namespace {
-
-constexpr std::u16string_view kCaption = u"コンテナを保存";
 
 // The current path with the extension cnt; a dot and cnt alone before the first open or
 // save, and also when the path would not fit a path buffer.
@@ -31,7 +30,7 @@ void saveRecord(AppState& app, platform::WindowHandle window, const MakerName& m
   // when the picker is cancelled.
   document.sign(app.workshopName.view());
   if (const SaveReadiness readiness = checkSaveReady(document.record()); !readiness.ready()) {
-    app.ui.messageBox(window, resources::japaneseText(readiness), kCaption,
+    app.ui.messageBox(window, resources::japaneseText(readiness), resources::kSaveContainerCaption,
                       platform::MessageBoxButtons::Ok);
     return;
   }
@@ -41,11 +40,12 @@ void saveRecord(AppState& app, platform::WindowHandle window, const MakerName& m
       savePickerRequest(
           window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
           proposedName(app.currentContainerPath.view())),
-      kCaption);
+      resources::kSaveContainerCaption);
   if (!path) return;
   // Written in place, a save that is cut off can leave the file damaged: the author decides.
   if (replacementModeOf(*path) == ReplacementMode::InPlace &&
-      app.ui.messageBox(window, resources::inPlaceSaveQuestion(*path), kCaption,
+      app.ui.messageBox(window, resources::inPlaceSaveQuestion(*path),
+                        resources::kSaveContainerCaption,
                         platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
     return;
   }
@@ -56,8 +56,8 @@ void saveRecord(AppState& app, platform::WindowHandle window, const MakerName& m
   if (const ContainerSave save =
           serializeContainer(document.record(), *path, clock.tickMilliseconds(), createdTime);
       !save.ok()) {
-    app.ui.messageBox(window, resources::japaneseText(save, *path), kCaption,
-                      platform::MessageBoxButtons::Ok);
+    app.ui.messageBox(window, resources::japaneseText(save, *path),
+                      resources::kSaveContainerCaption, platform::MessageBoxButtons::Ok);
     return;
   }
   document.change().createdTime = createdTime;

@@ -32,9 +32,9 @@ class Application : public ::testing::Test {
 };
 
 TEST_F(Application, FirstStartRefusesEmptyAndProhibitedNamesUntilAnAllowedOneIsGiven) {
-  ui.pressOk({TypeText{1000, u""}})
-      .pressOk({TypeText{1000, u"JR東日本の工房"}})
-      .pressOk({TypeText{1000, u"ノルカ工房"}});
+  ui.pressOk({TypeText{resources::kWorkshopNameField, u""}})
+      .pressOk({TypeText{resources::kWorkshopNameField, u"JR東日本の工房"}})
+      .pressOk({TypeText{resources::kWorkshopNameField, u"ノルカ工房"}});
   EXPECT_EQ(run(), 0);
 
   ASSERT_EQ(ui.dialogs.size(), 3u);
@@ -42,8 +42,9 @@ TEST_F(Application, FirstStartRefusesEmptyAndProhibitedNamesUntilAnAllowedOneIsG
     EXPECT_EQ(dialog.templateId, resources::kWorkshopNameDialog);
     EXPECT_EQ(dialog.owner, nullptr);
   }
-  EXPECT_EQ(ui.dialogs[0].textsAtOpen.at(1000), u"");
-  EXPECT_EQ(ui.dialogs[2].textsAtOpen.at(1000), u"JR東日本の工房");  // the rejected text again
+  EXPECT_EQ(ui.dialogs[0].textsAtOpen.at(resources::kWorkshopNameField), u"");
+  EXPECT_EQ(ui.dialogs[2].textsAtOpen.at(resources::kWorkshopNameField),
+            u"JR東日本の工房");  // the rejected text again
   ASSERT_EQ(ui.messageBoxes.size(), 2u);
   for (const test::MessageBoxCall& box : ui.messageBoxes) {
     EXPECT_EQ(box.text, kRefused);
@@ -57,7 +58,8 @@ TEST_F(Application, FirstStartRefusesEmptyAndProhibitedNamesUntilAnAllowedOneIsG
 }
 
 TEST_F(Application, CancellingTheFirstPromptEndsWithZeroAndWritesNothing) {
-  ui.pressOk({TypeText{1000, u"test"}}).pressCancel({TypeText{1000, u"工房"}});
+  ui.pressOk({TypeText{resources::kWorkshopNameField, u"test"}})
+      .pressCancel({TypeText{resources::kWorkshopNameField, u"工房"}});
   EXPECT_EQ(run(), 0);
   EXPECT_FALSE(ui.mainWindow.has_value());
   EXPECT_EQ(settings.writeCount, 0);
@@ -77,7 +79,7 @@ TEST_F(Application, AStoredNameLongerThanAWorkshopNameCountsAsNone) {
   ui.pressCancel();
   EXPECT_EQ(run(), 0);
   ASSERT_EQ(ui.dialogs.size(), 1u);
-  EXPECT_EQ(ui.dialogs[0].textsAtOpen.at(1000), u"");
+  EXPECT_EQ(ui.dialogs[0].textsAtOpen.at(resources::kWorkshopNameField), u"");
 }
 
 TEST_F(Application, WindowThatCannotBeCreatedEndsStartUpWithZero) {
@@ -89,7 +91,8 @@ TEST_F(Application, WindowThatCannotBeCreatedEndsStartUpWithZero) {
 
 TEST_F(Application, ExitItemAndCloseBoxEndWithZeroAskingOnlyAfterChanges) {
   storeName(u"工房");
-  ui.menu(MenuCommand::SetContainerName).pressOk({TypeText{1000, u"変更あり"}});
+  ui.menu(MenuCommand::SetContainerName)
+      .pressOk({TypeText{resources::kContainerNameField, u"変更あり"}});
   ui.menu(MenuCommand::Exit).answer(platform::kIdNo);
   EXPECT_EQ(run(), 0);
   EXPECT_TRUE(ui.windowDestroyed);
@@ -109,7 +112,7 @@ TEST_F(Application, OpensTheFileNamedOnTheCommandLineAfterThePrompt) {
   test::TempFolder folder;
   const std::u16string part =
       folder.write("part.cnt", *serializeContainerBytes(test::readyRecord(), 1));
-  ui.pressOk({TypeText{1000, u"工房"}});
+  ui.pressOk({TypeText{resources::kWorkshopNameField, u"工房"}});
   EXPECT_EQ(runApplication(ui, settings, part), 0);
   EXPECT_EQ(ui.dialogs.size(), 1u);
   EXPECT_EQ(ui.textAt(128, 0), part);

@@ -1,4 +1,5 @@
 #include "app/unsaved_changes.h"
+#include "resources/resources.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,8 @@ constexpr std::u16string_view kCloseQuestion =
 struct RenamedThenClosed {
   explicit RenamedThenClosed(int answer) {
     settings.writeString(u"Software\\K.DORAN\\APP\\QELCONTAINER", u"maker", u"工房");
-    ui.menu(MenuCommand::SetContainerName).pressOk({TypeText{1000, u"箱"}});
+    ui.menu(MenuCommand::SetContainerName)
+        .pressOk({TypeText{resources::kContainerNameField, u"箱"}});
     ui.closeWindow().answer(answer);
   }
   test::ScriptedUi ui;

@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "dialogs/workshop_name_store.h"
+#include "resources/resources.h"
 #include "tests/support/container_fixtures.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
@@ -56,12 +57,13 @@ TEST(ValuesFromFiles, AnyLengthTypeOrTextIsShownWithoutUndefinedBehaviour) {
     const test::ScriptedUi ui =
         openAndConfirm(folder.write("odd.cnt", plainFile(c.length, c.type)));
     ASSERT_EQ(ui.dialogs.size(), 2u);
-    EXPECT_EQ(ui.dialogs[0].textsAtOpen.at(1002), c.shown) << c.length;
+    EXPECT_EQ(ui.dialogs[0].textsAtOpen.at(resources::kLengthField), c.shown) << c.length;
     // Confirming stores a whole, capped length and a type from the list.
-    EXPECT_EQ(ui.dialogs[1].textsAtOpen.at(1002), c.confirmed);
-    EXPECT_EQ(ui.dialogs[1].selectionAtOpen.at(1001), ui.dialogs[0].selectionAtOpen.at(1001));
+    EXPECT_EQ(ui.dialogs[1].textsAtOpen.at(resources::kLengthField), c.confirmed);
+    EXPECT_EQ(ui.dialogs[1].selectionAtOpen.at(resources::kTypeList),
+              ui.dialogs[0].selectionAtOpen.at(resources::kTypeList));
     // Texts without a terminator are shown within their fields.
-    EXPECT_EQ(ui.dialogs[0].textsAtOpen.at(1003), std::u16string(63, u'D'));
+    EXPECT_EQ(ui.dialogs[0].textsAtOpen.at(resources::kDescriptionField), std::u16string(63, u'D'));
     EXPECT_EQ(ui.textAt(96, 40).value_or(u"").size(), 15u);
     EXPECT_EQ(ui.textAt(96, 60).value_or(u"").size(), 31u);
     EXPECT_EQ(ui.textAt(96, 80).value_or(u"").size(), 63u);

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "dialogs/workshop_name_store.h"
+#include "resources/resources.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -26,11 +27,13 @@ TEST(WholeRoad, APartBuiltFromTheMenuIsSavedAndOpensAgainAsItWasShown) {
   test::MemorySettingsStore settings;
 
   test::ScriptedUi first;
-  first.pressOk({TypeText{1000, u"みどり工房"}});
-  first.menu(MenuCommand::SetContainerName).pressOk({TypeText{1000, u"自動車M 乗用車"}});
+  first.pressOk({TypeText{resources::kWorkshopNameField, u"みどり工房"}});
+  first.menu(MenuCommand::SetContainerName)
+      .pressOk({TypeText{resources::kContainerNameField, u"自動車M 乗用車"}});
   first.menu(MenuCommand::SetParameters)
-      .pressOk({test::ChooseEntry{1001, u"自動車M"}, TypeText{1002, u"4500"},
-                TypeText{1003, u"青い乗用車"}});
+      .pressOk({test::ChooseEntry{resources::kTypeList, u"自動車M"},
+                TypeText{resources::kLengthField, u"4500"},
+                TypeText{resources::kDescriptionField, u"青い乗用車"}});
   first.menu(MenuCommand::SetModel).choose(obj);
   first.press(kCtrlS);                                // refused before the picker: no side view yet
   first.menu(MenuCommand::SetSideView).choose(wide);  // refused with its size

@@ -13,7 +13,7 @@ using test::TypeText;
 TEST(EditContainerName, KeepsTheTwentySixUnitsItsHelpTextPromises) {
   CommandBench bench;
   const std::u16string thirty(30, u'名');
-  bench.ui.pressOk({TypeText{1000, thirty}});
+  bench.ui.pressOk({TypeText{resources::kContainerNameField, thirty}});
   bench.run(editContainerName);
   EXPECT_EQ(bench.record().containerName.view(), thirty.substr(0, 26));
   ASSERT_EQ(bench.ui.dialogs.size(), 1u);
@@ -28,7 +28,7 @@ TEST(EditContainerName, ALongerNameFromAFileIsShownWholeAndCutOnlyWhenConfirmed)
   bench.record().containerName.assign(full);
   bench.ui.pressCancel().pressOk();
   bench.run(editContainerName);
-  EXPECT_EQ(bench.ui.dialogs[0].textsAtOpen.at(1000), full);
+  EXPECT_EQ(bench.ui.dialogs[0].textsAtOpen.at(resources::kContainerNameField), full);
   EXPECT_EQ(bench.record().containerName.view(), full);
   EXPECT_EQ(bench.ui.repaintCount, 0);
 
@@ -40,7 +40,7 @@ TEST(EditContainerName, ALongerNameFromAFileIsShownWholeAndCutOnlyWhenConfirmed)
 TEST(EditContainerName, AnEmptyFieldStoresAnEmptyName) {
   CommandBench bench;
   bench.record().containerName.assign(u"名前");
-  bench.ui.pressOk({TypeText{1000, u""}});
+  bench.ui.pressOk({TypeText{resources::kContainerNameField, u""}});
   bench.run(editContainerName);
   EXPECT_TRUE(bench.record().containerName.empty());
 }

@@ -36,17 +36,17 @@ TEST_F(EditParameters, TheTypeListIsSortedAndEachEntryCarriesItsTableIndex) {
       {u"---", 0},      {u"12ft/10ft", 5}, {u"20ft", 9},    {u"30ft", 10},   {u"ISO20ft", 11},
       {u"ISO40ft", 12}, {u"自動車L", 4},   {u"自動車M", 3}, {u"自動車S", 2}, {u"荷物", 1},
   };
-  EXPECT_EQ(dialog.comboAtOpen.at(kTypeList), expected);
-  EXPECT_EQ(dialog.selectionAtOpen.at(kTypeList), 0);
-  EXPECT_EQ(dialog.textsAtOpen.at(kLengthField), u"0");
-  EXPECT_EQ(dialog.textsAtOpen.at(kDescriptionField), u"");
+  EXPECT_EQ(dialog.comboAtOpen.at(resources::kTypeList), expected);
+  EXPECT_EQ(dialog.selectionAtOpen.at(resources::kTypeList), 0);
+  EXPECT_EQ(dialog.textsAtOpen.at(resources::kLengthField), u"0");
+  EXPECT_EQ(dialog.textsAtOpen.at(resources::kDescriptionField), u"");
 }
 
 TEST_F(EditParameters, ATypeTheListDoesNotOfferOpensAtTheFirstEntryAndStoresZero) {
   for (std::uint32_t typeIndex : {7u, 13u, 16u, 0xFFFFFFFFu}) {
     bench.record().typeIndex = typeIndex;
     const test::DialogCall& dialog = confirm();
-    EXPECT_EQ(dialog.selectionAtOpen.at(kTypeList), 0) << typeIndex;
+    EXPECT_EQ(dialog.selectionAtOpen.at(resources::kTypeList), 0) << typeIndex;
     EXPECT_EQ(bench.record().typeIndex, 0u) << typeIndex;
   }
 }
@@ -54,39 +54,39 @@ TEST_F(EditParameters, ATypeTheListDoesNotOfferOpensAtTheFirstEntryAndStoresZero
 TEST_F(EditParameters, AnOfferedTypeOpensSelectedAndAChosenOneIsStoredByItsIndex) {
   bench.record().typeIndex = 12;
   const test::DialogCall& dialog = confirm();
-  EXPECT_EQ(dialog.selectionAtOpen.at(kTypeList), 5);  // "ISO40ft"
+  EXPECT_EQ(dialog.selectionAtOpen.at(resources::kTypeList), 5);  // "ISO40ft"
   EXPECT_EQ(bench.record().typeIndex, 12u);
 
-  confirm({ChooseEntry{kTypeList, u"荷物"}});
+  confirm({ChooseEntry{resources::kTypeList, u"荷物"}});
   EXPECT_EQ(bench.record().typeIndex, 1u);
 }
 
 TEST_F(EditParameters, LengthIsCappedAndAnInvalidEntryKeepsTheOldValue) {
   bench.record().lengthMm = 250.9f;
-  EXPECT_EQ(confirm().textsAtOpen.at(kLengthField), u"250");
+  EXPECT_EQ(confirm().textsAtOpen.at(resources::kLengthField), u"250");
   EXPECT_EQ(bench.record().lengthMm, 250.0f);
 
-  confirm({TypeText{kLengthField, u"60000"}});
+  confirm({TypeText{resources::kLengthField, u"60000"}});
   EXPECT_EQ(bench.record().lengthMm, 50000.0f);
-  confirm({TypeText{kLengthField, u"0"}});
+  confirm({TypeText{resources::kLengthField, u"0"}});
   EXPECT_EQ(bench.record().lengthMm, 0.0f);
 
   bench.record().lengthMm = 1234.0f;
-  confirm({TypeText{kLengthField, u""}});
+  confirm({TypeText{resources::kLengthField, u""}});
   EXPECT_EQ(bench.record().lengthMm, 1234.0f);
-  confirm({TypeText{kLengthField, u"4294967296"}});  // beyond any unsigned number
+  confirm({TypeText{resources::kLengthField, u"4294967296"}});  // beyond any unsigned number
   EXPECT_EQ(bench.record().lengthMm, 1234.0f);
-  confirm({TypeText{kLengthField, u"4294967295"}});
+  confirm({TypeText{resources::kLengthField, u"4294967295"}});
   EXPECT_EQ(bench.record().lengthMm, 50000.0f);
 }
 
 TEST_F(EditParameters, TheDescriptionKeepsWhatItsFieldHolds) {
   const std::u16string full(63, u'説');
   bench.record().description.assign(full);
-  EXPECT_EQ(confirm().textsAtOpen.at(kDescriptionField), full);
+  EXPECT_EQ(confirm().textsAtOpen.at(resources::kDescriptionField), full);
   EXPECT_EQ(bench.record().description.view(), full);
 
-  confirm({TypeText{kDescriptionField, u"一行目\r\n二行目" + std::u16string(70, u'x')}});
+  confirm({TypeText{resources::kDescriptionField, u"一行目\r\n二行目" + std::u16string(70, u'x')}});
   EXPECT_EQ(bench.record().description.view().size(), 63u);
   EXPECT_EQ(bench.record().description.view().substr(0, 8), u"一行目\r\n二行目");
 }
@@ -94,7 +94,8 @@ TEST_F(EditParameters, TheDescriptionKeepsWhatItsFieldHolds) {
 TEST_F(EditParameters, CancelChangesNothingAndDoesNotRepaint) {
   bench.record().typeIndex = 16;
   bench.record().lengthMm = 5.5f;
-  bench.ui.pressCancel({TypeText{kLengthField, u"100"}, ChooseEntry{kTypeList, u"20ft"}});
+  bench.ui.pressCancel(
+      {TypeText{resources::kLengthField, u"100"}, ChooseEntry{resources::kTypeList, u"20ft"}});
   bench.run(editParameters);
   EXPECT_EQ(bench.record().typeIndex, 16u);
   EXPECT_EQ(bench.record().lengthMm, 5.5f);

@@ -2,6 +2,7 @@
 
 #include "app/commands/commands.h"
 #include "dialogs/workshop_name_store.h"
+#include "resources/resources.h"
 #include "tests/support/shell_fixtures.h"
 
 namespace qel {
@@ -41,11 +42,12 @@ class EditWorkshopName : public ::testing::Test {
 };
 
 TEST_F(EditWorkshopName, AnAllowedNameIsStoredAppliedAndShown) {
-  bench.ui.pressOk({TypeText{1000, u"新しい工房の名前です"}});  // 10 units: all kept
+  bench.ui.pressOk(
+      {TypeText{resources::kWorkshopNameField, u"新しい工房の名前です"}});  // 10 units: all kept
   bench.run(editWorkshopName);
   ASSERT_EQ(bench.ui.dialogs.size(), 1u);
   EXPECT_EQ(bench.ui.dialogs[0].owner, bench.ui.window());
-  EXPECT_EQ(bench.ui.dialogs[0].textsAtOpen.at(1000), u"工房");
+  EXPECT_EQ(bench.ui.dialogs[0].textsAtOpen.at(resources::kWorkshopNameField), u"工房");
   EXPECT_EQ(bench.app.workshopName.view(), u"新しい工房の名前です");
   EXPECT_EQ(stored(bench.settings), u"新しい工房の名前です");
   EXPECT_EQ(bench.record().makerName.view(), u"新しい工房の名前です");
@@ -53,13 +55,13 @@ TEST_F(EditWorkshopName, AnAllowedNameIsStoredAppliedAndShown) {
 }
 
 TEST_F(EditWorkshopName, TheFieldRefusesMoreThanItsHelpTextPromises) {
-  bench.ui.pressOk({TypeText{1000, u"ABCDEFGHIJKL"}});
+  bench.ui.pressOk({TypeText{resources::kWorkshopNameField, u"ABCDEFGHIJKL"}});
   bench.run(editWorkshopName);
   EXPECT_EQ(bench.app.workshopName.view(), u"ABCDEFGHIJ");
 }
 
 TEST_F(EditWorkshopName, AProhibitedNameEndsTheCommandAfterSayingSo) {
-  bench.ui.pressOk({TypeText{1000, u"K.Doran"}});
+  bench.ui.pressOk({TypeText{resources::kWorkshopNameField, u"K.Doran"}});
   bench.run(editWorkshopName);
   ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
   EXPECT_EQ(bench.ui.messageBoxes[0].text, u"入力した名前は使用が禁止されています。");
@@ -72,19 +74,19 @@ TEST_F(EditWorkshopName, AProhibitedNameEndsTheCommandAfterSayingSo) {
 }
 
 TEST_F(EditWorkshopName, AnEmptyNameReopensTheDialogEmpty) {
-  bench.ui.pressOk({TypeText{1000, u""}}).pressCancel();
+  bench.ui.pressOk({TypeText{resources::kWorkshopNameField, u""}}).pressCancel();
   bench.run(editWorkshopName);
   ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
   EXPECT_EQ(bench.ui.messageBoxes[0].text, u"入力が空です。工房名を設定してください。");
   ASSERT_EQ(bench.ui.dialogs.size(), 2u);
-  EXPECT_EQ(bench.ui.dialogs[1].textsAtOpen.at(1000), u"");
+  EXPECT_EQ(bench.ui.dialogs[1].textsAtOpen.at(resources::kWorkshopNameField), u"");
   EXPECT_EQ(bench.app.workshopName.view(), u"工房");
   EXPECT_EQ(bench.ui.repaintCount, 0);
 }
 
 TEST_F(EditWorkshopName, AfterAPlainFileTheRecordKeepsItsMakerName) {
   bench.app.document.opened(ContainerForm::Plain);
-  bench.ui.pressOk({TypeText{1000, u"別の工房"}});
+  bench.ui.pressOk({TypeText{resources::kWorkshopNameField, u"別の工房"}});
   bench.run(editWorkshopName);
   EXPECT_EQ(bench.app.workshopName.view(), u"別の工房");
   EXPECT_EQ(bench.record().makerName.view(), u"工房");

@@ -26,7 +26,7 @@ using resources::ControlTemplate;
 using resources::DialogTemplate;
 namespace r = resources;
 
-constexpr int kType = 1001, kLength = 1002, kDescription = 1003;
+constexpr int kType = r::kTypeList, kLength = r::kLengthField, kDescription = r::kDescriptionField;
 
 const DialogTemplate& kParameterDialog = *r::findDialog(r::kParameterDialog);
 const DialogTemplate& kNameDialog = *r::findDialog(r::kContainerNameDialog);
@@ -184,13 +184,13 @@ TEST(TemplateDialog, TypedComboTextSelectsNoEntry) {
 TEST(TemplateDialog, EditFieldsKeepWhatTheirLimitAllowsAndGiveCountMinusOne) {
   ScriptedProcedure procedure;
   TemplateDialog dialog(kNameDialog, procedure, nullptr);
-  auto* name = qobject_cast<QLineEdit*>(dialog.control(1000));
+  auto* name = qobject_cast<QLineEdit*>(dialog.control(r::kContainerNameField));
   QTest::keyClicks(name, QString(30, QLatin1Char('a')));
   EXPECT_EQ(name->text().size(), 26);  // typing stops at the limit
-  EXPECT_EQ(dialog.getText(1000, 27).size(), 26u);
-  EXPECT_EQ(dialog.getText(1000, 10).size(), 9u);
-  EXPECT_EQ(dialog.getText(1000, 1), u"");
-  EXPECT_EQ(dialog.getText(1000, 0), u"");
+  EXPECT_EQ(dialog.getText(r::kContainerNameField, 27).size(), 26u);
+  EXPECT_EQ(dialog.getText(r::kContainerNameField, 10).size(), 9u);
+  EXPECT_EQ(dialog.getText(r::kContainerNameField, 1), u"");
+  EXPECT_EQ(dialog.getText(r::kContainerNameField, 0), u"");
   EXPECT_EQ(dialog.getText(4711, 10), u"");
 
   // A character of two units typed into the last free unit is not taken at all.
@@ -200,9 +200,10 @@ TEST(TemplateDialog, EditFieldsKeepWhatTheirLimitAllowsAndGiveCountMinusOne) {
   QApplication::sendEvent(name, &emoji);
   EXPECT_EQ(name->text(), QString(25, QLatin1Char('a')));
 
-  dialog.setText(1000, u"箱😀");  // one character outside the BMP is two units
-  EXPECT_EQ(dialog.getText(1000, 64), u"箱😀");
-  EXPECT_EQ(dialog.getText(1000, 3), u"箱");  // a cut through a character leaves it out
+  dialog.setText(r::kContainerNameField, u"箱😀");  // one character outside the BMP is two units
+  EXPECT_EQ(dialog.getText(r::kContainerNameField, 64), u"箱😀");
+  EXPECT_EQ(dialog.getText(r::kContainerNameField, 3),
+            u"箱");  // a cut through a character leaves it out
 }
 
 // What the program puts into a field is shown whole; only typing is held to the limit.
@@ -214,7 +215,7 @@ TEST(TemplateDialog, ALongerNameFromAFileIsShownWholeAndCutOnlyWhenConfirmed) {
     ContainerNameDialogProcedure procedure(entry);
     TemplateDialog dialog(kNameDialog, procedure, nullptr);
     test::whenModalOpens([&dialog, button](QWidget*) {
-      auto* name = qobject_cast<QLineEdit*>(dialog.control(1000));
+      auto* name = qobject_cast<QLineEdit*>(dialog.control(r::kContainerNameField));
       EXPECT_EQ(name->text().size(), 31);
       QTest::keyClick(name, Qt::Key_End);  // the field opens with its text selected
       QTest::keyClicks(name, QStringLiteral("y"));
@@ -297,8 +298,8 @@ TEST(TemplateDialog, EscapeAndCloseBoxAreCancelAndOnlyEndDialogCloses) {
 TEST(TemplateDialog, InitialisedTextIsThereAndEndingInInitNeverShows) {
   ScriptedProcedure procedure;
   procedure.init = [](platform::DialogControls& dialog) {
-    dialog.setText(1000, u"テスト工房");
-    EXPECT_EQ(dialog.getText(1000, 16), u"テスト工房");
+    dialog.setText(r::kWorkshopNameField, u"テスト工房");
+    EXPECT_EQ(dialog.getText(r::kWorkshopNameField, 16), u"テスト工房");
     dialog.endDialog(5);
   };
   EXPECT_EQ(TemplateDialog(kNameDialog, procedure, nullptr).run(), 5);
