@@ -2,39 +2,34 @@
 
 #include <QValidator>
 
-#include "dialogs/unsigned_field.h"
+#include "frontends/qt/qt_text.h"
 
 namespace qel::qt {
 
-// Judges each change the user makes against the text before it: a change that makes a text
-// longer than the limit (and longer than it was) is undone whole.
+// Hands each change the user makes, with the text before it, to the field rule.
 class LimitedLineEdit::TypingRule final : public QValidator {
  public:
-  TypingRule(int maxUnits, bool digitsOnly, QObject* parent)
-      : QValidator(parent), maxUnits_(maxUnits), digitsOnly_(digitsOnly) {}
+  TypingRule(const FieldRule& rule, QObject* parent) : QValidator(parent), rule_(rule) {}
 
-  State validate(QString& input, int&) const override {
+  State validate(QString& input, int& cursor) const override {
     if (programSetsText) return Acceptable;
-    if (digitsOnly_) {
-      for (QChar& c : input) {
-        c = QChar(asciiFormOf(c.unicode()));
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
-      }
+    const FieldEdit edit = acceptEdit(rule_, toU16(before), toU16(input));
+    if (toU16(input) != edit.text) {
+      input = toQString(edit.text);
+      cursor = static_cast<int>(edit.cursor);
     }
-    const bool grows = input.size() > maxUnits_ && input.size() > before.size();
-    return maxUnits_ > 0 && grows ? Invalid : Acceptable;
+    return Acceptable;
   }
 
   QString before;  // the text as it stood after the last change
   bool programSetsText = false;
 
  private:
-  int maxUnits_;
-  bool digitsOnly_;
+  FieldRule rule_;
 };
 
-LimitedLineEdit::LimitedLineEdit(int maxUnits, bool digitsOnly, QWidget* parent)
-    : QLineEdit(parent), rule_(new TypingRule(maxUnits, digitsOnly, this)) {
+LimitedLineEdit::LimitedLineEdit(const FieldRule& rule, QWidget* parent)
+    : QLineEdit(parent), rule_(new TypingRule(rule, this)) {
   setValidator(rule_);
   connect(this, &QLineEdit::textChanged, this,
           [this](const QString& text) { rule_->before = text; });

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 
+#include "frontends/qt/qt_text.h"
+
 namespace qel::qt {
 namespace {
 
@@ -16,38 +18,42 @@ QString lineBreakOf(const QString& text) {
   return text.mid(at, 2) == QStringLiteral("\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\r");
 }
 
-}  // namespace
-
-qsizetype MultiLineEdit::windowsLength(const QString& text) const {
-  return text.size() + text.count(QLatin1Char('\n')) * (lineBreak_.size() - 1);
+// The text with every line break as one LF, as the edit holds it.
+QString plainForm(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
 }
 
-MultiLineEdit::MultiLineEdit(int maxUnits, QWidget* parent)
-    : QPlainTextEdit(parent), maxUnits_(maxUnits) {
+}  // namespace
+
+QString MultiLineEdit::windowsForm(const QString& plain) const {
+  QString text = plain;
+  text.replace(QLatin1Char('\n'), lineBreak_);
+  return text;
+}
+
+MultiLineEdit::MultiLineEdit(const FieldRule& rule, QWidget* parent)
+    : QPlainTextEdit(parent), rule_(rule) {
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setWordWrapMode(QTextOption::NoWrap);
   setTabChangesFocus(true);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  connect(this, &QPlainTextEdit::textChanged, this, &MultiLineEdit::refuseGrowthBeyondLimit);
+  connect(this, &QPlainTextEdit::textChanged, this, &MultiLineEdit::followFieldRule);
 }
 
 void MultiLineEdit::setWindowsText(const QString& text) {
   lineBreak_ = lineBreakOf(text);
-  QString plain = text;
-  plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  const QString plain = plainForm(text);
   restoring_ = true;
   setPlainText(plain);
   restoring_ = false;
   accepted_ = plain;
-  acceptedCursor_ = 0;
 }
 
 QString MultiLineEdit::windowsText() const {
-  QString text = toPlainText();
-  text.replace(QLatin1Char('\n'), lineBreak_);
-  return text;
+  return windowsForm(toPlainText());
 }
 
 void MultiLineEdit::keyPressEvent(QKeyEvent* event) {
@@ -63,21 +69,21 @@ void MultiLineEdit::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
-void MultiLineEdit::refuseGrowthBeyondLimit() {
+void MultiLineEdit::followFieldRule() {
   if (restoring_) return;
   const QString text = toPlainText();
-  if (maxUnits_ > 0 && windowsLength(text) > maxUnits_ &&
-      windowsLength(text) > windowsLength(accepted_)) {
+  const FieldEdit edit = acceptEdit(rule_, toU16(windowsForm(accepted_)), toU16(windowsForm(text)));
+  const QString kept = plainForm(toQString(edit.text));
+  if (kept != text) {
     restoring_ = true;
-    setPlainText(accepted_);
+    setPlainText(kept);
     QTextCursor cursor = textCursor();
-    cursor.setPosition(qMin(acceptedCursor_, static_cast<int>(accepted_.size())));
+    cursor.setPosition(
+        static_cast<int>(plainForm(toQString(edit.text.substr(0, edit.cursor))).size()));
     setTextCursor(cursor);
     restoring_ = false;
-    return;
   }
-  accepted_ = text;
-  acceptedCursor_ = textCursor().position();
+  accepted_ = kept;
 }
 
 }  // namespace qel::qt

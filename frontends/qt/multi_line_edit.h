@@ -3,18 +3,20 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include "dialogs/field_rule.h"
+
 namespace qel::qt {
 
 // A multi-line edit field as a Windows dialog has it: the text is exchanged with the line
 // breaks it came with (CR LF for a text without any), lines are not wrapped, Tab moves the
-// focus, Enter presses the default button (Ctrl+Enter starts a new line), and typing stops at
-// maxUnits units, a line break counting as the units of its form. A text set from outside is
-// shown whole even when it is longer.
+// focus, Enter presses the default button (Ctrl+Enter starts a new line), and the user's
+// changes follow the field rule of the dialogs, a line break counting as the units of its
+// form. A text set from outside is shown whole even when it is longer.
 class MultiLineEdit final : public QPlainTextEdit {
   Q_OBJECT
 
  public:
-  MultiLineEdit(int maxUnits, QWidget* parent);
+  MultiLineEdit(const FieldRule& rule, QWidget* parent);
 
   void setWindowsText(const QString& text);
   QString windowsText() const;
@@ -23,13 +25,12 @@ class MultiLineEdit final : public QPlainTextEdit {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void refuseGrowthBeyondLimit();
-  qsizetype windowsLength(const QString& text) const;
+  void followFieldRule();
+  QString windowsForm(const QString& plain) const;
 
-  int maxUnits_;  // 0: no limit
+  FieldRule rule_;
   QString lineBreak_ = QStringLiteral("\r\n");
   QString accepted_;
-  int acceptedCursor_ = 0;
   bool restoring_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "base/utf.h"
+#include "dialogs/field_rule.h"
 #include "frontends/qt/limited_line_edit.h"
 #include "frontends/qt/multi_line_edit.h"
 #include "frontends/qt/qt_text.h"
@@ -34,10 +35,9 @@ QString withoutMnemonics(const QString& text) {
 
 QWidget* makeEdit(const resources::ControlTemplate& control, QWidget* parent) {
   if ((control.style & resources::kEditMultiline) != 0) {
-    return new MultiLineEdit(control.maxLength, parent);
+    return new MultiLineEdit(fieldRuleOf(control), parent);
   }
-  return new LimitedLineEdit(control.maxLength, (control.style & resources::kEditNumber) != 0,
-                             parent);
+  return new LimitedLineEdit(fieldRuleOf(control), parent);
 }
 
 QWidget* makeComboBox(const resources::ControlTemplate& control, QWidget* parent) {
@@ -231,9 +231,9 @@ int TemplateDialog::comboAddString(int id, std::u16string_view text) {
   if (combo == nullptr) return -1;
   int position = combo->count();
   if (combo->property("sorted").toBool()) {
-    // Kept sorted by UTF-16 code units; an equal name goes after those already there.
-    position = 0;
-    while (position < combo->count() && toU16(combo->itemText(position)) <= text) ++position;
+    position = static_cast<int>(sortedListPosition(
+        static_cast<std::size_t>(combo->count()),
+        [combo](std::size_t at) { return toU16(combo->itemText(static_cast<int>(at))); }, text));
   }
   const bool wasEmpty = combo->count() == 0;
   combo->insertItem(position, toQString(text));

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/utf.h"
-#include "dialogs/unsigned_field.h"
+#include "dialogs/field_rule.h"
 #include "resources/resources.h"
 
 namespace qel::test {
@@ -55,11 +55,11 @@ class ScriptedDialog : public platform::DialogControls {
   int comboAddString(int control, std::u16string_view text) override {
     ControlState* state = combo(control);
     if (!state) return -1;
-    const auto at = std::upper_bound(
-        state->entries.begin(), state->entries.end(), text,
-        [](std::u16string_view t, const ComboEntry& entry) { return t < entry.text; });
-    const auto position = at - state->entries.begin();
-    state->entries.insert(at, ComboEntry{std::u16string(text), 0});
+    const auto position = static_cast<std::ptrdiff_t>(sortedListPosition(
+        state->entries.size(),
+        [state](std::size_t at) -> const std::u16string& { return state->entries[at].text; },
+        text));
+    state->entries.insert(state->entries.begin() + position, ComboEntry{std::u16string(text), 0});
     if (state->selection >= position) ++state->selection;
     return static_cast<int>(position);
   }
@@ -133,7 +133,7 @@ class ScriptedDialog : public platform::DialogControls {
     return position >= 0 && position < static_cast<int>(state.entries.size());
   }
 
-  // An edit field takes the keys it accepts and no more than its limit.
+  // An edit field takes what its rule lets through.
   void type(const TypeText& typed) {
     ControlState* state = find(typed.control);
     if (!state) return;
@@ -141,17 +141,8 @@ class ScriptedDialog : public platform::DialogControls {
       ADD_FAILURE() << "control " << typed.control << " takes no typing";
       return;
     }
-    std::u16string accepted;
-    for (char16_t unit : typed.text) {
-      const bool digitsOnly = (state->control->style & resources::kEditNumber) != 0;
-      if (digitsOnly) unit = asciiFormOf(unit);
-      if (digitsOnly && (unit < u'0' || unit > u'9')) continue;
-      accepted.push_back(unit);
-    }
-    // A character that does not fit whole is not taken.
-    const int limit = state->control->maxLength;
-    state->text =
-        limit > 0 ? wholeCharactersWithin(accepted, static_cast<std::size_t>(limit)) : accepted;
+    // The whole text, selected as a dialog's field opens, is deleted and the text put in.
+    state->text = acceptEdit(fieldRuleOf(*state->control), u"", typed.text).text;
   }
 
   void choose(const ChooseEntry& chosen) {
