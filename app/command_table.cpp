@@ -27,6 +27,7 @@ constexpr CommandEntry kCommands[] = {
     {MenuCommand::SetSideView, {loadSideViewFile, resources::kSideViewCaption}},
     {MenuCommand::SaveTexture, {exportTextureFile, resources::kTextureCaption}},
     {MenuCommand::SaveSideView, {exportSideViewFile, resources::kSideViewCaption}},
+    {MenuCommand::Guide, {showGuide, resources::kGuideCaption}},
     {MenuCommand::About, {showAboutBox, resources::kAboutCaption}},
 };
 

@@ -178,6 +178,11 @@ class Ui {
   // Delivers menu commands and accelerators (of the main window's table) until the quit;
   // answers the quit's exit code.
   virtual int runMessageLoop() = 0;
+
+  // The folder of the running program, ending in its separator.
+  virtual std::u16string programFolder() = 0;
+  // Shows a local HTML file in the user's browser; false when none could be started.
+  virtual bool openInBrowser(std::u16string_view path) = 0;
 };
 
 }  // namespace qel::platform

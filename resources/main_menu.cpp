@@ -32,6 +32,7 @@ constexpr MenuItem kSettingsItems[] = {
 };
 
 constexpr MenuItem kHelpItems[] = {
+    {id(MenuCommand::Guide), u"使い方(&G)"},
     {id(MenuCommand::About), u"バージョン情報(&A)..."},
 };
 

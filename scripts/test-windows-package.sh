@@ -16,11 +16,13 @@ fail() {
   exit 1
 }
 
+# The guide again, now with the screenshots of the walk that ran before.
+cmake --build "$build" --target guide >/dev/null
 (cd "$build" && cpack >/dev/null)
 installer=$(echo "$build"/QELContainer-*-windows-x64.exe)
 zip=$(echo "$build"/QELContainer-*-windows-x64.zip)
 packed=$(unzip -Z1 "$zip")
-for notice in LICENSE THIRD-PARTY-NOTICES.txt; do
+for notice in LICENSE THIRD-PARTY-NOTICES.txt guide/guide-ja.html guide/images/03-main-window.png; do
   grep -q "/$notice\$" <<<"$packed" || fail "the ZIP lacks $notice"
 done
 

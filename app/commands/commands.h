@@ -24,6 +24,7 @@ void exportTextureFile(AppState& app, platform::WindowHandle window);
 void exportSideViewFile(AppState& app, platform::WindowHandle window);
 
 // Help menu (app/)
+void showGuide(AppState& app, platform::WindowHandle window);
 void showAboutBox(AppState& app, platform::WindowHandle window);
 
 // The roads of open and set model from a path chosen elsewhere (named at start-up, or

@@ -1,7 +1,9 @@
 #include "frontends/qt/qt_ui.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QScreen>
+#include <QUrl>
 
 #include "frontends/qt/file_picker.h"
 #include "frontends/qt/message_box.h"
@@ -96,6 +98,14 @@ int QtUi::runMessageLoop() {
   const int code = QApplication::exec();
   looping_ = false;
   return code;
+}
+
+std::u16string QtUi::programFolder() {
+  return toU16(QCoreApplication::applicationDirPath()) + u'/';
+}
+
+bool QtUi::openInBrowser(std::u16string_view path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(path)));
 }
 
 }  // namespace qel::qt

@@ -31,6 +31,8 @@ class QtUi final : public platform::Ui {
   void destroyWindow(platform::WindowHandle window) override;
   void postQuit(int exitCode) override;
   int runMessageLoop() override;
+  std::u16string programFolder() override;
+  bool openInBrowser(std::u16string_view path) override;
 
   // The live main window behind handle; nullptr for anything else.
   QtMainWindow* mainWindow(platform::WindowHandle handle) const;

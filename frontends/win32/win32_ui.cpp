@@ -1,6 +1,7 @@
 #include "frontends/win32/win32_ui.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <algorithm>
 
@@ -178,6 +179,19 @@ int Win32Ui::runMessageLoop() {
     ::DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
+}
+
+std::u16string Win32Ui::programFolder() {
+  std::wstring path(kPathBufferUnits, L'\0');
+  const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  path.resize(length);
+  return fromWide(std::wstring_view(path).substr(0, path.find_last_of(L'\\') + 1));
+}
+
+bool Win32Ui::openInBrowser(std::u16string_view path) {
+  const auto started = reinterpret_cast<INT_PTR>(
+      ::ShellExecuteW(mainWindow_, L"open", toWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return started > 32;  // smaller values are the failures' codes
 }
 
 }  // namespace qel::win32

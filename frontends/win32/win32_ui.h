@@ -26,6 +26,8 @@ class Win32Ui final : public platform::Ui {
   void destroyWindow(platform::WindowHandle window) override;
   void postQuit(int exitCode) override;
   int runMessageLoop() override;
+  std::u16string programFolder() override;
+  bool openInBrowser(std::u16string_view path) override;
 
  private:
   HINSTANCE instance_;

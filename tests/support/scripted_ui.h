@@ -107,6 +107,14 @@ class ScriptedUi : public platform::Ui {
   void destroyWindow(platform::WindowHandle window) override;
   void postQuit(int exitCode) override;
   int runMessageLoop() override;
+  std::u16string programFolder() override { return programFolderPath; }
+  bool openInBrowser(std::u16string_view path) override {
+    browserPages.emplace_back(path);
+    return true;
+  }
+
+  std::u16string programFolderPath = u"/nowhere/";
+  std::vector<std::u16string> browserPages;
 
  private:
   struct AnswerBox {
