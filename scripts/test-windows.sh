@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows programs with mingw-w64, runs every test under wine and then the smoke
-# walk of the desktop program (GUI_SMOKE=0 leaves it out), then packs them and tries the
-# installer.
+# walk of the desktop program and its walk at 150% (GUI_SMOKE=0 leaves both out), then packs
+# them and tries the installer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,6 +22,8 @@ ctest --preset windows -j "$jobs"
 
 if [ "${GUI_SMOKE:-1}" = "1" ]; then
   scripts/gui-smoke-windows.sh build/windows/frontends/win32/qelcontainer.exe
+  scripts/gui-dpi-windows.sh build/windows/frontends/win32/qelcontainer.exe \
+    build/default/cli/qelcontainer-cli
 fi
 
 scripts/test-windows-package.sh build/windows

@@ -1,6 +1,7 @@
 #include "frontends/win32/gdi_sinks.h"
 
 #include "frontends/win32/wide.h"
+#include "frontends/win32/window_dpi.h"
 #include "preview/bgra_over.h"
 
 namespace qel::win32 {
@@ -19,7 +20,7 @@ Rgba windowColour() {
 }  // namespace
 
 void GdiTextSink::textOut(int x, int y, std::u16string_view text) {
-  textOutOn(context_, x, y, text);
+  textOutOn(context_, scaledForDpi(x, dpi_), scaledForDpi(y, dpi_), text);
 }
 
 void GdiPaneSink::textOut(int x, int y, std::u16string_view text) {

@@ -6,14 +6,16 @@
 
 namespace qel::win32 {
 
-// Texts with TextOutW in the context's font and colours.
+// Texts with TextOutW in the context's font and colours, at positions scaled from 96 DPI to
+// dpi.
 class GdiTextSink final : public platform::TextSink {
  public:
-  explicit GdiTextSink(HDC context) : context_(context) {}
+  GdiTextSink(HDC context, UINT dpi) : context_(context), dpi_(dpi) {}
   void textOut(int x, int y, std::u16string_view text) override;
 
  private:
   HDC context_;
+  UINT dpi_;
 };
 
 // The pane's texts as the status view's, and its pictures laid over the window colour.

@@ -12,6 +12,7 @@
 #include "frontends/win32/modal_dialog.h"
 #include "frontends/win32/preview_pane.h"
 #include "frontends/win32/wide.h"
+#include "frontends/win32/window_dpi.h"
 #include "resources/resources.h"
 
 namespace qel::win32 {
@@ -40,8 +41,12 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_PAINT: {
       PAINTSTRUCT paint{};
       HDC context = ::BeginPaint(window, &paint);
-      GdiTextSink sink(context);
-      handler->onPaint(window, sink);
+      {
+        const UINT dpi = ::GetDpiForWindow(window);
+        const ScaledFont font(context, dpi);
+        GdiTextSink sink(context, dpi);
+        handler->onPaint(window, sink);
+      }
       paintPane(window, context, *handler);
       ::EndPaint(window, &paint);
       return 0;
@@ -53,6 +58,15 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_MOUSEWHEEL:
       if (handlePaneMouse(window, message, wParam, lParam, *handler)) return 0;
       break;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another DPI: the size the system proposes, drawn anew.
+      const auto* proposed = reinterpret_cast<const RECT*>(lParam);
+      ::SetWindowPos(window, nullptr, proposed->left, proposed->top,
+                     proposed->right - proposed->left, proposed->bottom - proposed->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      ::InvalidateRect(window, nullptr, TRUE);
+      return 0;
+    }
     case WM_CLOSE:
       if (!handler->onCloseRequest(window)) return 0;
       break;  // the default handling destroys the window
