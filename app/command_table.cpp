@@ -24,6 +24,7 @@ constexpr CommandEntry kCommands[] = {
     {MenuCommand::SetModel, {loadModelFile, u"モデルを設定"}},
     {MenuCommand::SetTexture, {loadTextureFile, u"テクスチャー"}},
     {MenuCommand::SetSideView, {loadSideViewFile, u"サイドビュー"}},
+    {MenuCommand::GenerateSideView, {generateSideView, u"サイドビューを生成"}},
     {MenuCommand::SaveTexture, {exportTextureFile, u"テクスチャー"}},
     {MenuCommand::SaveSideView, {exportSideViewFile, u"サイドビュー"}},
     {MenuCommand::About, {showAboutBox, u"バージョン情報"}},

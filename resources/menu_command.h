@@ -18,6 +18,7 @@ enum class MenuCommand : int {
   SetParameters = 32792,
   SetSideView = 32793,
   SaveSideView = 32794,
+  GenerateSideView = 32800,
 };
 
 constexpr int commandId(MenuCommand command) {

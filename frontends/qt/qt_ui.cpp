@@ -1,6 +1,7 @@
 #include "frontends/qt/qt_ui.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QScreen>
 
 #include "frontends/qt/file_picker.h"
@@ -34,6 +35,15 @@ QWidget* QtUi::owner(platform::WindowHandle handle) const {
 int QtUi::messageBox(platform::WindowHandle owner, std::u16string_view text,
                      std::u16string_view caption, platform::MessageBoxButtons buttons) {
   return showMessageBox(this->owner(owner), toQString(text), toQString(caption), buttons);
+}
+
+int QtUi::pictureBox(platform::WindowHandle owner, std::u16string_view text,
+                     std::u16string_view caption, const platform::RgbaPixels& picture) {
+  // The image only borrows the pixels; the pixmap copies them.
+  const QImage image(picture.bytes.data(), picture.width, picture.height, picture.width * 4,
+                     QImage::Format_RGBA8888);
+  return showMessageBox(this->owner(owner), toQString(text), toQString(caption),
+                        platform::MessageBoxButtons::OkCancel, QPixmap::fromImage(image));
 }
 
 std::optional<std::u16string> QtUi::pickOpenFile(const platform::FilePickerRequest& request) {
