@@ -54,7 +54,8 @@ LRESULT CALLBACK addPicture(int code, WPARAM wParam, LPARAM lParam) {
   RECT client{};
   ::GetClientRect(box, &client);
   const int grow = boxPicture.height + kPictureGap;
-  const int widen = std::max(0, boxPicture.width + 2 * kPictureGap - client.right);
+  const int widen =
+      std::max(0, boxPicture.width + 2 * kPictureGap - static_cast<int>(client.right));
   RECT frame{};
   ::GetWindowRect(box, &frame);
   ::SetWindowPos(box, nullptr, frame.left - widen / 2, frame.top - grow / 2,
