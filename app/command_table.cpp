@@ -25,6 +25,7 @@ constexpr CommandEntry kCommands[] = {
     {MenuCommand::SetModel, {loadModelFile, resources::kModelCaption}},
     {MenuCommand::SetTexture, {loadTextureFile, resources::kTextureCaption}},
     {MenuCommand::SetSideView, {loadSideViewFile, resources::kSideViewCaption}},
+    {MenuCommand::GenerateSideView, {generateSideView, resources::kGenerateSideViewCaption}},
     {MenuCommand::SaveTexture, {exportTextureFile, resources::kTextureCaption}},
     {MenuCommand::SaveSideView, {exportSideViewFile, resources::kSideViewCaption}},
     {MenuCommand::Guide, {showGuide, resources::kGuideCaption}},

@@ -5,8 +5,20 @@
 #include "app/command_table.h"
 #include "app/status_view.h"
 #include "app/unsaved_changes.h"
+#include "app/window_layout.h"
+#include "resources/preview_texts.h"
 
 namespace qel {
+namespace {
+
+constexpr PaneWording kPaneWording{resources::kPaneButtons,       resources::kPaneModelSize,
+                                   resources::kPaneLengthMatches, resources::kPaneLengthDiffers,
+                                   resources::kPaneLegend,        resources::kPaneNoTexture,
+                                   resources::kPanePartlyDrawn,   resources::kPaneNoSideView};
+
+}  // namespace
+
+MainWindow::MainWindow(AppState& app) : app_(app), pane_(kPaneWording) {}
 
 void MainWindow::onPaint(platform::WindowHandle, platform::TextSink& sink) {
   paintStatusView(app_.document.record(), app_.currentContainerPath.view(), sink);
@@ -34,9 +46,14 @@ void MainWindow::onDestroy(platform::WindowHandle) {
   app_.ui.postQuit(0);
 }
 
-platform::ClientArea MainWindow::previewPaneArea() const {
-  // Right of the status lines, which start at x = 0 and x = 96.
-  return {640, 0, PreviewPane::kWidth, PreviewPane::kHeight};
+platform::ClientArea MainWindow::firstClientArea() const {
+  return qel::firstClientArea();
+}
+
+platform::ClientArea MainWindow::placePreviewPane(int clientWidth, int clientHeight) {
+  const platform::ClientArea area = previewPaneArea(clientWidth, clientHeight);
+  pane_.resize(area.width, area.height);
+  return area;
 }
 
 void MainWindow::onPaintPane(platform::WindowHandle, platform::PaneSink& sink) {
@@ -53,8 +70,7 @@ bool MainWindow::onPaneMouse(platform::WindowHandle, const platform::PaneMouse& 
   using Kind = platform::PaneMouse::Kind;
   switch (mouse.kind) {
     case Kind::Press:
-      pane_.press(mouse.x, mouse.y);
-      return false;
+      return pane_.press(mouse.x, mouse.y, static_cast<PreviewPane::MouseButton>(mouse.button));
     case Kind::Move:
       return pane_.moveTo(mouse.x, mouse.y);
     case Kind::Release:
@@ -64,6 +80,10 @@ bool MainWindow::onPaneMouse(platform::WindowHandle, const platform::PaneMouse& 
       return pane_.wheel(mouse.x, mouse.y, mouse.wheelDelta);
   }
   return false;
+}
+
+bool MainWindow::onPaneKey(platform::WindowHandle, int virtualKey) {
+  return pane_.key(virtualKey);
 }
 
 }  // namespace qel

@@ -10,15 +10,17 @@ namespace qel {
 // with exit code 0.
 class MainWindow : public platform::MainWindowHandler {
  public:
-  explicit MainWindow(AppState& app) : app_(app) {}
+  explicit MainWindow(AppState& app);
 
   void onPaint(platform::WindowHandle window, platform::TextSink& sink) override;
   bool onCommand(platform::WindowHandle window, int command) override;
   bool onCloseRequest(platform::WindowHandle window) override;
   void onDestroy(platform::WindowHandle window) override;
-  platform::ClientArea previewPaneArea() const override;
+  platform::ClientArea firstClientArea() const override;
+  platform::ClientArea placePreviewPane(int clientWidth, int clientHeight) override;
   void onPaintPane(platform::WindowHandle window, platform::PaneSink& sink) override;
   bool onPaneMouse(platform::WindowHandle window, const platform::PaneMouse& mouse) override;
+  bool onPaneKey(platform::WindowHandle window, int virtualKey) override;
 
  private:
   AppState& app_;

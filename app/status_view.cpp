@@ -1,6 +1,5 @@
 #include "app/status_view.h"
 
-#include <algorithm>
 #include <string>
 
 #include "dialogs/container_type_table.h"
@@ -96,12 +95,6 @@ void paintStatusView(const ContainerRecord& record, std::u16string_view containe
   lines.block(
       y, {withNumber(u"SIDEVIEW ", asShown(record.sideViewData->size()), u" bytes"),
           withNumber(u"  DX ", asShown(size.width)), withNumber(u"  DY ", asShown(size.height))});
-}
-
-platform::ClientArea firstClientArea(const platform::ClientArea& pane) {
-  if (pane.width <= 0 || pane.height <= 0) return {0, 0, kStatusViewWidth, kStatusViewHeight};
-  return {0, 0, std::max(kStatusViewWidth, pane.x + pane.width),
-          std::max(kStatusViewHeight, pane.y + pane.height)};
 }
 
 }  // namespace qel

@@ -12,9 +12,6 @@ namespace qel {
 inline constexpr int kStatusViewWidth = 800;
 inline constexpr int kStatusViewHeight = 360;
 
-// The main window's first client area: the status view and, where there is one, the pane.
-platform::ClientArea firstClientArea(const platform::ClientArea& pane);
-
 // Draws the state of record as lines of text: the container path, the names, the
 // description, the type, and a block each for model, texture and side view. Only reads.
 void paintStatusView(const ContainerRecord& record, std::u16string_view containerPath,

@@ -1,5 +1,6 @@
 // qelcontainer-cli render FILE.cnt|MODEL.obj -o OUT.png [--size WxH] [--yaw DEG]
-// [--pitch DEG]: the desktop program's preview of the model, with its texture, as a PNG.
+// [--pitch DEG] [--side-view]: the desktop program's preview of the model, with its
+// texture, as a PNG; or the side view that its サイドビューを生成 makes.
 #include <CLI/CLI.hpp>
 
 #include <charconv>
@@ -12,10 +13,12 @@
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
 #include "container/whole_file.h"
+#include "image/png_check.h"
 #include "model/obj_reader.h"
 #include "preview/png_codec.h"
 #include "preview/preview_pane.h"
 #include "preview/render_preview.h"
+#include "preview/side_view.h"
 
 namespace qel::cli {
 namespace {
@@ -25,10 +28,11 @@ constexpr int kMaxSide = 4096;
 struct RenderOptions {
   std::string input;
   std::string output;
-  std::string size = "512x512";
+  std::string size;  // empty: 512 x 512, or for a side view the size sideViewSizeFor picks
   double yaw = PreviewView{}.yawDegrees;
   double pitch = PreviewView{}.pitchDegrees;
   bool repair = false;  // of an OBJ model
+  bool sideView = false;
 };
 
 struct PictureSize {
@@ -79,6 +83,7 @@ CLI::Validator degrees(double limit) {
 struct ModelToDraw {
   Bytes blob;
   std::optional<Bytes> texture;
+  std::optional<Bytes> sideView;  // of a container
 };
 
 // The model and texture of an OBJ file as set-model takes them, or of a container file.
@@ -86,7 +91,7 @@ std::optional<ModelToDraw> modelOf(const std::string& input, bool repair, std::o
   if (const auto wide = fromUtf8Argument(input); wide && isObjPath(*wide)) {
     auto conversion = convertModelInput(input, input, err, repair);
     if (!conversion) return std::nullopt;
-    return ModelToDraw{std::move(conversion->blob), std::move(conversion->texture)};
+    return ModelToDraw{std::move(conversion->blob), std::move(conversion->texture), {}};
   }
   auto loaded = openContainerInput(input, err);
   if (!loaded) return std::nullopt;
@@ -94,7 +99,8 @@ std::optional<ModelToDraw> modelOf(const std::string& input, bool repair, std::o
     refuse(err, input, "holds no model");
     return std::nullopt;
   }
-  return ModelToDraw{std::move(*loaded->record.modelData), std::move(loaded->record.textureData)};
+  return ModelToDraw{std::move(*loaded->record.modelData), std::move(loaded->record.textureData),
+                     std::move(loaded->record.sideViewData)};
 }
 
 int runRender(const RenderOptions& options, std::ostream& err) {
@@ -112,12 +118,30 @@ int runRender(const RenderOptions& options, std::ostream& err) {
     // As in the desktop program the model is drawn all the same.
     if (!texture) err << options.input << ": no texture (the PNG cannot be decoded)\n";
   }
-  const PictureSize size = *sizeOf(options.size);
-  const PreviewView view{static_cast<float>(options.yaw), static_cast<float>(options.pitch), 1.0f};
-  PreviewRenderer renderer;
-  const Bytes png = encodePng(renderer.render(*mesh.mesh, texture ? &*texture : nullptr, view,
-                                              size.width, size.height, kPreviewBackdrop));
-  if (!renderer.drewAll()) err << options.input << ": model too large: partly drawn\n";
+  const RgbaImage* textureImage = texture ? &*texture : nullptr;
+  Bytes png;
+  if (options.sideView) {
+    SideViewSize size = sideViewSizeFor(model->sideView);
+    if (!options.size.empty()) {
+      const PictureSize asked = *sizeOf(options.size);
+      if (asked.width > static_cast<int>(kMaxImageSide) ||
+          asked.height > static_cast<int>(kMaxImageSide)) {
+        return refuse(err, options.size, "a side view is at most 256x256 pixels");
+      }
+      size = {asked.width, asked.height};
+    }
+    if (mesh.mesh->triangles.empty()) return refuse(err, options.input, "model has no triangles");
+    png = encodePng(renderSideView(*mesh.mesh, textureImage, size));
+  } else {
+    const PictureSize size = *sizeOf(options.size.empty() ? "512x512" : options.size);
+    PreviewView view;
+    view.yawDegrees = static_cast<float>(options.yaw);
+    view.pitchDegrees = static_cast<float>(options.pitch);
+    PreviewRenderer renderer;
+    png = encodePng(
+        renderer.render(*mesh.mesh, textureImage, view, size.width, size.height, kPreviewBackdrop));
+    if (!renderer.drewAll()) err << options.input << ": model too large: partly drawn\n";
+  }
   platform::WriteFailure why = platform::WriteFailure::Other;
   if (png.empty() || !writeWholeFile(*output, png, &why)) {
     return refuse(err, options.output, englishText(why));
@@ -135,12 +159,22 @@ Command addRenderCommand(CLI::App& app) {
       ->required();
   render->add_option("-o,--output", options->output, "PNG file to write")->required();
   render->add_flag("--repair", options->repair, "Convert an OBJ model with the repair");
-  render->add_option("--size", options->size, "Picture size; default 512x512")
+  render
+      ->add_option("--size", options->size,
+                   "Picture size; default 512x512, for a side view that of the container's side "
+                   "view or 200x64")
       ->check(pictureSize());
-  render->add_option("--yaw", options->yaw, "Camera turn about the vertical axis; default 30")
-      ->check(degrees(360));
-  render->add_option("--pitch", options->pitch, "Camera height, -89 to 89; default 20")
-      ->check(degrees(kMaxPitchDegrees));
+  CLI::Option* yaw =
+      render->add_option("--yaw", options->yaw, "Camera turn about the vertical axis; default 30")
+          ->check(degrees(360));
+  CLI::Option* pitch =
+      render->add_option("--pitch", options->pitch, "Camera height, -90 to 90; default 20")
+          ->check(degrees(kMaxPitchDegrees));
+  render
+      ->add_flag("--side-view", options->sideView,
+                 "The side view: from the side, parallel, framed tight, transparent background")
+      ->excludes(yaw)
+      ->excludes(pitch);
   return {render, [options](std::ostream&, std::ostream& err) { return runRender(*options, err); },
           resetting(options)};
 }

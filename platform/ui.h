@@ -105,7 +105,9 @@ class PaneSink : public TextSink {
 // is followed by its moves and its release wherever the pointer goes.
 struct PaneMouse {
   enum class Kind { Press, Move, Release, Wheel };
+  enum class Button { Left, Right, Middle };
   Kind kind = Kind::Move;
+  Button button = Button::Left;  // of a press
   int x = 0;
   int y = 0;
   int wheelDelta = 0;  // 120 per notch, positive away from the user
@@ -132,13 +134,19 @@ class MainWindowHandler {
   // The window is being destroyed (exit item or close box).
   virtual void onDestroy(WindowHandle window) = 0;
 
-  // Where the preview pane lies, its background the status view's; an empty area: no pane.
-  // Asked when the window is created, whose first size then holds the pane.
-  virtual ClientArea previewPaneArea() const { return {}; }
+  // The size of the client area the window opens with; the user may resize it.
+  virtual ClientArea firstClientArea() const { return {0, 0, 800, 360}; }
+  // The client area has this size (when the window is made, and whenever it changes):
+  // answers where the preview pane lies now, its background the status view's; an empty
+  // area: no pane.
+  virtual ClientArea placePreviewPane(int /*clientWidth*/, int /*clientHeight*/) { return {}; }
   // The pane, painted with the window after the status view.
   virtual void onPaintPane(WindowHandle, PaneSink&) {}
-  // Answers whether the pane must be painted again.
+  // Each answers whether the pane must be painted again.
   virtual bool onPaneMouse(WindowHandle, const PaneMouse&) { return false; }
+  // A key pressed without Shift, Ctrl or Alt that is no accelerator, as its Windows
+  // virtual-key code (letters and digits by their capital).
+  virtual bool onPaneKey(WindowHandle, int /*virtualKey*/) { return false; }
 };
 
 struct MainWindowDescription {
@@ -157,6 +165,11 @@ class Ui {
   // A modal box; answers kIdOk or kIdCancel.
   virtual int messageBox(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
                          MessageBoxButtons buttons) = 0;
+
+  // A modal box showing picture below text, with OK and キャンセル; answers kIdOk or
+  // kIdCancel.
+  virtual int pictureBox(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
+                         const RgbaPixels& picture) = 0;
 
   // Modal pickers; nothing when cancelled. The chosen path is handed over whole, also when
   // it is longer than the 259 units a path buffer holds: the program refuses it then.

@@ -60,7 +60,12 @@ void frame(PreviewMesh& mesh) {
       radius = std::max(radius, std::hypot(v.x - c[0], v.y - c[1], v.z - c[2]));
     }
   }
-  mesh.center = {static_cast<float>(c[0]), static_cast<float>(c[1]), static_cast<float>(c[2])};
+  const auto point = [](const double* p) {
+    return Vector3{static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2])};
+  };
+  mesh.low = point(low);
+  mesh.high = point(high);
+  mesh.center = point(c);
   mesh.radius = static_cast<float>(std::min<double>(radius, 3.0e38));
 }
 

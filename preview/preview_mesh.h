@@ -24,7 +24,9 @@ struct PreviewMesh {
   std::vector<std::array<std::uint16_t, 3>> triangles;
   // Triangles were left out beyond kMaxPreviewTriangles.
   bool partial = false;
-  // The sphere around every corner of a triangle; radius 0 when there is none.
+  // The box and the sphere around every corner of a triangle; radius 0 when there is none.
+  Vector3 low{0.0f, 0.0f, 0.0f};
+  Vector3 high{0.0f, 0.0f, 0.0f};
   Vector3 center{0.0f, 0.0f, 0.0f};
   float radius = 0.0f;
 };

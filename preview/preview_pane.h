@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -35,63 +37,117 @@ struct PaneText {
 };
 
 struct PaneContents {
-  std::vector<PanePicture> pictures;
-  std::vector<PaneText> texts;
+  std::vector<PanePicture> pictures;  // in drawing order
+  std::vector<PaneText> texts;        // drawn over the pictures
 };
 
-// The preview beside the status lines: the record's model, turned with a mouse drag and
-// zoomed with the wheel, and below it the texture and the side view at their pixel size.
-// A front end places the pane, paints its contents and hands it the mouse; the pane
-// decides everything else. An empty slot shows nothing.
+// The buttons along the pane's top, in their order; each has a key.
+enum class PaneButton { Front, Side, Top, Back, Reset, Wireframe, TexCoords, SideViewOver };
+inline constexpr std::size_t kPaneButtonCount = 8;
+
+// The pane's words, given by the program. In the formats %1, %2 and %3 stand for numbers.
+struct PaneWording {
+  std::array<std::u16string_view, kPaneButtonCount> buttons;
+  std::u16string_view modelSize;      // %1 length, %2 width, %3 height, in millimetres
+  std::u16string_view lengthMatches;  // %1 the part's length
+  std::u16string_view lengthDiffers;  // %1 the part's length, %2 the difference in percent
+  std::u16string_view legend;         // %1 the grid's spacing in metres; the back-face tint
+  std::u16string_view noTexture;
+  std::u16string_view partlyDrawn;
+  std::u16string_view noSideView;  // the side view is to be laid over, but there is none
+};
+
+// The model's length may differ from the part's by this share before the pane marks it.
+inline constexpr double kLengthTolerance = 0.05;
+
+// The preview beside the status lines: the record's model, turned with the left button,
+// moved with the right or middle one and zoomed with the wheel, seen from the named views
+// or the free one; a grid under it, its bounding box and size, an axis marker, and below
+// it the texture and the side view at their pixel size. A front end places the pane,
+// paints its contents and hands it the mouse and the keys; the pane decides everything
+// else. An empty slot shows nothing.
 class PreviewPane {
  public:
-  static constexpr int kWidth = 536;
-  static constexpr int kHeight = 600;
-  static constexpr PaneArea kModelArea{8, 8, 520, 320};
-  static constexpr PaneArea kTextureArea{8, 336, 256, 256};
-  static constexpr PaneArea kSideViewArea{272, 336, 256, 256};
+  static constexpr int kButtonHeight = 22;
+  static constexpr int kModelTop = 28;
+  static constexpr int kLinePitch = 20;
+  static constexpr int kInfoLines = 3;
+  static constexpr int kImageSide = 256;
+  static constexpr int kGap = 8;
+  static constexpr int kMinModelHeight = 120;  // the images shrink before the model does
+  // The size the pane has until it is given another.
+  static constexpr int kFirstWidth = 760;
+  static constexpr int kFirstHeight = 600;
 
-  PreviewPane() = default;
-  // Draws the model at width by height instead of its area's size, for a caller that needs
-  // fewer pixels (a fuzz run); the area and everything else stay as they are.
-  PreviewPane(int modelWidth, int modelHeight)
-      : modelWidth_(modelWidth), modelHeight_(modelHeight) {}
+  // Laid out at the first size.
+  explicit PreviewPane(const PaneWording& wording);
   PreviewPane(const PreviewPane&) = delete;
   PreviewPane& operator=(const PreviewPane&) = delete;
 
-  // Takes over the record's model, texture and side view; nothing to do while the record's
-  // revision (which every change bumps) stays the same.
+  // Lays the pane out over width x height pixels; cheap when the size is unchanged.
+  void resize(int width, int height);
+
+  // Takes over the record's model, texture, side view and length; nothing to do while the
+  // record's revision (which every change bumps) stays the same. A new model starts in the
+  // first view, framed whole.
   void follow(const ContainerRecord& record, std::uint64_t revision);
 
   // What to draw now; the model is drawn again only when it or the view has changed.
   PaneContents contents();
 
   // Mouse in pane coordinates. Each answers whether the pane must be painted again.
-  void press(int x, int y);
+  enum class MouseButton { Left, Right, Middle };
+  bool press(int x, int y, MouseButton button = MouseButton::Left);
   bool moveTo(int x, int y);
   void release();
   bool wheel(int x, int y, int delta);
+  // A key without modifiers, as its Windows virtual-key code (digits and letters by their
+  // capital): answers whether it was the pane's.
+  bool key(int virtualKey);
+  bool push(PaneButton button);
 
   const PreviewView& view() const { return view_; }
+  PaneArea modelArea() const { return model_; }
+  PaneArea textureArea() const { return texture_.area; }
+  PaneArea sideViewArea() const { return sideView_.area; }
+  PaneArea buttonArea(PaneButton button) const;
 
  private:
   struct ImageSlot {
+    PaneArea area{};
     std::optional<Bytes> bytes;
-    std::optional<RgbaImage> image;  // nothing when the bytes do not decode
+    std::optional<RgbaImage> decoded;  // nothing when the bytes do not decode
+    RgbaImage shown;                   // cut to the area
   };
-  bool takeOver(ImageSlot& slot, const std::optional<Bytes>& bytes, const PaneArea& area);
+  void takeOver(ImageSlot& slot, const std::optional<Bytes>& bytes);
+  const RgbaImage* textureImage() const { return texture_.decoded ? &*texture_.decoded : nullptr; }
+  void drawModel();
+  void drawSideViewOver();
+  void describe(PaneContents& contents);
+  bool toggled(PaneButton button) const;
 
   std::optional<std::uint64_t> revision_;
-  int modelWidth_ = kModelArea.width;
-  int modelHeight_ = kModelArea.height;
+  const PaneWording& wording_;
+  int width_ = 0, height_ = 0;
+  PaneArea model_{};
   std::optional<Bytes> modelBytes_;
   std::optional<PreviewMesh> mesh_;
+  float lengthMm_ = 0.0f;
   ImageSlot texture_;
   ImageSlot sideView_;
   PreviewView view_;
+  bool wireframe_ = false;
+  bool texCoords_ = false;
+  bool sideViewOver_ = false;
   PreviewRenderer renderer_;
-  const RgbaImage* modelPicture_ = nullptr;  // nothing: draw again
+  RgbaImage modelPicture_;
+  bool modelDrawn_ = false;  // false: draw again
+  bool partlyDrawn_ = false;
+  RgbaImage texCoordPicture_;
+  std::array<RgbaImage, 2> buttonFaces_;  // up, down
+  std::vector<std::u16string> lines_;     // the texts below the model
   std::optional<std::pair<int, int>> dragFrom_;
+  MouseButton dragButton_ = MouseButton::Left;
 };
 
 }  // namespace qel

@@ -26,6 +26,7 @@ constexpr MenuItem kSettingsItems[] = {
     {id(MenuCommand::SetModel), u"モデルを設定"},
     {id(MenuCommand::SetTexture), u"テクスチャーを設定"},
     {id(MenuCommand::SetSideView), u"サイドビューを設定"},
+    {id(MenuCommand::GenerateSideView), u"サイドビューを生成"},
     kSeparator,
     {id(MenuCommand::SaveTexture), u"テクスチャーを保存"},
     {id(MenuCommand::SaveSideView), u"サイドビューを保存"},

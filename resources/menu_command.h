@@ -18,7 +18,8 @@ enum class MenuCommand : int {
   SetParameters = 32792,
   SetSideView = 32793,
   SaveSideView = 32794,
-  Guide = 32800,
+  GenerateSideView = 32796,
+  Guide = 32797,
 };
 
 constexpr int commandId(MenuCommand command) {

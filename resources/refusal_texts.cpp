@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "base/path_parts.h"
+#include "base/text_pattern.h"
 #include "base/utf.h"
 #include "container/container_format.h"
 
@@ -22,21 +23,6 @@ std::u16string grouped(std::uint64_t value) {
 
 std::u16string plain(std::uint64_t value) {
   return fromUtf8(std::to_string(value));
-}
-
-// pattern with %1, %2, ... replaced by the arguments in order.
-std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16string> args) {
-  std::u16string text;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const std::size_t n = i + 1 < pattern.size() ? pattern[i + 1] - u'1' : args.size();
-    if (pattern[i] == u'%' && n < args.size()) {
-      text += *(args.begin() + n);
-      ++i;
-    } else {
-      text += pattern[i];
-    }
-  }
-  return text;
 }
 
 // The name of a file in a message, without its folders.
@@ -74,7 +60,7 @@ std::u16string capacityText(const RefusalFacts& facts) {
     case ModelList::None:
       break;
   }
-  return fill(
+  return fillPattern(
       u"%1が%2個あります。設定できるのは%"
       u"3個までです。\nモデルを簡略化してから、もう一度設定してください。",
       {std::u16string(what), grouped(facts.count), grouped(facts.limit)});
@@ -88,7 +74,7 @@ std::u16string modelReason(const ModelRefusal& r) {
   if (code == "obj.capacity" || code == "mtl.capacity") return capacityText(r.facts);
   if (code == "model.no-texture-material") {
     if (!r.unreadableLibrary.empty()) {
-      return fill(
+      return fillPattern(
           u"OBJファイルで指定されているMTLファイル「%1」が見つかりません。\n"
           u"MTLファイルがOBJファイルと同じフォルダーにあるか確認してください。",
           {fileName(r.unreadableLibrary)});
@@ -98,32 +84,32 @@ std::u16string modelReason(const ModelRefusal& r) {
   }
   if (code == "model.texture-not-png") {
     const std::u16string format = fromUtf8(r.facts.format);
-    return fill(format.empty() ? u"テクスチャー「%1」はPNG形式の画像ではありません。"
-                               : u"テクスチャー「%1」は%2形式です。",
-                {subject, format}) +
+    return fillPattern(format.empty() ? u"テクスチャー「%1」はPNG形式の画像ではありません。"
+                                      : u"テクスチャー「%1」は%2形式です。",
+                       {subject, format}) +
            u"テクスチャーにはPNG形式の画像しか使用できません。\nPNG形式で保存し直してください。";
   }
   if (code == "model.texture-unreadable") {
-    return fill(
+    return fillPattern(
         u"テクスチャーファイル「%1」が見つかりません。\n"
         u"MTLファイルで指定された場所に画像があるか確認してください。",
         {subject});
   }
   if (code == "model.texture-too-large") {
-    return fill(
+    return fillPattern(
         u"テクスチャー「%1」の大きさが%2です。使用できるのは%3までです。\n"
         u"画像を縮小してから、もう一度設定してください。",
         {subject, imageSize(r.facts.image.size), std::u16string(kLargestImage)});
   }
   if (code == "model.texture-path-too-long" || code == "path.too-long") {
-    return fill(
+    return fillPattern(
         u"ファイルのパスが長すぎます。使用できるのは%1文字までです。\n"
         u"短いパスのフォルダーに移してください。",
         {plain(kLongestPath)});
   }
   if (code == "model.no-face") return u"このモデルには面がありません。";
   if (code == "repair.texture-unreadable") {
-    return fill(
+    return fillPattern(
         u"テクスチャー「%"
         u"1」を修復のために読み込めません（見つからないか、形式か大きさが対応していません）。\n"
         u"JPEG、PNG、BMP、TGA、GIF形式の画像を指定してください。",
@@ -136,12 +122,12 @@ std::u16string modelReason(const ModelRefusal& r) {
   if (code == "obj.unreadable") return u"OBJファイルを読み込めません。";
   if (code == "obj.no-such-position" || code == "obj.no-such-normal" ||
       code == "obj.no-such-texcoord" || code == "obj.corner-without-position") {
-    return fill(u"%1行目の面が、ファイルにない頂点の番号を指しています。\n", {line}) +
+    return fillPattern(u"%1行目の面が、ファイルにない頂点の番号を指しています。\n", {line}) +
            std::u16string(kSeeCheck);
   }
-  return fill(r.line > 0 ? u"ファイル「%1」の%2行目を読み込めません。\n"
-                         : u"ファイル「%1」を読み込めません。\n",
-              {fileName(r.file), line}) +
+  return fillPattern(r.line > 0 ? u"ファイル「%1」の%2行目を読み込めません。\n"
+                                : u"ファイル「%1」を読み込めません。\n",
+                     {fileName(r.file), line}) +
          std::u16string(kSeeCheck);
 }
 
@@ -168,8 +154,8 @@ std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_
       reason = u"ファイルを読み込めません（見つからないか、空か、読み取りが許可されていません）。";
       break;
     case ContainerFileRefusal::TooLarge:
-      reason = fill(u"ファイルの大きさが%1バイトです。コンテナファイルは%2バイト未満です。",
-                    {grouped(opening.fileSize), grouped(kContainerFileLimit)});
+      reason = fillPattern(u"ファイルの大きさが%1バイトです。コンテナファイルは%2バイト未満です。",
+                           {grouped(opening.fileSize), grouped(kContainerFileLimit)});
       break;
     case ContainerFileRefusal::NotAContainer:
       reason = u"コンテナファイルではありません。";
@@ -194,8 +180,8 @@ std::u16string japaneseText(const ImageCheck& check) {
     case ImageProblem::NotPng:
       return u"PNG形式の画像ではありません。PNG形式の画像を選んでください。";
     case ImageProblem::TooLarge:
-      return fill(u"画像の大きさが%1です。使用できるのは%2までです。",
-                  {imageSize(check.size), std::u16string(kLargestImage)});
+      return fillPattern(u"画像の大きさが%1です。使用できるのは%2までです。",
+                         {imageSize(check.size), std::u16string(kLargestImage)});
   }
   return {};
 }
@@ -267,7 +253,7 @@ std::u16string japaneseText(const ContainerSave& save, std::u16string_view path)
     case ContainerSave::Refusal::None:
       break;
     case ContainerSave::Refusal::TooLarge:
-      return fill(
+      return fillPattern(
           u"保存できません。\nコンテナファイルが%1バイトになります。保存できるのは%"
           u"2バイト未満です。\n"
           u"3Dモデルや画像を小さくしてください。",

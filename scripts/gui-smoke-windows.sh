@@ -107,14 +107,16 @@ grep -q "(255,165,0" <<<"$colours" || fail "the preview pane shows no texture"
 step "a drag over the model turns it"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # Inside the model's area, whatever the frame and menu bar above the client area take.
-xdotool mousemove $((X + 900)) $((Y + 200)) mousedown 1 sleep 0.3 \
-  mousemove $((X + 960)) $((Y + 220)) sleep 0.3 mousemove $((X + 1000)) $((Y + 240)) mouseup 1
+xdotool mousemove $((X + 900)) $((Y + 300)) mousedown 1 sleep 0.3 \
+  mousemove $((X + 960)) $((Y + 320)) sleep 0.3 mousemove $((X + 1000)) $((Y + 340)) mouseup 1
 settle
 import -window "$main" "$shots/07-model-turned.png"
 turned=$(compare -metric AE "$shots/07-model-set.png" "$shots/07-model-turned.png" null: 2>&1 || true)
 [ "$turned" != "0" ] || fail "the model did not turn with the drag"
+generated_side_view
 menu_item s 4 "サイドビューファイルを開く"
 pick "サイドビューファイルを開く" "$winparts\\side.png"
+z_up_model "$winparts\\zup.obj"
 focus "$main"
 xdotool key ctrl+s
 pick "コンテナファイルを保存する" "$winparts\\part"

@@ -153,20 +153,22 @@ menu_item s 2 "Wavefront OBJファイルを開く"
 pick "Wavefront OBJファイルを開く" "$parts/box.obj"
 settle
 import -window "$main" "$shots/07-model-set.png"
-# The preview pane stands at x = 640 at the top of the status view, which fills the window
-# below its menu bar and is 600 pixels high: the model is drawn over its backdrop, and the
-# orange texture shows at its pixel size below it.
-pane_top=$(($(identify -format %h "$shots/07-model-set.png") - 600))
-model_colours=$(convert "$shots/07-model-set.png" -crop "520x320+648+$((pane_top + 8))" +repage \
+# The status view fills the window below its menu bar, 732 pixels high at the first size;
+# the preview pane, 760 x 600, stands at (400, 124) in it: its model area 28 pixels down,
+# the orange texture at its pixel size in the bottom-left corner.
+pane_top=$(($(identify -format %h "$shots/07-model-set.png") - 732 + 124))
+model_colours=$(convert "$shots/07-model-set.png" -crop "760x200+400+$((pane_top + 28))" +repage \
   -format %k info:)
 [ "$model_colours" -ge 2 ] || fail "the preview pane shows no model ($model_colours colours)"
-texel=$(convert "$shots/07-model-set.png" -format "%[pixel:p{650,$((pane_top + 338))}]" info:)
+texel=$(convert "$shots/07-model-set.png" -format "%[pixel:p{402,$((pane_top + 600 - 254))}]" info:)
 case "$texel" in
   "srgb(255,165,0)" | orange) ;;
   *) fail "the preview pane shows no texture ($texel)" ;;
 esac
+generated_side_view
 menu_item s 4 "サイドビューファイルを開く"
 pick "サイドビューファイルを開く" "$parts/side.png"
+z_up_model "$parts/zup.obj"
 focus "$main"
 xdotool key ctrl+s
 pick "コンテナファイルを保存する" "$parts/part"

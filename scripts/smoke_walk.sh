@@ -170,6 +170,8 @@ make_parts() {
   convert -size 1024x1024 xc:orange "$1/huge.png"
   sed 's/texture.png/huge.png/' "$1/box.mtl" >"$1/huge.mtl"
   sed 's/box.mtl/huge.mtl/' "$1/box.obj" >"$1/huge.obj"
+  # A 12192 x 2438 x 2591 mm box exported Z-up: in the program it lies on its side.
+  printf 'mtllib box.mtl\nv 0 0 0\nv 12192 0 0\nv 12192 2438 0\nv 0 2438 0\nv 0 0 2591\nv 12192 0 2591\nv 12192 2438 2591\nv 0 2438 2591\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl body\nf 1/1 4/2 3/3 2/4\nf 5/1 6/2 7/3 8/4\nf 1/1 2/2 6/3 5/4\nf 2/1 3/2 7/3 6/4\nf 3/1 4/2 8/3 7/4\nf 4/1 1/2 5/3 8/4\n' >"$1/zup.obj"
 }
 
 # The model $1 (huge.obj of make_parts, as the program names it) cannot be set as it is: one
@@ -184,6 +186,38 @@ refused_model() {
   focus "$box"
   xdotool key Escape
   gone "モデルを設定"
+}
+
+# サイドビューを生成 shows the side view made from the model before it is stored; OK
+# stores it.
+generated_side_view() {
+  local box
+  step "サイドビューを生成 shows the side view from the model, and OK stores it"
+  menu_item s 5 "サイドビューを生成"
+  box=$(window "サイドビューを生成")
+  shot 08-side-view-generated
+  focus "$box"
+  xdotool key Return
+  gone "サイドビューを生成"
+  settle
+  import -window "$main" "$shots/08-side-view-stored.png"
+}
+
+# The Z-up model $1 (zup.obj of make_parts, as the program names it) in the free view, then
+# from the side (key 2): it lies on its side above the grid, with its size and the axes.
+z_up_model() {
+  step "a Z-up model shows which way is up, its size, and the side view key"
+  menu_item s 2 "Wavefront OBJファイルを開く"
+  pick "Wavefront OBJファイルを開く" "$1"
+  settle
+  import -window "$main" "$shots/11-z-up-model.png"
+  focus "$main"
+  xdotool key 2
+  settle
+  import -window "$main" "$shots/12-z-up-side.png"
+  focus "$main"
+  xdotool key Home
+  settle
 }
 
 # The container name and the parameters, entered through their dialogs.
@@ -226,7 +260,7 @@ reopen_and_export() {
   import -window "$main" "$shots/09-reopened.png"
   difference=$(compare -metric AE "$shots/08-saved.png" "$shots/09-reopened.png" null: 2>&1 || true)
   [ "$difference" = "0" ] || fail "the reopened part shows differently ($difference pixels)"
-  menu_item s 5 "テクスチャーファイルを保存する"
+  menu_item s 6 "テクスチャーファイルを保存する"
   pick "テクスチャーファイルを保存する" "$2"
   file_appears "$3"
   cmp -s "$(dirname "$3")/texture.png" "$3" || fail "the exported texture differs"

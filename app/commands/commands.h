@@ -20,6 +20,7 @@ void editParameters(AppState& app, platform::WindowHandle window);
 void loadModelFile(AppState& app, platform::WindowHandle window);
 void loadTextureFile(AppState& app, platform::WindowHandle window);
 void loadSideViewFile(AppState& app, platform::WindowHandle window);
+void generateSideView(AppState& app, platform::WindowHandle window);  // preview/
 void exportTextureFile(AppState& app, platform::WindowHandle window);
 void exportSideViewFile(AppState& app, platform::WindowHandle window);
 

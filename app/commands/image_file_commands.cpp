@@ -14,19 +14,28 @@ PickerText pngPicker(std::u16string_view title) {
   return {u"画像ファイル(*.png)", u"*.png", title, u"png"};
 }
 
+void refuseImage(AppState& app, platform::WindowHandle window, std::u16string_view caption,
+                 const ImageCheck& check) {
+  app.ui.messageBox(window, u"このファイルは使用できません。\n" + resources::japaneseText(check),
+                    caption, platform::MessageBoxButtons::Ok);
+}
+
 }  // namespace
 
 void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
                    std::u16string_view caption, ImageStore store) {
   const auto path = pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
   if (!path) return;
-  const auto refuse = [&](const ImageCheck& check) {
-    app.ui.messageBox(window, u"このファイルは使用できません。\n" + resources::japaneseText(check),
-                      caption, platform::MessageBoxButtons::Ok);
-  };
   const auto bytes = readWholeFile(*path, kContainerFileLimit);
-  if (!bytes) return refuse({ImageProblem::Unreadable, {}});
-  if (const ImageCheck check = store(app.document.change(), *bytes); !check.ok()) refuse(check);
+  if (!bytes) return refuseImage(app, window, caption, {ImageProblem::Unreadable, {}});
+  storeImageBytes(app, window, caption, store, *bytes);
+}
+
+void storeImageBytes(AppState& app, platform::WindowHandle window, std::u16string_view caption,
+                     ImageStore store, std::span<const std::uint8_t> bytes) {
+  if (const ImageCheck check = store(app.document.change(), bytes); !check.ok()) {
+    refuseImage(app, window, caption, check);
+  }
   app.ui.repaint(window);
 }
 

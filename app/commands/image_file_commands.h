@@ -19,6 +19,11 @@ using ImageCopy = std::optional<Bytes> (*)(const ContainerRecord& record);
 void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
                    std::u16string_view caption, ImageStore store);
 
+// Stores bytes as if they had been read from a file the user picked: refused with its
+// reason under caption, and repainted either way.
+void storeImageBytes(AppState& app, platform::WindowHandle window, std::u16string_view caption,
+                     ImageStore store, std::span<const std::uint8_t> bytes);
+
 // Writes the slot's bytes unchanged to a picked file; does nothing (not even the picker)
 // when the slot is empty. A failed write is said with caption. Never repaints.
 void exportImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,

@@ -23,6 +23,13 @@ char16_t typedCharacter(int qtKey, bool shift, bool control, const QString& text
 
 }  // namespace
 
+std::optional<int> virtualKeyOf(int qtKey) {
+  constexpr int kVirtualHome = 0x24;
+  if (qtKey == Qt::Key_Home) return kVirtualHome;
+  if (isLetterOrDigit(qtKey)) return qtKey;
+  return std::nullopt;
+}
+
 std::vector<KeyStroke> keyStrokesOf(int qtKey, Qt::KeyboardModifiers modifiers,
                                     const QString& text) {
   KeyStroke stroke;

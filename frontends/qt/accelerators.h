@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <Qt>
+#include <optional>
 #include <vector>
 
 #include "app/keyboard_accelerators.h"
@@ -13,5 +14,9 @@ namespace qel::qt {
 // types. Qt gives punctuation its character as the key, and text the character typed.
 std::vector<KeyStroke> keyStrokesOf(int qtKey, Qt::KeyboardModifiers modifiers,
                                     const QString& text);
+
+// The Windows virtual-key code of a key the preview pane may take: letters and digits (by
+// their capital, which Qt's codes share) and Home.
+std::optional<int> virtualKeyOf(int qtKey);
 
 }  // namespace qel::qt

@@ -6,9 +6,10 @@
 namespace qel::qt {
 
 int showMessageBox(QWidget* owner, const QString& text, const QString& caption,
-                   platform::MessageBoxButtons buttons) {
+                   platform::MessageBoxButtons buttons, const QPixmap& picture) {
   QMessageBox box(owner);
   box.setIcon(QMessageBox::NoIcon);
+  if (!picture.isNull()) box.setIconPixmap(picture);
   box.setWindowTitle(caption);
   box.setTextFormat(Qt::PlainText);  // paths and names are shown as they are
   box.setText(text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 
 #include "platform/ui.h"
@@ -9,8 +10,9 @@ class QWidget;
 namespace qel::qt {
 
 // A modal box with Japanese button labels whatever the system language; answers kIdOk or
-// kIdCancel. A box with OK only answers kIdOk however it is closed, as Windows does.
+// kIdCancel. A box with OK only answers kIdOk however it is closed, as Windows does. A
+// picture, when there is one, stands beside the text.
 int showMessageBox(QWidget* owner, const QString& text, const QString& caption,
-                   platform::MessageBoxButtons buttons);
+                   platform::MessageBoxButtons buttons, const QPixmap& picture = {});
 
 }  // namespace qel::qt

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <optional>
 
 #include "frontends/qt/status_view.h"
 
@@ -22,7 +23,6 @@ void PainterPaneSink::drawPicture(int x, int y, const platform::RgbaPixels& pict
 
 PreviewPaneView::PreviewPaneView(Paint paint, Mouse mouse, QWidget* parent)
     : QWidget(parent), paint_(std::move(paint)), mouse_(std::move(mouse)) {
-  // Covers the ends of status lines long enough to run under the pane.
   setAutoFillBackground(true);
   setBackgroundRole(QPalette::Base);
   setForegroundRole(QPalette::Text);
@@ -36,21 +36,45 @@ void PreviewPaneView::paintEvent(QPaintEvent*) {
   paint_(sink);
 }
 
-void PreviewPaneView::send(platform::PaneMouse::Kind kind, QPointF at, int wheelDelta) {
+namespace {
+
+constexpr Qt::MouseButtons kDragButtons = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
+
+std::optional<platform::PaneMouse::Button> paneButton(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return platform::PaneMouse::Button::Left;
+    case Qt::RightButton:
+      return platform::PaneMouse::Button::Right;
+    case Qt::MiddleButton:
+      return platform::PaneMouse::Button::Middle;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void PreviewPaneView::send(platform::PaneMouse::Kind kind, QPointF at, int wheelDelta,
+                           platform::PaneMouse::Button button) {
   const QPoint point = at.toPoint();
-  if (mouse_({kind, point.x(), point.y(), wheelDelta})) update();
+  if (mouse_({kind, button, point.x(), point.y(), wheelDelta})) update();
 }
 
 void PreviewPaneView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) send(platform::PaneMouse::Kind::Press, event->position());
+  // One drag at a time: a second button pressed during it is left alone.
+  const auto button = paneButton(event->button());
+  if (button && (event->buttons() & kDragButtons) == event->button()) {
+    send(platform::PaneMouse::Kind::Press, event->position(), 0, *button);
+  }
 }
 
 void PreviewPaneView::mouseMoveEvent(QMouseEvent* event) {
-  if (event->buttons() & Qt::LeftButton) send(platform::PaneMouse::Kind::Move, event->position());
+  if (event->buttons() & kDragButtons) send(platform::PaneMouse::Kind::Move, event->position());
 }
 
 void PreviewPaneView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) {
+  if (paneButton(event->button()) && !(event->buttons() & kDragButtons)) {
     send(platform::PaneMouse::Kind::Release, event->position());
   }
 }

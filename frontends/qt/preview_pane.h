@@ -21,7 +21,7 @@ class PainterPaneSink final : public platform::PaneSink {
 };
 
 // The preview pane on the status view: painted by the program over the view's background,
-// and handing it the left button's drags and the wheel.
+// and handing it the drags of the left, right and middle buttons and the wheel.
 class PreviewPaneView final : public QWidget {
  public:
   using Paint = std::function<void(platform::PaneSink&)>;
@@ -36,7 +36,8 @@ class PreviewPaneView final : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  void send(platform::PaneMouse::Kind kind, QPointF at, int wheelDelta = 0);
+  void send(platform::PaneMouse::Kind kind, QPointF at, int wheelDelta = 0,
+            platform::PaneMouse::Button button = platform::PaneMouse::Button::Left);
 
   Paint paint_;
   Mouse mouse_;

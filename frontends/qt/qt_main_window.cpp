@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <algorithm>
 
 #include "frontends/qt/accelerators.h"
@@ -20,16 +21,15 @@ QtMainWindow::QtMainWindow(const QtMainWindowParts& parts, platform::MainWindowH
   view_ =
       new StatusView([this](platform::TextSink& sink) { handler_.onPaint(handle(), sink); }, this);
   setCentralWidget(view_);
-  const platform::ClientArea pane = handler_.previewPaneArea();
-  if (pane.width > 0 && pane.height > 0) {
-    pane_ = new PreviewPaneView(
-        [this](platform::PaneSink& sink) { handler_.onPaintPane(handle(), sink); },
-        [this](const platform::PaneMouse& mouse) {
-          return !destroyed_ && handler_.onPaneMouse(handle(), mouse);
-        },
-        view_);
-    pane_->setGeometry(pane.x, pane.y, pane.width, pane.height);
-  }
+  const platform::ClientArea first = handler_.firstClientArea();
+  firstSize_ = QSize(first.width, first.height);
+  pane_ = new PreviewPaneView(
+      [this](platform::PaneSink& sink) { handler_.onPaintPane(handle(), sink); },
+      [this](const platform::PaneMouse& mouse) {
+        return !destroyed_ && handler_.onPaneMouse(handle(), mouse);
+      },
+      view_);
+  placePane(firstSize_);
   buildMenus(parts.menus);
   // The accelerators act whichever widget of this window has the focus, and only while no
   // menu or modal window is open, as the table of a message loop does.
@@ -57,15 +57,16 @@ void QtMainWindow::buildMenus(std::span<const resources::Menu> menus) {
   }
 }
 
+void QtMainWindow::placePane(QSize client) {
+  const platform::ClientArea pane = handler_.placePreviewPane(client.width(), client.height());
+  pane_->setVisible(pane.width > 0 && pane.height > 0);
+  pane_->setGeometry(pane.x, pane.y, pane.width, pane.height);
+}
+
 QSize QtMainWindow::sizeHint() const {
-  QSize size = QMainWindow::sizeHint();
-  if (pane_) {
-    const QSize viewHint = view_->sizeHint();
-    const QRect pane = pane_->geometry();
-    size += QSize(std::max(0, pane.right() + 1 - viewHint.width()),
-                  std::max(0, pane.bottom() + 1 - viewHint.height()));
-  }
-  return size;
+  const QSize viewHint = view_->sizeHint();
+  return QMainWindow::sizeHint() + QSize(std::max(0, firstSize_.width() - viewHint.width()),
+                                         std::max(0, firstSize_.height() - viewHint.height()));
 }
 
 void QtMainWindow::command(int id) {
@@ -76,7 +77,7 @@ void QtMainWindow::repaintNow() {
   if (destroyed_) return;
   view_->repaint();
   // A child is not repainted with its parent.
-  if (pane_) pane_->repaint();
+  pane_->repaint();
 }
 
 void QtMainWindow::destroy() {
@@ -96,6 +97,10 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_ && event->type() == QEvent::Resize && !destroyed_) {
+    placePane(static_cast<QResizeEvent*>(event)->size());
+    return false;
+  }
   if (event->type() != QEvent::KeyPress || destroyed_) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != this ||
@@ -107,6 +112,13 @@ bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
   for (const KeyStroke& stroke : keyStrokesOf(key->key(), key->modifiers(), key->text())) {
     if (const std::optional<int> id = translateAccelerator(accelerators_, stroke)) {
       command(*id);
+      return true;
+    }
+  }
+  if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (const std::optional<int> code = virtualKeyOf(key->key());
+        code && handler_.onPaneKey(handle(), *code)) {
+      pane_->update();
       return true;
     }
   }

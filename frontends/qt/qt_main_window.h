@@ -33,7 +33,7 @@ class QtMainWindow final : public QMainWindow {
   StatusView* statusView() const { return view_; }
   PreviewPaneView* previewPane() const { return pane_; }
 
-  // Large enough for every status line and the preview pane.
+  // The handler's first client area below the menu bar.
   QSize sizeHint() const override;
 
   // Erases the client area and paints it before returning.
@@ -48,12 +48,15 @@ class QtMainWindow final : public QMainWindow {
 
  private:
   void buildMenus(std::span<const resources::Menu> menus);
+  // Where the handler places the pane in a client area of that size.
+  void placePane(QSize client);
   void command(int id);
 
   platform::MainWindowHandler& handler_;
   std::span<const resources::Accelerator> accelerators_;
   StatusView* view_;
   PreviewPaneView* pane_ = nullptr;
+  QSize firstSize_;
   bool destroyed_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QImage>
 #include <QScreen>
 #include <QUrl>
 
@@ -36,6 +37,15 @@ QWidget* QtUi::owner(platform::WindowHandle handle) const {
 int QtUi::messageBox(platform::WindowHandle owner, std::u16string_view text,
                      std::u16string_view caption, platform::MessageBoxButtons buttons) {
   return showMessageBox(this->owner(owner), toQString(text), toQString(caption), buttons);
+}
+
+int QtUi::pictureBox(platform::WindowHandle owner, std::u16string_view text,
+                     std::u16string_view caption, const platform::RgbaPixels& picture) {
+  // The image only borrows the pixels; the pixmap copies them.
+  const QImage image(picture.bytes.data(), picture.width, picture.height, picture.width * 4,
+                     QImage::Format_RGBA8888);
+  return showMessageBox(this->owner(owner), toQString(text), toQString(caption),
+                        platform::MessageBoxButtons::OkCancel, QPixmap::fromImage(image));
 }
 
 std::optional<std::u16string> QtUi::pickOpenFile(const platform::FilePickerRequest& request) {

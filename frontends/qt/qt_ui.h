@@ -21,6 +21,8 @@ class QtUi final : public platform::Ui {
 
   int messageBox(platform::WindowHandle owner, std::u16string_view text,
                  std::u16string_view caption, platform::MessageBoxButtons buttons) override;
+  int pictureBox(platform::WindowHandle owner, std::u16string_view text,
+                 std::u16string_view caption, const platform::RgbaPixels& picture) override;
   std::optional<std::u16string> pickOpenFile(const platform::FilePickerRequest& request) override;
   std::optional<std::u16string> pickSaveFile(const platform::FilePickerRequest& request) override;
   int runModalDialog(platform::WindowHandle owner, int templateId,

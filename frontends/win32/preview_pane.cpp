@@ -9,8 +9,11 @@
 namespace qel::win32 {
 namespace {
 
-std::optional<RECT> paneRect(const platform::MainWindowHandler& handler) {
-  const platform::ClientArea area = handler.previewPaneArea();
+// Where the handler places the pane in the client area as it is now.
+std::optional<RECT> paneRect(HWND window, platform::MainWindowHandler& handler) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  const platform::ClientArea area = handler.placePreviewPane(client.right, client.bottom);
   if (area.width <= 0 || area.height <= 0) return std::nullopt;
   return RECT{area.x, area.y, area.x + area.width, area.y + area.height};
 }
@@ -34,10 +37,12 @@ class Selection {
 };
 
 bool send(HWND window, platform::MainWindowHandler& handler, platform::PaneMouse::Kind kind,
-          POINT client, int wheelDelta = 0) {
-  const std::optional<RECT> pane = paneRect(handler);
+          POINT client, int wheelDelta = 0,
+          platform::PaneMouse::Button button = platform::PaneMouse::Button::Left) {
+  const std::optional<RECT> pane = paneRect(window, handler);
   if (!pane) return false;
-  const platform::PaneMouse mouse{kind, client.x - pane->left, client.y - pane->top, wheelDelta};
+  const platform::PaneMouse mouse{kind, button, client.x - pane->left, client.y - pane->top,
+                                  wheelDelta};
   // Only the pane: the status lines stay as they are.
   if (handler.onPaneMouse(window, mouse)) ::InvalidateRect(window, &*pane, FALSE);
   return true;
@@ -47,9 +52,21 @@ POINT clientPoint(LPARAM lParam) {
   return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
-bool overPane(const platform::MainWindowHandler& handler, POINT client) {
-  const std::optional<RECT> pane = paneRect(handler);
+bool overPane(HWND window, platform::MainWindowHandler& handler, POINT client) {
+  const std::optional<RECT> pane = paneRect(window, handler);
   return pane && ::PtInRect(&*pane, client);
+}
+
+constexpr WPARAM kDragButtons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
+
+// One drag at a time: a button pressed during another's drag is left alone.
+bool startDrag(HWND window, WPARAM wParam, LPARAM lParam, platform::MainWindowHandler& handler,
+               platform::PaneMouse::Button button, WPARAM flag) {
+  if ((wParam & kDragButtons) != flag || !overPane(window, handler, clientPoint(lParam))) {
+    return false;
+  }
+  ::SetCapture(window);
+  return send(window, handler, platform::PaneMouse::Kind::Press, clientPoint(lParam), 0, button);
 }
 
 }  // namespace
@@ -58,7 +75,7 @@ void eraseAroundPane(HWND window, HDC context, platform::MainWindowHandler& hand
   RECT client{};
   ::GetClientRect(window, &client);
   const int saved = ::SaveDC(context);
-  if (const std::optional<RECT> pane = paneRect(handler)) {
+  if (const std::optional<RECT> pane = paneRect(window, handler)) {
     ::ExcludeClipRect(context, pane->left, pane->top, pane->right, pane->bottom);
   }
   ::FillRect(context, &client, windowBrush());
@@ -66,7 +83,7 @@ void eraseAroundPane(HWND window, HDC context, platform::MainWindowHandler& hand
 }
 
 void paintPane(HWND window, HDC context, platform::MainWindowHandler& handler) {
-  const std::optional<RECT> pane = paneRect(handler);
+  const std::optional<RECT> pane = paneRect(window, handler);
   if (!pane || !::RectVisible(context, &*pane)) return;
   const int width = pane->right - pane->left;
   const int height = pane->bottom - pane->top;
@@ -77,7 +94,8 @@ void paintPane(HWND window, HDC context, platform::MainWindowHandler& handler) {
     // The font and colours the status view draws with.
     const Selection font(buffer, ::GetCurrentObject(context, OBJ_FONT));
     ::SetTextColor(buffer, ::GetTextColor(context));
-    ::SetBkColor(buffer, ::GetSysColor(COLOR_WINDOW));
+    // Texts stand on the pane's pictures (its buttons) without a box of their own.
+    ::SetBkMode(buffer, TRANSPARENT);
     const RECT whole{0, 0, width, height};
     ::FillRect(buffer, &whole, windowBrush());
     GdiPaneSink sink(buffer);
@@ -94,14 +112,21 @@ bool handlePaneMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
   const bool dragging = ::GetCapture() == window;
   switch (message) {
     case WM_LBUTTONDOWN:
-      if (!overPane(handler, clientPoint(lParam))) return false;
-      ::SetCapture(window);
-      return send(window, handler, Kind::Press, clientPoint(lParam));
+      return startDrag(window, wParam, lParam, handler, platform::PaneMouse::Button::Left,
+                       MK_LBUTTON);
+    case WM_RBUTTONDOWN:
+      return startDrag(window, wParam, lParam, handler, platform::PaneMouse::Button::Right,
+                       MK_RBUTTON);
+    case WM_MBUTTONDOWN:
+      return startDrag(window, wParam, lParam, handler, platform::PaneMouse::Button::Middle,
+                       MK_MBUTTON);
     case WM_MOUSEMOVE:
       return dragging && send(window, handler, Kind::Move, clientPoint(lParam));
     case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
       if (!dragging) return false;
-      ::ReleaseCapture();  // which ends the drag below
+      if ((wParam & kDragButtons) == 0) ::ReleaseCapture();  // which ends the drag below
       return true;
     case WM_CAPTURECHANGED: {
       // The release, or another window took the mouse: either way the drag ends here.
@@ -115,12 +140,22 @@ bool handlePaneMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
       // The wheel's position is on the screen.
       POINT at = clientPoint(lParam);
       ::ScreenToClient(window, &at);
-      if (!overPane(handler, at)) return false;
+      if (!overPane(window, handler, at)) return false;
       return send(window, handler, Kind::Wheel, at, GET_WHEEL_DELTA_WPARAM(wParam));
     }
     default:
       return false;
   }
+}
+
+bool handlePaneKey(HWND window, WPARAM virtualKey, platform::MainWindowHandler& handler) {
+  const bool modified =
+      ::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0;
+  if (modified || !handler.onPaneKey(window, static_cast<int>(virtualKey))) return false;
+  if (const std::optional<RECT> pane = paneRect(window, handler)) {
+    ::InvalidateRect(window, &*pane, FALSE);
+  }
+  return true;
 }
 
 }  // namespace qel::win32

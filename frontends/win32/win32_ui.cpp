@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "app/status_view.h"
 #include "frontends/win32/gdi_sinks.h"
 #include "frontends/win32/menu.h"
 #include "frontends/win32/message_box.h"
@@ -51,9 +50,16 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       ::EndPaint(window, &paint);
       return 0;
     }
+    case WM_KEYDOWN:
+      if (handlePaneKey(window, wParam, *handler)) return 0;
+      break;
     case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
     case WM_CAPTURECHANGED:
     case WM_MOUSEWHEEL:
       if (handlePaneMouse(window, message, wParam, lParam, *handler)) return 0;
@@ -122,6 +128,11 @@ int Win32Ui::messageBox(platform::WindowHandle owner, std::u16string_view text,
   return showMessageBox(owner, text, caption, buttons);
 }
 
+int Win32Ui::pictureBox(platform::WindowHandle owner, std::u16string_view text,
+                        std::u16string_view caption, const platform::RgbaPixels& picture) {
+  return showPictureBox(owner, text, caption, picture);
+}
+
 std::optional<std::u16string> Win32Ui::pickOpenFile(const platform::FilePickerRequest& request) {
   return runPicker(request, ::GetOpenFileNameW);
 }
@@ -153,7 +164,7 @@ platform::WindowHandle Win32Ui::createMainWindow(const platform::MainWindowDescr
   if (::RegisterClassExW(&windowClass) == 0) return nullptr;
 
   // The first size holds the status view and the pane; the position is the system's.
-  const platform::ClientArea client = firstClientArea(handler.previewPaneArea());
+  const platform::ClientArea client = handler.firstClientArea();
   RECT frame{0, 0, client.width, client.height};
   ::AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, 0);
   HWND window = ::CreateWindowExW(0, className.c_str(), toWide(description.title).c_str(),

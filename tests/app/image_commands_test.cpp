@@ -2,6 +2,8 @@
 
 #include "app/commands/commands.h"
 #include "base/utf.h"
+#include "preview/png_codec.h"
+#include "tests/preview/preview_fixtures.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -106,6 +108,32 @@ TEST_F(ImageCommands, FailedExportSaysSoUnderTheCaptionOfItsSlot) {
   EXPECT_EQ(bench.ui.messageBoxes[1].text, u"ファイルを書き込めませんでした。\n" + sideView + why);
   EXPECT_EQ(bench.ui.messageBoxes[1].caption, u"サイドビュー");
   EXPECT_EQ(bench.ui.repaintCount, 0);
+}
+
+TEST_F(ImageCommands, GeneratedSideViewIsShownFirstAndStoredOnlyOnOk) {
+  bench.run(generateSideView);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text.rfind(u"サイドビューを生成できません。\n3Dモデルが", 0),
+            0u);
+  EXPECT_TRUE(bench.ui.pictures.empty());
+
+  const Bytes current = encodePng(RgbaImage(120, 40, {0, 0, 255, 255}));
+  bench.record().modelData = test::colouredBoxBlob(6000, 1300, 1200);
+  bench.record().sideViewData = current;
+  bench.ui.answer(platform::kIdCancel).answer(platform::kIdOk);
+  bench.run(generateSideView);
+  EXPECT_EQ(bench.record().sideViewData, current);
+  bench.run(generateSideView);
+  ASSERT_EQ(bench.ui.pictures.size(), 2u);
+  const test::PictureShown& shown = bench.ui.pictures[1];
+  EXPECT_EQ(shown.width, 120);  // the size of the side view it replaces
+  EXPECT_EQ(shown.height, 40);
+  EXPECT_EQ(bench.ui.messageBoxes[2].buttons, platform::MessageBoxButtons::OkCancel);
+  EXPECT_EQ(bench.ui.messageBoxes[2].caption, u"サイドビューを生成");
+  const auto stored = decodePng(*bench.record().sideViewData);
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->pixels, shown.rgba);
+  EXPECT_EQ(bench.ui.repaintCount, 1);
 }
 
 }  // namespace

@@ -116,16 +116,5 @@ TEST(StatusView, ValuesFromAFileAreShownWithoutReadingPastTheirFields) {
   EXPECT_EQ(textAt(lines, 96, 280), u"  DY -2147483648");
 }
 
-TEST(StatusView, TheFirstClientAreaHoldsTheLowestLineAndThePane) {
-  int lowest = 0;
-  for (const TextLine& line : paint(test::readyRecord())) lowest = std::max(lowest, line.y);
-  const platform::ClientArea alone = firstClientArea({});
-  EXPECT_GE(alone.height, lowest + 20);
-  const platform::ClientArea withPane = firstClientArea({640, 0, 536, 600});
-  EXPECT_EQ(withPane.width, 640 + 536);
-  EXPECT_EQ(withPane.height, 600);
-  EXPECT_EQ(firstClientArea({0, 0, 10, 10}).height, alone.height);
-}
-
 }  // namespace
 }  // namespace qel

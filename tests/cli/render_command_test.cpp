@@ -49,7 +49,7 @@ TEST(RenderCommand, RefusesWhatInfoRefusesAndBadOptions) {
 
   const std::pair<const char*, const char*> badOptions[] = {
       {"--size", "0x10"}, {"--size", "12x"}, {"--size", "4097x1"},
-      {"--yaw", "nan"},   {"--yaw", "400"},  {"--pitch", "90"}};
+      {"--yaw", "nan"},   {"--yaw", "400"},  {"--pitch", "91"}};
   for (const auto& [option, value] : badOptions) {
     EXPECT_EQ(
         runCliWith({"render", folder.at("empty.cnt"), "-o", folder.at("o.png"), option, value})
@@ -57,6 +57,39 @@ TEST(RenderCommand, RefusesWhatInfoRefusesAndBadOptions) {
         2)
         << option << " " << value;
   }
+}
+
+TEST(RenderCommand, SideViewTakesTheContainersSideViewSizeOrTheOneAsked) {
+  CliFolder folder;
+  folder.write("m.bin", test::colouredBoxBlob(6000, 1300, 1200));
+  folder.write("t.png", encodePng(RgbaImage(6, 1, {255, 0, 0, 255})));
+  folder.write("s.png", encodePng(RgbaImage(120, 40, {0, 0, 255, 255})));
+  ASSERT_EQ(runCliWith(folder.packArgs("part.cnt")).code, 0);
+  const auto sideView = [&](std::vector<std::string> more) {
+    std::vector<std::string> args{"render", folder.at("part.cnt"), "-o", folder.at("out.png"),
+                                  "--side-view"};
+    args.insert(args.end(), more.begin(), more.end());
+    const auto run = runCliWith(args);
+    EXPECT_EQ(run.code, 0) << run.err;
+    return decodePng(test::readFile(folder.path() / "out.png"));
+  };
+  const auto packed = sideView({});
+  ASSERT_TRUE(packed);
+  EXPECT_EQ(packed->width, 120);
+  EXPECT_EQ(packed->height, 40);
+  EXPECT_EQ(packed->at(0, 0).a, 0);
+  EXPECT_TRUE(test::looksLike(packed->at(packed->width / 2, packed->height / 2), {255, 0, 0, 255}));
+  const auto asked = sideView({"--size", "100x30"});
+  EXPECT_EQ(asked->width, 100);
+
+  EXPECT_EQ(runCliWith({"render", folder.at("part.cnt"), "-o", folder.at("out.png"), "--side-view",
+                        "--size", "257x10"})
+                .code,
+            1);
+  EXPECT_EQ(runCliWith({"render", folder.at("part.cnt"), "-o", folder.at("out.png"), "--side-view",
+                        "--yaw", "10"})
+                .code,
+            2);
 }
 
 }  // namespace

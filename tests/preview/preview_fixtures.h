@@ -78,4 +78,28 @@ inline bool looksLike(Rgba pixel, Rgba colour) {
   return near(pixel.r, colour.r) && near(pixel.g, colour.g) && near(pixel.b, colour.b);
 }
 
+// A box from -half to +half about the origin whose faces, wound counter-clockwise from
+// outside, each take one texel of a 6 x 1 texture: +z, -z, +x, -x, +y, -y.
+inline Bytes colouredBoxBlob(float hx = 1, float hy = 1, float hz = 1) {
+  std::vector<ModelVertex> vertices;
+  std::vector<std::uint16_t> indices;
+  // Each face: its outward normal and two axes in the face, so that normal = a x b.
+  const float faces[6][3][3] = {
+      {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}}, {{0, 0, -1}, {0, 1, 0}, {1, 0, 0}},
+      {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {{-1, 0, 0}, {0, 0, 1}, {0, 1, 0}},
+      {{0, 1, 0}, {0, 0, 1}, {1, 0, 0}}, {{0, -1, 0}, {1, 0, 0}, {0, 0, 1}},
+  };
+  for (int f = 0; f < 6; ++f) {
+    const auto& [n, a, b] = faces[f];
+    const float u = (f + 0.5f) / 6;
+    const auto base = static_cast<std::uint16_t>(vertices.size());
+    for (const auto& [s, t] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}) {
+      vertices.push_back({(n[0] + s * a[0] + t * b[0]) * hx, (n[1] + s * a[1] + t * b[1]) * hy,
+                          (n[2] + s * a[2] + t * b[2]) * hz, n[0], n[1], n[2], u, 0.5f});
+    }
+    for (int k : {0, 1, 2, 0, 2, 3}) indices.push_back(static_cast<std::uint16_t>(base + k));
+  }
+  return blobOf(vertices, indices);
+}
+
 }  // namespace qel::test

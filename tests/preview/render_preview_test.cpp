@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "preview/named_views.h"
 #include "preview_fixtures.h"
 
 namespace qel {
@@ -74,33 +75,15 @@ TEST(RenderPreview, AtlasCornersLandOnTheTexturesCornerPixels) {
   EXPECT_TRUE(looksLike(image.at(right, bottom), kYellow));
 }
 
-// A cube whose faces, wound counter-clockwise from outside, each take one texel of a
-// 6 x 1 texture.
 PreviewMesh cube() {
-  std::vector<ModelVertex> vertices;
-  std::vector<std::uint16_t> indices;
-  // Each face: its outward normal and two axes in the face, so that normal = a x b.
-  const float faces[6][3][3] = {
-      {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}}, {{0, 0, -1}, {0, 1, 0}, {1, 0, 0}},
-      {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {{-1, 0, 0}, {0, 0, 1}, {0, 1, 0}},
-      {{0, 1, 0}, {0, 0, 1}, {1, 0, 0}}, {{0, -1, 0}, {1, 0, 0}, {0, 0, 1}},
-  };
-  for (int f = 0; f < 6; ++f) {
-    const auto& [n, a, b] = faces[f];
-    const float u = (f + 0.5f) / 6;
-    const auto base = static_cast<std::uint16_t>(vertices.size());
-    for (const auto& [s, t] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}) {
-      vertices.push_back({n[0] + s * a[0] + t * b[0], n[1] + s * a[1] + t * b[1],
-                          n[2] + s * a[2] + t * b[2], n[0], n[1], n[2], u, 0.5f});
-    }
-    for (int k : {0, 1, 2, 0, 2, 3}) indices.push_back(static_cast<std::uint16_t>(base + k));
-  }
-  return meshOf(blobOf(vertices, indices));
+  return meshOf(test::colouredBoxBlob());
 }
+
+const RgbaImage kFaceColours = textureOf(6, 1, {kRed, kGreen, kBlue, kYellow, kCyan, kOrange});
 
 TEST(RenderPreview, CubeShowsTheFaceNearestTheEyeFromSixSides) {
   const PreviewMesh mesh = cube();
-  const RgbaImage texture = textureOf(6, 1, {kRed, kGreen, kBlue, kYellow, kCyan, kOrange});
+  const RgbaImage& texture = kFaceColours;
   const struct {
     float yaw, pitch;
     Rgba face;
@@ -140,6 +123,52 @@ TEST(RenderPreview, StopsDrawingOnceTheTrianglesHaveCoveredSixteenPictures) {
   EXPECT_FALSE(renderer.drewAll());
   // The first triangles are drawn all the same.
   EXPECT_TRUE(looksLike(picture.at(kSize / 2, kSize / 2), kUntexturedColour));
+}
+
+TEST(RenderPreview, NamedViewsLookAcrossAndAlongTheLongHorizontalAxis) {
+  // Faces +z red, -z green, +x blue, -x yellow, +y cyan.
+  const struct {
+    ViewDirection direction;
+    Rgba longInX, longInZ;
+  } views[] = {{ViewDirection::Side, kRed, kYellow},
+               {ViewDirection::Front, kBlue, kRed},
+               {ViewDirection::Back, kYellow, kGreen},
+               {ViewDirection::Top, kCyan, kCyan}};
+  const PreviewMesh longInX = meshOf(test::colouredBoxBlob(3, 1, 1));
+  const PreviewMesh longInZ = meshOf(test::colouredBoxBlob(1, 1, 3));
+  for (const auto& view : views) {
+    for (const auto& [mesh, face] : {std::pair{&longInX, view.longInX}, {&longInZ, view.longInZ}}) {
+      const Rgba centre = renderPreview(*mesh, &kFaceColours, namedView(view.direction, *mesh, 4),
+                                        kSize, kSize, kBackground)
+                              .at(kSize / 2, kSize / 2);
+      EXPECT_TRUE(looksLike(centre, face)) << static_cast<int>(view.direction);
+    }
+  }
+  // The side shows the long axis across, filling the width within the margin.
+  const RgbaImage side =
+      renderPreview(longInZ, &kFaceColours, namedView(ViewDirection::Side, longInZ, 4), kSize,
+                    kSize, kBackground);
+  EXPECT_NE(side.at(4, kSize / 2), kBackground);
+  EXPECT_EQ(side.at(3, kSize / 2), kBackground);
+  EXPECT_EQ(side.at(kSize / 2, kSize / 2 - 12), kBackground);
+}
+
+TEST(RenderPreview, GridAndBoxStandWhereTheModelsMillimetresPutThem) {
+  // 3000 x 1000 x 1000 mm seen from above, zoomed out to twice the box: 6000 mm across
+  // 300 pixels, 20 mm a pixel, the centre at pixel 150.
+  const PreviewMesh mesh = meshOf(test::colouredBoxBlob(1500, 500, 500));
+  PreviewView top = namedView(ViewDirection::Top, mesh, 0);
+  top.distanceScale = 2;
+  PreviewRenderer renderer;
+  const RgbaImage image =
+      renderer.render(mesh, &kFaceColours, top, 300, 300, kBackground, {1000, true, false, false});
+  const int row = 150 - 40;  // beside the model, which covers rows 125 to 175
+  for (int metre : {-3, -2, 2, 3}) EXPECT_EQ(image.at(150 + metre * 50, row), kGridColour) << metre;
+  EXPECT_EQ(image.at(150 + 25, row), kBackground);  // between two lines
+  // The box's edges at +-1500 mm and +-500 mm, over the model.
+  for (int x : {75, 225}) EXPECT_EQ(image.at(x, 150), kBoxColour) << x;
+  for (int y : {125, 175}) EXPECT_EQ(image.at(150, y), kBoxColour) << y;
+  EXPECT_TRUE(looksLike(image.at(150, 150), kCyan));
 }
 
 }  // namespace

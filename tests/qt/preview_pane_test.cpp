@@ -6,9 +6,12 @@
 #include <QWheelEvent>
 
 #include "app/main_window.h"
+#include "app/status_view.h"
+#include "app/window_layout.h"
 #include "frontends/qt/preview_pane.h"
 #include "frontends/qt/qt_main_window.h"
 #include "frontends/qt/qt_settings_store.h"
+#include "frontends/qt/qt_text.h"
 #include "frontends/qt/qt_ui.h"
 #include "frontends/qt/status_view.h"
 #include "preview/png_codec.h"
@@ -42,9 +45,13 @@ class PaneWindow : public ::testing::Test {
         .copy(QRect(pane->mapTo(window_, QPoint(0, 0)), pane->size()));
   }
 
-  static QPoint modelCentre() {
-    return {PreviewPane::kModelArea.x + PreviewPane::kModelArea.width / 2,
-            PreviewPane::kModelArea.y + PreviewPane::kModelArea.height / 2};
+  // Near the top of the model's area, which starts below the buttons whatever the size.
+  QPoint modelCentre() const {
+    return {window_->previewPane()->width() / 2, PreviewPane::kModelTop + 50};
+  }
+  // The texture's area stands at the pane's bottom left.
+  QPoint textureCorner() const {
+    return {0, window_->previewPane()->height() - PreviewPane::kImageSide};
   }
 
   QtUi ui_;
@@ -55,13 +62,55 @@ class PaneWindow : public ::testing::Test {
   QtMainWindow* window_ = nullptr;
 };
 
-TEST_F(PaneWindow, StandsRightOfTheStatusLinesInAWindowThatHoldsIt) {
-  const QRect pane = window_->previewPane()->geometry();
-  EXPECT_EQ(pane.topLeft(), QPoint(640, 0));
-  // The first size, before the screen bounds it (the offscreen screen is small).
-  const QSize first = window_->sizeHint();
-  EXPECT_GE(first.width(), pane.right() + 1);
-  EXPECT_GE(first.height(), pane.bottom() + 1 + window_->menuBar()->height());
+// Each status line's box as the status view's font measures it.
+class MeasuringSink final : public platform::TextSink {
+ public:
+  explicit MeasuringSink(const QFontMetrics& metrics) : metrics_(metrics) {}
+  void textOut(int x, int y, std::u16string_view text) override {
+    boxes.emplace_back(x, y, metrics_.horizontalAdvance(toQString(text)), metrics_.height());
+  }
+  std::vector<QRect> boxes;
+
+ private:
+  const QFontMetrics& metrics_;
+};
+
+TEST_F(PaneWindow, NeverCoversAStatusLineAndTakesTheRoomLeftAtAnySize) {
+  // Every value as wide as it can be.
+  ContainerRecord& record = app_.document.change();
+  record.makerName.units().fill(u'W');
+  record.containerName.units().fill(u'W');
+  record.description.units().fill(u'漢');
+  record.typeIndex = 0;
+  record.modelData = Bytes(3, 0);
+  record.modelVertexCount = 0x80000000u;
+  record.textureData = Bytes(3, 0);
+  record.textureWidth = record.textureHeight = 0xFFFF;
+  // A PNG header claiming 2^31 x 2^31 pixels: "  DX -2147483648".
+  record.sideViewData = Bytes{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0,    0, 0, 13,
+                              'I',  'H', 'D', 'R', 0x80, 0,    0,    0,    0x80, 0, 0, 0};
+  app_.currentContainerPath = PathText(std::u16string(259, u'W'));
+  const QFontMetrics metrics(window_->statusView()->font());
+  MeasuringSink sink(metrics);
+  paintStatusView(record, app_.currentContainerPath.view(), sink);
+  ASSERT_GE(sink.boxes.size(), 14u);
+
+  for (const QSize size : {QSize(300, 200), QSize(640, 480), window_->sizeHint(), QSize(1920, 1080),
+                           QSize(3000, 500)}) {
+    window_->resize(size);
+    QApplication::processEvents();
+    const QRect pane = window_->previewPane()->geometry();
+    const QRect client = window_->statusView()->rect();
+    if (window_->previewPane()->isVisible()) {
+      for (const QRect& line : sink.boxes) EXPECT_FALSE(pane.intersects(line)) << line.y();
+      EXPECT_EQ(pane.right() + 1 + kPaneBorder, client.width());
+      EXPECT_EQ(pane.bottom() + 1 + kPaneBorder, client.height());
+    }
+  }
+  // The first size holds the pane at its first size.
+  window_->resize(window_->sizeHint());
+  QApplication::processEvents();
+  EXPECT_EQ(window_->previewPane()->width(), PreviewPane::kFirstWidth);
 }
 
 TEST_F(PaneWindow, FollowsTheRecordOnEveryRepaintAndShowsNothingForEmptySlots) {
@@ -74,20 +123,19 @@ TEST_F(PaneWindow, FollowsTheRecordOnEveryRepaintAndShowsNothingForEmptySlots) {
   const QColor model = shown.pixelColor(modelCentre());
   EXPECT_GT(model.red(), 100);
   EXPECT_EQ(model.green(), 0);
-  EXPECT_EQ(shown.pixelColor(PreviewPane::kTextureArea.x + 7, PreviewPane::kTextureArea.y + 7),
-            QColor(255, 0, 0));
-  EXPECT_EQ(shown.pixelColor(PreviewPane::kTextureArea.x + 8, PreviewPane::kTextureArea.y + 8),
-            empty.pixelColor(0, 0));
+  EXPECT_EQ(shown.pixelColor(textureCorner() + QPoint(7, 7)), QColor(255, 0, 0));
+  EXPECT_EQ(shown.pixelColor(textureCorner() + QPoint(8, 8)), empty.pixelColor(0, 0));
 
   app_.document.change().modelData.reset();
   app_.document.change().textureData.reset();
   EXPECT_EQ(paneAfterRepaint(), empty);
 }
 
-TEST_F(PaneWindow, DragAndWheelRedrawTheModel) {
+TEST_F(PaneWindow, DragsWheelAndKeysRedrawTheModel) {
   app_.document.change().modelData = test::squareBlob();
-  const QImage before = paneAfterRepaint();
+  paneAfterRepaint();
   QWidget* pane = window_->previewPane();
+  const QImage before = pane->grab().toImage();
   QTest::mousePress(pane, Qt::LeftButton, {}, modelCentre());
   QTest::mouseMove(pane, modelCentre() + QPoint(60, 0));
   QTest::mouseRelease(pane, Qt::LeftButton, {}, modelCentre() + QPoint(60, 0));
@@ -97,7 +145,18 @@ TEST_F(PaneWindow, DragAndWheelRedrawTheModel) {
   QWheelEvent wheel(modelCentre(), pane->mapToGlobal(modelCentre()), {}, {0, 120}, Qt::NoButton, {},
                     Qt::NoScrollPhase, false);
   QApplication::sendEvent(pane, &wheel);
-  EXPECT_NE(pane->grab().toImage(), turned);
+  const QImage zoomed = pane->grab().toImage();
+  EXPECT_NE(zoomed, turned);
+
+  QTest::mousePress(pane, Qt::RightButton, {}, modelCentre());
+  QTest::mouseMove(pane, modelCentre() + QPoint(0, 40));
+  QTest::mouseRelease(pane, Qt::RightButton, {}, modelCentre() + QPoint(0, 40));
+  const QImage panned = pane->grab().toImage();
+  EXPECT_NE(panned, zoomed);
+
+  // Home, a key without modifiers that no accelerator takes, brings the first view back.
+  QTest::keyClick(window_, Qt::Key_Home);
+  EXPECT_EQ(pane->grab().toImage(), before);
 }
 
 }  // namespace

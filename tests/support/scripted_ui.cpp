@@ -246,6 +246,12 @@ int ScriptedUi::messageBox(platform::WindowHandle owner, std::u16string_view tex
   return platform::kIdOk;
 }
 
+int ScriptedUi::pictureBox(platform::WindowHandle owner, std::u16string_view text,
+                           std::u16string_view caption, const platform::RgbaPixels& picture) {
+  pictures.push_back({picture.width, picture.height, {picture.bytes.begin(), picture.bytes.end()}});
+  return messageBox(owner, text, caption, platform::MessageBoxButtons::OkCancel);
+}
+
 std::optional<std::u16string> ScriptedUi::pick(bool save,
                                                const platform::FilePickerRequest& request) {
   pickers.push_back({save, request});

@@ -38,6 +38,13 @@ struct MessageBoxCall {
   platform::MessageBoxButtons buttons = platform::MessageBoxButtons::Ok;
 };
 
+// A picture box, which messageBoxes records as well (with OK and キャンセル).
+struct PictureShown {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> rgba;
+};
+
 struct PickerCall {
   bool save = false;
   platform::FilePickerRequest request;
@@ -81,6 +88,7 @@ class ScriptedUi : public platform::Ui {
 
   // Records
   std::vector<MessageBoxCall> messageBoxes;
+  std::vector<PictureShown> pictures;
   std::vector<PickerCall> pickers;
   std::vector<DialogCall> dialogs;
   std::optional<platform::MainWindowDescription> mainWindow;  // once created
@@ -97,6 +105,8 @@ class ScriptedUi : public platform::Ui {
   // platform::Ui
   int messageBox(platform::WindowHandle owner, std::u16string_view text,
                  std::u16string_view caption, platform::MessageBoxButtons buttons) override;
+  int pictureBox(platform::WindowHandle owner, std::u16string_view text,
+                 std::u16string_view caption, const platform::RgbaPixels& picture) override;
   std::optional<std::u16string> pickOpenFile(const platform::FilePickerRequest& request) override;
   std::optional<std::u16string> pickSaveFile(const platform::FilePickerRequest& request) override;
   int runModalDialog(platform::WindowHandle owner, int templateId,
