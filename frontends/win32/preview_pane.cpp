@@ -5,17 +5,38 @@
 #include <optional>
 
 #include "frontends/win32/gdi_sinks.h"
+#include "frontends/win32/window_dpi.h"
 
 namespace qel::win32 {
 namespace {
 
-// Where the handler places the pane in the client area as it is now.
-std::optional<RECT> paneRect(HWND window, platform::MainWindowHandler& handler) {
+// Where the handler places the pane in the client area as it is now: laid out, and drawn, at
+// 96 DPI (width by height) and shown scaled to the window's DPI (rect).
+struct PanePlace {
+  RECT rect;
+  int width, height;
+  UINT dpi;
+};
+
+std::optional<PanePlace> panePlace(HWND window, platform::MainWindowHandler& handler) {
   RECT client{};
   ::GetClientRect(window, &client);
-  const platform::ClientArea area = handler.placePreviewPane(client.right, client.bottom);
+  const UINT dpi = ::GetDpiForWindow(window);
+  const platform::ClientArea area = handler.placePreviewPane(unscaledForDpi(client.right, dpi),
+                                                             unscaledForDpi(client.bottom, dpi));
   if (area.width <= 0 || area.height <= 0) return std::nullopt;
-  return RECT{area.x, area.y, area.x + area.width, area.y + area.height};
+  return PanePlace{
+      {scaledForDpi(area.x, dpi), scaledForDpi(area.y, dpi), scaledForDpi(area.x + area.width, dpi),
+       scaledForDpi(area.y + area.height, dpi)},
+      area.width,
+      area.height,
+      dpi};
+}
+
+std::optional<RECT> paneRect(HWND window, platform::MainWindowHandler& handler) {
+  const std::optional<PanePlace> place = panePlace(window, handler);
+  if (!place) return std::nullopt;
+  return place->rect;
 }
 
 HBRUSH windowBrush() {
@@ -39,12 +60,13 @@ class Selection {
 bool send(HWND window, platform::MainWindowHandler& handler, platform::PaneMouse::Kind kind,
           POINT client, int wheelDelta = 0,
           platform::PaneMouse::Button button = platform::PaneMouse::Button::Left) {
-  const std::optional<RECT> pane = paneRect(window, handler);
+  const std::optional<PanePlace> pane = panePlace(window, handler);
   if (!pane) return false;
-  const platform::PaneMouse mouse{kind, button, client.x - pane->left, client.y - pane->top,
-                                  wheelDelta};
+  const platform::PaneMouse mouse{kind, button,
+                                  unscaledForDpi(client.x - pane->rect.left, pane->dpi),
+                                  unscaledForDpi(client.y - pane->rect.top, pane->dpi), wheelDelta};
   // Only the pane: the status lines stay as they are.
-  if (handler.onPaneMouse(window, mouse)) ::InvalidateRect(window, &*pane, FALSE);
+  if (handler.onPaneMouse(window, mouse)) ::InvalidateRect(window, &pane->rect, FALSE);
   return true;
 }
 
@@ -83,16 +105,17 @@ void eraseAroundPane(HWND window, HDC context, platform::MainWindowHandler& hand
 }
 
 void paintPane(HWND window, HDC context, platform::MainWindowHandler& handler) {
-  const std::optional<RECT> pane = paneRect(window, handler);
-  if (!pane || !::RectVisible(context, &*pane)) return;
-  const int width = pane->right - pane->left;
-  const int height = pane->bottom - pane->top;
+  const std::optional<PanePlace> pane = panePlace(window, handler);
+  if (!pane || !::RectVisible(context, &pane->rect)) return;
+  const int width = pane->width;
+  const int height = pane->height;
   HDC buffer = ::CreateCompatibleDC(context);
   HBITMAP bitmap = ::CreateCompatibleBitmap(context, width, height);
   if (buffer != nullptr && bitmap != nullptr) {
     const Selection picture(buffer, bitmap);
     // The font and colours the status view draws with.
     const Selection font(buffer, ::GetCurrentObject(context, OBJ_FONT));
+    const ScaledFont layoutFont(buffer, kLayoutDpi);
     ::SetTextColor(buffer, ::GetTextColor(context));
     // Texts stand on the pane's pictures (its buttons) without a box of their own.
     ::SetBkMode(buffer, TRANSPARENT);
@@ -100,7 +123,14 @@ void paintPane(HWND window, HDC context, platform::MainWindowHandler& handler) {
     ::FillRect(buffer, &whole, windowBrush());
     GdiPaneSink sink(buffer);
     handler.onPaintPane(window, sink);
-    ::BitBlt(context, pane->left, pane->top, width, height, buffer, 0, 0, SRCCOPY);
+    const RECT& shown = pane->rect;
+    if (pane->dpi == kLayoutDpi) {
+      ::BitBlt(context, shown.left, shown.top, width, height, buffer, 0, 0, SRCCOPY);
+    } else {
+      ::SetStretchBltMode(context, HALFTONE);
+      ::StretchBlt(context, shown.left, shown.top, shown.right - shown.left,
+                   shown.bottom - shown.top, buffer, 0, 0, width, height, SRCCOPY);
+    }
   }
   if (bitmap != nullptr) ::DeleteObject(bitmap);
   if (buffer != nullptr) ::DeleteDC(buffer);

@@ -165,7 +165,9 @@ platform::WindowHandle Win32Ui::createMainWindow(const platform::MainWindowDescr
 
   // The first size holds the status view and the pane; the position is the system's.
   const platform::ClientArea client = handler.firstClientArea();
-  RECT frame{0, 0, client.width, client.height};
+  // Laid out at 96 DPI, opened at the system's.
+  const UINT dpi = ::GetDpiForSystem();
+  RECT frame{0, 0, scaledForDpi(client.width, dpi), scaledForDpi(client.height, dpi)};
   ::AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, 0);
   HWND window = ::CreateWindowExW(0, className.c_str(), toWide(description.title).c_str(),
                                   WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, frame.right - frame.left,

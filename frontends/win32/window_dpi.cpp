@@ -2,13 +2,13 @@
 
 namespace qel::win32 {
 
-ScaledFont::ScaledFont(HDC context, UINT windowDpi) : context_(context) {
+ScaledFont::ScaledFont(HDC context, UINT dpi) : context_(context) {
   const UINT systemDpi = ::GetDpiForSystem();
-  if (windowDpi == systemDpi || systemDpi == 0) return;
+  if (dpi == systemDpi || systemDpi == 0) return;
   LOGFONTW font{};
   if (::GetObjectW(::GetCurrentObject(context, OBJ_FONT), sizeof font, &font) == 0) return;
-  font.lfHeight = ::MulDiv(font.lfHeight, static_cast<int>(windowDpi), static_cast<int>(systemDpi));
-  font.lfWidth = ::MulDiv(font.lfWidth, static_cast<int>(windowDpi), static_cast<int>(systemDpi));
+  font.lfHeight = ::MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi));
+  font.lfWidth = ::MulDiv(font.lfWidth, static_cast<int>(dpi), static_cast<int>(systemDpi));
   font_ = ::CreateFontIndirectW(&font);
   if (font_ != nullptr) previous_ = ::SelectObject(context, font_);
 }
