@@ -59,6 +59,14 @@ class PreviewPane {
   PreviewPane(const PreviewPane&) = delete;
   PreviewPane& operator=(const PreviewPane&) = delete;
 
+  // The picture whose area holds a point of the pane, for a file dropped there.
+  enum class Picture { None, Model, Texture, SideView };
+  static Picture pictureAt(int x, int y) {
+    if (kTextureArea.contains(x, y)) return Picture::Texture;
+    if (kSideViewArea.contains(x, y)) return Picture::SideView;
+    return kModelArea.contains(x, y) ? Picture::Model : Picture::None;
+  }
+
   // Takes over the record's model, texture and side view; cheap when they are unchanged.
   void follow(const ContainerRecord& record);
 

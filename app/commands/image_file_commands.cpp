@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/file_pickers.h"
+#include "app/source_watch.h"
 #include "container/container_format.h"
 #include "container/whole_file.h"
 #include "resources/refusal_texts.h"
@@ -16,18 +17,26 @@ PickerText pngPicker(std::u16string_view title) {
 
 }  // namespace
 
-void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
-                   std::u16string_view caption, ImageStore store) {
+std::optional<std::u16string> pickImageFile(AppState& app, platform::WindowHandle window,
+                                            std::u16string_view title) {
+  if (!app.record) return std::nullopt;
+  return pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
+}
+
+void loadImageFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
+                   std::u16string_view caption, ImageStore store, resources::SourceKind kind) {
   if (!app.record) return;
-  const auto path = pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
-  if (!path) return;
   const auto refuse = [&](const ImageCheck& check) {
     app.ui.messageBox(window, u"このファイルは使用できません。\n" + resources::japaneseText(check),
                       caption, platform::MessageBoxButtons::Ok);
   };
-  const auto bytes = readWholeFile(*path, kContainerFileLimit);
+  const auto bytes = readWholeFile(path, kContainerFileLimit);
   if (!bytes) return refuse({ImageProblem::Unreadable, {}});
-  if (const ImageCheck check = store(*app.record, *bytes); !check.ok()) refuse(check);
+  if (const ImageCheck check = store(*app.record, *bytes); !check.ok()) {
+    refuse(check);
+  } else {
+    watchSource(app, kind, {std::u16string(path), false}, {std::u16string(path)});
+  }
   app.ui.repaint(window);
 }
 

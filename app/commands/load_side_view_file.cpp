@@ -5,7 +5,13 @@
 namespace qel {
 
 void loadSideViewFile(AppState& app, platform::WindowHandle window) {
-  loadImageFile(app, window, u"サイドビューファイルを開く", u"サイドビュー", storeSideView);
+  if (const auto path = pickImageFile(app, window, u"サイドビューファイルを開く")) {
+    setSideViewFrom(app, window, *path);
+  }
+}
+
+void setSideViewFrom(AppState& app, platform::WindowHandle window, std::u16string_view path) {
+  loadImageFrom(app, window, path, u"サイドビュー", storeSideView, resources::SourceKind::SideView);
 }
 
 }  // namespace qel

@@ -5,7 +5,13 @@
 namespace qel {
 
 void loadTextureFile(AppState& app, platform::WindowHandle window) {
-  loadImageFile(app, window, u"テクスチャーファイルを開く", u"テクスチャー", storeTexture);
+  if (const auto path = pickImageFile(app, window, u"テクスチャーファイルを開く")) {
+    setTextureFrom(app, window, *path);
+  }
+}
+
+void setTextureFrom(AppState& app, platform::WindowHandle window, std::u16string_view path) {
+  loadImageFrom(app, window, path, u"テクスチャー", storeTexture, resources::SourceKind::Texture);
 }
 
 }  // namespace qel

@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
+#include "app/recent_files.h"
 #include "app/unsaved_changes.h"
 #include "container/container_file.h"
 #include "resources/refusal_texts.h"
@@ -24,6 +25,7 @@ void openContainerAt(AppState& app, platform::WindowHandle window, std::u16strin
   }
   app.currentContainerPath.assign(path);
   markUnchanged(app);
+  rememberRecentFile(app, window, path);
   app.ui.repaint(window);
 }
 

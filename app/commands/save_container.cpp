@@ -3,6 +3,7 @@
 
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
+#include "app/recent_files.h"
 #include "app/unsaved_changes.h"
 #include "base/path_parts.h"
 #include "container/container_file.h"
@@ -62,6 +63,7 @@ void saveRecord(AppState& app, platform::WindowHandle window) {
   }
   app.currentContainerPath.assign(*path);
   markUnchanged(app);
+  rememberRecentFile(app, window, *path);
   app.ui.repaint(window);
 }
 

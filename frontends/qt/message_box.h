@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "platform/ui.h"
 
@@ -12,5 +13,10 @@ namespace qel::qt {
 // kIdCancel. A box with OK only answers kIdOk however it is closed, as Windows does.
 int showMessageBox(QWidget* owner, const QString& text, const QString& caption,
                    platform::MessageBoxButtons buttons);
+
+// A modal question with the buttons in this order, the first the default and the last the
+// answer of Escape and the close box; answers the pressed button's index.
+int showChoiceBox(QWidget* owner, const QString& text, const QString& caption,
+                  const QStringList& buttons);
 
 }  // namespace qel::qt

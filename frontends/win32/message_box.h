@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "platform/ui.h"
@@ -10,5 +11,10 @@ namespace qel::win32 {
 // 保存しない and キャンセル (the system's Yes, No and Cancel, renamed as the box opens).
 int showMessageBox(platform::WindowHandle owner, std::u16string_view text,
                    std::u16string_view caption, platform::MessageBoxButtons buttons);
+
+// A question with two or three buttons of the program's labels (the system's OK and Cancel,
+// or Yes, No and Cancel, renamed); answers the pressed button's index.
+int showChoiceBox(platform::WindowHandle owner, std::u16string_view text,
+                  std::u16string_view caption, std::span<const std::u16string_view> buttons);
 
 }  // namespace qel::win32
