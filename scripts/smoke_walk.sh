@@ -18,6 +18,9 @@
 # shots and limit.
 # shellcheck disable=SC2154 # the variables above are set by the caller
 
+# The walks change folders; their helpers stay here.
+smoke_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
 fail() {
   echo "$smoke_name: FAILED: $*" >&2
   [ -s "$work/app.log" ] && sed 's/^/  program: /' "$work/app.log" >&2
@@ -316,7 +319,7 @@ file_argument_and_drop() {
   new_part
   step "a part dropped on the window opens"
   eval "$(xdotool getwindowgeometry --shell "$main")"
-  python3 "$(dirname "${BASH_SOURCE[0]}")/xdnd_drop.py" "$main" $((X + 200)) $((Y + 200)) "$2" ||
+  python3 "$smoke_scripts/xdnd_drop.py" "$main" $((X + 200)) $((Y + 200)) "$2" ||
     fail "the window did not take the drop"
   settle
   import -window "$main" "$shots/13-dropped.png"
