@@ -3,6 +3,8 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/open_named_file.h"
+#include "app/recent_files.h"
+#include "app/source_watch.h"
 #include "app/unsaved_changes.h"
 #include "base/fixed_text.h"
 #include "dialogs/workshop_name_prompt.h"
@@ -47,6 +49,9 @@ int runApplication(platform::Ui& ui, platform::SettingsStore& settings,
   MainWindow handler(app);
   const platform::WindowHandle window = openMainWindow(app, handler);
   if (!window) return 0;
+  loadRecentFiles(app);
+  listRecentFiles(app, window);
+  ui.startTimer(window, kSourceWatchMilliseconds);
   if (!startFile.empty()) openNamedFile(app, window, startFile);
 
   return ui.runMessageLoop();

@@ -3,6 +3,9 @@
 #include <new>
 
 #include "app/command_table.h"
+#include "app/commands/commands.h"
+#include "app/recent_files.h"
+#include "app/source_watch.h"
 #include "app/status_view.h"
 #include "app/unsaved_changes.h"
 #include "app/window_layout.h"
@@ -26,16 +29,50 @@ void MainWindow::onPaint(platform::WindowHandle, platform::TextSink& sink) {
 
 // A command that runs out of memory has changed nothing (each command changes its state
 // only once nothing can fail); the program goes on and says so.
-bool MainWindow::onCommand(platform::WindowHandle window, int command) {
-  const Command* found = findCommand(command);
-  if (!found) return false;
+template <typename Run>
+void MainWindow::runGuarded(platform::WindowHandle window, std::u16string_view caption, Run run) {
+  const bool outer = !running_;
+  running_ = true;
   try {
-    found->handler(app_, window);
+    run();
   } catch (const std::bad_alloc&) {
-    app_.ui.messageBox(window, u"メモリが足りません。何も変更していません。", found->caption,
+    app_.ui.messageBox(window, u"メモリが足りません。何も変更していません。", caption,
                        platform::MessageBoxButtons::Ok);
   }
+  if (outer) running_ = false;
+}
+
+bool MainWindow::onCommand(platform::WindowHandle window, int command) {
+  if (const std::optional<std::size_t> index = recentFileIndex(command)) {
+    runGuarded(window, u"コンテナを開く", [&] { openRecentFile(app_, window, *index); });
+    return true;
+  }
+  const Command* found = findCommand(command);
+  if (!found) return false;
+  runGuarded(window, found->caption, [&] { found->handler(app_, window); });
   return true;
+}
+
+void MainWindow::onDropFiles(platform::WindowHandle window, int x, int y,
+                             std::span<const std::u16string> paths) {
+  if (running_) return;
+  DropTarget target = DropTarget::Window;
+  switch (pane_.pictureAt(x - paneArea_.x, y - paneArea_.y)) {
+    case PreviewPane::Picture::Texture:
+      target = DropTarget::Texture;
+      break;
+    case PreviewPane::Picture::SideView:
+      target = DropTarget::SideView;
+      break;
+    default:
+      break;
+  }
+  runGuarded(window, resources::kShellCaption, [&] { dropFiles(app_, window, target, paths); });
+}
+
+void MainWindow::onTimer(platform::WindowHandle window) {
+  if (running_) return;
+  runGuarded(window, resources::kShellCaption, [&] { offerChangedSources(app_, window); });
 }
 
 bool MainWindow::onCloseRequest(platform::WindowHandle window) {
@@ -51,9 +88,9 @@ platform::ClientArea MainWindow::firstClientArea() const {
 }
 
 platform::ClientArea MainWindow::placePreviewPane(int clientWidth, int clientHeight) {
-  const platform::ClientArea area = previewPaneArea(clientWidth, clientHeight);
-  pane_.resize(area.width, area.height);
-  return area;
+  paneArea_ = previewPaneArea(clientWidth, clientHeight);
+  pane_.resize(paneArea_.width, paneArea_.height);
+  return paneArea_;
 }
 
 void MainWindow::onPaintPane(platform::WindowHandle, platform::PaneSink& sink) {

@@ -21,10 +21,18 @@ class MainWindow : public platform::MainWindowHandler {
   void onPaintPane(platform::WindowHandle window, platform::PaneSink& sink) override;
   bool onPaneMouse(platform::WindowHandle window, const platform::PaneMouse& mouse) override;
   bool onPaneKey(platform::WindowHandle window, int virtualKey) override;
+  void onDropFiles(platform::WindowHandle window, int x, int y,
+                   std::span<const std::u16string> paths) override;
+  void onTimer(platform::WindowHandle window) override;
 
  private:
+  template <typename Run>
+  void runGuarded(platform::WindowHandle window, std::u16string_view caption, Run run);
+
   AppState& app_;
   PreviewPane pane_;
+  platform::ClientArea paneArea_{};  // where the pane was placed last
+  bool running_ = false;  // a command, a drop or a reload, whose boxes the timer must not cross
 };
 
 }  // namespace qel

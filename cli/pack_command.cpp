@@ -3,9 +3,13 @@
 #include <CLI/CLI.hpp>
 
 #include <charconv>
+#include <chrono>
 #include <cmath>
+#include <csignal>
 #include <limits>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "base/utf.h"
 #include "cli/commands.h"
@@ -25,6 +29,7 @@
 #include "image/png_check.h"
 #include "model/model_blob.h"
 #include "model/store_model.h"
+#include "platform/file_change_watch.h"
 #include "platform/os.h"
 
 namespace qel::cli {
@@ -44,6 +49,7 @@ struct PackOptions {
   std::string obj;      // instead of model and texture
   bool repair = false;  // of obj
   std::string sideView;
+  bool watch = false;  // pack again whenever an input changes, until interrupted
   bool createdGiven = false;
   bool seedGiven = false;
 };
@@ -220,6 +226,45 @@ int runPack(const PackOptions& options, std::ostream& err) {
   return kExitSuccess;
 }
 
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void onInterrupt(int) {
+  interrupted = 1;
+}
+
+// The files a pack reads, as the file system takes them.
+std::vector<std::u16string> inputsOf(const PackOptions& options) {
+  std::vector<std::u16string> inputs;
+  for (const std::string* input :
+       {&options.obj, &options.model, &options.texture, &options.sideView}) {
+    if (input->empty()) continue;
+    if (auto path = fromUtf8Argument(*input)) inputs.push_back(std::move(*path));
+  }
+  return inputs;
+}
+
+// Packs, then again each time the inputs have changed and stood still for half a second,
+// one line per pack (on out when it was written, the refusal on err otherwise), until
+// SIGINT (Ctrl+C), which ends it with success.
+int watchAndPack(const PackOptions& options, std::ostream& out, std::ostream& err) {
+  interrupted = 0;
+  const auto previous = std::signal(SIGINT, onInterrupt);
+  platform::FileChangeWatch watch(500);
+  watch.watch(0, inputsOf(options));
+  const auto pack = [&] {
+    const int code = runPack(options, err);
+    if (code == kExitSuccess) out << "packed " << options.output << std::endl;
+    return code;
+  };
+  int code = pack();
+  while (code != kExitUsage && interrupted == 0) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (!watch.poll().empty()) pack();
+  }
+  std::signal(SIGINT, previous);
+  return code == kExitUsage ? code : kExitSuccess;
+}
+
 }  // namespace
 
 Command addPackCommand(CLI::App& app) {
@@ -250,10 +295,12 @@ Command addPackCommand(CLI::App& app) {
       ->excludes(texture);
   pack->add_flag("--repair", options->repair, "Convert --obj with the repair (see convert)");
   pack->add_option("--sideview", options->sideView, "Side-view PNG, at most 256 x 256")->required();
-  const auto run = [options, created, seed](std::ostream&, std::ostream& err) {
+  pack->add_flag("--watch", options->watch,
+                 "Pack again whenever an input file changes, until interrupted (Ctrl+C)");
+  const auto run = [options, created, seed](std::ostream& out, std::ostream& err) {
     options->createdGiven = created->count() != 0;
     options->seedGiven = seed->count() != 0;
-    return runPack(*options, err);
+    return options->watch ? watchAndPack(*options, out, err) : runPack(*options, err);
   };
   return {pack, run, resetting(options)};
 }

@@ -47,7 +47,8 @@ std::vector<std::string> argumentsOf(const std::uint8_t* data, std::size_t size)
   std::string_view rest(reinterpret_cast<const char*>(data), size);
   while (!rest.empty() && args.size() < kMostArguments) {
     const std::size_t end = rest.find('\0');
-    args.emplace_back(rest.substr(0, end));
+    // The watch packs until it is interrupted, so a run with it would never end.
+    if (!rest.substr(0, end).starts_with("--watch")) args.emplace_back(rest.substr(0, end));
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
   }
   return args;

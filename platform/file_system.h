@@ -64,6 +64,13 @@ struct FileState {
   WriteFailure writeRefusal = WriteFailure::None;
 };
 
+// What tells that a file was written again, cheap enough to ask many times a second.
+struct FileStamp {
+  std::uint64_t size = 0;
+  std::int64_t modified = 0;  // the last write, in the system's own units
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 enum class OpenMode {
   // Makes a file that must not exist yet. While it is open, removeIfUnused passes it by.
   CreateNew,
@@ -84,6 +91,8 @@ class FileSystem {
   // names no file.
   virtual std::optional<FolderAndName> resolve(std::u16string_view path) = 0;
   virtual FileState inspect(std::u16string_view path) = 0;
+  // Nothing when path names no file that can be told.
+  virtual std::optional<FileStamp> stamp(std::u16string_view path) = 0;
   virtual std::unique_ptr<WritableFile> openForWriting(std::u16string_view path, OpenMode mode,
                                                        WriteFailure& why) = 0;
   virtual bool remove(std::u16string_view path) = 0;

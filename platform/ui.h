@@ -147,6 +147,18 @@ class MainWindowHandler {
   // A key pressed without Shift, Ctrl or Alt that is no accelerator, as its Windows
   // virtual-key code (letters and digits by their capital).
   virtual bool onPaneKey(WindowHandle, int /*virtualKey*/) { return false; }
+
+  // Files dropped on the window at (x, y) in the client area, in the order the system gave.
+  virtual void onDropFiles(WindowHandle, int /*x*/, int /*y*/,
+                           std::span<const std::u16string> /*paths*/) {}
+  // The timer of startTimer, also while a modal window of the program is open.
+  virtual void onTimer(WindowHandle) {}
+};
+
+// An item the program lists in a menu at run time (recent files); "&" marks the mnemonic.
+struct MenuListItem {
+  int command = 0;
+  std::u16string caption;
 };
 
 struct MainWindowDescription {
@@ -165,6 +177,10 @@ class Ui {
   // A modal box; answers kIdOk or kIdCancel.
   virtual int messageBox(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
                          MessageBoxButtons buttons) = 0;
+  // A modal question with two or three buttons labelled by the program: the first is the
+  // default, the last also answers Escape and the close box. Answers the button's index.
+  virtual int askChoice(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
+                        std::span<const std::u16string_view> buttons) = 0;
 
   // A modal box showing picture below text, with OK and キャンセル; answers kIdOk or
   // kIdCancel.
@@ -186,6 +202,14 @@ class Ui {
   // Erases the whole client area and paints it at once, before returning.
   virtual void repaint(WindowHandle window) = 0;
   virtual void destroyWindow(WindowHandle window) = 0;
+  // Puts items into the menu that holds the item beforeCommand, just above it and followed by
+  // a separator when there are any, in place of those of the last call.
+  virtual void setMenuList(WindowHandle window, int beforeCommand,
+                           std::span<const MenuListItem> items) = 0;
+  // Calls the handler's onTimer every milliseconds from now on.
+  virtual void startTimer(WindowHandle window, int milliseconds) = 0;
+  // Whether the window is the one the user works in: active, with no modal window over it.
+  virtual bool isActive(WindowHandle window) = 0;
   // Ends the message loop after the current message, with exitCode.
   virtual void postQuit(int exitCode) = 0;
   // Delivers menu commands and accelerators (of the main window's table) until the quit;

@@ -121,6 +121,12 @@ void PreviewPane::takeOver(ImageSlot& slot, const std::optional<Bytes>& bytes) {
   texCoordPicture_ = {};
 }
 
+PreviewPane::Picture PreviewPane::pictureAt(int x, int y) const {
+  if (texture_.area.contains(x, y)) return Picture::Texture;
+  if (sideView_.area.contains(x, y)) return Picture::SideView;
+  return model_.contains(x, y) ? Picture::Model : Picture::None;
+}
+
 void PreviewPane::follow(const ContainerRecord& record, std::uint64_t revision) {
   if (revision_ == revision) return;
   revision_ = revision;

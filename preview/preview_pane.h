@@ -87,6 +87,10 @@ class PreviewPane {
   // Lays the pane out over width x height pixels; cheap when the size is unchanged.
   void resize(int width, int height);
 
+  // The picture whose area holds a point of the pane, for a file dropped there.
+  enum class Picture { None, Model, Texture, SideView };
+  Picture pictureAt(int x, int y) const;
+
   // Takes over the record's model, texture, side view and length; nothing to do while the
   // record's revision (which every change bumps) stays the same. A new model starts in the
   // first view, framed whole.

@@ -26,4 +26,9 @@ constexpr int commandId(MenuCommand command) {
   return static_cast<int>(command);
 }
 
+// The recent files listed at the end of the File menu send these, the newest the first;
+// the range lies clear of the menu's own identifiers.
+inline constexpr int kFirstRecentFileCommand = 32800;
+inline constexpr int kRecentFileCount = 8;
+
 }  // namespace qel

@@ -80,9 +80,12 @@ menu_item() {
   window "$3" >/dev/null
 }
 
+start_program() {
+  wine "$program" "$@" >"$work/app.log" 2>&1 &
+  app_pid=$!
+}
 cd "$work"
-wine "$program" >"$work/app.log" 2>&1 &
-app_pid=$!
+start_program
 
 first_steps
 
@@ -126,9 +129,10 @@ import -window "$main" "$shots/08-saved.png"
 
 reopen_and_export "$winparts\\part.cnt" "$winparts\\exported.png" "$parts/exported.png"
 
+unsaved_question
+
 step "the exit item ends the program with exit code 0"
-focus "$main"
-xdotool key alt+f
-sleep 0.5
-xdotool key x
+exit_item
 ended_cleanly "the exit item"
+
+file_argument_and_drop "$winparts\\part.cnt" "$parts/part.cnt"

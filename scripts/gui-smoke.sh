@@ -135,8 +135,11 @@ settle() {
   gone "バージョン情報 QELContainer"
 }
 
-"$program" >"$work/app.log" 2>&1 &
-app_pid=$!
+start_program() {
+  "$program" "$@" >"$work/app.log" 2>&1 &
+  app_pid=$!
+}
+start_program
 
 first_steps
 
@@ -178,6 +181,10 @@ import -window "$main" "$shots/08-saved.png"
 
 reopen_and_export "$parts/part.cnt" "$parts/exported.png" "$parts/exported.png"
 
+unsaved_question
+
 step "closing the window ends the program with exit code 0"
 close_window "$main"
 ended_cleanly "its window was closed"
+
+file_argument_and_drop "$parts/part.cnt" "$parts/part.cnt"

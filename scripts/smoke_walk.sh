@@ -7,7 +7,9 @@
 #              limit       seconds for any one window to appear or go
 #              type_delay  milliseconds between typed keys
 #              app_pid     the program's process, started in the background
-#   functions  focus WINDOW           gives the window the keyboard
+#   functions  start_program [FILE]   starts the program (with FILE on its command line) in
+#                                     the background and sets app_pid
+#              focus WINDOW           gives the window the keyboard
 #              stored_maker           prints the workshop name the program keeps, or nothing
 #              menu_item MNEMONIC INDEX TITLE
 #                                     opens item INDEX of a menu, which opens window TITLE
@@ -15,6 +17,9 @@
 # startup-time.sh uses start_xvfb and new_linux_user only, which need smoke_name, work,
 # shots and limit.
 # shellcheck disable=SC2154 # the variables above are set by the caller
+
+# The walks change folders; their helpers stay here.
+smoke_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 fail() {
   echo "$smoke_name: FAILED: $*" >&2
@@ -72,6 +77,53 @@ file_appears() {
 }
 shot() { import -window root "$shots/$1.png"; }
 
+# The visible window titled $1 that is not window $2, once it is there.
+second_window() {
+  local found
+  for _ in $(seq $((limit * 10))); do
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "$2" | head -n1 || true)
+    [ -n "$found" ] && echo "$found" && return 0
+    sleep 0.1
+  done
+  fail "no second window titled '$1'"
+}
+second_gone() {
+  for _ in $(seq $((limit * 10))); do
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vqx "$2" || return 0
+    sleep 0.1
+  done
+  fail "the second window '$1' did not close"
+}
+
+# The status lines of two screenshots of the main window ($1, $2) are the same; $3 names
+# what the second shows.
+same_status() {
+  local difference
+  convert "$1" -crop 600x360+0+0 +repage "$work/status-1.png"
+  convert "$2" -crop 600x360+0+0 +repage "$work/status-2.png"
+  difference=$(compare -metric AE "$work/status-1.png" "$work/status-2.png" null: 2>&1 || true)
+  [ "$difference" = "0" ] || fail "$3 shows differently from $1 ($difference pixels)"
+}
+
+# The exit item of the File menu, by its mnemonic.
+exit_item() {
+  focus "$main"
+  xdotool key alt+f
+  sleep 1
+  xdotool key x
+}
+
+# New, answered OK: the part is empty and unchanged.
+new_part() {
+  local question
+  focus "$main"
+  xdotool key ctrl+n
+  question=$(window "コンテナ初期化")
+  focus "$question"
+  xdotool key Return
+  gone "コンテナ初期化"
+}
+
 # Types a path into the picker titled $1 and accepts it.
 pick() {
   local picker
@@ -91,7 +143,7 @@ check_caller() {
   for name in smoke_name work shots limit type_delay app_pid; do
     [ -n "${!name:-}" ] || missing+=("$name")
   done
-  for name in focus stored_maker menu_item settle; do
+  for name in start_program focus stored_maker menu_item settle; do
     declare -F "$name" >/dev/null || missing+=("$name()")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -264,6 +316,50 @@ reopen_and_export() {
   pick "テクスチャーファイルを保存する" "$2"
   file_appears "$3"
   cmp -s "$(dirname "$3")/texture.png" "$3" || fail "the exported texture differs"
+}
+
+# A change, then the exit item: the unsaved-changes question, whose キャンセル keeps the
+# window; New then leaves nothing to ask about.
+unsaved_question() {
+  local dialog box
+  step "leaving after a change asks first, and キャンセル keeps the window"
+  menu_item s 0 "コンテナ名の設定"
+  dialog=$(window "コンテナ名の設定")
+  focus "$dialog"
+  xdotool key ctrl+a
+  xdotool type --delay "$type_delay" "Renamed"
+  xdotool key Return
+  gone "コンテナ名の設定"
+  exit_item
+  box=$(second_window "ノルカ" "$main")
+  shot 11-unsaved-question
+  focus "$box"
+  xdotool key Escape
+  second_gone "ノルカ" "$main"
+  kill -0 "$app_pid" 2>/dev/null || fail "キャンセル ended the program"
+  new_part
+}
+
+# The program started again with the saved part $1 (as the program names it) on its command
+# line shows it as it showed when reopened; after New, the same part dropped on the window
+# ($2, as this system names it) shows so again. The drop is a real one, by the XDND protocol.
+file_argument_and_drop() {
+  step "a part named on the command line opens at start"
+  start_program "$1"
+  main=$(window "ノルカ")
+  settle
+  import -window "$main" "$shots/12-file-argument.png"
+  same_status "$shots/09-reopened.png" "$shots/12-file-argument.png" "the part named at start"
+  new_part
+  step "a part dropped on the window opens"
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  python3 "$smoke_scripts/xdnd_drop.py" "$main" $((X + 200)) $((Y + 200)) "$2" ||
+    fail "the window did not take the drop"
+  settle
+  import -window "$main" "$shots/13-dropped.png"
+  same_status "$shots/09-reopened.png" "$shots/13-dropped.png" "the dropped part"
+  exit_item
+  ended_cleanly "the exit item"
 }
 
 # The program, asked to end by $1, has ended with exit code 0.

@@ -2,7 +2,8 @@
 # Packs the built Windows programs (scripts/package-windows.sh without the build) and tries
 # the installer under wine as a new user would: a silent install into a fresh prefix, every
 # Start-menu shortcut pointing at an installed file, both installed programs answering
-# --version, and a silent uninstall that leaves no file or shortcut of the program but the
+# --version, the "Open with" entries for .cnt and .q5c written without a default taken, and a
+# silent uninstall that leaves no file, shortcut or "Open with" entry of the program but the
 # workshop name in the registry.
 #
 #   scripts/test-windows-package.sh [build folder, default build/windows]
@@ -52,6 +53,27 @@ done < <(sed -n 's/^ *CreateShortCut "\([^"]*\)" "\([^"]*\)".*/\1\t\2/p' \
   "$build/_CPack_Packages/win64/NSIS64/project.nsi")
 [ $shortcuts -ge 2 ] || fail "the installer's script names $shortcuts shortcuts"
 
+classes='HKCU\Software\Classes'
+# One line for each entry there is; reg prints the key's own name first.
+open_with_entries() {
+  wine reg query "$classes\Applications\qelcontainer.exe\shell\open\command" 2>/dev/null |
+    tr -d '\r' | grep -v '^HKEY' | grep -F "qelcontainer.exe" | sed 's/^/command: /'
+  for extension in .cnt .q5c; do
+    wine reg query "$classes\\$extension\OpenWithProgids" /v QELContainer.Container \
+      2>/dev/null | tr -d '\r' | grep -v '^HKEY' | grep -F QELContainer.Container | sed "s/^/$extension: /"
+    wine reg query "$classes\Applications\qelcontainer.exe\SupportedTypes" /v "$extension" \
+      2>/dev/null | tr -d '\r' | grep -v '^HKEY' | grep -F "$extension" | sed "s/^/supported: /"
+  done
+  return 0
+}
+entries=$(open_with_entries)
+[ "$(wc -l <<<"$entries")" -eq 5 ] || fail "the Open-with entries are incomplete: $entries"
+for extension in .cnt .q5c; do
+  # The extension's own default stays another program's (or nobody's).
+  ! wine reg query "$classes\\$extension" /ve 2>/dev/null | tr -d '\r' | grep -q QELContainer ||
+    fail "the installer made itself the default of $extension"
+done
+
 version=$(sed -n 's/^project(QELContainer VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 for program in qelcontainer-cli.exe qelcontainer.exe; do
   # The desktop program prints into the console of the one that starts it.
@@ -66,6 +88,7 @@ for _ in $(seq "$limit"); do
 done
 [ ! -e "$folder" ] || fail "the uninstaller left $(ls "$folder") in $folder"
 [ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder $menu"
+[ -z "$(open_with_entries)" ] || fail "the uninstaller left Open-with entries: $(open_with_entries)"
 wine reg query "$settings_key" /v maker 2>/dev/null | grep -q kept ||
   fail "the uninstaller took the workshop name from the registry"
-echo "installed, $shortcuts shortcuts checked, both programs started, uninstalled cleanly"
+echo "installed, $shortcuts shortcuts and the Open-with entries checked, both programs started, uninstalled cleanly"

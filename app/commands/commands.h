@@ -1,5 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
 #include "app/app_state.h"
 
 namespace qel {
@@ -28,9 +33,26 @@ void exportSideViewFile(AppState& app, platform::WindowHandle window);
 void showGuide(AppState& app, platform::WindowHandle window);
 void showAboutBox(AppState& app, platform::WindowHandle window);
 
-// The roads of open and set model from a path chosen elsewhere (named at start-up, or
-// dropped on the window): no picker, everything else as the commands do it.
+// The roads of open, set model, set texture and set side view from a path chosen elsewhere
+// (named at start-up, dropped on the window, a recent file, a source written again): no
+// picker, everything else as the commands do it.
 void openContainerAt(AppState& app, platform::WindowHandle window, std::u16string_view path);
-void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path);
+// Ask offers the repair for a refusal it can mend; Repair repairs at once, as the author
+// chose when the model was set before.
+enum class RepairChoice { Ask, Repair };
+void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
+                  RepairChoice repair = RepairChoice::Ask);
+void setTextureFrom(AppState& app, platform::WindowHandle window, std::u16string_view path);
+void setSideViewFrom(AppState& app, platform::WindowHandle window, std::u16string_view path);
+
+// Recent files: the entry at index of the list at the end of the File menu.
+void openRecentFile(AppState& app, platform::WindowHandle window, std::size_t index);
+
+// Files dropped on the main window, the first of them taken: a container opens, an OBJ
+// model is set, a PNG image goes into the picture of the preview pane it was dropped on,
+// or, dropped elsewhere, where the author says.
+enum class DropTarget { Window, Texture, SideView };
+void dropFiles(AppState& app, platform::WindowHandle window, DropTarget target,
+               std::span<const std::u16string> paths);
 
 }  // namespace qel

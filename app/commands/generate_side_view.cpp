@@ -37,6 +37,7 @@ void generateSideView(AppState& app, platform::WindowHandle window) {
     return;
   }
   storeImageBytes(app, window, caption, storeSideView, encodePng(picture));
+  app.ui.repaint(window);
 }
 
 }  // namespace qel

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/file_pickers.h"
+#include "app/source_watch.h"
 #include "container/container_format.h"
 #include "container/whole_file.h"
 #include "resources/refusal_texts.h"
@@ -22,21 +23,28 @@ void refuseImage(AppState& app, platform::WindowHandle window, std::u16string_vi
 
 }  // namespace
 
-void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
-                   std::u16string_view caption, ImageStore store) {
-  const auto path = pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
-  if (!path) return;
-  const auto bytes = readWholeFile(*path, kContainerFileLimit);
-  if (!bytes) return refuseImage(app, window, caption, {ImageProblem::Unreadable, {}});
-  storeImageBytes(app, window, caption, store, *bytes);
+std::optional<std::u16string> pickImageFile(AppState& app, platform::WindowHandle window,
+                                            std::u16string_view title) {
+  return pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
 }
 
-void storeImageBytes(AppState& app, platform::WindowHandle window, std::u16string_view caption,
+void loadImageFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
+                   std::u16string_view caption, ImageStore store, resources::SourceKind kind) {
+  const auto bytes = readWholeFile(path, kContainerFileLimit);
+  if (!bytes) return refuseImage(app, window, caption, {ImageProblem::Unreadable, {}});
+  if (storeImageBytes(app, window, caption, store, *bytes)) {
+    watchSource(app, kind, {std::u16string(path), false}, {std::u16string(path)});
+  }
+  app.ui.repaint(window);
+}
+
+bool storeImageBytes(AppState& app, platform::WindowHandle window, std::u16string_view caption,
                      ImageStore store, std::span<const std::uint8_t> bytes) {
   if (const ImageCheck check = store(app.document.change(), bytes); !check.ok()) {
     refuseImage(app, window, caption, check);
+    return false;
   }
-  app.ui.repaint(window);
+  return true;
 }
 
 void exportImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,

@@ -14,14 +14,19 @@ namespace qel {
 using ImageStore = ImageCheck (*)(ContainerRecord& record, std::span<const std::uint8_t> data);
 using ImageCopy = std::optional<Bytes> (*)(const ContainerRecord& record);
 
-// Picks a PNG file and stores it with store. A file that cannot be read or is refused is
-// said with its reason under caption; a stored or refused one repaints.
-void loadImageFile(AppState& app, platform::WindowHandle window, std::u16string_view title,
-                   std::u16string_view caption, ImageStore store);
+// Picks a PNG file; nothing when the picker is cancelled.
+std::optional<std::u16string> pickImageFile(AppState& app, platform::WindowHandle window,
+                                            std::u16string_view title);
 
-// Stores bytes as if they had been read from a file the user picked: refused with its
-// reason under caption, and repainted either way.
-void storeImageBytes(AppState& app, platform::WindowHandle window, std::u16string_view caption,
+// Stores the PNG file at path with store, and watches it as the source of kind. A file that
+// cannot be read or is refused is said with its reason under caption; a stored or refused
+// one repaints.
+void loadImageFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
+                   std::u16string_view caption, ImageStore store, resources::SourceKind kind);
+
+// Stores bytes as if they had been read from a file the user picked; a refusal is said with
+// its reason under caption. Answers whether they were stored.
+bool storeImageBytes(AppState& app, platform::WindowHandle window, std::u16string_view caption,
                      ImageStore store, std::span<const std::uint8_t> bytes);
 
 // Writes the slot's bytes unchanged to a picked file; does nothing (not even the picker)

@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
+#include "app/source_watch.h"
 #include "image/image_slots.h"
 #include "model/model_conversion.h"
 #include "model/store_model.h"
@@ -34,17 +35,22 @@ void loadModelFile(AppState& app, platform::WindowHandle window) {
   if (path) setModelFrom(app, window, *path);
 }
 
-void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path) {
+void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
+                  RepairChoice repair) {
   MessageBoxInfoSink messages(app.ui);
-  ModelConversion conversion = convertObjModel(path, messages);
+  ModelConversion conversion = repair == RepairChoice::Repair
+                                   ? convertObjModelWithRepair(path, messages)
+                                   : convertObjModel(path, messages);
   // What the repair can mend is offered; nothing is written beside the model's files.
-  if (failed(conversion.result) && repairMends(conversion.refusal.code)) {
+  if (repair == RepairChoice::Ask && failed(conversion.result) &&
+      repairMends(conversion.refusal.code)) {
     if (app.ui.messageBox(window, resources::repairOfferText(conversion.refusal),
                           resources::kModelCaption,
                           platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
       return;
     }
     conversion = convertObjModelWithRepair(path, messages);
+    repair = RepairChoice::Repair;
   }
   if (failed(conversion.result)) {
     app.ui.messageBox(window, resources::japaneseText(conversion.refusal), resources::kModelCaption,
@@ -63,6 +69,11 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
   record.textureData = std::move(converted.textureData);
   record.textureWidth = converted.textureWidth;
   record.textureHeight = converted.textureHeight;
+  // The texture now comes with the model: an earlier texture file is no longer its source.
+  watchSource(app, resources::SourceKind::Model,
+              {std::u16string(path), repair == RepairChoice::Repair},
+              {std::u16string(path), conversion.texturePath});
+  forgetSource(app, resources::SourceKind::Texture);
   app.ui.repaint(window);
 }
 

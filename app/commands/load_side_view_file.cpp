@@ -6,8 +6,14 @@
 namespace qel {
 
 void loadSideViewFile(AppState& app, platform::WindowHandle window) {
-  loadImageFile(app, window, u"サイドビューファイルを開く", resources::kSideViewCaption,
-                storeSideView);
+  if (const auto path = pickImageFile(app, window, u"サイドビューファイルを開く")) {
+    setSideViewFrom(app, window, *path);
+  }
+}
+
+void setSideViewFrom(AppState& app, platform::WindowHandle window, std::u16string_view path) {
+  loadImageFrom(app, window, path, resources::kSideViewCaption, storeSideView,
+                resources::SourceKind::SideView);
 }
 
 }  // namespace qel

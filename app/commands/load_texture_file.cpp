@@ -6,8 +6,14 @@
 namespace qel {
 
 void loadTextureFile(AppState& app, platform::WindowHandle window) {
-  loadImageFile(app, window, u"テクスチャーファイルを開く", resources::kTextureCaption,
-                storeTexture);
+  if (const auto path = pickImageFile(app, window, u"テクスチャーファイルを開く")) {
+    setTextureFrom(app, window, *path);
+  }
+}
+
+void setTextureFrom(AppState& app, platform::WindowHandle window, std::u16string_view path) {
+  loadImageFrom(app, window, path, resources::kTextureCaption, storeTexture,
+                resources::SourceKind::Texture);
 }
 
 }  // namespace qel

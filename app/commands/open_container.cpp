@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
+#include "app/recent_files.h"
 #include "app/unsaved_changes.h"
 #include "container/container_file.h"
 #include "resources/captions.h"
@@ -28,6 +29,7 @@ void openContainerAt(AppState& app, platform::WindowHandle window, std::u16strin
   app.document.opened(opening.seed ? ContainerForm::Scrambled : ContainerForm::Plain);
   app.currentContainerPath.assign(path);
   markUnchanged(app);
+  rememberRecentFile(app, window, path);
   app.ui.repaint(window);
 }
 

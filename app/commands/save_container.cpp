@@ -3,6 +3,7 @@
 
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
+#include "app/recent_files.h"
 #include "app/unsaved_changes.h"
 #include "base/path_parts.h"
 #include "container/container_file.h"
@@ -63,6 +64,7 @@ void saveRecord(AppState& app, platform::WindowHandle window, const MakerName& m
   document.change().createdTime = createdTime;
   app.currentContainerPath.assign(*path);
   markUnchanged(app);
+  rememberRecentFile(app, window, *path);
   app.ui.repaint(window);
 }
 

@@ -35,4 +35,25 @@ int showMessageBox(QWidget* owner, const QString& text, const QString& caption,
   return cancel != nullptr && box.clickedButton() != ok ? platform::kIdCancel : platform::kIdOk;
 }
 
+int showChoiceBox(QWidget* owner, const QString& text, const QString& caption,
+                  const QStringList& buttons) {
+  QMessageBox box(owner);
+  box.setIcon(QMessageBox::NoIcon);
+  box.setWindowTitle(caption);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(text);
+  QList<QAbstractButton*> pressed;
+  for (const QString& label : buttons) {
+    pressed.push_back(box.addButton(label, pressed.size() + 1 == buttons.size()
+                                               ? QMessageBox::RejectRole
+                                               : QMessageBox::AcceptRole));
+  }
+  if (pressed.isEmpty()) return -1;
+  box.setDefaultButton(static_cast<QPushButton*>(pressed.front()));
+  box.setEscapeButton(pressed.back());
+  box.exec();
+  const qsizetype index = pressed.indexOf(box.clickedButton());
+  return static_cast<int>(index < 0 ? pressed.size() - 1 : index);
+}
+
 }  // namespace qel::qt

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 #include "platform/ui.h"
 
@@ -14,5 +15,10 @@ namespace qel::qt {
 // picture, when there is one, stands beside the text.
 int showMessageBox(QWidget* owner, const QString& text, const QString& caption,
                    platform::MessageBoxButtons buttons, const QPixmap& picture = {});
+
+// A modal question with the buttons in this order, the first the default and the last the
+// answer of Escape and the close box; answers the pressed button's index.
+int showChoiceBox(QWidget* owner, const QString& text, const QString& caption,
+                  const QStringList& buttons);
 
 }  // namespace qel::qt

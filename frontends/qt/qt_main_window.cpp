@@ -2,10 +2,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QResizeEvent>
+#include <QTimer>
+#include <QUrl>
 #include <algorithm>
+#include <vector>
 
 #include "frontends/qt/accelerators.h"
 #include "frontends/qt/preview_pane.h"
@@ -31,6 +37,7 @@ QtMainWindow::QtMainWindow(const QtMainWindowParts& parts, platform::MainWindowH
       view_);
   placePane(firstSize_);
   buildMenus(parts.menus);
+  setAcceptDrops(true);
   // The accelerators act whichever widget of this window has the focus, and only while no
   // menu or modal window is open, as the table of a message loop does.
   qApp->installEventFilter(this);
@@ -67,6 +74,68 @@ QSize QtMainWindow::sizeHint() const {
   const QSize viewHint = view_->sizeHint();
   return QMainWindow::sizeHint() + QSize(std::max(0, firstSize_.width() - viewHint.width()),
                                          std::max(0, firstSize_.height() - viewHint.height()));
+}
+
+void QtMainWindow::setMenuList(int beforeCommand, std::span<const platform::MenuListItem> items) {
+  qDeleteAll(listed_);
+  listed_.clear();
+  for (QMenu* dropDown : menuBar()->findChildren<QMenu*>()) {
+    QAction* before = nullptr;
+    for (QAction* action : dropDown->actions()) {
+      if (action->data().toInt() == beforeCommand && !action->isSeparator()) before = action;
+    }
+    if (before == nullptr) continue;
+    for (const platform::MenuListItem& item : items) {
+      auto* action = new QAction(toQString(item.caption), dropDown);
+      const int id = item.command;
+      connect(action, &QAction::triggered, this, [this, id] { command(id); });
+      dropDown->insertAction(before, action);
+      listed_.push_back(action);
+    }
+    if (!items.empty()) listed_.push_back(dropDown->insertSeparator(before));
+    return;
+  }
+}
+
+void QtMainWindow::startHandlerTimer(int milliseconds) {
+  if (timer_ == nullptr) {
+    timer_ = new QTimer(this);
+    connect(timer_, &QTimer::timeout, this, [this] {
+      if (!destroyed_) handler_.onTimer(handle());
+    });
+  }
+  timer_->start(milliseconds);
+}
+
+void QtMainWindow::dropFiles(QPoint at, const QStringList& paths) {
+  if (destroyed_ || paths.isEmpty()) return;
+  std::vector<std::u16string> files;
+  for (const QString& path : paths) files.push_back(path.toStdU16String());
+  const QPoint client = view_->mapFrom(this, at);
+  handler_.onDropFiles(handle(), client.x(), client.y(), files);
+}
+
+// Only files on this machine are taken; the program decides what each one is.
+void QtMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+      if (url.isLocalFile()) {
+        event->acceptProposedAction();
+        return;
+      }
+    }
+  }
+}
+
+void QtMainWindow::dropEvent(QDropEvent* event) {
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile());
+  }
+  event->acceptProposedAction();
+  // The drag's source waits for the drop to end: the boxes of the command come after it.
+  const QPoint at = event->position().toPoint();
+  QTimer::singleShot(0, this, [this, at, paths] { dropFiles(at, paths); });
 }
 
 void QtMainWindow::command(int id) {

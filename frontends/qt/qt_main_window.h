@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <span>
 
 #include "platform/ui.h"
 #include "resources/resource_types.h"
+
+class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class QTimer;
 
 namespace qel::qt {
 
@@ -38,6 +45,13 @@ class QtMainWindow final : public QMainWindow {
 
   // Erases the client area and paints it before returning.
   void repaintNow();
+  // The program's items just above the item beforeCommand, with a separator under them.
+  void setMenuList(int beforeCommand, std::span<const platform::MenuListItem> items);
+  // The handler's onTimer every milliseconds.
+  void startHandlerTimer(int milliseconds);
+  // Files dropped at a point of the client area, as a drop hands them over.
+  void dropFiles(QPoint at, const QStringList& paths);
+
   // Hides the window for good and tells the handler; later calls do nothing.
   void destroy();
   bool isDestroyed() const { return destroyed_; }
@@ -45,6 +59,8 @@ class QtMainWindow final : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildMenus(std::span<const resources::Menu> menus);
@@ -57,6 +73,8 @@ class QtMainWindow final : public QMainWindow {
   StatusView* view_;
   PreviewPaneView* pane_ = nullptr;
   QSize firstSize_;
+  QList<QAction*> listed_;  // of setMenuList, the separator last
+  QTimer* timer_ = nullptr;
   bool destroyed_ = false;
 };
 

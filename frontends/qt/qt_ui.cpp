@@ -48,6 +48,13 @@ int QtUi::pictureBox(platform::WindowHandle owner, std::u16string_view text,
                         platform::MessageBoxButtons::OkCancel, QPixmap::fromImage(image));
 }
 
+int QtUi::askChoice(platform::WindowHandle owner, std::u16string_view text,
+                    std::u16string_view caption, std::span<const std::u16string_view> buttons) {
+  QStringList labels;
+  for (const std::u16string_view label : buttons) labels.push_back(toQString(label));
+  return showChoiceBox(this->owner(owner), toQString(text), toQString(caption), labels);
+}
+
 std::optional<std::u16string> QtUi::pickOpenFile(const platform::FilePickerRequest& request) {
   return runPicker(owner(request.owner), request, PickerKind::Open);
 }
@@ -88,6 +95,22 @@ void QtUi::repaint(platform::WindowHandle window) {
 
 void QtUi::destroyWindow(platform::WindowHandle window) {
   if (QtMainWindow* main = mainWindow(window)) main->destroy();
+}
+
+void QtUi::setMenuList(platform::WindowHandle window, int beforeCommand,
+                       std::span<const platform::MenuListItem> items) {
+  if (QtMainWindow* main = mainWindow(window)) main->setMenuList(beforeCommand, items);
+}
+
+void QtUi::startTimer(platform::WindowHandle window, int milliseconds) {
+  if (QtMainWindow* main = mainWindow(window)) main->startHandlerTimer(milliseconds);
+}
+
+bool QtUi::isActive(platform::WindowHandle window) {
+  const QtMainWindow* main = mainWindow(window);
+  return main != nullptr && main->isActiveWindow() &&
+         QApplication::activeModalWidget() == nullptr &&
+         QApplication::activePopupWidget() == nullptr;
 }
 
 void QtUi::postQuit(int exitCode) {

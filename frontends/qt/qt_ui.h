@@ -23,6 +23,8 @@ class QtUi final : public platform::Ui {
                  std::u16string_view caption, platform::MessageBoxButtons buttons) override;
   int pictureBox(platform::WindowHandle owner, std::u16string_view text,
                  std::u16string_view caption, const platform::RgbaPixels& picture) override;
+  int askChoice(platform::WindowHandle owner, std::u16string_view text, std::u16string_view caption,
+                std::span<const std::u16string_view> buttons) override;
   std::optional<std::u16string> pickOpenFile(const platform::FilePickerRequest& request) override;
   std::optional<std::u16string> pickSaveFile(const platform::FilePickerRequest& request) override;
   int runModalDialog(platform::WindowHandle owner, int templateId,
@@ -31,6 +33,10 @@ class QtUi final : public platform::Ui {
                                           platform::MainWindowHandler& handler) override;
   void repaint(platform::WindowHandle window) override;
   void destroyWindow(platform::WindowHandle window) override;
+  void setMenuList(platform::WindowHandle window, int beforeCommand,
+                   std::span<const platform::MenuListItem> items) override;
+  void startTimer(platform::WindowHandle window, int milliseconds) override;
+  bool isActive(platform::WindowHandle window) override;
   void postQuit(int exitCode) override;
   int runMessageLoop() override;
   std::u16string programFolder() override;

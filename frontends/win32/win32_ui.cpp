@@ -4,6 +4,8 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "frontends/win32/gdi_sinks.h"
 #include "frontends/win32/menu.h"
@@ -20,6 +22,8 @@ namespace {
 // The longest path Windows has: a chosen path always arrives whole, and the program judges
 // its length (a smaller buffer made a longer choice fail like Cancel).
 constexpr std::size_t kPathBufferUnits = 32767;
+
+constexpr UINT_PTR kHandlerTimer = 1;
 
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -73,6 +77,29 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       ::InvalidateRect(window, nullptr, TRUE);
       return 0;
     }
+    case WM_TIMER:
+      if (wParam == kHandlerTimer) {
+        handler->onTimer(window);
+        return 0;
+      }
+      break;
+    case WM_DROPFILES: {
+      const auto drop = reinterpret_cast<HDROP>(wParam);
+      POINT at{};
+      ::DragQueryPoint(drop, &at);
+      std::vector<std::u16string> paths;
+      const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+      for (UINT i = 0; i < count; ++i) {
+        std::wstring path(::DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(::DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+        paths.push_back(fromWide(path));
+      }
+      ::DragFinish(drop);
+      // The pane is laid out at 96 DPI.
+      const UINT dpi = ::GetDpiForWindow(window);
+      handler->onDropFiles(window, unscaledForDpi(at.x, dpi), unscaledForDpi(at.y, dpi), paths);
+      return 0;
+    }
     case WM_CLOSE:
       if (!handler->onCloseRequest(window)) return 0;
       break;  // the default handling destroys the window
@@ -121,6 +148,11 @@ Win32Ui::Win32Ui(HINSTANCE instance, int showCommand)
 
 Win32Ui::~Win32Ui() {
   if (accelerators_ != nullptr) ::DestroyAcceleratorTable(accelerators_);
+}
+
+int Win32Ui::askChoice(platform::WindowHandle owner, std::u16string_view text,
+                       std::u16string_view caption, std::span<const std::u16string_view> buttons) {
+  return showChoiceBox(owner, text, caption, buttons);
 }
 
 int Win32Ui::messageBox(platform::WindowHandle owner, std::u16string_view text,
@@ -176,6 +208,7 @@ platform::WindowHandle Win32Ui::createMainWindow(const platform::MainWindowDescr
   if (window == nullptr) return nullptr;
   accelerators_ = createAcceleratorTable(description.accelerators);
   mainWindow_ = window;
+  ::DragAcceptFiles(window, TRUE);
   ::ShowWindow(window, showCommand_);
   ::UpdateWindow(window);
   return window;
@@ -189,6 +222,39 @@ void Win32Ui::repaint(platform::WindowHandle window) {
 void Win32Ui::destroyWindow(platform::WindowHandle window) {
   if (toHwnd(window) == mainWindow_) mainWindow_ = nullptr;
   ::DestroyWindow(toHwnd(window));
+}
+
+void Win32Ui::setMenuList(platform::WindowHandle window, int beforeCommand,
+                          std::span<const platform::MenuListItem> items) {
+  HMENU bar = ::GetMenu(toHwnd(window));
+  for (int i = 0; bar != nullptr && i < ::GetMenuItemCount(bar); ++i) {
+    HMENU dropDown = ::GetSubMenu(bar, i);
+    int before = -1;
+    for (int j = 0; dropDown != nullptr && j < ::GetMenuItemCount(dropDown); ++j) {
+      if (::GetMenuItemID(dropDown, j) == static_cast<UINT>(beforeCommand)) before = j;
+    }
+    if (before < 0) continue;
+    for (; listedCount_ > 0; --listedCount_) ::DeleteMenu(dropDown, --before, MF_BYPOSITION);
+    for (const platform::MenuListItem& item : items) {
+      ::InsertMenuW(dropDown, static_cast<UINT>(before++), MF_BYPOSITION | MF_STRING,
+                    static_cast<UINT_PTR>(item.command), toWide(item.caption).c_str());
+      ++listedCount_;
+    }
+    if (!items.empty()) {
+      ::InsertMenuW(dropDown, static_cast<UINT>(before), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+      ++listedCount_;
+    }
+    ::DrawMenuBar(toHwnd(window));
+    return;
+  }
+}
+
+void Win32Ui::startTimer(platform::WindowHandle window, int milliseconds) {
+  ::SetTimer(toHwnd(window), kHandlerTimer, static_cast<UINT>(milliseconds), nullptr);
+}
+
+bool Win32Ui::isActive(platform::WindowHandle window) {
+  return ::GetForegroundWindow() == toHwnd(window) && ::IsWindowEnabled(toHwnd(window));
 }
 
 void Win32Ui::postQuit(int exitCode) {

@@ -99,6 +99,13 @@ class PosixFileSystem final : public FileSystem {
     return state;
   }
 
+  std::optional<FileStamp> stamp(std::u16string_view path) override {
+    struct stat info {};
+    if (::stat(nativePath(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    return FileStamp{static_cast<std::uint64_t>(info.st_size),
+                     info.st_mtim.tv_sec * 1'000'000'000 + info.st_mtim.tv_nsec};
+  }
+
   std::unique_ptr<WritableFile> openForWriting(std::u16string_view path, OpenMode mode,
                                                WriteFailure& why) override {
     return openNativeWritable(path, mode, why);

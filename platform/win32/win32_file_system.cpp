@@ -97,6 +97,18 @@ class Win32FileSystem final : public FileSystem {
     return state;
   }
 
+  std::optional<FileStamp> stamp(std::u16string_view path) override {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(fullPath(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      return std::nullopt;
+    }
+    return FileStamp{
+        (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
+        static_cast<std::int64_t>((std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                                  data.ftLastWriteTime.dwLowDateTime)};
+  }
+
   std::unique_ptr<WritableFile> openForWriting(std::u16string_view path, OpenMode mode,
                                                WriteFailure& why) override {
     return openNativeWritable(path, mode, why);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 #include "cli/cli.h"
 #include "cli_test_support.h"
@@ -211,6 +214,36 @@ TEST(Cli, UsageErrorsExitWithTwo) {
   const auto help = runCliWith({"--help"});
   EXPECT_EQ(help.code, 0);
   EXPECT_NE(help.out.find("pack"), std::string::npos);
+}
+
+// Each change of an input (written, then still) packs once more; SIGINT ends with success.
+TEST(PackCommand, WatchPacksAgainForEachChangeOfAnInputUntilInterrupted) {
+  CliFolder folder;
+  std::ostringstream out, err;
+  int code = -1;
+  std::thread watching(
+      [&] { code = cli::runCli(folder.packArgs("w.cnt", {"--watch"}), out, err); });
+  const auto packedWith = [&](const Bytes& sideView) {
+    for (int wait = 0; wait < 200; ++wait) {
+      ContainerRecord record;
+      const Bytes file = test::readFile(folder.path() / "w.cnt");
+      if (parseContainerFile(record, file) == kSuccess && record.sideViewData == sideView) {
+        return true;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+  };
+  EXPECT_TRUE(packedWith(test::pngOf(200, 64)));
+  for (const Bytes& sideView : {test::pngOf(100, 50), test::pngOf(50, 25)}) {
+    folder.write("s.png", sideView);
+    EXPECT_TRUE(packedWith(sideView));
+  }
+  std::raise(SIGINT);
+  watching.join();
+  EXPECT_EQ(code, 0) << err.str();
+  const std::string line = "packed " + folder.at("w.cnt") + "\n";
+  EXPECT_EQ(out.str(), line + line + line);
 }
 
 }  // namespace

@@ -129,6 +129,11 @@ platform::FileState FaultyFileSystem::inspect(std::u16string_view path) {
   return real().inspect(path);
 }
 
+std::optional<platform::FileStamp> FaultyFileSystem::stamp(std::u16string_view path) {
+  if (!nextCallRuns()) return std::nullopt;
+  return real().stamp(path);
+}
+
 std::unique_ptr<platform::WritableFile> FaultyFileSystem::openForWriting(std::u16string_view path,
                                                                          platform::OpenMode mode,
                                                                          WriteFailure& why) {

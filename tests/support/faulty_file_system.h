@@ -45,6 +45,7 @@ class FaultyFileSystem final : public platform::FileSystem {
   std::vector<std::u16string> listFolder(std::u16string_view folder) override;
   std::optional<platform::FolderAndName> resolve(std::u16string_view path) override;
   platform::FileState inspect(std::u16string_view path) override;
+  std::optional<platform::FileStamp> stamp(std::u16string_view path) override;
   std::unique_ptr<platform::WritableFile> openForWriting(std::u16string_view path,
                                                          platform::OpenMode mode,
                                                          platform::WriteFailure& why) override;

@@ -22,7 +22,10 @@ class MemoryFileSystem final : public platform::FileSystem {
   MemoryFileSystem() { platform::useFileSystem(this); }
   ~MemoryFileSystem() override { platform::useFileSystem(nullptr); }
 
-  void add(std::u16string path, Bytes bytes) { files_[std::move(path)] = std::move(bytes); }
+  void add(std::u16string path, Bytes bytes) {
+    touch(path);
+    files_[std::move(path)] = std::move(bytes);
+  }
   void addText(std::u16string path, std::string_view text) {
     add(std::move(path), Bytes(text.begin(), text.end()));
   }
@@ -56,6 +59,13 @@ class MemoryFileSystem final : public platform::FileSystem {
     if (!files_.contains(path)) return {};
     return {platform::FileState::Kind::File, readOnly_.contains(path),
             platform::WriteFailure::None};
+  }
+
+  // Every write gives the file a new time.
+  std::optional<platform::FileStamp> stamp(std::u16string_view path) override {
+    const auto file = files_.find(path);
+    if (file == files_.end()) return std::nullopt;
+    return platform::FileStamp{file->second.size(), writes_[std::u16string(path)]};
   }
 
   std::unique_ptr<platform::WritableFile> openForWriting(std::u16string_view path,
@@ -121,6 +131,7 @@ class MemoryFileSystem final : public platform::FileSystem {
     ~Writable() override { files_.open_.erase(path_); }
 
     platform::WriteFailure write(std::span<const std::uint8_t> bytes) override {
+      files_.touch(path_);
       Bytes& file = files_.files_[path_];
       file.resize(std::max(file.size(), at_ + bytes.size()));
       std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(at_));
@@ -133,6 +144,7 @@ class MemoryFileSystem final : public platform::FileSystem {
     }
     platform::WriteFailure reserve(std::uint64_t) override { return platform::WriteFailure::None; }
     platform::WriteFailure setLength(std::uint64_t length) override {
+      files_.touch(path_);
       files_.files_[path_].resize(static_cast<std::size_t>(length));
       return platform::WriteFailure::None;
     }
@@ -145,6 +157,7 @@ class MemoryFileSystem final : public platform::FileSystem {
       file.key() = std::u16string(target);
       files_.files_.insert_or_assign(file.key(), std::move(file.mapped()));
       files_.written.emplace_back(target);
+      files_.touch(target);
       return platform::WriteFailure::None;
     }
 
@@ -154,7 +167,11 @@ class MemoryFileSystem final : public platform::FileSystem {
     std::size_t at_ = 0;
   };
 
+  void touch(std::u16string_view path) { writes_[std::u16string(path)] = ++clock_; }
+
   std::map<std::u16string, Bytes, std::less<>> files_;  // found by views, without a copy
+  std::map<std::u16string, std::int64_t> writes_;       // the time of each file's last write
+  std::int64_t clock_ = 0;
   std::set<std::u16string, std::less<>> readOnly_;
   std::set<std::u16string, std::less<>> open_;  // files made new and not yet closed
   unsigned random_ = 0;

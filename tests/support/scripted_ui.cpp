@@ -217,6 +217,19 @@ ScriptedUi& ScriptedUi::closeWindow() {
   return *this;
 }
 
+ScriptedUi& ScriptedUi::pressChoice(int index) {
+  script_.push_back(AnswerChoice{index});
+  return *this;
+}
+ScriptedUi& ScriptedUi::drop(int x, int y, std::vector<std::u16string> paths) {
+  script_.push_back(Drop{x, y, std::move(paths)});
+  return *this;
+}
+ScriptedUi& ScriptedUi::tick() {
+  script_.push_back(Tick{});
+  return *this;
+}
+
 std::optional<std::u16string> ScriptedUi::textAt(int x, int y) const {
   for (const TextLine& line : screen) {
     if (line.x == x && line.y == y) return line.text;
@@ -250,6 +263,14 @@ int ScriptedUi::pictureBox(platform::WindowHandle owner, std::u16string_view tex
                            std::u16string_view caption, const platform::RgbaPixels& picture) {
   pictures.push_back({picture.width, picture.height, {picture.bytes.begin(), picture.bytes.end()}});
   return messageBox(owner, text, caption, platform::MessageBoxButtons::OkCancel);
+}
+
+int ScriptedUi::askChoice(platform::WindowHandle owner, std::u16string_view text,
+                          std::u16string_view, std::span<const std::u16string_view> buttons) {
+  EXPECT_EQ(owner, window());
+  choices.push_back({std::u16string(text), {buttons.begin(), buttons.end()}});
+  const auto step = take<AnswerChoice>("a choice");
+  return step ? step->index : static_cast<int>(buttons.size()) - 1;
 }
 
 std::optional<std::u16string> ScriptedUi::pick(bool save,
@@ -295,6 +316,9 @@ platform::WindowHandle ScriptedUi::createMainWindow(
   if (failWindowCreation) return nullptr;
   mainWindow = description;
   handler_ = &handler;
+  // The window opens at its first size, and the pane is placed in it.
+  const platform::ClientArea first = handler.firstClientArea();
+  handler.placePreviewPane(first.width, first.height);
   paint();
   return window();
 }
@@ -316,6 +340,22 @@ void ScriptedUi::destroyWindow(platform::WindowHandle target) {
   if (!handler_ || windowDestroyed) return;
   windowDestroyed = true;
   handler_->onDestroy(target);
+}
+
+void ScriptedUi::setMenuList(platform::WindowHandle target, int beforeCommand,
+                             std::span<const platform::MenuListItem> items) {
+  EXPECT_EQ(target, window());
+  menuListBefore = beforeCommand;
+  menuList.assign(items.begin(), items.end());
+}
+
+void ScriptedUi::startTimer(platform::WindowHandle target, int milliseconds) {
+  EXPECT_EQ(target, window());
+  timerMilliseconds = milliseconds;
+}
+
+bool ScriptedUi::isActive(platform::WindowHandle) {
+  return active;
 }
 
 void ScriptedUi::postQuit(int exitCode) {
@@ -344,6 +384,10 @@ int ScriptedUi::runMessageLoop() {
     } else if (const auto* key = std::get_if<Key>(&step)) {
       const auto table = resources::findAccelerators(mainWindow->accelerators);
       if (const auto command = translateAccelerator(table, key->stroke)) deliver(*command);
+    } else if (const auto* drop = std::get_if<Drop>(&step)) {
+      handler_->onDropFiles(window(), drop->x, drop->y, drop->paths);
+    } else if (std::holds_alternative<Tick>(step)) {
+      if (timerMilliseconds > 0) handler_->onTimer(window());
     } else if (std::holds_alternative<Close>(step)) {
       if (handler_->onCloseRequest(window())) destroyWindow(window());
     } else {

@@ -45,6 +45,11 @@ struct PictureShown {
   std::vector<std::uint8_t> rgba;
 };
 
+struct ChoiceCall {
+  std::u16string text;
+  std::vector<std::u16string> buttons;
+};
+
 struct PickerCall {
   bool save = false;
   platform::FilePickerRequest request;
@@ -83,12 +88,22 @@ class ScriptedUi : public platform::Ui {
   ScriptedUi& sendCommand(int command);   // any identifier, as a stray message would
   ScriptedUi& press(KeyStroke stroke);
   ScriptedUi& closeWindow();
+  ScriptedUi& pressChoice(int index);  // the next choice: its button at index
+  // Files dropped on the window at (x, y) of the client area.
+  ScriptedUi& drop(int x, int y, std::vector<std::u16string> paths);
+  ScriptedUi& tick();  // the timer fires once
+
+  bool active = true;  // what isActive answers
 
   bool failWindowCreation = false;
 
   // Records
   std::vector<MessageBoxCall> messageBoxes;
   std::vector<PictureShown> pictures;
+  std::vector<ChoiceCall> choices;
+  std::vector<platform::MenuListItem> menuList;  // of the latest setMenuList
+  int menuListBefore = 0;
+  int timerMilliseconds = 0;  // 0 until the timer is started
   std::vector<PickerCall> pickers;
   std::vector<DialogCall> dialogs;
   std::optional<platform::MainWindowDescription> mainWindow;  // once created
@@ -107,6 +122,8 @@ class ScriptedUi : public platform::Ui {
                  std::u16string_view caption, platform::MessageBoxButtons buttons) override;
   int pictureBox(platform::WindowHandle owner, std::u16string_view text,
                  std::u16string_view caption, const platform::RgbaPixels& picture) override;
+  int askChoice(platform::WindowHandle owner, std::u16string_view text, std::u16string_view caption,
+                std::span<const std::u16string_view> buttons) override;
   std::optional<std::u16string> pickOpenFile(const platform::FilePickerRequest& request) override;
   std::optional<std::u16string> pickSaveFile(const platform::FilePickerRequest& request) override;
   int runModalDialog(platform::WindowHandle owner, int templateId,
@@ -115,6 +132,10 @@ class ScriptedUi : public platform::Ui {
                                           platform::MainWindowHandler& handler) override;
   void repaint(platform::WindowHandle window) override;
   void destroyWindow(platform::WindowHandle window) override;
+  void setMenuList(platform::WindowHandle window, int beforeCommand,
+                   std::span<const platform::MenuListItem> items) override;
+  void startTimer(platform::WindowHandle window, int milliseconds) override;
+  bool isActive(platform::WindowHandle window) override;
   void postQuit(int exitCode) override;
   int runMessageLoop() override;
   std::u16string programFolder() override { return programFolderPath; }
@@ -144,7 +165,16 @@ class ScriptedUi : public platform::Ui {
     KeyStroke stroke;
   };
   struct Close {};
-  using Step = std::variant<AnswerBox, AnswerPicker, FillDialog, Command, Key, Close>;
+  struct AnswerChoice {
+    int index;
+  };
+  struct Drop {
+    int x, y;
+    std::vector<std::u16string> paths;
+  };
+  struct Tick {};
+  using Step = std::variant<AnswerBox, AnswerPicker, FillDialog, Command, Key, Close, AnswerChoice,
+                            Drop, Tick>;
 
   template <typename T>
   std::optional<T> take(const char* expected);

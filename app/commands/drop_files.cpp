@@ -1,0 +1,36 @@
+#include "app/commands/commands.h"
+#include "app/open_named_file.h"
+#include "base/path_parts.h"
+#include "resources/shell_texts.h"
+
+namespace qel {
+
+void dropFiles(AppState& app, platform::WindowHandle window, DropTarget target,
+               std::span<const std::u16string> paths) {
+  if (paths.empty()) return;
+  const std::u16string& path = paths.front();
+  if (!equalIgnoringCase(splitPath(path).extension, u".png")) {
+    openNamedFile(app, window, path);
+    return;
+  }
+  if (target == DropTarget::Window) {
+    switch (app.ui.askChoice(window, resources::droppedImageQuestion(path),
+                             resources::kShellCaption, resources::kDroppedImageChoices)) {
+      case 0:
+        target = DropTarget::Texture;
+        break;
+      case 1:
+        target = DropTarget::SideView;
+        break;
+      default:
+        return;
+    }
+  }
+  if (target == DropTarget::Texture) {
+    setTextureFrom(app, window, path);
+  } else {
+    setSideViewFrom(app, window, path);
+  }
+}
+
+}  // namespace qel

@@ -1,0 +1,34 @@
+#include "resources/shell_texts.h"
+
+namespace qel::resources {
+namespace {
+
+std::u16string_view nameOf(SourceKind kind) {
+  switch (kind) {
+    case SourceKind::Model:
+      return u"3Dモデル";
+    case SourceKind::Texture:
+      return u"テクスチャー";
+    case SourceKind::SideView:
+      break;
+  }
+  return u"サイドビュー";
+}
+
+}  // namespace
+
+std::u16string recentFileMissingText(std::u16string_view path) {
+  return u"このファイルは開けません。\n" + std::u16string(path) +
+         u"\nファイルが見つかりません。最近使ったファイルの一覧から外します。";
+}
+
+std::u16string droppedImageQuestion(std::u16string_view path) {
+  return u"この画像をどちらに設定しますか？\n" + std::u16string(path);
+}
+
+std::u16string reloadOfferText(SourceKind kind, std::u16string_view path) {
+  return std::u16string(nameOf(kind)) + u"のファイルが変更されました。\n" + std::u16string(path) +
+         u"\n読み込み直しますか？";
+}
+
+}  // namespace qel::resources

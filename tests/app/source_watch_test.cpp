@@ -1,0 +1,79 @@
+#include "app/source_watch.h"
+
+#include <gtest/gtest.h>
+
+#include "app/commands/commands.h"
+#include "dialogs/workshop_name_store.h"
+#include "platform/os.h"
+#include "tests/support/shell_fixtures.h"
+#include "tests/support/temp_folder.h"
+
+namespace qel {
+namespace {
+
+class SteppedClock final : public platform::Clock {
+ public:
+  SteppedClock() { platform::useClock(this); }
+  ~SteppedClock() override { platform::useClock(nullptr); }
+  std::uint32_t tickMilliseconds() override { return now; }
+  std::int64_t calendarSeconds() override { return 0; }
+  std::uint32_t now = 0;
+};
+
+std::string triangles(int count) {
+  std::string obj = "mtllib box.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl skin\n";
+  for (int i = 0; i < count; ++i) obj += "f 1 2 3\n";
+  return obj;
+}
+
+// An export writes the model more than once; the author is asked once, and only when back
+// in the main window.
+TEST(SourceWatch, AModelWrittenAgainIsOfferedOnceAndSetAgainByTheSameRoad) {
+  test::TempFolder folder;
+  SteppedClock clock;
+  test::CommandBench bench;
+  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\n");
+  folder.write("skin.png", test::pngOf(8, 8));
+  const std::u16string model = folder.writeText("box.obj", triangles(1));
+  bench.ui.choose(model);
+  bench.run(loadModelFile);
+  const auto tickAt = [&](std::uint32_t now) {
+    clock.now = now;
+    offerChangedSources(bench.app, bench.ui.window());
+  };
+
+  tickAt(100);
+  folder.writeText("box.obj", triangles(2));
+  tickAt(200);
+  folder.writeText("box.obj", triangles(3));
+  tickAt(700);
+  tickAt(1500);  // 800 ms after the last write
+  EXPECT_TRUE(bench.ui.choices.empty());
+  bench.ui.active = false;
+  tickAt(1800);
+  EXPECT_TRUE(bench.ui.choices.empty()) << "nothing shown while the author is elsewhere";
+
+  bench.ui.active = true;
+  bench.ui.pressChoice(0);
+  tickAt(2000);
+  tickAt(5000);
+  ASSERT_EQ(bench.ui.choices.size(), 1u);
+  EXPECT_EQ(bench.ui.choices[0].text,
+            resources::reloadOfferText(resources::SourceKind::Model, model));
+  EXPECT_EQ(bench.record().modelVertexCount, 9u);
+
+  // Set again without asking from then on.
+  folder.writeText("box.obj", triangles(4));
+  tickAt(5100);
+  bench.ui.pressChoice(1);
+  tickAt(6200);
+  folder.writeText("box.obj", triangles(1));
+  tickAt(6300);
+  tickAt(7400);
+  EXPECT_EQ(bench.ui.choices.size(), 2u);
+  EXPECT_EQ(bench.settings.readString(kWorkshopNameKeyPath, kReloadWithoutAskingValue), u"1");
+  EXPECT_EQ(bench.record().modelVertexCount, 3u);
+}
+
+}  // namespace
+}  // namespace qel
