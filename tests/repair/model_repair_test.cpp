@@ -127,10 +127,12 @@ TEST_F(ModelRepairTest, ReadsTextureStatementsAsModellersWriteThem) {
 
 TEST_F(ModelRepairTest, GivesTheExactBytesWhenNothingNeedsMending) {
   folder.write("body.png", encodePng(RgbaImage(64, 32, kRed)));
+  // A 24-bit TIM places its material in a rectangle of the first image.
+  folder.write("door.tim", test::timBytes(0x9 | 0x2, 16, 8, 24, 16));
   const std::string obj = threeQuads("car.mtl");
   const std::string mtl =
       "newmtl a\nmap_Kd body.png\nnewmtl b\nmap_Kd body.png\n"
-      "newmtl c\nmap_Kd body.png\n";
+      "newmtl c\nmap_Kd door.tim\n";
   const ModelConversion repaired = repair(obj, mtl);
   const ModelConversion exact = convertObjModel(folder.file("car.obj"), sink);
   ASSERT_EQ(exact.result, kSuccess) << exact.refusal.english;
