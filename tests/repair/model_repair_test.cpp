@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "container/container_record.h"
@@ -51,6 +53,8 @@ Bytes jpegOf(const RgbaImage& image) {
   stbi_write_jpg_to_func(append, &out, image.width, image.height, 4, image.pixels.data(), 95);
   return out;
 }
+
+constexpr std::array<std::uint8_t, 2> kDhtMarker = {0xFF, 0xC4};
 
 bool isMostly(Rgba seen, Rgba wanted) {
   const auto near = [](int a, int b) { return (a > 128) == (b > 128); };
@@ -154,6 +158,15 @@ TEST_F(ModelRepairTest, RefusesWhatItCannotMendWithTheReason) {
             "repair.texture-unreadable");
   EXPECT_EQ(repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd gone.jpg\n").refusal.code,
             "repair.texture-unreadable");
+  // A Huffman table of more codes than it holds, which the decoder would write past.
+  Bytes jpeg = jpegOf(RgbaImage(8, 8, kRed));
+  const auto table = std::search(jpeg.begin(), jpeg.end(), kDhtMarker.begin(), kDhtMarker.end());
+  ASSERT_NE(table, jpeg.end());
+  std::fill_n(table + 5, 16, 0x20);
+  folder.write("b.jpg", jpeg);
+  const ModelConversion damaged = repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd b.jpg\n");
+  EXPECT_EQ(damaged.refusal.code, "repair.texture-unreadable");
+  EXPECT_NE(damaged.refusal.english.find("Huffman"), std::string::npos) << damaged.refusal.english;
   std::string large = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
   for (int i = 0; i < 10001; ++i) large += "f 1 2 3\n";
   EXPECT_EQ(repair(large, "").refusal.code, "obj.capacity");
