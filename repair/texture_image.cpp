@@ -96,6 +96,15 @@ bool hasOverfullHuffmanTable(std::span<const std::uint8_t> data) {
   return false;
 }
 
+// stb's reason for a refusal, which may quote bytes of the file (the type of a PNG chunk
+// it does not know), fit for a one-line refusal.
+std::string printable(std::string reason) {
+  for (char& c : reason) {
+    if (c < 0x20 || c > 0x7E) c = '?';
+  }
+  return reason;
+}
+
 }  // namespace
 
 DecodedTexture decodeTextureImage(std::span<const std::uint8_t> data) {
@@ -128,7 +137,7 @@ DecodedTexture decodeTextureImage(std::span<const std::uint8_t> data) {
   const std::unique_ptr<stbi_uc, StbFree> pixels(stbi_load_from_memory(
       data.data(), static_cast<int>(data.size()), &width, &height, &channels, 4));
   if (!pixels) {
-    decoded.problem = std::string("cannot be decoded (") + stbi_failure_reason() + ")";
+    decoded.problem = "damaged (" + printable(stbi_failure_reason()) + ")";
     return decoded;
   }
   RgbaImage& image = decoded.image.emplace();

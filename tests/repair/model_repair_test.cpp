@@ -167,6 +167,15 @@ TEST_F(ModelRepairTest, RefusesWhatItCannotMendWithTheReason) {
   const ModelConversion damaged = repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd b.jpg\n");
   EXPECT_EQ(damaged.refusal.code, "repair.texture-unreadable");
   EXPECT_NE(damaged.refusal.english.find("Huffman"), std::string::npos) << damaged.refusal.english;
+  // A chunk the decoder does not know, whose type it quotes, holding a line break.
+  Bytes png = encodePng(RgbaImage(4, 4, kRed));
+  const Bytes chunk = {0, 0, 0, 0, '\n', 'm', 't', 'l', 0, 0, 0, 0};
+  png.insert(png.begin() + 33, chunk.begin(), chunk.end());
+  folder.write("c.png", png);
+  const std::string reason =
+      repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd c.png\nnewmtl b\n").refusal.english;
+  EXPECT_NE(reason.find("damaged (?mtl"), std::string::npos) << reason;
+  EXPECT_EQ(reason.find('\n'), std::string::npos);
   std::string large = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
   for (int i = 0; i < 10001; ++i) large += "f 1 2 3\n";
   EXPECT_EQ(repair(large, "").refusal.code, "obj.capacity");
