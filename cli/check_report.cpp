@@ -30,7 +30,8 @@ nlohmann::ordered_json asJson(const Diagnostic& d) {
           {"line", d.line > 0 ? nlohmann::ordered_json(d.line) : nlohmann::ordered_json(nullptr)},
           {"severity", severityName(d.severity)},
           {"code", d.code},
-          {"message", d.message}};
+          {"message", d.message},
+          {"repairMends", repairMends(d.code)}};
 }
 
 }  // namespace

@@ -11,6 +11,10 @@
 #include "tests/preview/preview_fixtures.h"
 #include "tests/support/container_fixtures.h"
 
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
+
 namespace {
 
 using qel::Bytes;
@@ -56,6 +60,24 @@ Bytes text(std::string_view text) {
   return Bytes(text.begin(), text.end());
 }
 
+// A small JPEG picture with a gradient, for the repair's decoder.
+Bytes jpegOf(int width, int height) {
+  qel::RgbaImage image(width, height, {});
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      image.set(x, y,
+                {static_cast<std::uint8_t>(x * 10), static_cast<std::uint8_t>(y * 15), 80, 255});
+    }
+  }
+  Bytes out;
+  const auto append = [](void* context, void* data, int size) {
+    auto* bytes = static_cast<const std::uint8_t*>(data);
+    static_cast<Bytes*>(context)->insert(static_cast<Bytes*>(context)->end(), bytes, bytes + size);
+  };
+  stbi_write_jpg_to_func(append, &out, width, height, 4, image.pixels.data(), 90);
+  return out;
+}
+
 constexpr std::string_view kCubeObj =
     "# a cube\nmtllib m.mtl\nv -1 -1 -1\nv 1 -1 -1\nv 1 1 -1\nv -1 1 -1\nv -1 -1 1\n"
     "v 1 -1 1\nv 1 1 1\nv -1 1 1\nvt 0 0\nvt 1 0\nvt 1 1\nvn 0 0 1\nusemtl a\n"
@@ -69,6 +91,14 @@ void writeReadObjFileSeeds(const std::filesystem::path& folder) {
             joined({text(kCubeObj), text("newmtl a\nmap_Kd T.BMP\n"), bmpBytes(128, -64)}));
   writeSeed(folder, "cube-tim", joined({text(kCubeObj), mtl, timBytes(0x9 | 0x2, 8, 8, 96, 64)}));
   writeSeed(folder, "no-material", text("v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
+  // What the repair mends: images of other kinds and sizes, colours, options and blanks.
+  const Bytes repairMtl = text(
+      "newmtl a\nKd 0.9 0.1 0.1\nmap_Kd -s 1 1 1 -clamp on t.jpg\nnewmtl b\nKd 0.1 0.9 0.1\n"
+      "newmtl c\nmap_Kd \"t x.png\"\n");
+  writeSeed(folder, "repair-jpeg", joined({text(kCubeObj), repairMtl, jpegOf(24, 16)}));
+  writeSeed(folder, "repair-large-png",
+            joined({text(kCubeObj), repairMtl,
+                    qel::encodePng(qel::RgbaImage(300, 40, {9, 99, 199, 255}))}));
 }
 
 void writeReadMaterialFileSeeds(const std::filesystem::path& folder) {

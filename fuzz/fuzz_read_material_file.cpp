@@ -1,4 +1,5 @@
-// Reads an arbitrary material file whose textures, of every kind, hold arbitrary bytes.
+// Reads an arbitrary material file whose textures, of every kind, hold arbitrary bytes, as
+// the exact conversion and as the repair read it.
 // The input holds the material file and the texture, separated by the bytes 0xFF 0x00.
 // The textures lie in memory where a name t.* or u.tim finds them; the material file's
 // folder has a parent, so every TIM folder is searched.
@@ -12,6 +13,7 @@
 #include "model/info_message_sink.h"
 #include "model/material_reader.h"
 #include "model/obj_model.h"
+#include "model/repair_material_reader.h"
 #include "model/tim_header.h"
 #include "tests/support/memory_file_system.h"
 
@@ -54,12 +56,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   qel::resetObjModel(*model);
   CheckedSink sink;
   // Everything a check reports, each problem in one line.
-  qel::ModelDiagnostics diagnostics(qel::ModelDiagnostics::Mode::Everything,
-                                    [](const qel::Diagnostic& problem) {
-                                      check(problem.message.find('\n') == std::string::npos);
-                                    });
+  const auto oneLine = [](const qel::Diagnostic& problem) {
+    check(problem.message.find('\n') == std::string::npos);
+  };
+  qel::ModelDiagnostics diagnostics(qel::ModelDiagnostics::Mode::Everything, oneLine);
   if (qel::failed(qel::readMaterialFile(u"/f/m/m.mtl", *model, sink, diagnostics))) {
     check(diagnostics.hasError());
   }
+
+  // In the repair's mode every material of the model has its repair entry, which the
+  // repair looks up by the model's material numbers.
+  qel::resetObjModel(*model);
+  qel::RepairReading repair;
+  qel::ModelDiagnostics repairDiagnostics(qel::ModelDiagnostics::Mode::Everything, oneLine);
+  if (qel::failed(qel::readRepairMaterialFile(u"/f/m/m.mtl", *model, repairDiagnostics, repair))) {
+    check(repairDiagnostics.hasError());
+  }
+  check(repair.materials.size() == static_cast<std::size_t>(model->materials.size()));
   return 0;
 }

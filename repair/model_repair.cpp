@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/path_parts.h"
 #include "model/model_blob.h"
 #include "model/model_file_lookup.h"
 #include "model/obj_reader.h"
@@ -20,14 +21,22 @@ ModelConversion refused(const ModelDiagnostics& diagnostics, std::u16string_view
   return conversion;
 }
 
-// Whether every face uses the first material's texture: the exact conversion gives all
-// the repair would.
+// A TIM texture names a rectangle of the first material's image, which the exact
+// conversion maps its faces into; its pixels are never the part's.
+bool isTim(std::u16string_view texture) {
+  return equalIgnoringCase(splitPath(texture).extension, u".tim");
+}
+
+// Whether every face uses the first material's texture or a TIM rectangle of it: the
+// exact conversion gives all the repair would.
 bool needsNoMending(const RepairReading& reading) {
   if (reading.materials.empty()) return false;
   const std::u16string& first = reading.materials[0].texture;
   if (first.empty()) return false;
   for (const std::int32_t material : reading.vertexMaterials) {
-    if (material < 0 || reading.materials[material].texture != first) return false;
+    if (material < 0) return false;
+    const std::u16string& texture = reading.materials[material].texture;
+    if (texture != first && !isTim(texture)) return false;
   }
   return true;
 }

@@ -8,13 +8,13 @@
 namespace qel {
 
 // The conversion with the repair that the author asks for. A model that needs no mending
-// (its faces use the first material's texture and the conversion takes it) converts as
-// convertObjModel does, byte for byte. Otherwise the OBJ and MTL files are read in the
-// repair's mode and the part gets an atlas of its own, at most 256 x 256 pixels: every
-// texture image (JPEG, PNG, BMP, TGA or GIF of any size up to the decoder's bounds) in a
-// rectangle of its own, scaled down keeping its aspect; a cell of its Kd colour for a
-// material without one, and a light grey cell for faces without a material. Texture
-// coordinates outside 0..1 are wrapped into their rectangle.
+// (its faces use the first material's texture, or TIM rectangles of it, and the
+// conversion takes it) converts as convertObjModel does, byte for byte. Otherwise the OBJ and MTL
+// files are read in the repair's mode and the part gets an atlas of its own, at most 256 x 256
+// pixels: every texture image (JPEG, PNG, BMP, TGA or GIF of any size up to the decoder's bounds)
+// in a rectangle of its own, scaled down keeping its aspect; a cell of its Kd colour for a material
+// without one, and a light grey cell for faces without a material. Texture coordinates outside 0..1
+// are wrapped into their rectangle.
 //
 // Refused as convertObjModel refuses an OBJ file that cannot be read, a model without a
 // face or beyond a list's capacity, and besides for a texture that cannot be read or

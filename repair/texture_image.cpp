@@ -52,6 +52,59 @@ struct StbFree {
   void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
 };
 
+// A byte as stb reads it: 0 past the end.
+std::uint8_t byteAt(std::span<const std::uint8_t> data, std::size_t at) {
+  return at < data.size() ? data[at] : 0;
+}
+
+// Whether the Huffman tables of a DHT segment whose marker ends before at list more than
+// the 256 codes a table holds. stb 2.27 does not check, and writes the codes past its
+// tables.
+bool overfillsHuffmanTable(std::span<const std::uint8_t> data, std::size_t at) {
+  std::int64_t left = (byteAt(data, at) << 8 | byteAt(data, at + 1)) - 2;
+  at += 2;
+  while (left > 0 && at < data.size()) {
+    ++at;  // table class and number
+    int codes = 0;
+    for (int length = 0; length < 16; ++length) codes += byteAt(data, at++);
+    if (codes > 256) return true;
+    at += codes;
+    left -= 17 + codes;
+  }
+  return false;
+}
+
+// Whether stb could meet a DHT segment that overfills its table. The segments it skips
+// by their length (APPn and COM, before anything else) are skipped here too, so that
+// their payloads cannot look like one; from the first other marker on, every 0xFF 0xC4
+// is taken as the DHT marker that stb may read there.
+bool hasOverfullHuffmanTable(std::span<const std::uint8_t> data) {
+  if (byteAt(data, 0) != 0xFF || byteAt(data, 1) != 0xD8) return false;
+  std::size_t at = 2;
+  while (byteAt(data, at) == 0xFF) {
+    std::size_t marker = at + 1;
+    while (byteAt(data, marker) == 0xFF && marker < data.size()) ++marker;
+    const std::uint8_t kind = byteAt(data, marker);
+    if (!((kind >= 0xE0 && kind <= 0xEF) || kind == 0xFE)) break;
+    at = marker + 1 + (byteAt(data, marker + 1) << 8 | byteAt(data, marker + 2));
+  }
+  for (; at + 1 < data.size(); ++at) {
+    if (data[at] == 0xFF && data[at + 1] == 0xC4 && overfillsHuffmanTable(data, at + 2)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// stb's reason for a refusal, which may quote bytes of the file (the type of a PNG chunk
+// it does not know), fit for a one-line refusal.
+std::string printable(std::string reason) {
+  for (char& c : reason) {
+    if (c < 0x20 || c > 0x7E) c = '?';
+  }
+  return reason;
+}
+
 }  // namespace
 
 DecodedTexture decodeTextureImage(std::span<const std::uint8_t> data) {
@@ -61,6 +114,10 @@ DecodedTexture decodeTextureImage(std::span<const std::uint8_t> data) {
   int channels = 0;
   // The header alone: stb's reading state for it.
   stbAllocationLimit = std::size_t{1} << 20;
+  if (hasOverfullHuffmanTable(data)) {
+    decoded.problem = "a JPEG whose Huffman table is damaged";
+    return decoded;
+  }
   if (data.size() > INT_MAX || !stbi_info_from_memory(data.data(), static_cast<int>(data.size()),
                                                       &width, &height, &channels)) {
     decoded.problem = "not an image in JPEG, PNG, BMP, TGA or GIF";
@@ -80,7 +137,7 @@ DecodedTexture decodeTextureImage(std::span<const std::uint8_t> data) {
   const std::unique_ptr<stbi_uc, StbFree> pixels(stbi_load_from_memory(
       data.data(), static_cast<int>(data.size()), &width, &height, &channels, 4));
   if (!pixels) {
-    decoded.problem = std::string("cannot be decoded (") + stbi_failure_reason() + ")";
+    decoded.problem = "damaged (" + printable(stbi_failure_reason()) + ")";
     return decoded;
   }
   RgbaImage& image = decoded.image.emplace();

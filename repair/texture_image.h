@@ -16,7 +16,7 @@ inline constexpr std::uint64_t kLargestTexturePixels = 4096 * 4096;
 
 struct DecodedTexture {
   std::optional<RgbaImage> image;
-  std::string problem;  // when there is no image, why: "not an image", "9000 x 10 pixels"
+  std::string problem;  // when there is no image, why, in one line: "damaged (...)"
 };
 
 // A texture in JPEG, PNG, BMP, TGA or GIF (its first picture), as RGBA.

@@ -62,9 +62,11 @@ TEST(CheckCommand, GivesOneJsonObjectWithAnObjectPerProblemAndTheSummary) {
   for (const auto& problem : list) {
     std::vector<std::string> keys;
     for (const auto& [key, value] : problem.items()) keys.push_back(key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"file", "line", "severity", "code", "message"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"file", "line", "severity", "code", "message",
+                                              "repairMends"}));
   }
   EXPECT_EQ(list[0]["line"], 7);
+  EXPECT_EQ(list[0]["repairMends"], false);
   EXPECT_EQ(list[0]["severity"], "warning");
   EXPECT_EQ(list[1]["file"], folder.at("cut.cnt"));
   EXPECT_TRUE(list[1]["line"].is_null());
@@ -78,6 +80,13 @@ TEST(CheckCommand, GivesOneJsonObjectWithAnObjectPerProblemAndTheSummary) {
   EXPECT_TRUE(
       nlohmann::json::parse(runCliWith({"check", "--json", folder.at("a.cnt")}).out)["problems"]
           .empty());
+
+  // A model without materials: refused as it is, mended by the repair.
+  folder.writeText("plain.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+  const auto plain =
+      nlohmann::json::parse(runCliWith({"check", "--json", folder.at("plain.obj")}).out);
+  ASSERT_EQ(plain["errors"], 1);
+  for (const auto& problem : plain["problems"]) EXPECT_EQ(problem["repairMends"], true) << problem;
 }
 
 // A tree as authors keep one: clean and broken models and containers, a model that repeats

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "container/container_record.h"
@@ -51,6 +53,8 @@ Bytes jpegOf(const RgbaImage& image) {
   stbi_write_jpg_to_func(append, &out, image.width, image.height, 4, image.pixels.data(), 95);
   return out;
 }
+
+constexpr std::array<std::uint8_t, 2> kDhtMarker = {0xFF, 0xC4};
 
 bool isMostly(Rgba seen, Rgba wanted) {
   const auto near = [](int a, int b) { return (a > 128) == (b > 128); };
@@ -127,10 +131,12 @@ TEST_F(ModelRepairTest, ReadsTextureStatementsAsModellersWriteThem) {
 
 TEST_F(ModelRepairTest, GivesTheExactBytesWhenNothingNeedsMending) {
   folder.write("body.png", encodePng(RgbaImage(64, 32, kRed)));
+  // A 24-bit TIM places its material in a rectangle of the first image.
+  folder.write("door.tim", test::timBytes(0x9 | 0x2, 16, 8, 24, 16));
   const std::string obj = threeQuads("car.mtl");
   const std::string mtl =
       "newmtl a\nmap_Kd body.png\nnewmtl b\nmap_Kd body.png\n"
-      "newmtl c\nmap_Kd body.png\n";
+      "newmtl c\nmap_Kd door.tim\n";
   const ModelConversion repaired = repair(obj, mtl);
   const ModelConversion exact = convertObjModel(folder.file("car.obj"), sink);
   ASSERT_EQ(exact.result, kSuccess) << exact.refusal.english;
@@ -152,6 +158,24 @@ TEST_F(ModelRepairTest, RefusesWhatItCannotMendWithTheReason) {
             "repair.texture-unreadable");
   EXPECT_EQ(repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd gone.jpg\n").refusal.code,
             "repair.texture-unreadable");
+  // A Huffman table of more codes than it holds, which the decoder would write past.
+  Bytes jpeg = jpegOf(RgbaImage(8, 8, kRed));
+  const auto table = std::search(jpeg.begin(), jpeg.end(), kDhtMarker.begin(), kDhtMarker.end());
+  ASSERT_NE(table, jpeg.end());
+  std::fill_n(table + 5, 16, 0x20);
+  folder.write("b.jpg", jpeg);
+  const ModelConversion damaged = repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd b.jpg\n");
+  EXPECT_EQ(damaged.refusal.code, "repair.texture-unreadable");
+  EXPECT_NE(damaged.refusal.english.find("Huffman"), std::string::npos) << damaged.refusal.english;
+  // A chunk the decoder does not know, whose type it quotes, holding a line break.
+  Bytes png = encodePng(RgbaImage(4, 4, kRed));
+  const Bytes chunk = {0, 0, 0, 0, '\n', 'm', 't', 'l', 0, 0, 0, 0};
+  png.insert(png.begin() + 33, chunk.begin(), chunk.end());
+  folder.write("c.png", png);
+  const std::string reason =
+      repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd c.png\nnewmtl b\n").refusal.english;
+  EXPECT_NE(reason.find("damaged (?mtl"), std::string::npos) << reason;
+  EXPECT_EQ(reason.find('\n'), std::string::npos);
   std::string large = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
   for (int i = 0; i < 10001; ++i) large += "f 1 2 3\n";
   EXPECT_EQ(repair(large, "").refusal.code, "obj.capacity");
