@@ -13,20 +13,10 @@ pristine="$(dirname "$program")/wine-pristine.tar"
 limit=${SMOKE_TIMEOUT:-30}
 mkdir -p "$shots"
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
-  wineserver -k 2>/dev/null || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 smoke_name=gui-dpi-windows
 # shellcheck source=scripts/smoke_walk.sh
 source "$(dirname "$0")/smoke_walk.sh"
+begin_walk
 [ -s "$pristine" ] || fail "no $pristine: run gui-smoke-windows.sh first"
 
 start_xvfb

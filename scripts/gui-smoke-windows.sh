@@ -15,21 +15,11 @@ limit=${SMOKE_TIMEOUT:-30}  # seconds for any one window to appear or go
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
-  wineserver -k 2>/dev/null || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 smoke_name=gui-smoke-windows
 type_delay=50
 # shellcheck source=scripts/smoke_walk.sh
 source "$(dirname "$0")/smoke_walk.sh"
+begin_walk
 
 start_xvfb
 

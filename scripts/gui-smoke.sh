@@ -14,20 +14,11 @@ shots=$(realpath -m "${2:-$(dirname "$program")/gui-smoke}")
 limit=${SMOKE_TIMEOUT:-20}  # seconds for any one window to appear or go
 mkdir -p "$shots"
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 smoke_name=gui-smoke
 type_delay=10
 # shellcheck source=scripts/smoke_walk.sh
 source "$(dirname "$0")/smoke_walk.sh"
+begin_walk
 
 # Without a display the program says what it needs in one line and ends, without a crash.
 set +e

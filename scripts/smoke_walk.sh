@@ -29,6 +29,21 @@ fail() {
 }
 step() { echo "$smoke_name: $*"; }
 
+# A scratch folder of the walk's own in $work; on exit the program, wine's server (when the
+# walk made a prefix) and the X server are stopped and the folder removed.
+begin_walk() {
+  work=$(mktemp -d)
+  xvfb_pid=""
+  app_pid=""
+  trap end_walk EXIT
+}
+end_walk() {
+  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+
 # A virtual X server on a free display number, which it reports once it accepts clients.
 start_xvfb() {
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
@@ -297,14 +312,9 @@ name_and_parameters() {
 # the save; its texture, exported to $2 as the program names it, arrives here as $3 and
 # equals texture.png beside it byte for byte.
 reopen_and_export() {
-  local question difference
+  local difference
   step "the saved part reopens as it was, and its texture exports byte for byte"
-  focus "$main"
-  xdotool key ctrl+n
-  question=$(window "コンテナ初期化")
-  focus "$question"
-  xdotool key Return
-  gone "コンテナ初期化"
+  new_part
   focus "$main"
   xdotool key ctrl+o
   pick "コンテナファイルを開く" "$1"

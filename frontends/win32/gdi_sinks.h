@@ -6,6 +6,10 @@
 
 namespace qel::win32 {
 
+// A device-independent bitmap of width x height pixels, 32 bits each in BGRA order, its rows
+// from the top.
+BITMAPINFO bgraBitmapInfo(int width, int height);
+
 // Texts with TextOutW in the context's font and colours, at positions scaled from 96 DPI to
 // dpi.
 class GdiTextSink final : public platform::TextSink {

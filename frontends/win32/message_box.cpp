@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frontends/win32/gdi_sinks.h"
 #include "frontends/win32/wide.h"
 #include "preview/bgra_over.h"
 
@@ -93,13 +94,7 @@ HBITMAP bitmapOf(const platform::RgbaPixels& picture) {
   const COLORREF face = ::GetSysColor(COLOR_3DFACE);
   const std::vector<std::uint8_t> bgra =
       bgraOver(picture.bytes, {GetRValue(face), GetGValue(face), GetBValue(face), 255});
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;  // rows top to bottom
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = bgraBitmapInfo(picture.width, picture.height);
   HDC screen = ::GetDC(nullptr);
   HBITMAP bitmap =
       ::CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, bgra.data(), &info, DIB_RGB_COLORS);
