@@ -25,7 +25,8 @@ TEST(ShowGuide, OpensTheFirstGuideFoundFromTheProgramsFolderAndSaysWhenThereIsNo
             std::filesystem::canonical(test::utf8Path(toUtf8(guide))));
   EXPECT_TRUE(bench.ui.messageBoxes.empty());
 
-  bench.ui.programFolderPath = folder.file("elsewhere") + u"/";
+  const test::TempFolder empty;
+  bench.ui.programFolderPath = empty.file("bin") + u"/";
   bench.run(showGuide);
   EXPECT_EQ(bench.ui.browserPages.size(), 1u);
   ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
