@@ -201,9 +201,13 @@ platform::WindowHandle Win32Ui::createMainWindow(const platform::MainWindowDescr
   const UINT dpi = ::GetDpiForSystem();
   RECT frame{0, 0, scaledForDpi(client.width, dpi), scaledForDpi(client.height, dpi)};
   ::AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, 0);
+  // No larger than the desktop: at a high DPI the first size can exceed a small screen.
+  RECT desktop{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
+  const int width = std::min<int>(frame.right - frame.left, desktop.right - desktop.left);
+  const int height = std::min<int>(frame.bottom - frame.top, desktop.bottom - desktop.top);
   HWND window = ::CreateWindowExW(0, className.c_str(), toWide(description.title).c_str(),
-                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr,
+                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, width, height, nullptr,
                                   createMenuBar(description.menu), instance_, &handler);
   if (window == nullptr) return nullptr;
   accelerators_ = createAcceleratorTable(description.accelerators);
