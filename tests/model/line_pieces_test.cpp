@@ -72,8 +72,8 @@ struct Statement {
 
 std::vector<Statement> statementsOf(const std::u16string& path, Result* result = nullptr) {
   std::vector<Statement> statements;
-  const Result r = readLinePieces(path, [&](const TokenTable& table, std::uint32_t line) {
-    statements.push_back({line, tokensIn(table)});
+  const Result r = readLinePieces(path, [&](LinePieces& piece) {
+    statements.push_back({piece.line(), tokensIn(piece.tokens())});
     return true;
   });
   if (result) *result = r;
@@ -111,10 +111,10 @@ TEST(ReadLinePieces, ALineOfExactly1022BytesWithItsFeedIsOnePiece) {
 
 TEST(ReadLinePieces, RefusesMissingFilesAndStopsWhenTheHandlerSaysSo) {
   test::TempFolder folder;
-  EXPECT_EQ(readLinePieces(folder.file("missing.obj"), [](auto&, auto) { return true; }), kFailure);
+  EXPECT_EQ(readLinePieces(folder.file("missing.obj"), [](auto&) { return true; }), kFailure);
   int calls = 0;
   const auto path = folder.writeText("a.obj", "v 1\nv 2\nv 3\n");
-  EXPECT_EQ(readLinePieces(path, [&](auto&, auto) { return ++calls < 2; }), kFailure);
+  EXPECT_EQ(readLinePieces(path, [&](auto&) { return ++calls < 2; }), kFailure);
   EXPECT_EQ(calls, 2);
 }
 
