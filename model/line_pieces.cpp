@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "model/lenient_numbers.h"
 #include "model/model_file_lookup.h"
 
 namespace qel {
@@ -179,6 +180,24 @@ bool LinePieces::takeToken(TokenTable::Token& token) {
   ++taken_;
   if (!passStop(cursor_, end)) cursor_ = nullptr;
   return true;
+}
+
+double LinePieces::nextNumber() {
+  char* const end = piece_.data() + piece_.size();
+  if (cursor_ && taken_ < kTokenCapacity) {
+    while (cursor_ != end && isSeparator(static_cast<unsigned char>(*cursor_))) ++cursor_;
+    // A plain number that the token ends with: taken from the bytes at once.
+    const PlainNumber plain = readPlainNumber(cursor_, end);
+    char* const stop = cursor_ + plain.length;
+    if (plain.length > 0 && (stop == end || endsToken(static_cast<unsigned char>(*stop)))) {
+      ++taken_;
+      cursor_ = stop;
+      if (!passStop(cursor_, end)) cursor_ = nullptr;
+      return plain.value;
+    }
+  }
+  TokenTable::Token token;
+  return takeToken(token) ? readDouble({token.start, token.size}) : 0.0;
 }
 
 const TokenTable& LinePieces::tokens() {

@@ -81,6 +81,8 @@ class LinePieces {
     if (!takeToken(token)) return std::nullopt;
     return std::string_view(token.start, token.size);
   }
+  // The next token read as readDouble reads it, and taken; 0 when there is none.
+  double nextNumber();
   const TokenTable& tokens();
 
   // kSuccess once the whole file was read; kFailure when it could not be opened or read to

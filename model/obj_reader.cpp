@@ -230,10 +230,7 @@ class ObjReading {
     }
   }
 
-  // The next token of the piece as a coordinate; 0 when there is none.
-  static float coordinate(LinePieces& piece) {
-    return static_cast<float>(readDouble(piece.nextToken().value_or(std::string_view())));
-  }
+  static float coordinate(LinePieces& piece) { return static_cast<float>(piece.nextNumber()); }
 
   void addVector(FixedList<Vector3, kObjListCapacity>& list, bool& full, LinePieces& piece,
                  ModelList which, std::string_view what) {
