@@ -264,6 +264,7 @@ class ObjReading {
   }
 
   void selectMaterial(std::string_view name) {
+    mappingStale_ = true;
     if (const auto material = materialNamed(name)) {
       model_.currentMaterial = *material;
       return;
@@ -285,6 +286,7 @@ class ObjReading {
   }
 
   void readLibrary(std::string_view name) {
+    mappingStale_ = true;  // a material file can change the atlas
     const auto wide = toWideName(name, encoding_);
     // A path that does not fit counts as unreadable.
     const bool fits = wide && objDir_.size() + wide->size() <= kLongestPath;
@@ -356,6 +358,20 @@ class ObjReading {
     return true;
   }
 
+  // The current material's mapping, or nullptr when no material is current; made again
+  // only after a usemtl or a material library.
+  const MaterialMapping* currentMapping() {
+    if (mappingStale_) {
+      mapping_.reset();
+      if (model_.currentMaterial >= 0) {
+        mapping_.emplace(model_.materials[model_.currentMaterial], model_.atlasWidth,
+                         model_.atlasHeight);
+      }
+      mappingStale_ = false;
+    }
+    return mapping_ ? &*mapping_ : nullptr;
+  }
+
   void addFace(LinePieces& piece) {
     // The corners as written: the first four tokens after the keyword.
     std::array<std::string_view, 4> tokens;
@@ -378,17 +394,13 @@ class ObjReading {
       return refuseFull(full_.indices, ModelList::Triangles, "indices");
     }
 
-    std::optional<MaterialMapping> mapping;
-    if (model_.currentMaterial >= 0) {
-      mapping.emplace(model_.materials[model_.currentMaterial], model_.atlasWidth,
-                      model_.atlasHeight);
-    }
+    const MaterialMapping* const mapping = currentMapping();
     const std::int32_t first = model_.vertices.size();
     ModelVertex* added = model_.vertices.spare(corners);
     outsideUnitSquare_.reset();
     std::array<TexCoord, 4> written{};
     for (std::int32_t k = 0; k < corners; ++k) {
-      if (!setCorner(added[k], written[k], tokens[k], mapping ? &*mapping : nullptr)) return;
+      if (!setCorner(added[k], written[k], tokens[k], mapping)) return;
     }
     model_.vertices.extend(corners);
     if (repair_) {
@@ -469,6 +481,8 @@ class ObjReading {
   bool toldNoMaterial_ = false;
   std::optional<int> outsideUnitSquare_;  // a texture coordinate number of the current face
   std::optional<Overflow> overflow_;      // the list a conversion found full
+  std::optional<MaterialMapping> mapping_;
+  bool mappingStale_ = true;
 };
 
 }  // namespace
