@@ -10,6 +10,8 @@
 
 #include <fast_float.h>
 
+#include "model/plain_number.h"
+
 namespace qel {
 namespace {
 
@@ -70,32 +72,8 @@ bool exceedsAbove(std::string_view number) {
   return order * 4 + exponent > 0;
 }
 
-// The high bit of every byte of digits (four bytes less '0') that is not a decimal digit.
-std::uint32_t nonDigits(std::uint32_t digits) {
-  constexpr std::uint32_t kHigh = 0x80808080;
-  // No carry out of a byte: the low seven bits plus 0x76 stay below 0x100.
-  return (((digits & ~kHigh) + 0x76767676) | digits) & kHigh;
-}
-
-// Appends the decimal digits from at, before end, to mantissa, four at a time where four
-// stand there; answers where the digits end.
-[[gnu::always_inline]] inline const char* appendDigits(const char* at, const char* const end,
-                                                       std::uint64_t& mantissa) {
-  std::uint64_t value = mantissa;
-  for (; end - at >= 4; at += 4) {
-    std::uint32_t word;
-    std::memcpy(&word, at, 4);
-    word ^= 0x30303030;  // digits less '0', no borrow running into the next byte
-    if (nonDigits(word) != 0) break;
-    std::uint32_t digits = word;                          // one digit per byte, first lowest
-    digits = (digits * 10 + (digits >> 8)) & 0x00FF00FF;  // two two-digit numbers
-    digits = (digits * 100 + (digits >> 16)) & 0xFFFF;    // one four-digit number
-    value = value * 10000 + digits;
-  }
-  for (unsigned digit; at < end && (digit = digitValue(*at)) <= 9; ++at) value = value * 10 + digit;
-  mantissa = value;
-  return at;
-}
+// The longest text a plain number can have: a sign, 19 digits and a point.
+constexpr std::size_t kLongestPlain = 21;
 
 // Every other form, unsigned, as from_chars reads it (fast_float's for decimals, the
 // standard library's for hexadecimals) with the leniency of atof; nothing when no number
@@ -133,43 +111,16 @@ std::uint32_t nonDigits(std::uint32_t digits) {
 
 }  // namespace
 
-// Model files write numbers as plain decimals (digits, a point, digits). Such a number
-// whose digits make an integer below 2^53 and that has at most 19 digits is read exactly,
-// and fast: both the integer and the power of ten are exact doubles, so their quotient
-// is the correctly rounded value, as from_chars gives it.
-PlainNumber readPlainNumber(const char* at, const char* end) {
-  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
-                                            1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
-                                            1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
-  constexpr std::ptrdiff_t kMostDigits = 19;  // no overflow of the 64-bit integer
-  constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
-  const char* const start = at;
-  const bool negative = at < end && *at == '-';
-  if (at < end && (*at == '-' || *at == '+')) ++at;
-  std::uint64_t mantissa = 0;
-  const char* const integer = at;
-  at = appendDigits(at, end, mantissa);
-  std::ptrdiff_t digits = at - integer;
-  std::ptrdiff_t decimals = 0;
-  if (at < end && *at == '.') {
-    const char* const fraction = at + 1;
-    at = appendDigits(fraction, end, mantissa);
-    decimals = at - fraction;
-    digits += decimals;
-  }
-  if (digits == 0 || digits > kMostDigits || mantissa >= kExactLimit) return {};
-  const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
-  return {static_cast<std::size_t>(at - start), negative ? -value : value};
-}
-
 double readDouble(std::string_view text) {
   const std::string_view signedNumber = text.substr(skipSpace(text));
-  const char* const end = signedNumber.data() + signedNumber.size();
-  const PlainNumber plain = readPlainNumber(signedNumber.data(), end);
-  // An exponent, or the x of a hexadecimal number after its 0, goes on.
-  const char* const next = signedNumber.data() + plain.length;
-  if (plain.length > 0 && (next == end || ((*next | 0x20) != 'e' && (*next | 0x20) != 'x'))) {
-    return plain.value;
+  // A number short enough to be plain, from a copy that may be read past its end.
+  if (signedNumber.size() <= kLongestPlain) {
+    char copy[kLongestPlain + kNumberSlack] = {};
+    std::memcpy(copy, signedNumber.data(), signedNumber.size());
+    const PlainNumber plain = readPlainNumber(copy, copy + signedNumber.size());
+    // An exponent, or the x of a hexadecimal number after its 0, goes on.
+    const char next = copy[plain.length];
+    if (plain.length > 0 && (next | 0x20) != 'e' && (next | 0x20) != 'x') return plain.value;
   }
   std::string_view number = signedNumber;
   const bool negative = !number.empty() && number[0] == '-';

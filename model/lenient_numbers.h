@@ -13,19 +13,6 @@ namespace qel {
 // small gives 0.
 double readDouble(std::string_view text);
 
-// How many bytes readPlainNumber read, 0 when the text there is no plain number, and the
-// value.
-struct PlainNumber {
-  std::size_t length = 0;
-  double value = 0.0;
-};
-
-// A number at at, before end, written plainly: a sign, digits, a point and digits, with
-// at most 19 digits that make an integer below 2^53. Whatever follows is not looked at:
-// for a number that goes on (an exponent, a hexadecimal form) the caller
-// reads the whole with readDouble. The value is the one readDouble gives such a number.
-PlainNumber readPlainNumber(const char* at, const char* end);
-
 // As atoi, with values beyond the int range held at its ends.
 int readInt(std::string_view text);
 

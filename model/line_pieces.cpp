@@ -7,6 +7,7 @@
 
 #include "model/lenient_numbers.h"
 #include "model/model_file_lookup.h"
+#include "model/plain_number.h"
 
 namespace qel {
 namespace {
@@ -121,8 +122,9 @@ LinePieces::LinePieces(std::u16string_view path) : file_(openModelFile(path)) {
     file_.reset();
     return;
   }
-  // Uncleared: only the bytes read are ever looked at.
-  buffer_ = std::make_unique_for_overwrite<char[]>(kReadChunk);
+  // Uncleared: only the bytes read are ever looked at, and those that a number at the end
+  // of the bytes read makes readPlainNumber read, which fill() clears.
+  buffer_ = std::make_unique_for_overwrite<char[]>(kReadChunk + kNumberSlack);
 }
 
 LinePieces::~LinePieces() = default;
@@ -148,6 +150,7 @@ bool LinePieces::fill() {
       return false;
     }
   }
+  std::memset(buffer_.get() + end_, 0, kNumberSlack);
   return true;
 }
 
@@ -182,7 +185,7 @@ bool LinePieces::takeToken(TokenTable::Token& token) {
   return true;
 }
 
-double LinePieces::nextNumber() {
+[[gnu::always_inline]] inline double LinePieces::nextNumber() {
   char* const end = piece_.data() + piece_.size();
   if (cursor_ && taken_ < kTokenCapacity) {
     while (cursor_ != end && isSeparator(static_cast<unsigned char>(*cursor_))) ++cursor_;
@@ -196,8 +199,16 @@ double LinePieces::nextNumber() {
       return plain.value;
     }
   }
+  return nextOtherNumber();
+}
+
+[[gnu::noinline]] double LinePieces::nextOtherNumber() {
   TokenTable::Token token;
   return takeToken(token) ? readDouble({token.start, token.size}) : 0.0;
+}
+
+void LinePieces::nextNumbers(std::span<double> values) {
+  for (double& value : values) value = nextNumber();
 }
 
 const TokenTable& LinePieces::tokens() {

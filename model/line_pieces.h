@@ -81,8 +81,8 @@ class LinePieces {
     if (!takeToken(token)) return std::nullopt;
     return std::string_view(token.start, token.size);
   }
-  // The next token read as readDouble reads it, and taken; 0 when there is none.
-  double nextNumber();
+  // The next tokens read as readDouble reads them, and taken; 0 for each that is not there.
+  void nextNumbers(std::span<double> values);
   const TokenTable& tokens();
 
   // kSuccess once the whole file was read; kFailure when it could not be opened or read to
@@ -94,6 +94,8 @@ class LinePieces {
  private:
   bool fill();
   bool takeToken(TokenTable::Token& token);
+  double nextNumber();
+  double nextOtherNumber();
 
   std::unique_ptr<platform::FileReader> file_;
   std::unique_ptr<char[]> buffer_;

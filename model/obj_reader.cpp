@@ -230,20 +230,20 @@ class ObjReading {
     }
   }
 
-  static float coordinate(LinePieces& piece) { return static_cast<float>(piece.nextNumber()); }
-
   void addVector(FixedList<Vector3, kObjListCapacity>& list, bool& full, LinePieces& piece,
                  ModelList which, std::string_view what) {
-    const float x = coordinate(piece);
-    const float y = coordinate(piece);
-    const Vector3 v{x, y, coordinate(piece)};
+    double xyz[3];
+    piece.nextNumbers(xyz);
+    const Vector3 v{static_cast<float>(xyz[0]), static_cast<float>(xyz[1]),
+                    static_cast<float>(xyz[2])};
     if (!list.push(v)) return refuseFull(full, which, what);
     if (checking_ && !isFinite(v)) warning("obj.non-finite", "a coordinate that is not finite");
   }
 
   void addTexCoord(LinePieces& piece) {
-    const float u = coordinate(piece);
-    const TexCoord uv{u, coordinate(piece)};
+    double uv2[2];
+    piece.nextNumbers(uv2);
+    const TexCoord uv{static_cast<float>(uv2[0]), static_cast<float>(uv2[1])};
     if (!model_.texCoords.push(uv))
       return refuseFull(full_.texCoords, ModelList::TexCoords, "texture coordinates");
     if (checking_ && !(std::isfinite(uv.u) && std::isfinite(uv.v))) {
