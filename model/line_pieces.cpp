@@ -171,6 +171,15 @@ bool LinePieces::next() {
     cursor_ = piece;
     taken_ = 0;
     tableMade_ = false;
+    // The keywords of the lists are one or two bytes and a blank: no scan for them.
+    const std::size_t keywordSize = piece[1] == ' ' ? 1 : piece[2] == ' ' ? 2 : 0;
+    if (keywordSize > 0 && keywordSize < length && isPlainTokenByte(piece[0]) &&
+        isPlainTokenByte(piece[keywordSize - 1])) {
+      keyword_ = {piece, keywordSize};
+      cursor_ = piece + keywordSize + 1;
+      taken_ = 1;
+      return true;
+    }
     if (takeToken(keyword_)) return true;
   }
   file_.reset();
