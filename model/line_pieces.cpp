@@ -194,30 +194,30 @@ bool LinePieces::takeToken(TokenTable::Token& token) {
   return true;
 }
 
-[[gnu::always_inline]] inline double LinePieces::nextNumber() {
-  char* const end = piece_.data() + piece_.size();
-  if (cursor_ && taken_ < kTokenCapacity) {
-    while (cursor_ != end && isSeparator(static_cast<unsigned char>(*cursor_))) ++cursor_;
-    // A plain number that the token ends with: taken from the bytes at once.
-    const PlainNumber plain = readPlainNumber(cursor_, end);
-    char* const stop = cursor_ + plain.length;
-    if (plain.length > 0 && (stop == end || endsToken(static_cast<unsigned char>(*stop)))) {
-      ++taken_;
-      cursor_ = stop;
-      if (!passStop(cursor_, end)) cursor_ = nullptr;
-      return plain.value;
-    }
-  }
-  return nextOtherNumber();
-}
-
 [[gnu::noinline]] double LinePieces::nextOtherNumber() {
   TokenTable::Token token;
   return takeToken(token) ? readDouble({token.start, token.size}) : 0.0;
 }
 
 void LinePieces::nextNumbers(std::span<double> values) {
-  for (double& value : values) value = nextNumber();
+  char* const end = piece_.data() + piece_.size();
+  for (double& value : values) {
+    if (cursor_ && taken_ < kTokenCapacity) {
+      char* at = cursor_;
+      while (at != end && isSeparator(static_cast<unsigned char>(*at))) ++at;
+      // A plain number that the token ends with: taken from the bytes at once.
+      const PlainNumber plain = readPlainNumber(at, end);
+      char* const stop = at + plain.length;
+      const auto after = static_cast<unsigned char>(*stop);  // in the slack at the end
+      if (plain.length > 0 && (stop == end || endsToken(after))) {
+        ++taken_;
+        cursor_ = stop == end || after == '\n' || after == 0 ? nullptr : stop + 1;
+        value = plain.value;
+        continue;
+      }
+    }
+    value = nextOtherNumber();
+  }
 }
 
 const TokenTable& LinePieces::tokens() {

@@ -94,7 +94,6 @@ class LinePieces {
  private:
   bool fill();
   bool takeToken(TokenTable::Token& token);
-  double nextNumber();
   double nextOtherNumber();
 
   std::unique_ptr<platform::FileReader> file_;

@@ -66,8 +66,9 @@ inline PlainNumber readPlainNumber(const char* at, const char* end) {
   constexpr std::size_t kMostDigits = 19;  // an integer that wrapped beyond them is refused
   constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
   const char* const start = at;
-  const bool negative = at < end && *at == '-';
-  if (at < end && (*at == '-' || *at == '+')) ++at;
+  const char sign = at < end ? *at : '\0';
+  const bool negative = sign == '-';
+  if (sign == '-' || sign == '+') ++at;
   // The integer part is short as a rule: digit by digit.
   std::uint64_t mantissa = 0;
   const char* const integer = at;
