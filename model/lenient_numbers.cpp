@@ -1,7 +1,6 @@
 #include "model/lenient_numbers.h"
 
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
