@@ -1,12 +1,15 @@
 #include "model/lenient_numbers.h"
 
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <optional>
+
+#include <fast_float.h>
+
+#include "model/plain_number.h"
 
 namespace qel {
 namespace {
@@ -34,9 +37,9 @@ std::size_t skipSpace(std::string_view text) {
   return at;
 }
 
-// A number that does not fit a double is either far above 1 or far below; this tells
-// which from the position of its first significant digit and its exponent.
-bool exceedsAbove(std::string_view number, bool hex) {
+// A hexadecimal number that does not fit a double is either far above 1 or far below;
+// this tells which from the position of its first significant digit and its exponent.
+bool exceedsAbove(std::string_view number) {
   std::int64_t order = 0;
   bool point = false;
   bool significant = false;
@@ -47,7 +50,7 @@ bool exceedsAbove(std::string_view number, bool hex) {
       point = true;
       continue;
     }
-    if (!(hex ? isHex(c) : isDecimal(c))) break;
+    if (!isHex(c)) break;
     if (!significant && c == '0') {
       if (point) --order;
       continue;
@@ -56,7 +59,7 @@ bool exceedsAbove(std::string_view number, bool hex) {
     if (!point) ++order;
   }
   std::int64_t exponent = 0;
-  if (at < number.size() && (number[at] | 0x20) == (hex ? 'p' : 'e')) {
+  if (at < number.size() && (number[at] | 0x20) == 'p') {
     ++at;
     const bool negative = at < number.size() && number[at] == '-';
     if (at < number.size() && (number[at] == '-' || number[at] == '+')) ++at;
@@ -65,61 +68,15 @@ bool exceedsAbove(std::string_view number, bool hex) {
     }
     if (negative) exponent = -exponent;
   }
-  return (hex ? order * 4 : order) + exponent > 0;
+  return order * 4 + exponent > 0;
 }
 
-// Appends the decimal digits from at to mantissa, four at a time where four stand there;
-// answers where the digits end.
-const char* appendDigits(const char* at, const char* const end, std::uint64_t& mantissa) {
-  std::uint64_t value = mantissa;
-  if constexpr (std::endian::native == std::endian::little) {
-    for (; end - at >= 4; at += 4) {
-      std::uint32_t word;
-      std::memcpy(&word, at, 4);
-      // Every byte 0x30 to 0x39: its high half 3, and still 3 after adding 6.
-      if (((word & 0xF0F0F0F0) | (((word + 0x06060606) & 0xF0F0F0F0) >> 4)) != 0x33333333) break;
-      std::uint32_t digits = word - 0x30303030;             // one digit per byte, first lowest
-      digits = (digits * 10 + (digits >> 8)) & 0x00FF00FF;  // two two-digit numbers
-      digits = (digits * 100 + (digits >> 16)) & 0xFFFF;    // one four-digit number
-      value = value * 10000 + digits;
-    }
-  }
-  for (unsigned digit; at < end && (digit = digitValue(*at)) <= 9; ++at) value = value * 10 + digit;
-  mantissa = value;
-  return at;
-}
+// The longest text a plain number can have: a sign, 19 digits and a point.
+constexpr std::size_t kLongestPlain = 21;
 
-// Model files write numbers as plain decimals (digits, a point, digits). Such a number
-// whose digits make an integer below 2^53 and that has at most 19 digits is read exactly,
-// and fast: both the integer and the power of ten are exact doubles, so their quotient
-// is the correctly rounded value, as from_chars gives it. Anything else is left to
-// from_chars.
-std::optional<double> readPlainDecimal(std::string_view number) {
-  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
-                                            1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
-                                            1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
-  constexpr std::ptrdiff_t kMostDigits = 19;  // no overflow of the 64-bit integer
-  constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
-  const char* const start = number.data();
-  const char* const end = start + number.size();
-  std::uint64_t mantissa = 0;
-  const char* at = appendDigits(start, end, mantissa);
-  std::ptrdiff_t digits = at - start;
-  std::ptrdiff_t decimals = 0;
-  if (at < end && *at == '.') {
-    const char* const fraction = at + 1;
-    at = appendDigits(fraction, end, mantissa);
-    decimals = at - fraction;
-    digits += decimals;
-  }
-  if (digits == 0 || digits > kMostDigits || mantissa >= kExactLimit) return std::nullopt;
-  // An exponent, or the x of a hexadecimal number after its 0, goes on.
-  if (at < end && ((*at | 0x20) == 'e' || (*at | 0x20) == 'x')) return std::nullopt;
-  return static_cast<double>(mantissa) / kPowersOfTen[decimals];
-}
-
-// Every other form, unsigned, as from_chars reads it with the leniency of atof; nothing
-// when no number stands there.
+// Every other form, unsigned, as from_chars reads it (fast_float's for decimals, the
+// standard library's for hexadecimals) with the leniency of atof; nothing when no number
+// stands there.
 [[gnu::noinline]] std::optional<double> readOtherNumber(std::string_view number) {
   // from_chars takes a minus sign of its own and no "0x" prefix; atof the other way round.
   if (!number.empty() && number[0] == '-') return std::nullopt;
@@ -134,16 +91,19 @@ std::optional<double> readPlainDecimal(std::string_view number) {
     }
   }
   double value = 0.0;
-  const auto [end, error] =
-      std::from_chars(number.data(), number.data() + number.size(), value,
-                      hex ? std::chars_format::hex : std::chars_format::general);
-  if (error == std::errc::invalid_argument) {
-    // After "0x" without hexadecimal digits, the 0 is the number.
-    return hex ? std::optional(0.0) : std::nullopt;
+  if (!hex) {
+    // Above the range of a double fast_float gives infinity, below it 0, as atof does.
+    const auto read = fast_float::from_chars(number.data(), number.data() + number.size(), value);
+    if (read.ec != std::errc()) return std::nullopt;
+    return value;
   }
+  const auto [end, error] =
+      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::hex);
+  // After "0x" without hexadecimal digits, the 0 is the number.
+  if (error == std::errc::invalid_argument) return 0.0;
   if (error == std::errc::result_out_of_range) {
     const std::string_view taken = number.substr(0, static_cast<std::size_t>(end - number.data()));
-    return exceedsAbove(taken, hex) ? std::numeric_limits<double>::infinity() : 0.0;
+    return exceedsAbove(taken) ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return value;
 }
@@ -151,15 +111,20 @@ std::optional<double> readPlainDecimal(std::string_view number) {
 }  // namespace
 
 double readDouble(std::string_view text) {
-  std::size_t at = skipSpace(text);
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-    negative = text[at] == '-';
-    ++at;
+  const std::string_view signedNumber = text.substr(skipSpace(text));
+  // A number short enough to be plain, from a copy that may be read past its end.
+  if (signedNumber.size() <= kLongestPlain) {
+    char copy[kLongestPlain + kNumberSlack] = {};
+    std::memcpy(copy, signedNumber.data(), signedNumber.size());
+    const PlainNumber plain = readPlainNumber(copy, copy + signedNumber.size());
+    // An exponent, or the x of a hexadecimal number after its 0, goes on.
+    const char next = copy[plain.length];
+    if (plain.length > 0 && (next | 0x20) != 'e' && (next | 0x20) != 'x') return plain.value;
   }
-  const std::string_view number(text.data() + at, text.size() - at);
-  auto value = readPlainDecimal(number);
-  if (!value) value = readOtherNumber(number);
+  std::string_view number = signedNumber;
+  const bool negative = !number.empty() && number[0] == '-';
+  if (!number.empty() && (number[0] == '+' || number[0] == '-')) number.remove_prefix(1);
+  const auto value = readOtherNumber(number);
   // Without a number there is nothing to negate: atof gives +0 for "-" and "-x".
   if (!value) return 0.0;
   return negative ? -*value : *value;

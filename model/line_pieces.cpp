@@ -5,7 +5,9 @@
 #include <cstring>
 #include <memory>
 
+#include "model/lenient_numbers.h"
 #include "model/model_file_lookup.h"
+#include "model/plain_number.h"
 
 namespace qel {
 namespace {
@@ -51,94 +53,178 @@ char* skipPlainBytes(char* at, char* const end) {
   return at;
 }
 
-constexpr std::size_t kReadChunk = 64 * 1024;
+// Skips separators from at to the next token of the piece that ends at end and takes it.
+// Answers false, with at where the tokens end, when there is none. Otherwise at points at
+// the byte that ended the token, or at end.
+bool scanToken(char*& at, char* const end, TokenTable::Token& token) {
+  for (;; ++at) {
+    if (at == end) return false;
+    const auto c = static_cast<unsigned char>(*at);
+    if (c == '\n' || c == 0) return false;
+    if (!isSeparator(c)) break;
+  }
+  char* const start = at;
+  const char* cut = nullptr;  // a 0 taken in as the second byte of a character ends the C string
+  for (;;) {
+    at = skipPlainBytes(at, end);
+    if (at == end || static_cast<unsigned char>(*at) < 0x80) break;
+    // The first byte of a two-byte character takes the next one, whatever it is.
+    if (end - at < 2) {
+      at = end;
+      break;
+    }
+    if (at[1] == 0 && cut == nullptr) cut = at + 1;
+    at += 2;
+  }
+  token = {start, static_cast<std::size_t>((cut ? cut : at) - start)};
+  return true;
+}
+
+// After a token that scanToken took: whether more can follow, with at past the byte that
+// ended it.
+bool passStop(char*& at, const char* end) {
+  if (at == end || *at == '\n' || *at == 0) return false;
+  ++at;
+  return true;
+}
+
+constexpr std::size_t kReadChunk = 256 * 1024;
+
+void tokenize(std::span<char> piece, TokenTable& table) {
+  char* at = piece.data();
+  char* const end = at + piece.size();
+  std::size_t count = 0;
+  while (count < kTokenCapacity && scanToken(at, end, table.tokens[count])) {
+    ++count;
+    char* const stop = at;
+    const bool more = passStop(at, end);
+    if (stop != end) *stop = 0;
+    if (!more) break;
+  }
+  table.count = count;
+}
 
 }  // namespace
 
 TokenTable tokenizeLine(std::span<char> piece) {
   TokenTable table;
-  char* at = piece.data();
-  char* const end = at + piece.size();
-  std::size_t count = 0;
-  while (at < end && count < kTokenCapacity) {
-    const auto c = static_cast<unsigned char>(*at);
-    if (isSeparator(c)) {
-      ++at;
-      continue;
-    }
-    if (c == '\n' || c == 0) break;
-    char* const start = at;
-    const char* cut = nullptr;  // a 0 taken in as the second byte of a character ends the C string
-    for (;;) {
-      at = skipPlainBytes(at, end);
-      if (at == end || static_cast<unsigned char>(*at) < 0x80) break;
-      // The first byte of a two-byte character takes the next one, whatever it is.
-      if (end - at < 2) {
-        at = end;
-        break;
-      }
-      if (at[1] == 0 && cut == nullptr) cut = at + 1;
-      at += 2;
-    }
-    table.tokens[count++] = {start, static_cast<std::size_t>((cut ? cut : at) - start)};
-    if (at == end) break;
-    const char stop = *at;
-    *at = 0;
-    if (stop == '\n' || stop == 0) break;
-    ++at;
-  }
-  table.count = count;
+  tokenize(piece, table);
   return table;
 }
 
-Result readLinePieces(std::u16string_view path, const StatementHandler& handler) {
-  auto file = openModelFile(path);
-  if (!file) return kFailure;
-  if (const auto length = file->length(); length && *length > kLongestModelFile) {
-    return kFileTooLong;
+LinePieces::LinePieces(std::u16string_view path) : file_(openModelFile(path)) {
+  if (!file_) {
+    result_ = kFailure;
+    return;
   }
+  if (const auto length = file_->length(); length && *length > kLongestModelFile) {
+    result_ = kFileTooLong;
+    file_.reset();
+    return;
+  }
+  // Uncleared: only the bytes read are ever looked at, and those that a number at the end
+  // of the bytes read makes readPlainNumber read, which fill() clears.
+  buffer_ = std::make_unique_for_overwrite<char[]>(kReadChunk + kNumberSlack);
+}
 
-  // Pieces are split and handed over where they lie in the read buffer; only the
-  // unfinished piece at its end moves to the front before the buffer is filled again.
-  // Only the bytes read, from pos to end, are ever looked at, so the buffer starts
-  // uncleared: clearing it cost more than reading a small file.
-  const auto storage = std::make_unique_for_overwrite<std::uint8_t[]>(kReadChunk);
-  const std::span<std::uint8_t> buffer(storage.get(), kReadChunk);
-  std::size_t pos = 0;
-  std::size_t end = 0;
-  bool atEnd = false;
-  std::uint64_t readSoFar = 0;
-  std::uint32_t line = 1;
+LinePieces::~LinePieces() = default;
 
-  for (;;) {
-    if (end - pos < kLinePieceSize && !atEnd) {
-      std::memmove(buffer.data(), buffer.data() + pos, end - pos);
-      end -= pos;
-      pos = 0;
-      while (end < buffer.size() && !atEnd) {
-        const auto got = file->read(buffer.subspan(end));
-        if (!got) return kFailure;
-        atEnd = *got == 0;
-        end += *got;
-        readSoFar += *got;
-        if (readSoFar > kLongestModelFile) return kFileTooLong;
-      }
+// Pieces are split and handed over where they lie in the read buffer; only the unfinished
+// piece at its end moves to the front before the buffer is filled again.
+bool LinePieces::fill() {
+  std::memmove(buffer_.get(), buffer_.get() + pos_, end_ - pos_);
+  end_ -= pos_;
+  pos_ = 0;
+  while (end_ < kReadChunk && !atEnd_) {
+    const auto got = file_->read(
+        std::span(reinterpret_cast<std::uint8_t*>(buffer_.get()) + end_, kReadChunk - end_));
+    if (!got) {
+      result_ = kFailure;
+      return false;
     }
-    if (pos == end) return kSuccess;
+    atEnd_ = *got == 0;
+    end_ += *got;
+    readSoFar_ += *got;
+    if (readSoFar_ > kLongestModelFile) {
+      result_ = kFileTooLong;
+      return false;
+    }
+  }
+  std::memset(buffer_.get() + end_, 0, kNumberSlack);
+  return true;
+}
 
-    char* const piece = reinterpret_cast<char*>(buffer.data() + pos);
-    const std::size_t want = std::min(kLinePieceSize, end - pos);
+bool LinePieces::next() {
+  while (file_) {
+    if (feedBehind_) ++line_;
+    if (end_ - pos_ < kLinePieceSize && !atEnd_ && !fill()) break;
+    if (pos_ == end_) break;
+    char* const piece = buffer_.get() + pos_;
+    const std::size_t want = std::min(kLinePieceSize, end_ - pos_);
     const void* const feed = std::memchr(piece, '\n', want);
     const std::size_t length =
         feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - piece) + 1 : want;
-    pos += length;
-
-    if (piece[0] != '#') {
-      const TokenTable tokens = tokenizeLine(std::span(piece, length));
-      if (tokens.has(0) && !handler(tokens, line)) return kFailure;
+    pos_ += length;
+    feedBehind_ = feed != nullptr;
+    if (piece[0] == '#') continue;
+    piece_ = std::span(piece, length);
+    cursor_ = piece;
+    taken_ = 0;
+    tableMade_ = false;
+    // The keywords of the lists are one or two bytes and a blank: no scan for them.
+    const std::size_t keywordSize = piece[1] == ' ' ? 1 : piece[2] == ' ' ? 2 : 0;
+    if (keywordSize > 0 && keywordSize < length && isPlainTokenByte(piece[0]) &&
+        isPlainTokenByte(piece[keywordSize - 1])) {
+      keyword_ = {piece, keywordSize};
+      cursor_ = piece + keywordSize + 1;
+      taken_ = 1;
+      return true;
     }
-    if (feed) ++line;
+    if (takeToken(keyword_)) return true;
   }
+  file_.reset();
+  return false;
+}
+
+bool LinePieces::takeToken(TokenTable::Token& token) {
+  char* const end = piece_.data() + piece_.size();
+  if (!cursor_ || taken_ == kTokenCapacity || !scanToken(cursor_, end, token)) return false;
+  ++taken_;
+  if (!passStop(cursor_, end)) cursor_ = nullptr;
+  return true;
+}
+
+[[gnu::noinline]] double LinePieces::nextOtherNumber() {
+  TokenTable::Token token;
+  return takeToken(token) ? readDouble({token.start, token.size}) : 0.0;
+}
+
+void LinePieces::nextNumbers(std::span<double> values) {
+  char* const end = piece_.data() + piece_.size();
+  for (double& value : values) {
+    if (cursor_ && taken_ < kTokenCapacity) {
+      char* at = cursor_;
+      while (at != end && isSeparator(static_cast<unsigned char>(*at))) ++at;
+      // A plain number that the token ends with: taken from the bytes at once.
+      const PlainNumber plain = readPlainNumber(at, end);
+      char* const stop = at + plain.length;
+      const auto after = static_cast<unsigned char>(*stop);  // in the slack at the end
+      if (plain.length > 0 && (stop == end || endsToken(after))) {
+        ++taken_;
+        cursor_ = stop == end || after == '\n' || after == 0 ? nullptr : stop + 1;
+        value = plain.value;
+        continue;
+      }
+    }
+    value = nextOtherNumber();
+  }
+}
+
+const TokenTable& LinePieces::tokens() {
+  if (!tableMade_) tokenize(piece_, tokens_);
+  tableMade_ = true;
+  cursor_ = nullptr;
+  return tokens_;
 }
 
 }  // namespace qel

@@ -3,12 +3,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 
 #include "base/result.h"
 #include "container/container_format.h"
+#include "platform/file_system.h"
 
 namespace qel {
 
@@ -50,10 +52,6 @@ struct TokenTable {
 // inside it, as the C string it is.
 TokenTable tokenizeLine(std::span<char> piece);
 
-// Called with the tokens of each piece and the number of the line it belongs to
-// (counting from 1); answers false to stop reading.
-using StatementHandler = std::function<bool(const TokenTable& tokens, std::uint32_t line)>;
-
 // No OBJ or MTL file is read past this many bytes: a name in a model file can point at a
 // file without end. A container holds less, so no model worth taking is longer.
 inline constexpr std::uint64_t kLongestModelFile = kContainerFileLimit;
@@ -61,11 +59,71 @@ inline constexpr std::uint64_t kLongestModelFile = kContainerFileLimit;
 // Answered by readLinePieces for a file longer than kLongestModelFile.
 inline constexpr Result kFileTooLong = static_cast<Result>(0x80070018u);  // ERROR_BAD_LENGTH
 
-// Reads the file piece by piece. Pieces that begin with "#" and pieces without a token
-// are skipped. Answers kFailure when the file cannot be opened, cannot be read to its
-// end, or the handler stopped the reading, and kFileTooLong, without reading, for a file
-// whose length is beyond kLongestModelFile, or once that many bytes were read of a file
-// that did not tell its length.
-Result readLinePieces(std::u16string_view path, const StatementHandler& handler);
+// The pieces of one file, one after another; pieces that begin with "#" and pieces
+// without a token are skipped. A piece's tokens are those tokenizeLine gives: taken one
+// at a time with nextToken(), which leaves the piece as it is, or all at once with
+// tokens(), which terminates them in place (nextToken() has nothing to give after it).
+class LinePieces {
+ public:
+  explicit LinePieces(std::u16string_view path);
+  ~LinePieces();
+
+  // Moves to the next piece; false at the end of the file and when reading failed.
+  bool next();
+  // The number of the line the piece belongs to, counting from 1.
+  std::uint32_t line() const { return line_; }
+  // The piece's first token.
+  std::string_view keyword() const { return {keyword_.start, keyword_.size}; }
+  // The token after the last one taken (the keyword is taken), or nothing once there is
+  // none.
+  std::optional<std::string_view> nextToken() {
+    TokenTable::Token token;
+    if (!takeToken(token)) return std::nullopt;
+    return std::string_view(token.start, token.size);
+  }
+  // The next tokens read as readDouble reads them, and taken; 0 for each that is not there.
+  void nextNumbers(std::span<double> values);
+  const TokenTable& tokens();
+
+  // kSuccess once the whole file was read; kFailure when it could not be opened or read to
+  // its end; kFileTooLong, without reading, for a file whose length is beyond
+  // kLongestModelFile, or once that many bytes were read of a file that did not tell its
+  // length.
+  Result result() const { return result_; }
+
+ private:
+  bool fill();
+  bool takeToken(TokenTable::Token& token);
+  double nextOtherNumber();
+
+  std::unique_ptr<platform::FileReader> file_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+  bool atEnd_ = false;
+  std::uint64_t readSoFar_ = 0;
+  std::uint32_t line_ = 1;
+  bool feedBehind_ = false;  // the piece before ended with a line feed
+  Result result_ = kSuccess;
+
+  std::span<char> piece_;
+  char* cursor_ = nullptr;  // where the next token is looked for; nullptr after the last
+  std::size_t taken_ = 0;
+  TokenTable::Token keyword_{};
+  TokenTable tokens_;
+  bool tableMade_ = false;
+};
+
+// Reads the file piece by piece, calling handler(pieces) for each piece that LinePieces
+// yields; the handler answers false to stop reading. Answers kFailure when the handler
+// stopped the reading, else what LinePieces::result() says.
+template <typename Handler>
+Result readLinePieces(std::u16string_view path, Handler&& handler) {
+  LinePieces pieces(path);
+  while (pieces.next()) {
+    if (!handler(pieces)) return kFailure;
+  }
+  return pieces.result();
+}
 
 }  // namespace qel

@@ -151,7 +151,9 @@ Result readMaterialFile(std::u16string_view mtlPath, ObjModel& model, InfoMessag
   const TextureFolders folders = texturesFolders(mtlPath);
   std::optional<std::string> waitingName;  // of a newmtl that has no texture statement yet
   MaterialsBeyond beyond;
-  const Result result = readLinePieces(mtlPath, [&](const TokenTable& tokens, std::uint32_t line) {
+  const Result result = readLinePieces(mtlPath, [&](LinePieces& piece) {
+    const TokenTable& tokens = piece.tokens();
+    const std::uint32_t line = piece.line();
     switch (tokens.byteAt(0, 0)) {
       case 'n':
         // The name waits in the next free entry for its texture statement.

@@ -87,47 +87,53 @@ class ObjReading {
         repair_(repair),
         encoding_(encoding) {}
 
-  // Answers whether reading goes on.
-  bool statement(const TokenTable& tokens, std::uint32_t line) {
-    line_ = line;
+  // Answers whether reading goes on. The statements that fill the lists take their
+  // tokens one at a time; the others take the piece's table.
+  bool statement(LinePieces& piece) {
+    line_ = piece.line();
     if (overflow_) {
-      countOverflow(tokens);
+      countOverflow(piece.tokens());
       return true;
     }
-    switch (tokens.byteAt(0, 0)) {
+    const std::string_view keyword = piece.keyword();
+    // Byte at of the keyword; 0 past its end, as at a terminator.
+    const auto byteAt = [keyword](std::size_t at) {
+      return at < keyword.size() ? keyword[at] : '\0';
+    };
+    switch (byteAt(0)) {
       case 'v':
-        switch (tokens.byteAt(0, 1)) {
+        switch (byteAt(1)) {
           case '\0':
-            addVector(model_.positions, full_.positions, tokens, ModelList::Positions, "positions");
+            addVector(model_.positions, full_.positions, piece, ModelList::Positions, "positions");
             break;
           case 'n':
-            addVector(model_.normals, full_.normals, tokens, ModelList::Normals, "normals");
+            addVector(model_.normals, full_.normals, piece, ModelList::Normals, "normals");
             break;
           case 't':
-            addTexCoord(tokens);
+            addTexCoord(piece);
             break;
           default:
-            warnIgnored(tokens[0]);
+            warnIgnored(keyword);
         }
         break;
       case 'f':
-        addFace(tokens);
+        addFace(piece);
         break;
       case 'u':
         // Names of the repair's materials may hold blanks, and lose what follows them.
-        selectMaterial(repair_ ? restOfLine(tokens, 1) : tokens[1]);
+        selectMaterial(repair_ ? restOfLine(piece.tokens(), 1) : piece.tokens()[1]);
         break;
       case 's':
-        model_.smoothing = readInt(tokens[1]);
+        model_.smoothing = readInt(piece.tokens()[1]);
         break;
       case 'm':
-        readLibrary(tokens[1]);
+        readLibrary(piece.tokens()[1]);
         break;
       default:
         // Groups and object names leave nothing in the model, as expected.
-        if (tokens[0] != "g" && tokens[0] != "o") warnIgnored(tokens[0]);
+        if (keyword != "g" && keyword != "o") warnIgnored(keyword);
     }
-    if (overflow_) countOverflow(tokens);  // the statement that found its list full
+    if (overflow_) countOverflow(piece.tokens());  // the statement that found its list full
     return !diagnostics_.stopped();
   }
 
@@ -224,18 +230,20 @@ class ObjReading {
     }
   }
 
-  void addVector(FixedList<Vector3, kObjListCapacity>& list, bool& full, const TokenTable& tokens,
+  void addVector(FixedList<Vector3, kObjListCapacity>& list, bool& full, LinePieces& piece,
                  ModelList which, std::string_view what) {
-    const Vector3 v{static_cast<float>(readDouble(tokens[1])),
-                    static_cast<float>(readDouble(tokens[2])),
-                    static_cast<float>(readDouble(tokens[3]))};
+    double xyz[3];
+    piece.nextNumbers(xyz);
+    const Vector3 v{static_cast<float>(xyz[0]), static_cast<float>(xyz[1]),
+                    static_cast<float>(xyz[2])};
     if (!list.push(v)) return refuseFull(full, which, what);
     if (checking_ && !isFinite(v)) warning("obj.non-finite", "a coordinate that is not finite");
   }
 
-  void addTexCoord(const TokenTable& tokens) {
-    const TexCoord uv{static_cast<float>(readDouble(tokens[1])),
-                      static_cast<float>(readDouble(tokens[2]))};
+  void addTexCoord(LinePieces& piece) {
+    double uv2[2];
+    piece.nextNumbers(uv2);
+    const TexCoord uv{static_cast<float>(uv2[0]), static_cast<float>(uv2[1])};
     if (!model_.texCoords.push(uv))
       return refuseFull(full_.texCoords, ModelList::TexCoords, "texture coordinates");
     if (checking_ && !(std::isfinite(uv.u) && std::isfinite(uv.v))) {
@@ -256,6 +264,7 @@ class ObjReading {
   }
 
   void selectMaterial(std::string_view name) {
+    mappingStale_ = true;
     if (const auto material = materialNamed(name)) {
       model_.currentMaterial = *material;
       return;
@@ -277,6 +286,7 @@ class ObjReading {
   }
 
   void readLibrary(std::string_view name) {
+    mappingStale_ = true;  // a material file can change the atlas
     const auto wide = toWideName(name, encoding_);
     // A path that does not fit counts as unreadable.
     const bool fits = wide && objDir_.size() + wide->size() <= kLongestPath;
@@ -348,12 +358,33 @@ class ObjReading {
     return true;
   }
 
-  void addFace(const TokenTable& tokens) {
-    if (!tokens.has(2) || !tokens.has(3)) {
+  // The current material's mapping, or nullptr when no material is current; made again
+  // only after a usemtl or a material library.
+  const MaterialMapping* currentMapping() {
+    if (mappingStale_) {
+      mapping_.reset();
+      if (model_.currentMaterial >= 0) {
+        mapping_.emplace(model_.materials[model_.currentMaterial], model_.atlasWidth,
+                         model_.atlasHeight);
+      }
+      mappingStale_ = false;
+    }
+    return mapping_ ? &*mapping_ : nullptr;
+  }
+
+  void addFace(LinePieces& piece) {
+    // The corners as written: the first four tokens after the keyword.
+    std::array<std::string_view, 4> tokens;
+    std::int32_t corners = 0;
+    for (; corners < 4; ++corners) {
+      const auto token = piece.nextToken();
+      if (!token) break;
+      tokens[corners] = *token;
+    }
+    if (corners < 3) {
       if (checking_) warning("obj.short-face", "a face of fewer than three corners is ignored");
       return;
     }
-    const std::int32_t corners = tokens.has(4) ? 4 : 3;
     const std::int32_t newIndices = corners == 4 ? 6 : 3;
     if (!model_.vertices.hasRoomFor(corners)) {
       // An author counts triangles, and for them both lists fill together.
@@ -363,17 +394,13 @@ class ObjReading {
       return refuseFull(full_.indices, ModelList::Triangles, "indices");
     }
 
-    std::optional<MaterialMapping> mapping;
-    if (model_.currentMaterial >= 0) {
-      mapping.emplace(model_.materials[model_.currentMaterial], model_.atlasWidth,
-                      model_.atlasHeight);
-    }
+    const MaterialMapping* const mapping = currentMapping();
     const std::int32_t first = model_.vertices.size();
     ModelVertex* added = model_.vertices.spare(corners);
     outsideUnitSquare_.reset();
     std::array<TexCoord, 4> written{};
     for (std::int32_t k = 0; k < corners; ++k) {
-      if (!setCorner(added[k], written[k], tokens[1 + k], mapping ? &*mapping : nullptr)) return;
+      if (!setCorner(added[k], written[k], tokens[k], mapping)) return;
     }
     model_.vertices.extend(corners);
     if (repair_) {
@@ -399,11 +426,11 @@ class ObjReading {
         vertex.nz = normal.z;
       }
     }
-    if (checking_) checkFace(tokens, &model_.vertices[first], corners);
+    if (checking_) checkFace(piece, &model_.vertices[first], corners);
   }
 
-  void checkFace(const TokenTable& tokens, const ModelVertex* v, std::int32_t corners) {
-    if (tokens.has(5)) {
+  void checkFace(LinePieces& piece, const ModelVertex* v, std::int32_t corners) {
+    if (corners == 4 && piece.nextToken()) {
       warning("obj.polygon-cut", "a face of more than four corners keeps its first four");
     }
     if (model_.currentMaterial < 0 && !toldNoMaterial_) {
@@ -454,6 +481,8 @@ class ObjReading {
   bool toldNoMaterial_ = false;
   std::optional<int> outsideUnitSquare_;  // a texture coordinate number of the current face
   std::optional<Overflow> overflow_;      // the list a conversion found full
+  std::optional<MaterialMapping> mapping_;
+  bool mappingStale_ = true;
 };
 
 }  // namespace
@@ -474,9 +503,7 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
   }
   ObjReading reading(path, model, messages, diagnostics, repair, encoding);
   const Result result =
-      readLinePieces(path, [&reading](const TokenTable& tokens, std::uint32_t line) {
-        return reading.statement(tokens, line);
-      });
+      readLinePieces(path, [&reading](LinePieces& piece) { return reading.statement(piece); });
   if (result == kFileTooLong) {
     diagnostics.error(
         path, 0, "obj.unreadable",

@@ -33,7 +33,9 @@ Result readRepairMaterialFile(std::u16string_view mtlPath, ObjModel& model,
   const std::u16string folder(folderOf(mtlPath));
   const std::size_t firstOfFile = repair.materials.size();
   MaterialsBeyond beyond;
-  const Result result = readLinePieces(mtlPath, [&](const TokenTable& tokens, std::uint32_t line) {
+  const Result result = readLinePieces(mtlPath, [&](LinePieces& piece) {
+    const TokenTable& tokens = piece.tokens();
+    const std::uint32_t line = piece.line();
     const std::string_view keyword = tokens[0];
     if (keyword == "newmtl") {
       if (!model.materials.hasRoomFor(1)) {

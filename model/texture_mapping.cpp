@@ -16,13 +16,6 @@ float insetShare(float extent) {
   return static_cast<float>((double{extent} - kInset) / extent);
 }
 
-// One step of the mapping: computed in double, kept as a float. Products are kept in
-// statements of their own so that no compiler fuses them with the following addition.
-float insetCoordinate(float coordinate, float share) {
-  const double product = (double{coordinate} - 0.5) * share;
-  return static_cast<float>(product + 0.5);
-}
-
 // Finite floats in their numeric order as integers (both zeros at 0).
 std::int64_t orderOf(float x) {
   const auto bits = std::bit_cast<std::uint32_t>(x);
@@ -81,15 +74,6 @@ MaterialMapping::MaterialMapping(const MaterialEntry& material, float atlasWidth
   oy_ = static_cast<float>(double{material.rectY} / atlasHeight);
   kx_ = insetShare(material.rectWidth);
   ky_ = insetShare(material.rectHeight);
-}
-
-TexCoord MaterialMapping::map(TexCoord uv) const {
-  if (empty_) return {0, 0};
-  const float uInset = insetCoordinate(uv.u, kx_);
-  const float vInset = insetCoordinate(uv.v, ky_);
-  const double uScaled = double{uInset} * sx_;
-  const double vScaled = double{vInset} * sy_;
-  return {static_cast<float>(uScaled + ox_), static_cast<float>(1.0 - (vScaled + oy_))};
 }
 
 TexCoord MaterialMapping::unmap(TexCoord mapped) const {

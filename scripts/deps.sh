@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev libtinyobjloader-dev libstb-dev
+  nlohmann-json3-dev libcli11-dev libtinyobjloader-dev libstb-dev libfast-float-dev
   clang libclang-rt-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-noto-cjk python3

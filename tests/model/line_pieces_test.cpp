@@ -72,8 +72,8 @@ struct Statement {
 
 std::vector<Statement> statementsOf(const std::u16string& path, Result* result = nullptr) {
   std::vector<Statement> statements;
-  const Result r = readLinePieces(path, [&](const TokenTable& table, std::uint32_t line) {
-    statements.push_back({line, tokensIn(table)});
+  const Result r = readLinePieces(path, [&](LinePieces& piece) {
+    statements.push_back({piece.line(), tokensIn(piece.tokens())});
     return true;
   });
   if (result) *result = r;
@@ -109,12 +109,42 @@ TEST(ReadLinePieces, ALineOfExactly1022BytesWithItsFeedIsOnePiece) {
   EXPECT_EQ(statements[0].tokens[1].size(), 1019u);
 }
 
+TEST(LinePieces, TakesTokensAndNumbersOneAtATimeAsTheTableHoldsThem) {
+  test::TempFolder folder;
+  // Plain numbers where a separator, a control byte or the piece ends them; others that
+  // run on into their token; a number cut at the end of a long line's first piece.
+  const std::string text = "v 1.5 -2,+.25\r\nvt 7x 1e2\x01 3 \x81\x34\nf 1/2 -0.000250\nvn " +
+                           std::string(1012, ' ') + "123456789";
+  std::vector<double> numbers;
+  std::vector<Tokens> taken;
+  std::vector<Tokens> tables;
+  readLinePieces(folder.writeText("a.obj", text), [&](LinePieces& piece) {
+    double values[2];
+    piece.nextNumbers(values);
+    numbers.insert(numbers.end(), values, values + 2);
+    Tokens rest{std::string(piece.keyword())};
+    while (const auto token = piece.nextToken()) rest.emplace_back(*token);
+    taken.push_back(rest);
+    tables.push_back(tokensIn(piece.tokens()));
+    return true;
+  });
+  EXPECT_EQ(numbers,
+            (std::vector<double>{1.5, -2.0, 7.0, 100.0, 1.0, -0.00025, 1234567.0, 0.0, 0.0, 0.0}));
+  EXPECT_EQ(tables, (std::vector<Tokens>{{"v", "1.5", "-2", "+.25"},
+                                         {"vt", "7x", "1e2", "3", "\x81\x34"},
+                                         {"f", "1/2", "-0.000250"},
+                                         {"vn", "1234567"},
+                                         {"89"}}));
+  EXPECT_EQ(taken,
+            (std::vector<Tokens>{{"v", "+.25"}, {"vt", "3", "\x81\x34"}, {"f"}, {"vn"}, {"89"}}));
+}
+
 TEST(ReadLinePieces, RefusesMissingFilesAndStopsWhenTheHandlerSaysSo) {
   test::TempFolder folder;
-  EXPECT_EQ(readLinePieces(folder.file("missing.obj"), [](auto&, auto) { return true; }), kFailure);
+  EXPECT_EQ(readLinePieces(folder.file("missing.obj"), [](auto&) { return true; }), kFailure);
   int calls = 0;
   const auto path = folder.writeText("a.obj", "v 1\nv 2\nv 3\n");
-  EXPECT_EQ(readLinePieces(path, [&](auto&, auto) { return ++calls < 2; }), kFailure);
+  EXPECT_EQ(readLinePieces(path, [&](auto&) { return ++calls < 2; }), kFailure);
   EXPECT_EQ(calls, 2);
 }
 
