@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -115,7 +114,7 @@ double readDouble(std::string_view text) {
   // A number short enough to be plain, from a copy that may be read past its end.
   if (signedNumber.size() <= kLongestPlain) {
     char copy[kLongestPlain + kNumberSlack] = {};
-    std::memcpy(copy, signedNumber.data(), signedNumber.size());
+    std::copy(signedNumber.begin(), signedNumber.end(), copy);  // an empty view may be null
     const PlainNumber plain = readPlainNumber(copy, copy + signedNumber.size());
     // An exponent, or the x of a hexadecimal number after its 0, goes on.
     const char next = copy[plain.length];
