@@ -7,6 +7,7 @@ set -euo pipefail
 source_file="$(cd "$(dirname "$0")/.." && pwd)/docs/guide-ja.md"
 out=$1
 shots=${2:-}
+rm -rf "$out/images"  # only the pictures the guide shows now
 mkdir -p "$out/images"
 {
   printf '<!DOCTYPE html>\n<html lang="ja">\n<head>\n<meta charset="utf-8">\n'
