@@ -9,6 +9,7 @@
 #include "app/status_view.h"
 #include "app/unsaved_changes.h"
 #include "app/window_layout.h"
+#include "resources/captions.h"
 #include "resources/preview_texts.h"
 
 namespace qel {
@@ -67,12 +68,12 @@ void MainWindow::onDropFiles(platform::WindowHandle window, int x, int y,
     default:
       break;
   }
-  runGuarded(window, resources::kShellCaption, [&] { dropFiles(app_, window, target, paths); });
+  runGuarded(window, resources::kProgramCaption, [&] { dropFiles(app_, window, target, paths); });
 }
 
 void MainWindow::onTimer(platform::WindowHandle window) {
   if (running_) return;
-  runGuarded(window, resources::kShellCaption, [&] { offerChangedSources(app_, window); });
+  runGuarded(window, resources::kProgramCaption, [&] { offerChangedSources(app_, window); });
 }
 
 bool MainWindow::onCloseRequest(platform::WindowHandle window) {

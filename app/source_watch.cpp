@@ -4,6 +4,7 @@
 
 #include "app/commands/commands.h"
 #include "dialogs/workshop_name_store.h"
+#include "resources/captions.h"
 
 namespace qel {
 namespace {
@@ -69,7 +70,7 @@ void offerChangedSources(AppState& app, platform::WindowHandle window) {
     const SourceFile source = *known;
     if (!reloadsWithoutAsking(app)) {
       const int choice = app.ui.askChoice(window, resources::reloadOfferText(kind, source.path),
-                                          resources::kShellCaption, resources::kReloadChoices);
+                                          resources::kProgramCaption, resources::kReloadChoices);
       if (choice == 2) continue;
       if (choice == 1) {
         app.settings.writeString(kWorkshopNameKeyPath, kReloadWithoutAskingValue, u"1");

@@ -3,6 +3,7 @@
 #include "app/commands/commands.h"
 #include "container/document_fingerprint.h"
 #include "resources/captions.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 
@@ -19,18 +20,14 @@ bool hasUnsavedChanges(const AppState& app) {
 
 bool mayLoseChanges(AppState& app, platform::WindowHandle window, ChangesAt at) {
   if (!hasUnsavedChanges(app)) return true;
-  const std::u16string_view name = app.document.record().containerName.view();
-  std::u16string text =
-      name.empty() ? u"コンテナの変更が保存されていません。"
-                   : u"コンテナ「" + std::u16string(name) + u"」の変更が保存されていません。";
-  text += at == ChangesAt::Close ? u"\n終了する前に保存しますか？"
-                                 : u"\n別のファイルを開く前に保存しますか？";
-  switch (app.ui.messageBox(window, text, resources::kProgramCaption,
-                            platform::MessageBoxButtons::SaveDiscardCancel)) {
-    case platform::kIdYes:
+  const std::u16string text = resources::unsavedChangesQuestion(
+      app.document.record().containerName.view(), at == ChangesAt::Close);
+  switch (app.ui.askChoice(window, text, resources::kProgramCaption,
+                           resources::kUnsavedChangesChoices)) {
+    case 0:  // 保存
       saveContainer(app, window);
       return !hasUnsavedChanges(app);
-    case platform::kIdNo:
+    case 1:  // 保存しない
       return true;
     default:
       return false;

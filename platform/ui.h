@@ -15,14 +15,11 @@ namespace qel::platform {
 // A window of the implementation's own; nullptr means "no window" (no owner).
 using WindowHandle = const void*;
 
-// SaveDiscardCancel asks before changes are lost: 保存 (kIdYes), 保存しない (kIdNo), キャンセル.
-enum class MessageBoxButtons { Ok, OkCancel, SaveDiscardCancel };
+enum class MessageBoxButtons { Ok, OkCancel };
 
 // The answers of message boxes and the identifiers of the two standard dialog buttons.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
-inline constexpr int kIdYes = 6;
-inline constexpr int kIdNo = 7;
 
 // File picker flags, with the values the Windows common dialogs give them.
 inline constexpr std::uint32_t kPickerOverwritePrompt = 0x0002;

@@ -31,4 +31,12 @@ std::u16string reloadOfferText(SourceKind kind, std::u16string_view path) {
          u"\n読み込み直しますか？";
 }
 
+std::u16string unsavedChangesQuestion(std::u16string_view containerName, bool closing) {
+  std::u16string text = containerName.empty() ? u"コンテナの変更が保存されていません。"
+                                              : u"コンテナ「" + std::u16string(containerName) +
+                                                    u"」の変更が保存されていません。";
+  text += closing ? u"\n終了する前に保存しますか？" : u"\n別のファイルを開く前に保存しますか？";
+  return text;
+}
+
 }  // namespace qel::resources

@@ -24,7 +24,9 @@ std::u16string reloadOfferText(SourceKind kind, std::u16string_view path);
 inline constexpr std::array<std::u16string_view, 3> kReloadChoices = {
     u"読み込み直す", u"今後は確認せずに読み込み直す", u"読み込み直さない"};
 
-// The caption of the shell's own boxes.
-inline constexpr std::u16string_view kShellCaption = u"ノルカ";
+// Changes not saved yet, before the program closes or opens another file: whether to save.
+std::u16string unsavedChangesQuestion(std::u16string_view containerName, bool closing);
+inline constexpr std::array<std::u16string_view, 3> kUnsavedChangesChoices = {
+    u"保存", u"保存しない", u"キャンセル"};
 
 }  // namespace qel::resources

@@ -1,6 +1,7 @@
 #include "app/commands/commands.h"
 #include "app/open_named_file.h"
 #include "base/path_parts.h"
+#include "resources/captions.h"
 #include "resources/shell_texts.h"
 
 namespace qel {
@@ -15,7 +16,7 @@ void dropFiles(AppState& app, platform::WindowHandle window, DropTarget target,
   }
   if (target == DropTarget::Window) {
     switch (app.ui.askChoice(window, resources::droppedImageQuestion(path),
-                             resources::kShellCaption, resources::kDroppedImageChoices)) {
+                             resources::kProgramCaption, resources::kDroppedImageChoices)) {
       case 0:
         target = DropTarget::Texture;
         break;

@@ -13,17 +13,6 @@ int showMessageBox(QWidget* owner, const QString& text, const QString& caption,
   box.setWindowTitle(caption);
   box.setTextFormat(Qt::PlainText);  // paths and names are shown as they are
   box.setText(text);
-  if (buttons == platform::MessageBoxButtons::SaveDiscardCancel) {
-    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-    QPushButton* discard =
-        box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
-    box.setDefaultButton(save);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == save) return platform::kIdYes;
-    return box.clickedButton() == discard ? platform::kIdNo : platform::kIdCancel;
-  }
   QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
   QPushButton* cancel = nullptr;
   if (buttons == platform::MessageBoxButtons::OkCancel) {

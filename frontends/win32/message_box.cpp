@@ -116,37 +116,14 @@ int showRenamed(platform::WindowHandle owner, std::u16string_view text, std::u16
   return answer;
 }
 
-UINT typeOf(platform::MessageBoxButtons buttons) {
-  switch (buttons) {
-    case platform::MessageBoxButtons::Ok:
-      break;
-    case platform::MessageBoxButtons::OkCancel:
-      return MB_OKCANCEL;
-    case platform::MessageBoxButtons::SaveDiscardCancel:
-      return MB_YESNOCANCEL | MB_ICONWARNING;
-  }
-  return MB_OK;
-}
-
 }  // namespace
 
 int showMessageBox(platform::WindowHandle owner, std::u16string_view text,
                    std::u16string_view caption, platform::MessageBoxButtons buttons) {
-  std::vector<ButtonLabel> labels;
-  if (buttons == platform::MessageBoxButtons::SaveDiscardCancel) {
-    labels = {{IDYES, L"保存"}, {IDNO, L"保存しない"}, {IDCANCEL, L"キャンセル"}};
-  }
-  const int answer = showRenamed(owner, text, caption, typeOf(buttons), std::move(labels));
-  switch (answer) {
-    case IDOK:
-      return platform::kIdOk;
-    case IDYES:
-      return platform::kIdYes;
-    case IDNO:
-      return platform::kIdNo;
-    default:
-      return platform::kIdCancel;
-  }
+  const UINT type = buttons == platform::MessageBoxButtons::OkCancel ? MB_OKCANCEL : MB_OK;
+  const int answer =
+      ::MessageBoxW(toHwnd(owner), toWide(text).c_str(), toWide(caption).c_str(), type);
+  return answer == IDOK ? platform::kIdOk : platform::kIdCancel;
 }
 
 int showPictureBox(platform::WindowHandle owner, std::u16string_view text,

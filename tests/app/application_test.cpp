@@ -93,10 +93,10 @@ TEST_F(Application, ExitItemAndCloseBoxEndWithZeroAskingOnlyAfterChanges) {
   storeName(u"工房");
   ui.menu(MenuCommand::SetContainerName)
       .pressOk({TypeText{resources::kContainerNameField, u"変更あり"}});
-  ui.menu(MenuCommand::Exit).answer(platform::kIdNo);
+  ui.menu(MenuCommand::Exit).pressChoice(1);  // 保存しない
   EXPECT_EQ(run(), 0);
   EXPECT_TRUE(ui.windowDestroyed);
-  EXPECT_EQ(ui.messageBoxes.size(), 1u);
+  EXPECT_EQ(ui.choices.size(), 1u);
   EXPECT_TRUE(ui.scriptFinished());
 
   test::ScriptedUi closing;

@@ -65,17 +65,17 @@ TEST(DroppedFiles, AContainerOpensAfterTheUnsavedQuestionAndAModelIsSet) {
   bench.record().containerName.assign(u"箱");
   markUnchanged(bench.app);
   bench.record().containerName.assign(u"別の箱");
-  bench.ui.answer(platform::kIdCancel);
+  bench.ui.pressChoice(2);  // キャンセル
   drop(DropTarget::Window, part);
   EXPECT_EQ(bench.record().containerName.view(), u"別の箱");
-  bench.ui.answer(platform::kIdNo);
+  bench.ui.pressChoice(1);  // 保存しない
   drop(DropTarget::Window, part);
   EXPECT_EQ(bench.app.currentContainerPath.view(), part);
 
   // The first file counts, wherever it lands.
   drop(DropTarget::Texture, model);
   EXPECT_EQ(bench.record().modelVertexCount, 6u);
-  EXPECT_EQ(bench.ui.messageBoxes.size(), 2u);
+  EXPECT_EQ(bench.ui.choices.size(), 2u);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "app/recent_files.h"
+#include "resources/resources.h"
 
 #include <gtest/gtest.h>
 
@@ -69,14 +70,15 @@ TEST(RecentFiles, AFileThatIsGoneIsSaidAndTakenOffTheList) {
   settings.put(kWorkshopNameKeyPath, kWorkshopNameValue, u"工房");
   settings.put(kWorkshopNameKeyPath, valueName(1), gone);
   settings.put(kWorkshopNameKeyPath, valueName(2), there);
-  ui.menu(MenuCommand::SetContainerName).pressOk({test::TypeText{1000, u"箱"}});
+  ui.menu(MenuCommand::SetContainerName)
+      .pressOk({test::TypeText{resources::kContainerNameField, u"箱"}});
   ui.sendCommand(kFirstRecentFileCommand);
-  ui.sendCommand(kFirstRecentFileCommand).answer(platform::kIdNo);
+  ui.sendCommand(kFirstRecentFileCommand).pressChoice(1);  // 保存しない
   EXPECT_EQ(runApplication(ui, settings), 0);
 
-  ASSERT_EQ(ui.messageBoxes.size(), 2u);
+  ASSERT_EQ(ui.messageBoxes.size(), 1u);
   EXPECT_EQ(ui.messageBoxes[0].text, resources::recentFileMissingText(gone));
-  EXPECT_EQ(ui.messageBoxes[1].buttons, platform::MessageBoxButtons::SaveDiscardCancel);
+  EXPECT_EQ(ui.choices.size(), 1u);  // the unsaved-changes question
   EXPECT_EQ(ui.textAt(128, 0), there);
   ASSERT_EQ(ui.menuList.size(), 1u);
   EXPECT_EQ(stored(settings, 1), there);

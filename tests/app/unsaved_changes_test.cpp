@@ -22,38 +22,39 @@ constexpr std::u16string_view kCloseQuestion =
     u"コンテナ「箱」の変更が保存されていません。\n終了する前に保存しますか？";
 
 // The program run from its start: the stored workshop name, a part renamed to 箱, then
-// the window's close box answered with answer.
+// the window's close box answered with the button at choice.
 struct RenamedThenClosed {
-  explicit RenamedThenClosed(int answer) {
+  explicit RenamedThenClosed(int choice) {
     settings.writeString(u"Software\\K.DORAN\\APP\\QELCONTAINER", u"maker", u"工房");
     ui.menu(MenuCommand::SetContainerName)
         .pressOk({TypeText{resources::kContainerNameField, u"箱"}});
-    ui.closeWindow().answer(answer);
+    ui.closeWindow().pressChoice(choice);
   }
   test::ScriptedUi ui;
   test::MemorySettingsStore settings;
 };
 
 TEST(UnsavedChanges, ClosingAfterAChangeAsksAndEachAnswerDoesWhatItSays) {
-  RenamedThenClosed discarded(platform::kIdNo);
+  RenamedThenClosed discarded(1);  // 保存しない
   EXPECT_EQ(runApplication(discarded.ui, discarded.settings), 0);
-  ASSERT_EQ(discarded.ui.messageBoxes.size(), 1u);
-  EXPECT_EQ(discarded.ui.messageBoxes[0].text, kCloseQuestion);
-  EXPECT_EQ(discarded.ui.messageBoxes[0].buttons, platform::MessageBoxButtons::SaveDiscardCancel);
+  ASSERT_EQ(discarded.ui.choices.size(), 1u);
+  EXPECT_EQ(discarded.ui.choices[0].text, kCloseQuestion);
+  EXPECT_EQ(discarded.ui.choices[0].buttons,
+            (std::vector<std::u16string>{u"保存", u"保存しない", u"キャンセル"}));
   EXPECT_TRUE(discarded.ui.scriptFinished());
 
   // キャンセル keeps the window: the command after it still runs.
-  RenamedThenClosed cancelled(platform::kIdCancel);
+  RenamedThenClosed cancelled(2);
   cancelled.ui.menu(MenuCommand::SetContainerName).pressCancel();
   EXPECT_EQ(runApplication(cancelled.ui, cancelled.settings), 0);
   EXPECT_EQ(cancelled.ui.dialogs.size(), 2u);
 
   // 保存 of a part that cannot be saved yet says why and keeps the window.
-  RenamedThenClosed refused(platform::kIdYes);
+  RenamedThenClosed refused(0);
   refused.ui.menu(MenuCommand::SetContainerName).pressCancel();
   EXPECT_EQ(runApplication(refused.ui, refused.settings), 0);
-  ASSERT_EQ(refused.ui.messageBoxes.size(), 2u);
-  EXPECT_EQ(refused.ui.messageBoxes[1].text.rfind(u"保存できません。", 0), 0u);
+  ASSERT_EQ(refused.ui.messageBoxes.size(), 1u);
+  EXPECT_EQ(refused.ui.messageBoxes[0].text.rfind(u"保存できません。", 0), 0u);
   EXPECT_EQ(refused.ui.dialogs.size(), 2u);
 }
 
@@ -71,10 +72,10 @@ TEST(UnsavedChanges, SaveOpenAndNewLeaveNothingToAskAbout) {
   EXPECT_FALSE(hasUnsavedChanges(bench.app));
 
   bench.record().containerName.assign(u"別名");
-  bench.ui.answer(platform::kIdNo).choose(saved);  // the question, then the open picker
+  bench.ui.pressChoice(1).choose(saved);  // the question, then the open picker
   bench.run(openContainer);
-  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
-  EXPECT_NE(bench.ui.messageBoxes[0].text.find(u"別のファイルを開く前に"), std::u16string::npos);
+  ASSERT_EQ(bench.ui.choices.size(), 1u);
+  EXPECT_NE(bench.ui.choices[0].text.find(u"別のファイルを開く前に"), std::u16string::npos);
   EXPECT_FALSE(hasUnsavedChanges(bench.app));
   EXPECT_EQ(bench.record().containerName, test::readyRecord().containerName);
 
@@ -82,7 +83,7 @@ TEST(UnsavedChanges, SaveOpenAndNewLeaveNothingToAskAbout) {
   bench.run(newContainer);
   EXPECT_FALSE(hasUnsavedChanges(bench.app));
   bench.run(exitProgram);
-  EXPECT_EQ(bench.ui.messageBoxes.size(), 2u) << "nothing asked at exit";
+  EXPECT_EQ(bench.ui.choices.size(), 1u) << "nothing asked at exit";
 }
 
 TEST(UnsavedChanges, SavingFromTheQuestionWritesTheFileAndCloses) {
@@ -91,7 +92,7 @@ TEST(UnsavedChanges, SavingFromTheQuestionWritesTheFileAndCloses) {
   markUnchanged(bench.app);
   bench.record() = test::readyRecord();
   const std::u16string saved = folder.file("kept.cnt");
-  bench.ui.answer(platform::kIdYes).choose(saved);
+  bench.ui.pressChoice(0).choose(saved);
   bench.run(exitProgram);
   EXPECT_TRUE(std::filesystem::exists(toUtf8(saved)));
   EXPECT_FALSE(hasUnsavedChanges(bench.app));
