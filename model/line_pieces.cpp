@@ -7,21 +7,12 @@
 
 #include "model/lenient_numbers.h"
 #include "model/model_file_lookup.h"
-#include "model/plain_number.h"
 
 namespace qel {
 namespace {
 
-bool isSeparator(unsigned char c) {
-  constexpr std::uint64_t kSeparators = (std::uint64_t{1} << ' ') | (std::uint64_t{1} << '\t') |
-                                        (std::uint64_t{1} << '\r') | (std::uint64_t{1} << 0x1E) |
-                                        (std::uint64_t{1} << ',');
-  return c < 64 && ((kSeparators >> c) & 1) != 0;
-}
-
-bool endsToken(unsigned char c) {
-  return c <= 0x20 || c == ',';
-}
+using line_bytes::endsToken;
+using line_bytes::isSeparator;
 
 // Bytes that a token runs through one at a time: above 0x20, below 0x80, not a comma.
 bool isPlainTokenByte(unsigned char c) {
@@ -197,27 +188,6 @@ bool LinePieces::takeToken(TokenTable::Token& token) {
 [[gnu::noinline]] double LinePieces::nextOtherNumber() {
   TokenTable::Token token;
   return takeToken(token) ? readDouble({token.start, token.size}) : 0.0;
-}
-
-void LinePieces::nextNumbers(std::span<double> values) {
-  char* const end = piece_.data() + piece_.size();
-  for (double& value : values) {
-    if (cursor_ && taken_ < kTokenCapacity) {
-      char* at = cursor_;
-      while (at != end && isSeparator(static_cast<unsigned char>(*at))) ++at;
-      // A plain number that the token ends with: taken from the bytes at once.
-      const PlainNumber plain = readPlainNumber(at, end);
-      char* const stop = at + plain.length;
-      const auto after = static_cast<unsigned char>(*stop);  // in the slack at the end
-      if (plain.length > 0 && (stop == end || endsToken(after))) {
-        ++taken_;
-        cursor_ = stop == end || after == '\n' || after == 0 ? nullptr : stop + 1;
-        value = plain.value;
-        continue;
-      }
-    }
-    value = nextOtherNumber();
-  }
 }
 
 const TokenTable& LinePieces::tokens() {

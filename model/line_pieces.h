@@ -10,6 +10,7 @@
 
 #include "base/result.h"
 #include "container/container_format.h"
+#include "model/plain_number.h"
 #include "platform/file_system.h"
 
 namespace qel {
@@ -20,6 +21,23 @@ namespace qel {
 inline constexpr std::size_t kLinePieceSize = 1022;
 
 inline constexpr std::size_t kTokenCapacity = 32;
+
+namespace line_bytes {
+
+// Bytes between tokens.
+inline bool isSeparator(unsigned char c) {
+  constexpr std::uint64_t kSeparators = (std::uint64_t{1} << ' ') | (std::uint64_t{1} << '\t') |
+                                        (std::uint64_t{1} << '\r') | (std::uint64_t{1} << 0x1E) |
+                                        (std::uint64_t{1} << ',');
+  return c < 64 && ((kSeparators >> c) & 1) != 0;
+}
+
+// Bytes that end a token of plain bytes.
+inline bool endsToken(unsigned char c) {
+  return c <= 0x20 || c == ',';
+}
+
+}  // namespace line_bytes
 
 // The tokens of one piece, pointing into the piece. Tokens past count are absent; an
 // absent token reads as empty. Further tokens of a piece with more than 32 are dropped.
@@ -81,8 +99,15 @@ class LinePieces {
     if (!takeToken(token)) return std::nullopt;
     return std::string_view(token.start, token.size);
   }
-  // The next tokens read as readDouble reads them, and taken; 0 for each that is not there.
-  void nextNumbers(std::span<double> values);
+  // The next token read as readDouble reads it, and taken; 0 when there is none. Inline,
+  // so that a statement's numbers stay in registers.
+  double nextNumber();
+  // Takes the next token when read(start, end), given the bytes from where it starts to
+  // the piece's end, reads it whole: answers its length, 0 when the text there is not of
+  // its form. Inline, for a reader of many tokens of one form; read may look up to
+  // kNumberSlack bytes past end. false, taking nothing, when the token is not read whole.
+  template <typename Read>
+  bool takeRead(Read&& read);
   const TokenTable& tokens();
 
   // kSuccess once the whole file was read; kFailure when it could not be opened or read to
@@ -113,6 +138,31 @@ class LinePieces {
   TokenTable tokens_;
   bool tableMade_ = false;
 };
+
+template <typename Read>
+bool LinePieces::takeRead(Read&& read) {
+  if (!cursor_ || taken_ == kTokenCapacity) return false;
+  char* const end = piece_.data() + piece_.size();
+  char* at = cursor_;
+  while (at != end && line_bytes::isSeparator(static_cast<unsigned char>(*at))) ++at;
+  const std::size_t length = read(static_cast<const char*>(at), static_cast<const char*>(end));
+  char* const stop = at + length;
+  const auto after = static_cast<unsigned char>(*stop);  // in the slack at the end
+  if (length == 0 || (stop != end && !line_bytes::endsToken(after))) return false;
+  ++taken_;
+  cursor_ = stop == end || after == '\n' || after == 0 ? nullptr : stop + 1;
+  return true;
+}
+
+inline double LinePieces::nextNumber() {
+  double value = 0.0;
+  const auto plain = [&value](const char* at, const char* end) {
+    const PlainNumber number = readPlainNumber(at, end);
+    value = number.value;
+    return number.length;
+  };
+  return takeRead(plain) ? value : nextOtherNumber();
+}
 
 // Reads the file piece by piece, calling handler(pieces) for each piece that LinePieces
 // yields; the handler answers false to stop reading. Answers kFailure when the handler

@@ -31,7 +31,7 @@ struct Corner {
 
 // Reads position/texCoord/normal as sscanf("%d/%d/%d") would, and also the forms that
 // leave out a middle number (v//vn).
-Corner readCorner(std::string_view token) {
+Corner readCornerAsScanned(std::string_view token) {
   Corner corner;
   int value = 0;
   std::size_t used = scanInt(token, value);
@@ -47,6 +47,35 @@ Corner readCorner(std::string_view token) {
   token.remove_prefix(1);
   if (scanInt(token, value) > 0) corner.normal = value;
   return corner;
+}
+
+// The length of the corner at start, before end, read into corner, which holds no number
+// yet: a position, then maybe a texture coordinate and a normal after slashes, numbers of
+// at most nine digits without a sign, as nearly every file writes them. 0, with corner in
+// any state, for a corner of any other form; the caller takes a length that stops short
+// of the token's end as such a form too.
+std::size_t readPlainCorner(const char* const start, const char* const end, Corner& corner) {
+  constexpr std::ptrdiff_t kPlainDigits = 9;  // no int wraps below ten digits
+  const char* at = start;
+  // The number at at, if digits stand there; false when they are too many to read here.
+  const auto number = [&at, end](std::optional<int>& into) {
+    const char* const digits = at;
+    int value = 0;
+    for (unsigned digit; at != end && (digit = static_cast<unsigned char>(*at - '0')) <= 9; ++at) {
+      value = value * 10 + static_cast<int>(digit);
+    }
+    if (at - digits > kPlainDigits) return false;
+    if (at != digits) into = value;
+    return true;
+  };
+  const auto slash = [&at, end] {
+    if (at == end || *at != '/') return false;
+    ++at;
+    return true;
+  };
+  if (!number(corner.position) || !corner.position) return 0;
+  if (slash() && (!number(corner.texCoord) || (slash() && !number(corner.normal)))) return 0;
+  return static_cast<std::size_t>(at - start);
 }
 
 // The list entry that a number of the file names: 1 is the first entry, -1 the last one
@@ -232,18 +261,16 @@ class ObjReading {
 
   void addVector(FixedList<Vector3, kObjListCapacity>& list, bool& full, LinePieces& piece,
                  ModelList which, std::string_view what) {
-    double xyz[3];
-    piece.nextNumbers(xyz);
-    const Vector3 v{static_cast<float>(xyz[0]), static_cast<float>(xyz[1]),
-                    static_cast<float>(xyz[2])};
+    const auto x = static_cast<float>(piece.nextNumber());
+    const auto y = static_cast<float>(piece.nextNumber());
+    const Vector3 v{x, y, static_cast<float>(piece.nextNumber())};
     if (!list.push(v)) return refuseFull(full, which, what);
     if (checking_ && !isFinite(v)) warning("obj.non-finite", "a coordinate that is not finite");
   }
 
   void addTexCoord(LinePieces& piece) {
-    double uv2[2];
-    piece.nextNumbers(uv2);
-    const TexCoord uv{static_cast<float>(uv2[0]), static_cast<float>(uv2[1])};
+    const auto u = static_cast<float>(piece.nextNumber());
+    const TexCoord uv{u, static_cast<float>(piece.nextNumber())};
     if (!model_.texCoords.push(uv))
       return refuseFull(full_.texCoords, ModelList::TexCoords, "texture coordinates");
     if (checking_ && !(std::isfinite(uv.u) && std::isfinite(uv.v))) {
@@ -321,9 +348,8 @@ class ObjReading {
   // mapping is the current material's, or nothing when no material is current. False
   // after an error: the face is left out.
   // written gets the corner's texture coordinate as the file gives it.
-  bool setCorner(ModelVertex& vertex, TexCoord& written, std::string_view token,
+  bool setCorner(ModelVertex& vertex, TexCoord& written, const Corner& corner,
                  const MaterialMapping* mapping) {
-    const Corner corner = readCorner(token);
     if (!corner.position) {
       error("obj.corner-without-position", "a face corner without a position number");
       return false;
@@ -374,12 +400,18 @@ class ObjReading {
 
   void addFace(LinePieces& piece) {
     // The corners as written: the first four tokens after the keyword.
-    std::array<std::string_view, 4> tokens;
+    std::array<Corner, 4> read;
     std::int32_t corners = 0;
     for (; corners < 4; ++corners) {
+      Corner& corner = read[corners];
+      if (piece.takeRead([&corner](const char* at, const char* end) {
+            return readPlainCorner(at, end, corner);
+          })) {
+        continue;
+      }
       const auto token = piece.nextToken();
       if (!token) break;
-      tokens[corners] = *token;
+      corner = readCornerAsScanned(*token);
     }
     if (corners < 3) {
       if (checking_) warning("obj.short-face", "a face of fewer than three corners is ignored");
@@ -400,7 +432,7 @@ class ObjReading {
     outsideUnitSquare_.reset();
     std::array<TexCoord, 4> written{};
     for (std::int32_t k = 0; k < corners; ++k) {
-      if (!setCorner(added[k], written[k], tokens[k], mapping)) return;
+      if (!setCorner(added[k], written[k], read[k], mapping)) return;
     }
     model_.vertices.extend(corners);
     if (repair_) {

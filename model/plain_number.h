@@ -96,7 +96,10 @@ inline PlainNumber readPlainNumber(const char* at, const char* end) {
   }
   if (digits == 0 || digits > kMostDigits || mantissa >= kExactLimit) return {};
   const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
-  return {static_cast<std::size_t>(at - start), negative ? -value : value};
+  // The sign set without a branch: a number's sign is no pattern to predict.
+  const auto signBit = static_cast<std::uint64_t>(negative) << 63;
+  return {static_cast<std::size_t>(at - start),
+          std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) | signBit)};
 }
 
 }  // namespace qel

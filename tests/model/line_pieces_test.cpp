@@ -119,9 +119,8 @@ TEST(LinePieces, TakesTokensAndNumbersOneAtATimeAsTheTableHoldsThem) {
   std::vector<Tokens> taken;
   std::vector<Tokens> tables;
   readLinePieces(folder.writeText("a.obj", text), [&](LinePieces& piece) {
-    double values[2];
-    piece.nextNumbers(values);
-    numbers.insert(numbers.end(), values, values + 2);
+    numbers.push_back(piece.nextNumber());
+    numbers.push_back(piece.nextNumber());
     Tokens rest{std::string(piece.keyword())};
     while (const auto token = piece.nextToken()) rest.emplace_back(*token);
     taken.push_back(rest);

@@ -107,6 +107,13 @@ TEST_F(ObjReaderTest, RefusesNumbersThatNameNoEntry) {
   EXPECT_EQ(read(head + "f /1/1 2 3\n"), kFailure);
   EXPECT_EQ(refusal(), "line 5: a face corner without a position number");
   EXPECT_EQ(read("f 1 2 3\nv 0 0 0\nv 0 0 0\nv 0 0 0\n"), kFailure);  // numbers look back only
+  // Numbers beyond an int are held at its end, wherever they stand in the corner.
+  EXPECT_EQ(read(head + "f 00000000001/1 2 3\n"), kSuccess);
+  EXPECT_EQ(read(head + "f 1/12345678901 2 3\n"), kFailure);
+  EXPECT_EQ(refusal(),
+            "line 5: texture coordinate number 2147483647 names no entry (1 read so far)");
+  EXPECT_EQ(read(head + "f 1 2 3/1/9999999999\n"), kFailure);
+  EXPECT_EQ(refusal(), "line 5: normal number 2147483647 names no entry (0 read so far)");
 }
 
 TEST_F(ObjReaderTest, MapsTextureCoordinatesIntoTheMaterialsRectangle) {
