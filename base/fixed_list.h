@@ -9,8 +9,10 @@
 namespace qel {
 
 // A list of at most N entries that never grows: entries are added at the end and a full
-// list refuses more. Trivially copyable, so a zero-filled list is a valid empty one.
-// Entries at and past size() are written only through push() and spare().
+// list refuses more. Trivially copyable, so a zero-filled list is a valid empty one, and
+// so is one on storage holding anything once begun() says so: spare() clears each entry
+// it hands out for the first time. Entries at and past size() are written only through
+// push() and spare().
 template <typename T, std::int32_t N>
 class FixedList {
  public:
@@ -29,18 +31,29 @@ class FixedList {
   }
 
   // The next `more` entries after the last one, for filling in place before extend()
-  // takes them in; the caller checked hasRoomFor(more).
+  // takes them in: as the last spare() left them, zero where none reached before. The
+  // caller checked hasRoomFor(more).
   T* spare(std::int32_t more) {
-    written_ = std::max(written_, count_ + more);
+    static_assert(std::is_trivially_copyable_v<T>);
+    if (count_ + more > written_) {
+      std::memset(static_cast<void*>(items_.data() + written_), 0,
+                  sizeof(T) * static_cast<std::size_t>(count_ + more - written_));
+      written_ = count_ + more;
+    }
     return items_.data() + count_;
   }
   // Takes in the next `more` spare entries; the caller checked hasRoomFor(more).
   void extend(std::int32_t more) { count_ += more; }
 
-  // Empties a list that was zero-filled when it was first used, zeroing again every entry
-  // written since: it costs what was used, not the capacity.
+  // Makes the list empty without looking at its storage, which may hold anything.
+  void begun() {
+    count_ = 0;
+    written_ = 0;
+  }
+
+  // Empties the list, zeroing every entry written since it was last empty: a list that
+  // was zero-filled is so again, at the cost of what was used, not of the capacity.
   void clear() {
-    static_assert(std::is_trivially_copyable_v<T>);
     std::memset(static_cast<void*>(items_.data()), 0,
                 sizeof(T) * static_cast<std::size_t>(written_));
     count_ = 0;

@@ -54,11 +54,16 @@ void ObjModelRelease::operator()(ObjModel* model) const {
 }
 
 ObjModelPtr createObjModel() {
-  // calloc creates the model, an implicit-lifetime aggregate, with every byte zero; a block
-  // this large comes straight from the system's zero-filled pages.
+  // malloc creates the model, an implicit-lifetime aggregate, without writing a byte of it.
   static_assert(std::is_aggregate_v<ObjModel> && std::is_trivially_destructible_v<ObjModel>);
-  ObjModelPtr model(static_cast<ObjModel*>(std::calloc(1, sizeof(ObjModel))));
+  ObjModelPtr model(static_cast<ObjModel*>(std::malloc(sizeof(ObjModel))));
   if (!model) throw std::bad_alloc();
+  model->positions.begun();
+  model->normals.begun();
+  model->texCoords.begun();
+  model->materials.begun();
+  model->vertices.begun();
+  model->indices.begun();
   setInitialScalars(*model);
   return model;
 }

@@ -60,7 +60,7 @@ struct ObjModel {
   FixedList<std::uint16_t, kObjListCapacity> indices;
 };
 
-// Atlas 256 by 256, no material current, every list empty and zeroed except indices.
+// Atlas 256 by 256, no material current, every list empty and zeroed.
 void initObjModel(ObjModel& model);
 
 // Puts a model that was in its initial state and has since been filled back into it,
@@ -73,8 +73,8 @@ struct ObjModelRelease {
 };
 using ObjModelPtr = std::unique_ptr<ObjModel, ObjModelRelease>;
 
-// A new ObjModel in its initial state. Its memory is taken zero-filled from the system, so
-// that a conversion pays only for the pages it uses, not for clearing megabytes.
+// A new ObjModel in its initial state but for the storage of its lists, which is left
+// uncleared: a conversion pays only for the entries it uses, not for clearing megabytes.
 ObjModelPtr createObjModel();
 
 }  // namespace qel
