@@ -14,10 +14,7 @@ namespace {
 using line_bytes::endsToken;
 using line_bytes::isSeparator;
 
-// Bytes that a token runs through one at a time: above 0x20, below 0x80, not a comma.
-bool isPlainTokenByte(unsigned char c) {
-  return c < 0x80 && !endsToken(c);
-}
+using line_bytes::isPlainTokenByte;
 
 // The high bit of every byte of word that is not a plain token byte.
 std::uint64_t nonPlainBytes(std::uint64_t word) {
@@ -143,38 +140,6 @@ bool LinePieces::fill() {
   }
   std::memset(buffer_.get() + end_, 0, kNumberSlack);
   return true;
-}
-
-bool LinePieces::next() {
-  while (file_) {
-    if (feedBehind_) ++line_;
-    if (end_ - pos_ < kLinePieceSize && !atEnd_ && !fill()) break;
-    if (pos_ == end_) break;
-    char* const piece = buffer_.get() + pos_;
-    const std::size_t want = std::min(kLinePieceSize, end_ - pos_);
-    const void* const feed = std::memchr(piece, '\n', want);
-    const std::size_t length =
-        feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - piece) + 1 : want;
-    pos_ += length;
-    feedBehind_ = feed != nullptr;
-    if (piece[0] == '#') continue;
-    piece_ = std::span(piece, length);
-    cursor_ = piece;
-    taken_ = 0;
-    tableMade_ = false;
-    // The keywords of the lists are one or two bytes and a blank: no scan for them.
-    const std::size_t keywordSize = piece[1] == ' ' ? 1 : piece[2] == ' ' ? 2 : 0;
-    if (keywordSize > 0 && keywordSize < length && isPlainTokenByte(piece[0]) &&
-        isPlainTokenByte(piece[keywordSize - 1])) {
-      keyword_ = {piece, keywordSize};
-      cursor_ = piece + keywordSize + 1;
-      taken_ = 1;
-      return true;
-    }
-    if (takeToken(keyword_)) return true;
-  }
-  file_.reset();
-  return false;
 }
 
 bool LinePieces::takeToken(TokenTable::Token& token) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <span>
@@ -35,6 +37,11 @@ inline bool isSeparator(unsigned char c) {
 // Bytes that end a token of plain bytes.
 inline bool endsToken(unsigned char c) {
   return c <= 0x20 || c == ',';
+}
+
+// Bytes that a token runs through one at a time: above 0x20, below 0x80, not a comma.
+inline bool isPlainTokenByte(unsigned char c) {
+  return c < 0x80 && !endsToken(c);
 }
 
 }  // namespace line_bytes
@@ -86,7 +93,8 @@ class LinePieces {
   explicit LinePieces(std::u16string_view path);
   ~LinePieces();
 
-  // Moves to the next piece; false at the end of the file and when reading failed.
+  // Moves to the next piece; false at the end of the file and when reading failed. Inline,
+  // as it runs once for every line.
   bool next();
   // The number of the line the piece belongs to, counting from 1.
   std::uint32_t line() const { return line_; }
@@ -138,6 +146,38 @@ class LinePieces {
   TokenTable tokens_;
   bool tableMade_ = false;
 };
+
+inline bool LinePieces::next() {
+  while (file_) {
+    if (feedBehind_) ++line_;
+    if (end_ - pos_ < kLinePieceSize && !atEnd_ && !fill()) break;
+    if (pos_ == end_) break;
+    char* const piece = buffer_.get() + pos_;
+    const std::size_t want = std::min(kLinePieceSize, end_ - pos_);
+    const void* const feed = std::memchr(piece, '\n', want);
+    const std::size_t length =
+        feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - piece) + 1 : want;
+    pos_ += length;
+    feedBehind_ = feed != nullptr;
+    if (piece[0] == '#') continue;
+    piece_ = std::span(piece, length);
+    cursor_ = piece;
+    taken_ = 0;
+    tableMade_ = false;
+    // The keywords of the lists are one or two bytes and a blank: no scan for them.
+    const std::size_t keywordSize = piece[1] == ' ' ? 1 : piece[2] == ' ' ? 2 : 0;
+    if (keywordSize > 0 && keywordSize < length && line_bytes::isPlainTokenByte(piece[0]) &&
+        line_bytes::isPlainTokenByte(piece[keywordSize - 1])) {
+      keyword_ = {piece, keywordSize};
+      cursor_ = piece + keywordSize + 1;
+      taken_ = 1;
+      return true;
+    }
+    if (takeToken(keyword_)) return true;
+  }
+  file_.reset();
+  return false;
+}
 
 template <typename Read>
 bool LinePieces::takeRead(Read&& read) {
