@@ -55,17 +55,17 @@ Corner readCornerAsScanned(std::string_view token) {
 // any state, for a corner of any other form; the caller takes a length that stops short
 // of the token's end as such a form too.
 std::size_t readPlainCorner(const char* const start, const char* const end, Corner& corner) {
-  constexpr std::ptrdiff_t kPlainDigits = 9;  // no int wraps below ten digits
+  constexpr std::ptrdiff_t kPlainDigits = 9;  // below ten digits, every number fits an int
   const char* at = start;
   // The number at at, if digits stand there; false when they are too many to read here.
   const auto number = [&at, end](std::optional<int>& into) {
     const char* const digits = at;
-    int value = 0;
+    std::uint32_t value = 0;  // wraps, unread, past nine digits
     for (unsigned digit; at != end && (digit = static_cast<unsigned char>(*at - '0')) <= 9; ++at) {
-      value = value * 10 + static_cast<int>(digit);
+      value = value * 10 + digit;
     }
     if (at - digits > kPlainDigits) return false;
-    if (at != digits) into = value;
+    if (at != digits) into = static_cast<int>(value);
     return true;
   };
   const auto slash = [&at, end] {
