@@ -193,7 +193,8 @@ kept_old=0 got_new=0 stale=0
 for round in $(seq 1 20); do
   if [ $((round % 2)) -eq 1 ]; then name=second; else name=first; fi
   previous=$([ "$name" = first ] && echo second || echo first)
-  pack "$name" "$work/big.bin" "$target" 2>/dev/null &
+  # exec: the background shell becomes the save, so that the kill reaches the save itself.
+  pack "$name" "$work/big.bin" "$target" exec 2>/dev/null &
   pid=$!
   delay=$((RANDOM % (save_ms + save_ms / 5 + 1)))
   sleep "$(printf '%d.%03d' $((delay / 1000)) $((delay % 1000)))"
