@@ -10,8 +10,8 @@ namespace qel {
 
 // A list of at most N entries that never grows: entries are added at the end and a full
 // list refuses more. Trivially copyable, so a zero-filled list is a valid empty one, and
-// so is one on storage holding anything once begun() says so: spare() clears each entry
-// it hands out for the first time. Entries at and past size() are written only through
+// so is one on storage holding anything after startEmpty(): spare() clears each entry it
+// hands out for the first time. Entries at and past size() are written only through
 // push() and spare().
 template <typename T, std::int32_t N>
 class FixedList {
@@ -46,7 +46,7 @@ class FixedList {
   void extend(std::int32_t more) { count_ += more; }
 
   // Makes the list empty without looking at its storage, which may hold anything.
-  void begun() {
+  void startEmpty() {
     count_ = 0;
     written_ = 0;
   }

@@ -12,9 +12,8 @@ namespace qel {
 namespace {
 
 using line_bytes::endsToken;
-using line_bytes::isSeparator;
-
 using line_bytes::isPlainTokenByte;
+using line_bytes::isSeparator;
 
 // The high bit of every byte of word that is not a plain token byte.
 std::uint64_t nonPlainBytes(std::uint64_t word) {

@@ -44,8 +44,9 @@ struct ModelConversion {
 // storeTexture(record, texture).
 ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& messages);
 
-// The same in a working model of the caller's, in its initial state (initObjModel), for a
-// caller that converts many files and would otherwise allocate megabytes for each.
+// The same in a working model of the caller's, in its initial state (createObjModel, or
+// resetObjModel after a conversion), for a caller that converts many files and would
+// otherwise allocate megabytes for each.
 ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
                                 InfoMessageSink& messages);
 

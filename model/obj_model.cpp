@@ -58,12 +58,12 @@ ObjModelPtr createObjModel() {
   static_assert(std::is_aggregate_v<ObjModel> && std::is_trivially_destructible_v<ObjModel>);
   ObjModelPtr model(static_cast<ObjModel*>(std::malloc(sizeof(ObjModel))));
   if (!model) throw std::bad_alloc();
-  model->positions.begun();
-  model->normals.begun();
-  model->texCoords.begun();
-  model->materials.begun();
-  model->vertices.begun();
-  model->indices.begun();
+  model->positions.startEmpty();
+  model->normals.startEmpty();
+  model->texCoords.startEmpty();
+  model->materials.startEmpty();
+  model->vertices.startEmpty();
+  model->indices.startEmpty();
   setInitialScalars(*model);
   return model;
 }

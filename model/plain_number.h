@@ -96,10 +96,7 @@ inline PlainNumber readPlainNumber(const char* at, const char* end) {
   }
   if (digits == 0 || digits > kMostDigits || mantissa >= kExactLimit) return {};
   const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
-  // The sign set without a branch: a number's sign is no pattern to predict.
-  const auto signBit = static_cast<std::uint64_t>(negative) << 63;
-  return {static_cast<std::size_t>(at - start),
-          std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) | signBit)};
+  return {static_cast<std::size_t>(at - start), negative ? -value : value};
 }
 
 }  // namespace qel

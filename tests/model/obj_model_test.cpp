@@ -45,7 +45,7 @@ TEST(ObjModel, ANewModelIsInTheInitialStateWhateverItsMemoryHeld) {
   alignas(Vertices) unsigned char memory[sizeof(Vertices)];
   std::memset(memory, 0xA5, sizeof memory);
   auto* list = new (memory) Vertices;
-  list->begun();
+  list->startEmpty();
   const ModelVertex* spare = list->spare(4);
   EXPECT_TRUE(std::all_of(spare, spare + 4, [](const ModelVertex& v) {
     return v.x == 0.0f && v.nz == 0.0f && v.v == 0.0f;
