@@ -119,6 +119,7 @@ LinePieces::~LinePieces() = default;
 // Pieces are split and handed over where they lie in the read buffer; only the unfinished
 // piece at its end moves to the front before the buffer is filled again.
 bool LinePieces::fill() {
+  const bool first = readSoFar_ == 0;
   std::memmove(buffer_.get(), buffer_.get() + pos_, end_ - pos_);
   end_ -= pos_;
   pos_ = 0;
@@ -138,7 +139,18 @@ bool LinePieces::fill() {
     }
   }
   std::memset(buffer_.get() + end_, 0, kNumberSlack);
-  return true;
+  return !first || takeByteOrderMark();
+}
+
+// On the first fill: blanks over a UTF-8 mark, the end of reading at a UTF-16 one.
+bool LinePieces::takeByteOrderMark() {
+  const auto startsWith = [this](std::string_view mark) {
+    return std::string_view(buffer_.get(), end_).starts_with(mark);
+  };
+  if (startsWith("\xEF\xBB\xBF")) std::memset(buffer_.get(), ' ', 3);
+  if (!startsWith("\xFF\xFE") && !startsWith("\xFE\xFF")) return true;
+  result_ = kUtf16Text;
+  return false;
 }
 
 bool LinePieces::takeToken(TokenTable::Token& token) {

@@ -83,11 +83,17 @@ inline constexpr std::uint64_t kLongestModelFile = kContainerFileLimit;
 
 // Answered by readLinePieces for a file longer than kLongestModelFile.
 inline constexpr Result kFileTooLong = static_cast<Result>(0x80070018u);  // ERROR_BAD_LENGTH
+// Answered by readLinePieces for a file that begins with a UTF-16 byte order mark: its
+// text is two bytes a character, which no reader of these files can take.
+inline constexpr Result kUtf16Text =
+    static_cast<Result>(0x80070459u);  // ERROR_NO_UNICODE_TRANSLATION
 
 // The pieces of one file, one after another; pieces that begin with "#" and pieces
-// without a token are skipped. A piece's tokens are those tokenizeLine gives: taken one
-// at a time with nextToken(), which leaves the piece as it is, or all at once with
-// tokens(), which terminates them in place (nextToken() has nothing to give after it).
+// without a token are skipped. A UTF-8 byte order mark at the start of the file reads as
+// blanks, so that it does not hide the first statement (Notepad writes one). A piece's tokens are
+// those tokenizeLine gives: taken one at a time with nextToken(), which leaves the piece as it is,
+// or all at once with tokens(), which terminates them in place (nextToken() has nothing to give
+// after it).
 class LinePieces {
  public:
   explicit LinePieces(std::u16string_view path);
@@ -121,11 +127,12 @@ class LinePieces {
   // kSuccess once the whole file was read; kFailure when it could not be opened or read to
   // its end; kFileTooLong, without reading, for a file whose length is beyond
   // kLongestModelFile, or once that many bytes were read of a file that did not tell its
-  // length.
+  // length; kUtf16Text, with no piece, for a file that begins with a UTF-16 mark.
   Result result() const { return result_; }
 
  private:
   bool fill();
+  bool takeByteOrderMark();
   bool takeToken(TokenTable::Token& token);
   double nextOtherNumber();
 

@@ -36,6 +36,7 @@ ModelRefusal ModelDiagnostics::refusal(std::u16string_view objPath) const {
                           : refusalAt(refusal.file, refusal.line, refusal.english);
   }
   refusal.unreadableLibrary = unreadableLibrary_;
+  refusal.libraryFault = libraryFault_;
   return refusal;
 }
 

@@ -43,7 +43,10 @@ class ModelDiagnostics {
   ModelRefusal refusal(std::u16string_view objPath) const;
 
   // A material library that could not be read (the last one), kept in either mode.
-  void noteUnreadableLibrary(std::u16string_view path) { unreadableLibrary_ = path; }
+  void noteUnreadableLibrary(std::u16string_view path, LibraryFault fault) {
+    unreadableLibrary_ = path;
+    libraryFault_ = fault;
+  }
 
   // Material names whose newmtl statement got no texture statement (kept while checking):
   // a usemtl of one of them is told apart from a name that no material file holds.
@@ -67,6 +70,7 @@ class ModelDiagnostics {
   std::size_t fileErrors_ = 0;
   std::optional<ModelRefusal> firstRefusal_;
   std::u16string unreadableLibrary_;
+  LibraryFault libraryFault_ = LibraryFault::NotRead;
   std::unordered_set<std::string> materialsWithoutTexture_;
   std::vector<Place> textureStatements_;
 };

@@ -20,6 +20,9 @@ struct RefusalFacts {
   std::uint64_t limit = 0;  // how many list takes
 };
 
+// Why a material library could not be read.
+enum class LibraryFault { NotRead, TooLong, Utf16 };
+
 // Why a model was not converted: the first error, with what its messages need.
 struct ModelRefusal {
   std::string code;  // the diagnostic code, such as "obj.capacity"
@@ -29,6 +32,7 @@ struct ModelRefusal {
   RefusalFacts facts;
   // A material library that could not be read, which explains a model without materials.
   std::u16string unreadableLibrary;
+  LibraryFault libraryFault = LibraryFault::NotRead;
 };
 
 }  // namespace qel

@@ -94,6 +94,11 @@ bool isFinite(const Vector3& v) {
   return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
+LibraryFault libraryFault(Result read) {
+  if (read == kFileTooLong) return LibraryFault::TooLong;
+  return read == kUtf16Text ? LibraryFault::Utf16 : LibraryFault::NotRead;
+}
+
 bool isInUnitSquare(const TexCoord& uv) {
   return uv.u >= 0.0f && uv.u <= 1.0f && uv.v >= 0.0f && uv.v <= 1.0f;
 }
@@ -319,11 +324,16 @@ class ObjReading {
     const bool fits = wide && objDir_.size() + wide->size() <= kLongestPath;
     const Result read = fits ? readLibraryAt(objDir_ + *wide) : kFailure;
     if (!failed(read) || diagnostics_.stopped()) return;
-    diagnostics_.noteUnreadableLibrary(fits ? objDir_ + *wide : platform::codePage().toWide(name));
+    diagnostics_.noteUnreadableLibrary(fits ? objDir_ + *wide : platform::codePage().toWide(name),
+                                       libraryFault(read));
     if (read == kFileTooLong) {
       warning("obj.mtl-unreadable", "the material library " + shown(name) + " is longer than " +
                                         std::to_string(kLongestModelFile) +
                                         " bytes: its materials from there on are missing");
+    } else if (read == kUtf16Text) {
+      warning("obj.mtl-unreadable", "the material library " + shown(name) +
+                                        " is UTF-16 text, which is not read: its materials are "
+                                        "missing (save it as ANSI or UTF-8 text)");
     } else {
       warning("obj.mtl-unreadable",
               "the material library " + shown(name) + " cannot be read: its materials are missing");
@@ -540,6 +550,10 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
     diagnostics.error(
         path, 0, "obj.unreadable",
         "the OBJ file is longer than " + std::to_string(kLongestModelFile) + " bytes");
+  } else if (result == kUtf16Text) {
+    diagnostics.error(path, 0, "obj.utf16",
+                      "the OBJ file is UTF-16 text, which is not read: save it as ANSI or UTF-8 "
+                      "text");
   } else if (failed(result) && !diagnostics.stopped()) {
     diagnostics.error(path, 0, "obj.unreadable", "the OBJ file cannot be read");
   }

@@ -6,6 +6,7 @@
 #include "base/text_pattern.h"
 #include "base/utf.h"
 #include "container/container_format.h"
+#include "model/line_pieces.h"
 
 namespace qel::resources {
 namespace {
@@ -39,6 +40,9 @@ constexpr std::u16string_view kLargestImage = u"256×256ピクセル";
 constexpr std::u16string_view kSeeCheck =
     u"「qelcontainer-cli check」でOBJファイルの問題をすべて確認できます。";
 
+constexpr std::u16string_view kSaveAsAnsi =
+    u"メモ帳などで文字コードを「ANSI」か「UTF-8」にして保存し直してください。";
+
 std::u16string capacityText(const RefusalFacts& facts) {
   std::u16string_view what = u"三角形";
   switch (facts.list) {
@@ -66,6 +70,29 @@ std::u16string capacityText(const RefusalFacts& facts) {
       {std::u16string(what), grouped(facts.count), grouped(facts.limit)});
 }
 
+// Why a model has no material with a texture: its MTL file could not be read.
+std::u16string libraryReason(const ModelRefusal& r) {
+  const std::u16string name = fileName(r.unreadableLibrary);
+  switch (r.libraryFault) {
+    case LibraryFault::TooLong:
+      return fillPattern(
+          u"MTLファイル「%1」が大きすぎて、最後まで読み込めません（%2バイトまで）。\n"
+          u"MTLファイルが正しいファイルか確認してください。",
+          {name, grouped(kLongestModelFile)});
+    case LibraryFault::Utf16:
+      return fillPattern(
+          u"MTLファイル「%1」がUTF-16（Unicode）で保存されているため、読み込めません。\n" +
+              std::u16string(kSaveAsAnsi),
+          {name});
+    case LibraryFault::NotRead:
+      break;
+  }
+  return fillPattern(
+      u"OBJファイルで指定されているMTLファイル「%1」が見つかりません。\n"
+      u"MTLファイルがOBJファイルと同じフォルダーにあるか確認してください。",
+      {name});
+}
+
 // The reason and the advice of a model refusal, after the box's first line.
 std::u16string modelReason(const ModelRefusal& r) {
   const std::u16string subject = fileName(r.facts.subject);
@@ -73,12 +100,7 @@ std::u16string modelReason(const ModelRefusal& r) {
   const std::string& code = r.code;
   if (code == "obj.capacity" || code == "mtl.capacity") return capacityText(r.facts);
   if (code == "model.no-texture-material") {
-    if (!r.unreadableLibrary.empty()) {
-      return fillPattern(
-          u"OBJファイルで指定されているMTLファイル「%1」が見つかりません。\n"
-          u"MTLファイルがOBJファイルと同じフォルダーにあるか確認してください。",
-          {fileName(r.unreadableLibrary)});
-    }
+    if (!r.unreadableLibrary.empty()) return libraryReason(r);
     return u"テクスチャーが指定されたマテリアルがありません。\n"
            u"MTLファイルでマテリアルにテクスチャー（map_Kd）を指定してください。";
   }
@@ -120,6 +142,10 @@ std::u16string modelReason(const ModelRefusal& r) {
            u"マテリアルの数を減らしてから、もう一度設定してください。";
   }
   if (code == "obj.unreadable") return u"OBJファイルを読み込めません。";
+  if (code == "obj.utf16") {
+    return u"OBJファイルがUTF-16（Unicode）で保存されているため、読み込めません。\n" +
+           std::u16string(kSaveAsAnsi);
+  }
   if (code == "obj.no-such-position" || code == "obj.no-such-normal" ||
       code == "obj.no-such-texcoord" || code == "obj.corner-without-position") {
     return fillPattern(u"%1行目の面が、ファイルにない頂点の番号を指しています。\n", {line}) +

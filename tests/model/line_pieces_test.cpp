@@ -90,6 +90,22 @@ TEST(ReadLinePieces, SkipsCommentsAndEmptyLinesButNotIndentedHashes) {
   EXPECT_EQ(result, kSuccess);
 }
 
+TEST(ReadLinePieces, ReadsPastAUtf8MarkAndNothingOfUtf16Text) {
+  test::TempFolder folder;
+  Result result = kFailure;
+  // The mark counts toward the first piece's 1022 bytes, as it always did.
+  const std::string first = "\xEF\xBB\xBFv " + std::string(1017, 'x') + "yy\n";
+  EXPECT_EQ(statementsOf(folder.writeText("marked.obj", first), &result),
+            (std::vector<Statement>{{1, {"v", std::string(1017, 'x')}}, {1, {"yy"}}}));
+  EXPECT_EQ(result, kSuccess);
+  EXPECT_TRUE(statementsOf(folder.writeText("wide.obj", std::string("\xFF\xFEv\0 \0"
+                                                                    "1\0",
+                                                                    8)),
+                           &result)
+                  .empty());
+  EXPECT_EQ(result, kUtf16Text);
+}
+
 TEST(ReadLinePieces, SplitsLongLinesIntoPiecesOf1022Bytes) {
   test::TempFolder folder;
   // The first piece ends inside the x run; the continuation begins with the rest of it.

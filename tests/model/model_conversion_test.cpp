@@ -113,6 +113,26 @@ TEST_F(ModelConversionTest, RefusesModelsWithoutFaces) {
   EXPECT_EQ(conversion.refusal.english, "the model has no face");
 }
 
+TEST_F(ModelConversionTest, AUtf8MarkHidesNoStatement) {
+  folder.write("body.png", test::pngBytes(8, 8));
+  const std::string mtl = "newmtl body\nmap_Kd body.png\n";
+  // The texture coordinates of body's rectangle, not 0, 0, show that usemtl found it.
+  const std::string obj = std::string(kQuad).replace(kQuad.find("vt 0 0"), 6, "vt 1 1");
+  const ModelConversion unmarked = convert(obj, mtl);
+  const ModelConversion marked = convert("\xEF\xBB\xBF" + obj, "\xEF\xBB\xBF" + mtl);
+  ASSERT_EQ(marked.result, kSuccess) << marked.refusal.english;
+  EXPECT_EQ(marked.blob, unmarked.blob);
+}
+
+TEST_F(ModelConversionTest, SaysThatUtf16TextIsNotRead) {
+  const std::string wide("\xFF\xFEm\0t\0l\0", 8);
+  EXPECT_EQ(convert(wide, "").refusal.code, "obj.utf16");
+  const ModelRefusal library = convert(kQuad, wide).refusal;
+  EXPECT_EQ(library.code, "model.no-texture-material");
+  EXPECT_EQ(library.unreadableLibrary, folder.file("car.mtl"));
+  EXPECT_EQ(library.libraryFault, LibraryFault::Utf16);
+}
+
 TEST_F(ModelConversionTest, GivesTheSameBytesForALargeModelOfEveryForm) {
   folder.write("body.png", test::pngBytes(256, 256));
   folder.write("part.tim", test::timBytes(3, 64, 32, 192, 128));

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <vector>
 
 #include "base/utf.h"
 
@@ -63,6 +64,20 @@ TEST(RefusalTexts, EveryErrorCodeOfTheModelImportHasAJapaneseTextOfItsOwn) {
     EXPECT_EQ(said.find(u'%'), std::u16string::npos) << refusal.code;
   }
   EXPECT_GT(codes, 10);
+}
+
+TEST(RefusalTexts, AMaterialLibraryThatCouldNotBeReadIsNamedWithWhatWasWrong) {
+  ModelRefusal refusal{"model.no-texture-material", u"m.obj", 0, "?", {}, u"C:/a/car.mtl"};
+  std::vector<std::u16string> said;
+  for (const LibraryFault fault :
+       {LibraryFault::NotRead, LibraryFault::TooLong, LibraryFault::Utf16}) {
+    refusal.libraryFault = fault;
+    said.push_back(japaneseText(refusal));
+    EXPECT_NE(said.back().find(u"「car.mtl」"), std::u16string::npos) << toUtf8(said.back());
+  }
+  EXPECT_NE(said[0], said[1]);
+  EXPECT_NE(said[1], said[2]);
+  EXPECT_NE(said[2].find(u"UTF-16"), std::u16string::npos);
 }
 
 }  // namespace
