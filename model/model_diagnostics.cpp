@@ -37,6 +37,10 @@ ModelRefusal ModelDiagnostics::refusal(std::u16string_view objPath) const {
   }
   refusal.unreadableLibrary = unreadableLibrary_;
   refusal.libraryFault = libraryFault_;
+  // The library explains the missing material to the reader of the English line too.
+  if (refusal.code == "model.no-texture-material" && !unreadableLibrary_.empty()) {
+    refusal.english += ": " + libraryFaultText(libraryFault_, displayPath(unreadableLibrary_));
+  }
   return refusal;
 }
 

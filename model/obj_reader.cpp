@@ -324,20 +324,21 @@ class ObjReading {
     const bool fits = wide && objDir_.size() + wide->size() <= kLongestPath;
     const Result read = fits ? readLibraryAt(objDir_ + *wide) : kFailure;
     if (!failed(read) || diagnostics_.stopped()) return;
+    const LibraryFault fault = libraryFault(read);
     diagnostics_.noteUnreadableLibrary(fits ? objDir_ + *wide : platform::codePage().toWide(name),
-                                       libraryFault(read));
-    if (read == kFileTooLong) {
-      warning("obj.mtl-unreadable", "the material library " + shown(name) + " is longer than " +
-                                        std::to_string(kLongestModelFile) +
-                                        " bytes: its materials from there on are missing");
-    } else if (read == kUtf16Text) {
-      warning("obj.mtl-unreadable", "the material library " + shown(name) +
-                                        " is UTF-16 text, which is not read: its materials are "
-                                        "missing (save it as ANSI or UTF-8 text)");
-    } else {
-      warning("obj.mtl-unreadable",
-              "the material library " + shown(name) + " cannot be read: its materials are missing");
+                                       fault);
+    std::string what = libraryFaultText(fault, shown(name));
+    switch (fault) {
+      case LibraryFault::TooLong:
+        what += ": its materials from there on are missing";
+        break;
+      case LibraryFault::Utf16:
+        what += ": its materials are missing (save it as ANSI or UTF-8 text)";
+        break;
+      case LibraryFault::NotRead:
+        what += ": its materials are missing";
     }
+    warning("obj.mtl-unreadable", std::move(what));
   }
 
   // The entry a corner's number names, or nothing after an error that says which number

@@ -1,6 +1,7 @@
 #include "model/refusal_text.h"
 
 #include "base/utf.h"
+#include "model/line_pieces.h"
 
 namespace qel {
 
@@ -19,6 +20,19 @@ std::string refusalAt(std::u16string_view path, std::uint32_t line, std::string_
   text += ": ";
   text += what;
   return text;
+}
+
+std::string libraryFaultText(LibraryFault fault, std::string_view name) {
+  std::string text = "the material library " + std::string(name);
+  switch (fault) {
+    case LibraryFault::TooLong:
+      return text + " is longer than " + std::to_string(kLongestModelFile) + " bytes";
+    case LibraryFault::Utf16:
+      return text + " is UTF-16 text, which is not read";
+    case LibraryFault::NotRead:
+      break;
+  }
+  return text + " cannot be read";
 }
 
 }  // namespace qel
