@@ -88,8 +88,17 @@ PreviewPane::PreviewPane(const PaneWording& wording) : wording_(wording) {
   resize(kFirstWidth, kFirstHeight);
 }
 
+// The buttons take as many rows as the pane's width needs, so that a narrow pane (a
+// small screen at a high DPI) shows all of them.
+int PreviewPane::buttonsPerRow() const {
+  return std::max(1, (width_ + kButtonGap) / (kButtonWidth + kButtonGap));
+}
+
 PaneArea PreviewPane::buttonArea(PaneButton button) const {
-  return {static_cast<int>(button) * (kButtonWidth + kButtonGap), 0, kButtonWidth, kButtonHeight};
+  const int index = static_cast<int>(button);
+  const int perRow = buttonsPerRow();
+  return {index % perRow * (kButtonWidth + kButtonGap),
+          index / perRow * (kButtonHeight + kButtonGap), kButtonWidth, kButtonHeight};
 }
 
 void PreviewPane::resize(int width, int height) {
@@ -99,9 +108,11 @@ void PreviewPane::resize(int width, int height) {
   width_ = width;
   height_ = height;
   const int info = kInfoLines * kLinePitch;
-  const int room = height - kModelTop - info - kGap;
+  const int rows = (static_cast<int>(kPaneButtonCount) + buttonsPerRow() - 1) / buttonsPerRow();
+  const int modelTop = kModelTop + (rows - 1) * (kButtonHeight + kButtonGap);
+  const int room = height - modelTop - info - kGap;
   const int images = std::clamp(room - kMinModelHeight, 0, kImageSide);
-  model_ = {0, kModelTop, width, std::max(0, room - images)};
+  model_ = {0, modelTop, width, std::max(0, room - images)};
   texture_.area = {0, height - images, std::min(kImageSide, width), images};
   sideView_.area = {kImageSide + kGap, height - images,
                     std::clamp(width - kImageSide - kGap, 0, kImageSide), images};

@@ -69,7 +69,7 @@ inline constexpr double kLengthTolerance = 0.05;
 class PreviewPane {
  public:
   static constexpr int kButtonHeight = 22;
-  static constexpr int kModelTop = 28;
+  static constexpr int kModelTop = 28;  // below one row of buttons
   static constexpr int kLinePitch = 20;
   static constexpr int kInfoLines = 3;
   static constexpr int kImageSide = 256;
@@ -129,6 +129,7 @@ class PreviewPane {
   void drawSideViewOver();
   void describe(PaneContents& contents);
   bool toggled(PaneButton button) const;
+  int buttonsPerRow() const;
 
   std::optional<std::uint64_t> revision_;
   const PaneWording& wording_;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "preview/png_codec.h"
 #include "preview_fixtures.h"
 
@@ -89,6 +91,22 @@ TEST(PreviewPane, TakesTheRoomItIsGivenTheImagesGivingWayFirst) {
   EXPECT_EQ(pictureAt(contents, pane.modelArea())->image->width, 400);
   pane.resize(0, 0);
   pane.contents();
+}
+
+TEST(PreviewPane, ANarrowPaneShowsEveryButtonInRowsAboveTheModel) {
+  PreviewPane pane(kWording);
+  follow(pane, recordWithModel());
+  pane.resize(440, 600);
+  const PaneArea last = pane.buttonArea(PaneButton::SideViewOver);
+  EXPECT_LE(last.x + last.width, 440);
+  EXPECT_LE(last.y + last.height, pane.modelArea().y);
+  std::size_t labels = 0;
+  for (const auto& text : pane.contents().texts) {
+    labels += std::find(kWording.buttons.begin(), kWording.buttons.end(), text.text) !=
+              kWording.buttons.end();
+  }
+  EXPECT_EQ(labels, kPaneButtonCount);
+  EXPECT_TRUE(pane.press(last.x + 2, last.y + 2));
 }
 
 TEST(PreviewPane, SaysWhenTheModelIsDrawnInPartOrTheTextureCannotBeShown) {
