@@ -52,13 +52,10 @@ RECT childRect(HWND box, HWND child) {
   return rect;
 }
 
-LRESULT CALLBACK addPicture(int code, WPARAM wParam, LPARAM lParam) {
-  if (code != HCBT_ACTIVATE) return ::CallNextHookEx(pictureHook, code, wParam, lParam);
-  ::UnhookWindowsHookEx(pictureHook);
-  pictureHook = nullptr;
-  const HWND box = reinterpret_cast<HWND>(wParam);
+// Makes room for the picture between the text and the buttons and shows it there.
+void addPicture(HWND box) {
   const HWND ok = ::GetDlgItem(box, IDOK);
-  if (ok == nullptr) return 0;
+  if (ok == nullptr) return;
   RECT client{};
   ::GetClientRect(box, &client);
   const int grow = boxPicture.height + kPictureGap;
@@ -86,6 +83,28 @@ LRESULT CALLBACK addPicture(int code, WPARAM wParam, LPARAM lParam) {
     ::SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP,
                    reinterpret_cast<LPARAM>(boxPicture.bitmap));
   }
+}
+
+constexpr UINT kAddPicture = WM_APP + 1;
+WNDPROC boxProcedure = nullptr;
+
+LRESULT CALLBACK pictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kAddPicture) return ::CallWindowProcW(boxProcedure, box, message, wParam, lParam);
+  ::SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(boxProcedure));
+  addPicture(box);
+  return 0;
+}
+
+// The box is first activated before wine has laid out its buttons, after Windows has: the
+// picture is added once the box runs its loop, before its first paint.
+LRESULT CALLBACK addPictureOnceLaidOut(int code, WPARAM wParam, LPARAM lParam) {
+  if (code != HCBT_ACTIVATE) return ::CallNextHookEx(pictureHook, code, wParam, lParam);
+  ::UnhookWindowsHookEx(pictureHook);
+  pictureHook = nullptr;
+  const HWND box = reinterpret_cast<HWND>(wParam);
+  boxProcedure = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pictureBoxProcedure)));
+  ::PostMessageW(box, kAddPicture, 0, 0);
   return 0;
 }
 
@@ -133,7 +152,8 @@ int showPictureBox(platform::WindowHandle owner, std::u16string_view text,
       picture.width > 0 && picture.height > 0 && picture.bytes.size() >= pixels * 4;
   boxPicture = {drawable ? bitmapOf(picture) : nullptr, picture.width, picture.height};
   if (boxPicture.bitmap != nullptr) {
-    pictureHook = ::SetWindowsHookExW(WH_CBT, addPicture, nullptr, ::GetCurrentThreadId());
+    pictureHook =
+        ::SetWindowsHookExW(WH_CBT, addPictureOnceLaidOut, nullptr, ::GetCurrentThreadId());
   }
   const int answer =
       ::MessageBoxW(toHwnd(owner), toWide(text).c_str(), toWide(caption).c_str(), MB_OKCANCEL);
