@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/bytes.h"
 #include "base/result.h"
@@ -29,6 +30,9 @@ struct ModelConversion {
   float atlasWidth = 0.0f;
   float atlasHeight = 0.0f;
   std::u16string texturePath;  // the texture file taken
+  // The files it was made of besides the OBJ file: its material libraries and the
+  // textures taken, for a caller that watches them.
+  std::vector<std::u16string> sourceFiles;
 };
 
 // Reads the OBJ file at objPath with its material library into a fresh ObjModel and

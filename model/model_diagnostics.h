@@ -48,6 +48,11 @@ class ModelDiagnostics {
     libraryFault_ = fault;
   }
 
+  // The material libraries read, in their order (kept in either mode): with the textures,
+  // what a model was made of.
+  void noteLibrary(std::u16string_view path) { libraries_.emplace_back(path); }
+  const std::vector<std::u16string>& libraries() const { return libraries_; }
+
   // Material names whose newmtl statement got no texture statement (kept while checking):
   // a usemtl of one of them is told apart from a name that no material file holds.
   void noteMaterialWithoutTexture(std::string_view name);
@@ -70,6 +75,7 @@ class ModelDiagnostics {
   std::size_t fileErrors_ = 0;
   std::optional<ModelRefusal> firstRefusal_;
   std::u16string unreadableLibrary_;
+  std::vector<std::u16string> libraries_;
   LibraryFault libraryFault_ = LibraryFault::NotRead;
   std::unordered_set<std::string> materialsWithoutTexture_;
   std::vector<Place> textureStatements_;

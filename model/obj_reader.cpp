@@ -323,6 +323,7 @@ class ObjReading {
     // A path that does not fit counts as unreadable.
     const bool fits = wide && objDir_.size() + wide->size() <= kLongestPath;
     const Result read = fits ? readLibraryAt(objDir_ + *wide) : kFailure;
+    if (!failed(read)) diagnostics_.noteLibrary(objDir_ + *wide);
     if (!failed(read) || diagnostics_.stopped()) return;
     const LibraryFault fault = libraryFault(read);
     diagnostics_.noteUnreadableLibrary(fits ? objDir_ + *wide : platform::codePage().toWide(name),

@@ -115,6 +115,10 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   conversion.materialCount = model->materials.size();
   conversion.atlasWidth = model->atlasWidth;
   conversion.atlasHeight = model->atlasHeight;
+  conversion.sourceFiles = diagnostics.libraries();
+  for (const RepairReading::Material& material : reading.materials) {
+    if (!material.texture.empty()) conversion.sourceFiles.push_back(material.texture);
+  }
   return conversion;
 }
 

@@ -70,9 +70,10 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
   record.textureWidth = converted.textureWidth;
   record.textureHeight = converted.textureHeight;
   // The texture now comes with the model: an earlier texture file is no longer its source.
+  std::vector<std::u16string> files = std::move(conversion.sourceFiles);
+  files.emplace_back(path);
   watchSource(app, resources::SourceKind::Model,
-              {std::u16string(path), repair == RepairChoice::Repair},
-              {std::u16string(path), conversion.texturePath});
+              {std::u16string(path), repair == RepairChoice::Repair}, std::move(files));
   forgetSource(app, resources::SourceKind::Texture);
   app.ui.repaint(window);
 }

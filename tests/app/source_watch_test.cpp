@@ -75,5 +75,24 @@ TEST(SourceWatch, AModelWrittenAgainIsOfferedOnceAndSetAgainByTheSameRoad) {
   EXPECT_EQ(bench.record().modelVertexCount, 3u);
 }
 
+TEST(SourceWatch, AModelIsOfferedAgainWhenItsMaterialFileIsWrittenAgain) {
+  test::TempFolder folder;
+  SteppedClock clock;
+  test::CommandBench bench;
+  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\n");
+  folder.write("skin.png", test::pngOf(8, 8));
+  bench.ui.choose(folder.writeText("box.obj", triangles(1)));
+  bench.run(loadModelFile);
+  clock.now = 100;
+  offerChangedSources(bench.app, bench.ui.window());
+  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\nnewmtl more\n");
+  bench.ui.pressChoice(2);
+  for (const std::uint32_t now : {200u, 1500u}) {
+    clock.now = now;
+    offerChangedSources(bench.app, bench.ui.window());
+  }
+  EXPECT_EQ(bench.ui.choices.size(), 1u);
+}
+
 }  // namespace
 }  // namespace qel
