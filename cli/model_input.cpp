@@ -39,6 +39,13 @@ std::optional<ModelConversion> convertModelInput(const std::string& path,
     refuse(err, subject, conversion.refusal.english);
     return std::nullopt;
   }
+  if (conversion.cutFaces > 0) {
+    const bool one = conversion.cutFaces == 1;
+    err << subject << ": warning: " << conversion.cutFaces
+        << (one ? " face of more than four corners keeps its"
+                : " faces of more than four corners keep their")
+        << " first four (--repair takes every corner)\n";
+  }
   return conversion;
 }
 

@@ -30,6 +30,9 @@ struct ModelConversion {
   float atlasWidth = 0.0f;
   float atlasHeight = 0.0f;
   std::u16string texturePath;  // the texture file taken
+  // Faces of more than four corners that kept their first four: the model has holes that
+  // the repair, which takes every corner, would not leave.
+  std::uint32_t cutFaces = 0;
   // The files it was made of besides the OBJ file: its material libraries and the
   // textures taken, for a caller that watches them.
   std::vector<std::u16string> sourceFiles;

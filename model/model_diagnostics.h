@@ -53,6 +53,10 @@ class ModelDiagnostics {
   void noteLibrary(std::u16string_view path) { libraries_.emplace_back(path); }
   const std::vector<std::u16string>& libraries() const { return libraries_; }
 
+  // A face of more than four corners that kept its first four (counted in either mode).
+  void noteCutFace() { ++cutFaces_; }
+  std::uint32_t cutFaces() const { return cutFaces_; }
+
   // Material names whose newmtl statement got no texture statement (kept while checking):
   // a usemtl of one of them is told apart from a name that no material file holds.
   void noteMaterialWithoutTexture(std::string_view name);
@@ -76,6 +80,7 @@ class ModelDiagnostics {
   std::optional<ModelRefusal> firstRefusal_;
   std::u16string unreadableLibrary_;
   std::vector<std::u16string> libraries_;
+  std::uint32_t cutFaces_ = 0;
   LibraryFault libraryFault_ = LibraryFault::NotRead;
   std::unordered_set<std::string> materialsWithoutTexture_;
   std::vector<Place> textureStatements_;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -429,7 +430,20 @@ class ObjReading {
       if (checking_) warning("obj.short-face", "a face of fewer than three corners is ignored");
       return;
     }
-    const std::int32_t newIndices = corners == 4 ? 6 : 3;
+    // A face of more corners keeps its first four; the repair takes them all.
+    std::span<const Corner> all(read.data(), static_cast<std::size_t>(corners));
+    bool cut = false;
+    if (corners == 4) {
+      if (const auto fifth = piece.nextToken()) {
+        if (repair_) {
+          all = allCorners(read, *fifth, piece);
+          corners = static_cast<std::int32_t>(all.size());
+        } else {
+          cut = true;
+        }
+      }
+    }
+    const std::int32_t newIndices = 3 * (corners - 2);
     if (!model_.vertices.hasRoomFor(corners)) {
       // An author counts triangles, and for them both lists fill together.
       return refuseFull(full_.vertices, ModelList::Triangles, "vertices");
@@ -442,21 +456,27 @@ class ObjReading {
     const std::int32_t first = model_.vertices.size();
     ModelVertex* added = model_.vertices.spare(corners);
     outsideUnitSquare_.reset();
-    std::array<TexCoord, 4> written{};
+    const std::size_t repairWritten = repair_ ? repair_->vertexTexCoords.size() : 0;
     for (std::int32_t k = 0; k < corners; ++k) {
-      if (!setCorner(added[k], written[k], read[k], mapping)) return;
+      TexCoord written{};
+      if (!setCorner(added[k], written, all[static_cast<std::size_t>(k)], mapping)) {
+        if (repair_) repair_->vertexTexCoords.resize(repairWritten);
+        return;
+      }
+      if (repair_) repair_->vertexTexCoords.push_back(written);
     }
     model_.vertices.extend(corners);
     if (repair_) {
       repair_->vertexMaterials.insert(repair_->vertexMaterials.end(), corners,
                                       model_.currentMaterial);
-      repair_->vertexTexCoords.insert(repair_->vertexTexCoords.end(), written.begin(),
-                                      written.begin() + corners);
     }
+    if (cut) diagnostics_.noteCutFace();
 
-    constexpr std::int32_t kTriangles[6] = {0, 1, 2, 0, 2, 3};
-    for (std::int32_t k = 0; k < newIndices; ++k) {
-      model_.indices.push(static_cast<std::uint16_t>(first + kTriangles[k]));
+    // A fan from the first corner: 0 1 2, 0 2 3, and so on.
+    for (std::int32_t k = 1; k + 1 < corners; ++k) {
+      model_.indices.push(static_cast<std::uint16_t>(first));
+      model_.indices.push(static_cast<std::uint16_t>(first + k));
+      model_.indices.push(static_cast<std::uint16_t>(first + k + 1));
     }
 
     if (model_.smoothing == 0) {
@@ -470,13 +490,25 @@ class ObjReading {
         vertex.nz = normal.z;
       }
     }
-    if (checking_) checkFace(piece, &model_.vertices[first], corners);
+    if (checking_) checkFace(&model_.vertices[first], corners, cut);
   }
 
-  void checkFace(LinePieces& piece, const ModelVertex* v, std::int32_t corners) {
-    if (corners == 4 && piece.nextToken()) {
-      warning("obj.polygon-cut", "a face of more than four corners keeps its first four");
+  // The repair's corners of a face of more than four: the four read, fifth and those after
+  // it, up to the first token that names no position (a comment, say).
+  std::span<const Corner> allCorners(const std::array<Corner, 4>& read, std::string_view fifth,
+                                     LinePieces& piece) {
+    repairCorners_.assign(read.begin(), read.end());
+    for (std::optional<std::string_view> token = fifth; token; token = piece.nextToken()) {
+      const Corner corner = readCornerAsScanned(*token);
+      if (!corner.position) break;
+      repairCorners_.push_back(corner);
     }
+    repair_->facesSplit = repair_->facesSplit || repairCorners_.size() > 4;
+    return repairCorners_;
+  }
+
+  void checkFace(const ModelVertex* v, std::int32_t corners, bool cut) {
+    if (cut) warning("obj.polygon-cut", "a face of more than four corners keeps its first four");
     if (model_.currentMaterial < 0 && !toldNoMaterial_) {
       warning("obj.face-without-material",
               "faces before the first usemtl that names a material get texture coordinates 0, 0");
@@ -527,6 +559,7 @@ class ObjReading {
   std::optional<Overflow> overflow_;      // the list a conversion found full
   std::optional<MaterialMapping> mapping_;
   bool mappingStale_ = true;
+  std::vector<Corner> repairCorners_;  // of the face being read
 };
 
 }  // namespace

@@ -21,6 +21,8 @@ struct RepairReading {
   // Per vertex of the model: its material (-1 for none) and its coordinate as written.
   std::vector<std::int32_t> vertexMaterials;
   std::vector<TexCoord> vertexTexCoords;
+  // A face of more than four corners was taken whole, where the exact reading keeps four.
+  bool facesSplit = false;
 };
 
 }  // namespace qel

@@ -27,10 +27,10 @@ bool isTim(std::u16string_view texture) {
   return equalIgnoringCase(splitPath(texture).extension, u".tim");
 }
 
-// Whether every face uses the first material's texture or a TIM rectangle of it: the
-// exact conversion gives all the repair would.
+// Whether every face uses the first material's texture or a TIM rectangle of it, with no
+// more than four corners: the exact conversion gives all the repair would.
 bool needsNoMending(const RepairReading& reading) {
-  if (reading.materials.empty()) return false;
+  if (reading.materials.empty() || reading.facesSplit) return false;
   const std::u16string& first = reading.materials[0].texture;
   if (first.empty()) return false;
   for (const std::int32_t material : reading.vertexMaterials) {

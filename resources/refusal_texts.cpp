@@ -171,6 +171,15 @@ std::u16string repairOfferText(const ModelRefusal& refusal) {
          u"\n" + std::u16string(mend) + u"元のファイルは変更されません。\n修復して読み込みますか？";
 }
 
+std::u16string cutFacesOfferText(std::uint32_t cutFaces) {
+  return fillPattern(
+      u"このモデルには角が5つ以上ある面が%1個あり、そのままでは最初の4つの角しか"
+      u"使われないため、面が欠けます。\n"
+      u"修復すると、これらの面を三角形に分けて読み込みます。元のファイルは変更されま"
+      u"せん。\n修復して読み込みますか？",
+      {grouped(cutFaces)});
+}
+
 std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_view path) {
   std::u16string reason;
   switch (opening.refusal) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,12 @@ inline constexpr std::u16string_view kPathTooLongText = u"ファイルパスが2
 // Setting a model that the repair can mend: the refusal's reason, what the repair will do,
 // and the question whether to repair.
 std::u16string repairOfferText(const ModelRefusal& refusal);
+
+// A model that, set as it is, keeps only four corners of its cutFaces faces of more: whether
+// to repair it, set it as it is, or not set it.
+std::u16string cutFacesOfferText(std::uint32_t cutFaces);
+inline constexpr std::array<std::u16string_view, 3> kCutFacesChoices = {
+    u"修復して読み込む", u"そのまま読み込む", u"キャンセル"};
 
 // Storing a texture or side view: the reason, for the line after "このファイルは使用できません。".
 std::u16string japaneseText(const ImageCheck& check);

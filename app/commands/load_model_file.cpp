@@ -52,6 +52,20 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
     conversion = convertObjModelWithRepair(path, messages);
     repair = RepairChoice::Repair;
   }
+  // Set as it is, a face of more corners keeps four and leaves a hole: the repair fans it.
+  if (repair == RepairChoice::Ask && !failed(conversion.result) && conversion.cutFaces > 0) {
+    switch (app.ui.askChoice(window, resources::cutFacesOfferText(conversion.cutFaces),
+                             resources::kModelCaption, resources::kCutFacesChoices)) {
+      case 0:
+        conversion = convertObjModelWithRepair(path, messages);
+        repair = RepairChoice::Repair;
+        break;
+      case 1:
+        break;
+      default:
+        return;
+    }
+  }
   if (failed(conversion.result)) {
     app.ui.messageBox(window, resources::japaneseText(conversion.refusal), resources::kModelCaption,
                       platform::MessageBoxButtons::Ok);

@@ -3,6 +3,7 @@
 #include "app/commands/commands.h"
 #include "base/utf.h"
 #include "preview/png_codec.h"
+#include "resources/refusal_texts.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -99,6 +100,24 @@ TEST_F(ModelCommand, TheRepairOfferedSetsTheModelWithATextureThatFits) {
   EXPECT_LE(bench.record().textureWidth, 256);
   EXPECT_LE(bench.record().textureHeight, 256);
   EXPECT_EQ(bench.ui.repaintCount, 1);
+}
+
+TEST_F(ModelCommand, AModelWithFacesOfMoreThanFourCornersIsOfferedTheRepair) {
+  folder.write("skin.png", encodePng(RgbaImage(8, 8, {200, 40, 40, 255})));
+  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\n");
+  const std::u16string model =
+      folder.writeText("box.obj",
+                       "mtllib box.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 2 0\nv 0 1 0\nusemtl skin\n"
+                       "f 1 2 3 4 5\n");
+  bench.ui.choose(model).pressChoice(1);
+  bench.run(loadModelFile);
+  ASSERT_EQ(bench.ui.choices.size(), 1u);
+  EXPECT_EQ(bench.ui.choices[0].text, resources::cutFacesOfferText(1));
+  EXPECT_EQ(bench.record().modelVertexCount, 4u);  // as it is
+
+  bench.ui.choose(model).pressChoice(0);
+  bench.run(loadModelFile);
+  EXPECT_EQ(bench.record().modelVertexCount, 5u);  // repaired
 }
 
 }  // namespace

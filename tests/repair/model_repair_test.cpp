@@ -144,6 +144,21 @@ TEST_F(ModelRepairTest, GivesTheExactBytesWhenNothingNeedsMending) {
   EXPECT_EQ(repaired.texture, exact.texture);
 }
 
+TEST_F(ModelRepairTest, TakesEveryCornerOfAFaceThatTheExactConversionCutsToFour) {
+  folder.write("body.png", encodePng(RgbaImage(64, 32, kRed)));
+  const std::string obj =
+      "mtllib car.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0.5 2 0\nv 0 1 0\nusemtl a\n"
+      "f 1 2 3 4 5 # a comment ends the corners\n";
+  const ModelConversion repaired = repair(obj, "newmtl a\nmap_Kd body.png\n");
+  ASSERT_EQ(repaired.result, kSuccess) << repaired.refusal.english;
+  EXPECT_EQ(repaired.vertexCount, 5);
+  EXPECT_EQ(repaired.indexCount, 9);  // 0 1 2, 0 2 3, 0 3 4
+  EXPECT_EQ(repaired.cutFaces, 0u);
+  const ModelConversion exact = convertObjModel(folder.file("car.obj"), sink);
+  EXPECT_EQ(exact.vertexCount, 4);
+  EXPECT_EQ(exact.cutFaces, 1u);
+}
+
 TEST_F(ModelRepairTest, DrawsAModelWithoutMaterialsLightGrey) {
   const ModelConversion conversion = repair(threeQuads("none.mtl"), "");
   ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
