@@ -26,17 +26,23 @@ std::string triangles(int count) {
   return obj;
 }
 
+// Sets box.obj of count triangles, with its material file and texture, as the model.
+std::u16string setBoxModel(test::TempFolder& folder, test::CommandBench& bench, int count) {
+  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\n");
+  folder.write("skin.png", test::pngOf(8, 8));
+  const std::u16string model = folder.writeText("box.obj", triangles(count));
+  bench.ui.choose(model);
+  bench.run(loadModelFile);
+  return model;
+}
+
 // An export writes the model more than once; the author is asked once, and only when back
 // in the main window.
 TEST(SourceWatch, AModelWrittenAgainIsOfferedOnceAndSetAgainByTheSameRoad) {
   test::TempFolder folder;
   SteppedClock clock;
   test::CommandBench bench;
-  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\n");
-  folder.write("skin.png", test::pngOf(8, 8));
-  const std::u16string model = folder.writeText("box.obj", triangles(1));
-  bench.ui.choose(model);
-  bench.run(loadModelFile);
+  const std::u16string model = setBoxModel(folder, bench, 1);
   const auto tickAt = [&](std::uint32_t now) {
     clock.now = now;
     offerChangedSources(bench.app, bench.ui.window());
@@ -79,10 +85,7 @@ TEST(SourceWatch, AModelIsOfferedAgainWhenItsMaterialFileIsWrittenAgain) {
   test::TempFolder folder;
   SteppedClock clock;
   test::CommandBench bench;
-  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\n");
-  folder.write("skin.png", test::pngOf(8, 8));
-  bench.ui.choose(folder.writeText("box.obj", triangles(1)));
-  bench.run(loadModelFile);
+  setBoxModel(folder, bench, 1);
   clock.now = 100;
   offerChangedSources(bench.app, bench.ui.window());
   folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\nnewmtl more\n");
