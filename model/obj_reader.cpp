@@ -430,11 +430,12 @@ class ObjReading {
       if (checking_) warning("obj.short-face", "a face of fewer than three corners is ignored");
       return;
     }
-    // A face of more corners keeps its first four; the repair takes them all.
+    // A face of more corners keeps its first four; the repair takes them all. What follows
+    // four corners and names no position (a comment, say) is no corner.
     std::span<const Corner> all(read.data(), static_cast<std::size_t>(corners));
     bool cut = false;
     if (corners == 4) {
-      if (const auto fifth = piece.nextToken()) {
+      if (const auto fifth = piece.nextToken(); fifth && readCornerAsScanned(*fifth).position) {
         if (repair_) {
           all = allCorners(read, *fifth, piece);
           corners = static_cast<std::int32_t>(all.size());
@@ -494,7 +495,7 @@ class ObjReading {
   }
 
   // The repair's corners of a face of more than four: the four read, fifth and those after
-  // it, up to the first token that names no position (a comment, say).
+  // it, up to the first token that names no position.
   std::span<const Corner> allCorners(const std::array<Corner, 4>& read, std::string_view fifth,
                                      LinePieces& piece) {
     repairCorners_.assign(read.begin(), read.end());
@@ -503,7 +504,7 @@ class ObjReading {
       if (!corner.position) break;
       repairCorners_.push_back(corner);
     }
-    repair_->facesSplit = repair_->facesSplit || repairCorners_.size() > 4;
+    repair_->facesSplit = true;
     return repairCorners_;
   }
 
