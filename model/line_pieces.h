@@ -90,10 +90,10 @@ inline constexpr Result kUtf16Text =
 
 // The pieces of one file, one after another; pieces that begin with "#" and pieces
 // without a token are skipped. A UTF-8 byte order mark at the start of the file reads as
-// blanks, so that it does not hide the first statement (Notepad writes one). A piece's tokens are
-// those tokenizeLine gives: taken one at a time with nextToken(), which leaves the piece as it is,
-// or all at once with tokens(), which terminates them in place (nextToken() has nothing to give
-// after it).
+// blanks, so that it does not hide the first statement (Notepad writes one). A piece's
+// tokens are those tokenizeLine gives: taken one at a time with nextToken(), which leaves
+// the piece as it is, or all at once with tokens(), which terminates them in place
+// (nextToken() has nothing to give after it).
 class LinePieces {
  public:
   explicit LinePieces(std::u16string_view path);

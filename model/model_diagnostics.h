@@ -79,9 +79,9 @@ class ModelDiagnostics {
   std::size_t fileErrors_ = 0;
   std::optional<ModelRefusal> firstRefusal_;
   std::u16string unreadableLibrary_;
+  LibraryFault libraryFault_ = LibraryFault::NotRead;
   std::vector<std::u16string> libraries_;
   std::uint32_t cutFaces_ = 0;
-  LibraryFault libraryFault_ = LibraryFault::NotRead;
   std::unordered_set<std::string> materialsWithoutTexture_;
   std::vector<Place> textureStatements_;
 };

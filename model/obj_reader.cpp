@@ -95,6 +95,8 @@ bool isFinite(const Vector3& v) {
   return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
+constexpr std::string_view kSaveAsAnsiOrUtf8 = "save it as ANSI or UTF-8 text";
+
 LibraryFault libraryFault(Result read) {
   if (read == kFileTooLong) return LibraryFault::TooLong;
   return read == kUtf16Text ? LibraryFault::Utf16 : LibraryFault::NotRead;
@@ -335,7 +337,7 @@ class ObjReading {
         what += ": its materials from there on are missing";
         break;
       case LibraryFault::Utf16:
-        what += ": its materials are missing (save it as ANSI or UTF-8 text)";
+        what += ": its materials are missing (" + std::string(kSaveAsAnsiOrUtf8) + ")";
         break;
       case LibraryFault::NotRead:
         what += ": its materials are missing";
@@ -435,9 +437,11 @@ class ObjReading {
     std::span<const Corner> all(read.data(), static_cast<std::size_t>(corners));
     bool cut = false;
     if (corners == 4) {
-      if (const auto fifth = piece.nextToken(); fifth && readCornerAsScanned(*fifth).position) {
+      const auto fifth = piece.nextToken();
+      const Corner fifthCorner = fifth ? readCornerAsScanned(*fifth) : Corner{};
+      if (fifthCorner.position) {
         if (repair_) {
-          all = allCorners(read, *fifth, piece);
+          all = allCorners(read, fifthCorner, piece);
           corners = static_cast<std::int32_t>(all.size());
         } else {
           cut = true;
@@ -496,10 +500,11 @@ class ObjReading {
 
   // The repair's corners of a face of more than four: the four read, fifth and those after
   // it, up to the first token that names no position.
-  std::span<const Corner> allCorners(const std::array<Corner, 4>& read, std::string_view fifth,
+  std::span<const Corner> allCorners(const std::array<Corner, 4>& read, const Corner& fifth,
                                      LinePieces& piece) {
     repairCorners_.assign(read.begin(), read.end());
-    for (std::optional<std::string_view> token = fifth; token; token = piece.nextToken()) {
+    repairCorners_.push_back(fifth);
+    while (const auto token = piece.nextToken()) {
       const Corner corner = readCornerAsScanned(*token);
       if (!corner.position) break;
       repairCorners_.push_back(corner);
@@ -587,9 +592,9 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
         path, 0, "obj.unreadable",
         "the OBJ file is longer than " + std::to_string(kLongestModelFile) + " bytes");
   } else if (result == kUtf16Text) {
-    diagnostics.error(path, 0, "obj.utf16",
-                      "the OBJ file is UTF-16 text, which is not read: save it as ANSI or UTF-8 "
-                      "text");
+    diagnostics.error(
+        path, 0, "obj.utf16",
+        "the OBJ file is UTF-16 text, which is not read: " + std::string(kSaveAsAnsiOrUtf8));
   } else if (failed(result) && !diagnostics.stopped()) {
     diagnostics.error(path, 0, "obj.unreadable", "the OBJ file cannot be read");
   }

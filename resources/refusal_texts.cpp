@@ -173,10 +173,11 @@ std::u16string repairOfferText(const ModelRefusal& refusal) {
 
 std::u16string cutFacesOfferText(std::uint32_t cutFaces) {
   return fillPattern(
-      u"このモデルには角が5つ以上ある面が%1個あり、そのままでは最初の4つの角しか"
-      u"使われないため、面が欠けます。\n"
-      u"修復すると、これらの面を三角形に分けて読み込みます。元のファイルは変更されま"
-      u"せん。\n修復して読み込みますか？",
+      u"このモデルには角が5つ以上ある面が%1個あり、"
+      u"そのままでは最初の4つの角しか使われないため、面が欠けます。\n"
+      u"修復すると、これらの面を三角形に分けて読み込みます。"
+      u"元のファイルは変更されません。\n"
+      u"修復して読み込みますか？",
       {grouped(cutFaces)});
 }
 
