@@ -10,6 +10,7 @@
 #include "model/info_message_sink.h"
 #include "model/model_refusal.h"
 #include "model/obj_model.h"
+#include "model/repair_notes.h"
 
 namespace qel {
 
@@ -36,6 +37,8 @@ struct ModelConversion {
   // The files it was made of besides the OBJ file: its material libraries and the
   // textures taken, for a caller that watches them.
   std::vector<std::u16string> sourceFiles;
+  // Set by the repair only.
+  RepairNotes repairNotes;
 };
 
 // Reads the OBJ file at objPath with its material library into a fresh ObjModel and

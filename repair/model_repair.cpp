@@ -10,7 +10,6 @@
 #include "preview/png_codec.h"
 #include "repair/atlas_cells.h"
 #include "repair/atlas_layout.h"
-#include "repair/texture_image.h"
 
 namespace qel {
 namespace {
@@ -72,14 +71,22 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
     return refused(diagnostics, objPath);
   }
   if (needsNoMending(reading)) {
-    ModelConversion exact = convertObjModel(objPath, messages);
-    if (!failed(exact.result)) return exact;
+    // Its TIM messages are told only when the exact conversion is what the author gets.
+    HeldInfoMessages held;
+    ModelConversion exact = convertObjModel(objPath, held);
+    if (!failed(exact.result)) {
+      held.release(messages);
+      return exact;
+    }
   }
 
-  const auto cells = gatherAtlasCells(reading, objPath, diagnostics);
+  RepairNotes notes;
+  notes.unreadableLibrary = diagnostics.unreadableLibrary();
+  notes.libraryFault = diagnostics.libraryFault();
+  const auto cells = gatherAtlasCells(reading, objPath, diagnostics, notes);
   if (!cells) return refused(diagnostics, objPath);
   std::vector<CellSize> sizes;
-  for (const RgbaImage& image : cells->images) sizes.push_back({image.width, image.height});
+  for (const AtlasCell& cell : cells->cells) sizes.push_back(cell.size);
   const auto layout = layOutAtlas(sizes);
   if (!layout) {
     diagnostics.error(objPath, 0, "repair.atlas-full",
@@ -87,11 +94,9 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
     return refused(diagnostics, objPath);
   }
 
-  RgbaImage atlas(layout->width, layout->height, {192, 192, 192, 255});
+  const RgbaImage atlas = paintAtlas(*cells, *layout, notes);
   std::vector<MaterialMapping> mappings;
-  for (std::size_t cell = 0; cell < cells->images.size(); ++cell) {
-    const AtlasPlace& place = layout->places[cell];
-    resampleInto(cells->images[cell], atlas, place.x, place.y, place.width, place.height);
+  for (const AtlasPlace& place : layout->places) {
     mappings.emplace_back(entryAt(place, atlas.height), static_cast<float>(atlas.width),
                           static_cast<float>(atlas.height));
   }
@@ -119,6 +124,11 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   for (const RepairReading::Material& material : reading.materials) {
     if (!material.texture.empty()) conversion.sourceFiles.push_back(material.texture);
   }
+  if (!notes.images.empty()) {
+    if (notes.imageFoundBeside) conversion.sourceFiles.push_back(notes.images.front());
+    conversion.texturePath = notes.images.front();
+  }
+  conversion.repairNotes = std::move(notes);
   return conversion;
 }
 
