@@ -24,7 +24,12 @@ struct ConvertOptions {
 void printSummary(const ModelConversion& conversion, std::ostream& out) {
   out << "vertices " << conversion.vertexCount << ", indices " << conversion.indexCount
       << ", materials " << conversion.materialCount << ", atlas " << conversion.atlasWidth << " x "
-      << conversion.atlasHeight << ", texture " << toUtf8(conversion.texturePath) << "\n";
+      << conversion.atlasHeight << ", texture "
+      << (conversion.texturePath.empty() ? "(colours only)" : toUtf8(conversion.texturePath));
+  // The repair packs several images into one texture.
+  const std::vector<std::u16string>& packed = conversion.repairNotes.images;
+  for (std::size_t i = 1; i < packed.size(); ++i) out << ", " << toUtf8(packed[i]);
+  out << "\n";
 }
 
 int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {

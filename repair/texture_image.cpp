@@ -57,6 +57,8 @@ struct StbFree {
 // The texture's bytes as stb reads them through its callbacks, which tell what reading
 // from memory does not: that the decoder wanted bytes past the end. BMP, TGA and GIF
 // pictures cut short would otherwise come out black or transparent where they end.
+constexpr std::size_t kStbBuffer = sizeof(stbi__context::buffer_start);
+
 class BoundedReading {
  public:
   explicit BoundedReading(std::span<const std::uint8_t> data) : data_(data) {}
@@ -64,8 +66,11 @@ class BoundedReading {
   static int read(void* user, char* into, int size) {
     BoundedReading& self = *static_cast<BoundedReading*>(user);
     const std::size_t left = self.data_.size() - self.at_;
-    const std::size_t count = std::min(static_cast<std::size_t>(std::max(size, 0)), left);
-    if (size > 0 && left == 0) self.overran_ = true;
+    const auto wanted = static_cast<std::size_t>(std::max(size, 0));
+    const std::size_t count = std::min(wanted, left);
+    // stb fills its buffer kStbBuffer bytes at a time and may find the end doing so; any
+    // other read is of bytes it needs.
+    if (count < wanted && (left == 0 || wanted != kStbBuffer)) self.overran_ = true;
     std::copy_n(self.data_.begin() + static_cast<std::ptrdiff_t>(self.at_), count, into);
     self.at_ += count;
     return static_cast<int>(count);

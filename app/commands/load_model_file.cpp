@@ -26,8 +26,9 @@ class MessageBoxInfoSink : public InfoMessageSink {
 
 }  // namespace
 
-// Model and texture are set together or not at all. A refused model is said with its
-// reason, after the TIM notes of the material reader.
+// Model and texture are set together or not at all. The TIM notes of the material reader
+// belong to the model as it is: they are shown once it is set as it is, or refused as it
+// is, never before a repair is offered or when the repair is taken.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
   const auto path =
       pickOpenPath(app, openPickerRequest(window, {u"モデルファイル(*.obj)", u"*.obj",
@@ -37,19 +38,26 @@ void loadModelFile(AppState& app, platform::WindowHandle window) {
 
 void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
                   RepairChoice repair) {
-  MessageBoxInfoSink messages(app.ui);
+  MessageBoxInfoSink boxes(app.ui);
+  HeldInfoMessages held;
   ModelConversion conversion = repair == RepairChoice::Repair
-                                   ? convertObjModelWithRepair(path, messages)
-                                   : convertObjModel(path, messages);
-  // What the repair can mend is offered; nothing is written beside the model's files.
+                                   ? convertObjModelWithRepair(path, held)
+                                   : convertObjModel(path, held);
+  // What the repair can mend is offered with what it found; nothing is written beside the
+  // model's files. A model the repair cannot take either is refused with the repair's reason.
   if (repair == RepairChoice::Ask && failed(conversion.result) &&
       repairMends(conversion.refusal.code)) {
-    if (app.ui.messageBox(window, resources::repairOfferText(conversion.refusal),
+    HeldInfoMessages repairHeld;
+    ModelConversion repaired = convertObjModelWithRepair(path, repairHeld);
+    if (!failed(repaired.result) &&
+        app.ui.messageBox(window,
+                          resources::repairOfferText(conversion.refusal, repaired.repairNotes),
                           resources::kModelCaption,
                           platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
       return;
     }
-    conversion = convertObjModelWithRepair(path, messages);
+    conversion = std::move(repaired);
+    held = std::move(repairHeld);
     repair = RepairChoice::Repair;
   }
   // Set as it is, a face of more corners keeps four and leaves a hole: the repair fans it.
@@ -57,7 +65,8 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
     switch (app.ui.askChoice(window, resources::cutFacesOfferText(conversion.cutFaces),
                              resources::kModelCaption, resources::kCutFacesChoices)) {
       case 0:
-        conversion = convertObjModelWithRepair(path, messages);
+        held = {};
+        conversion = convertObjModelWithRepair(path, held);
         repair = RepairChoice::Repair;
         break;
       case 1:
@@ -66,6 +75,7 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
         return;
     }
   }
+  held.release(boxes);
   if (failed(conversion.result)) {
     app.ui.messageBox(window, resources::japaneseText(conversion.refusal), resources::kModelCaption,
                       platform::MessageBoxButtons::Ok);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "base/bytes.h"
+#include "preview/rgba_image.h"
+
+namespace qel::test {
+
+// Texture files in the formats the repair reads, written in memory.
+Bytes jpegOf(const RgbaImage& image);
+Bytes bmpOf(const RgbaImage& image);
+
+// An uncompressed 24-bit TGA, its rows stored bottom-up (the format's default origin) or
+// top-down, written here by hand: some tools ignore the origin bit.
+Bytes tgaOf(const RgbaImage& image, bool topDown);
+
+// A GIF of one column, a red pixel over a blue one, written by hand.
+Bytes redOverBlueGif();
+
+}  // namespace qel::test
