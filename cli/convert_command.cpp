@@ -27,8 +27,9 @@ void printSummary(const ModelConversion& conversion, std::ostream& out) {
       << conversion.atlasHeight << ", texture "
       << (conversion.texturePath.empty() ? "(colours only)" : toUtf8(conversion.texturePath));
   // The repair packs several images into one texture.
-  const std::vector<std::u16string>& packed = conversion.repairNotes.images;
-  for (std::size_t i = 1; i < packed.size(); ++i) out << ", " << toUtf8(packed[i]);
+  if (const std::size_t packed = conversion.repairNotes.images.size(); packed > 1) {
+    out << " and " << packed - 1 << (packed == 2 ? " more image" : " more images");
+  }
   out << "\n";
 }
 

@@ -181,9 +181,9 @@ class ObjReading {
     const auto& statements = diagnostics_.textureStatements();
     for (std::size_t i = 0; i < statements.size(); ++i) {
       if (i < usedMaterials_.size() && usedMaterials_[i]) continue;
-      diagnostics_.warning(statements[i].file, statements[i].line, "mtl.unused-texture",
-                           "no face uses the material of this texture statement (" +
-                               statementMaterial(i) + ")");
+      diagnostics_.warning(
+          statements[i].file, statements[i].line, "mtl.unused-texture",
+          "no face uses the material of this texture statement (" + statementMaterial(i) + ")");
     }
   }
 
@@ -531,8 +531,8 @@ class ObjReading {
       repairCorners_.push_back(corner);
     }
     if (!ended && piece.lineGoesOn()) {
-      error("obj.face-too-large", "a face on a line longer than " +
-                                      std::to_string(kLinePieceSize) + " bytes");
+      error("obj.face-too-large",
+            "a face on a line longer than " + std::to_string(kLinePieceSize) + " bytes");
       return std::nullopt;
     }
     repair_->facesSplit = true;

@@ -63,8 +63,8 @@ class CellGathering {
     if (pixels_ > kMostDecodedPixels || passes_ > kMostPixelPasses) {
       return "the textures hold " + std::to_string(pixels_) + " pixels in " +
              std::to_string(passes_) + " pixel passes; the repair decodes " +
-             std::to_string(kMostDecodedPixels) + " pixels in " +
-             std::to_string(kMostPixelPasses) + " passes at most";
+             std::to_string(kMostDecodedPixels) + " pixels in " + std::to_string(kMostPixelPasses) +
+             " passes at most";
     }
     return std::nullopt;
   }

@@ -16,9 +16,9 @@ namespace qel {
 
 // A rectangle of the repair's atlas: an image file's picture, or one colour.
 struct AtlasCell {
-  CellSize size;                // as wanted, before the atlas scales it
-  Rgba colour;                  // a colour cell's; an image cell's when its image fails after all
-  std::u16string image;         // the image file, empty for a colour cell
+  CellSize size;         // as wanted, before the atlas scales it
+  Rgba colour;           // a colour cell's; an image cell's when its image fails after all
+  std::u16string image;  // the image file, empty for a colour cell
 };
 
 struct AtlasCells {

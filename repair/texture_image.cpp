@@ -143,8 +143,8 @@ DecodedTexture decodeTextureImage(std::span<const std::uint8_t> data) {
   int width = 0;
   int height = 0;
   int channels = 0;
-  const std::unique_ptr<stbi_uc, StbFree> pixels(stbi_load_from_callbacks(
-      &kBoundedCallbacks, &reading, &width, &height, &channels, 4));
+  const std::unique_ptr<stbi_uc, StbFree> pixels(
+      stbi_load_from_callbacks(&kBoundedCallbacks, &reading, &width, &height, &channels, 4));
   if (!pixels || reading.overran()) return decoded;
   RgbaImage& image = decoded.image.emplace();
   image.width = width;

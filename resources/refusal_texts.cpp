@@ -133,9 +133,10 @@ std::u16string modelReason(const ModelRefusal& r) {
   }
   if (code == "model.no-face") return u"このモデルには面がありません。";
   if (code == "obj.face-too-large") {
-    return fillPattern(u"%1行目の面の角が多すぎます。\n"
-                       u"修復で読み込めるのは、角が%2個まで、1行が%3バイトまでの面です。",
-                       {line, plain(kMostFaceCorners), grouped(kLinePieceSize)});
+    return fillPattern(
+        u"%1行目の面の角が多すぎます。\n"
+        u"修復で読み込めるのは、角が%2個まで、1行が%3バイトまでの面です。",
+        {line, plain(kMostFaceCorners), grouped(kLinePieceSize)});
   }
   if (code == "repair.decoding-bound") {
     return u"テクスチャーの画像が合わせて大きすぎるため、修復できません。\n"

@@ -64,8 +64,8 @@ std::u16string repairNotesText(const RepairNotes& notes) {
     text += u"次の画像は使用できないため、そのマテリアルは色で塗ります：" +
             listed(notes.skipped,
                    [](const SkippedImage& image) {
-                     return quotedName(image.path) + u"（" + std::u16string(japaneseText(image.fault)) +
-                            u"）";
+                     return quotedName(image.path) + u"（" +
+                            std::u16string(japaneseText(image.fault)) + u"）";
                    }) +
             u"\n";
   }

@@ -50,10 +50,9 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
     HeldInfoMessages repairHeld;
     ModelConversion repaired = convertObjModelWithRepair(path, repairHeld);
     if (!failed(repaired.result) &&
-        app.ui.messageBox(window,
-                          resources::repairOfferText(conversion.refusal, repaired.repairNotes),
-                          resources::kModelCaption,
-                          platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
+        app.ui.messageBox(
+            window, resources::repairOfferText(conversion.refusal, repaired.repairNotes),
+            resources::kModelCaption, platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
       return;
     }
     conversion = std::move(repaired);

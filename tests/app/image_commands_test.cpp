@@ -52,7 +52,8 @@ TEST_F(ImageCommands, LoadedTextureAndSideViewReplaceTheirSlotsAndRepaint) {
 }
 
 TEST_F(ImageCommands, AnImageTooLargeIsConvertedIntoAPngThatFitsWhenTheAuthorAgrees) {
-  bench.ui.choose(folder.write("large.png", encodePng(RgbaImage(512, 256, {9, 9, 9, 255})))).answer(platform::kIdOk);
+  bench.ui.choose(folder.write("large.png", encodePng(RgbaImage(512, 256, {9, 9, 9, 255}))))
+      .answer(platform::kIdOk);
   bench.run(loadTextureFile);
   ASSERT_TRUE(bench.record().textureData);
   EXPECT_EQ(bench.record().textureWidth, 256);

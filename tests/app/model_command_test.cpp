@@ -96,8 +96,9 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
 TEST_F(ModelCommand, TheRepairOfferNamesTheImagesItPacksAndThoseItLeavesOut) {
   folder.write("a.png", test::pngOf(300, 8));
   folder.write("b.png", test::pngOf(8, 8));
-  folder.writeText("box.mtl",
-                   "newmtl skin\nmap_Kd a.png\nnewmtl lid\nmap_Kd b.png\nnewmtl rim\nmap_Kd gone.jpg\n");
+  folder.writeText(
+      "box.mtl",
+      "newmtl skin\nmap_Kd a.png\nnewmtl lid\nmap_Kd b.png\nnewmtl rim\nmap_Kd gone.jpg\n");
   bench.ui.choose(folder.writeText("box.obj", std::string(kTriangle) +
                                                   "usemtl lid\nf 1/1 2/2 3/3\n"
                                                   "usemtl rim\nf 1/1 2/2 3/3\n"));
@@ -105,7 +106,8 @@ TEST_F(ModelCommand, TheRepairOfferNamesTheImagesItPacksAndThoseItLeavesOut) {
   bench.run(loadModelFile);
   ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
   const std::u16string& text = bench.ui.messageBoxes[0].text;
-  EXPECT_NE(text.find(u"（1枚のテクスチャーにまとめます）：「a.png」、「b.png」"), std::u16string::npos)
+  EXPECT_NE(text.find(u"（1枚のテクスチャーにまとめます）：「a.png」、「b.png」"),
+            std::u16string::npos)
       << toUtf8(text);
   EXPECT_NE(text.find(u"「gone.jpg」（見つからないか読み込めない）"), std::u16string::npos)
       << toUtf8(text);

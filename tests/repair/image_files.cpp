@@ -12,7 +12,51 @@ void append(void* context, void* data, int size) {
   static_cast<Bytes*>(context)->insert(static_cast<Bytes*>(context)->end(), bytes, bytes + size);
 }
 
+void appendChunk(Bytes& png, const char* type, const Bytes& data) {
+  for (const int shift : {24, 16, 8, 0})
+    png.push_back(static_cast<std::uint8_t>(data.size() >> shift));
+  Bytes typed(type, type + 4);
+  typed.insert(typed.end(), data.begin(), data.end());
+  png.insert(png.end(), typed.begin(), typed.end());
+  const unsigned crc = stbiw__crc32(typed.data(), static_cast<int>(typed.size()));
+  for (const int shift : {24, 16, 8, 0}) png.push_back(static_cast<std::uint8_t>(crc >> shift));
+}
+
 }  // namespace
+
+Bytes interlacedSixteenBitPng(int width, int height, Rgba colour) {
+  // The seven passes of Adam7: where each starts and how far it steps.
+  constexpr int kStart[2][7] = {{0, 4, 0, 2, 0, 1, 0}, {0, 0, 4, 0, 2, 0, 1}};
+  constexpr int kStep[2][7] = {{8, 8, 4, 4, 2, 2, 1}, {8, 8, 8, 4, 4, 2, 2}};
+  const std::uint8_t channels[4] = {colour.r, colour.g, colour.b, colour.a};
+  Bytes raw;
+  for (int pass = 0; pass < 7; ++pass) {
+    const int columns = (width - kStart[0][pass] + kStep[0][pass] - 1) / kStep[0][pass];
+    const int rows = (height - kStart[1][pass] + kStep[1][pass] - 1) / kStep[1][pass];
+    if (columns <= 0 || rows <= 0) continue;
+    for (int row = 0; row < rows; ++row) {
+      raw.push_back(0);  // no filter
+      for (int column = 0; column < columns; ++column) {
+        for (const std::uint8_t channel : channels) raw.insert(raw.end(), {channel, channel});
+      }
+    }
+  }
+  int size = 0;
+  unsigned char* deflated = stbi_zlib_compress(raw.data(), static_cast<int>(raw.size()), &size, 5);
+  const Bytes idat(deflated, deflated + size);
+  STBIW_FREE(deflated);
+  Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  Bytes header;
+  for (const int extent : {width, height}) {
+    for (const int shift : {24, 16, 8, 0})
+      header.push_back(static_cast<std::uint8_t>(extent >> shift));
+  }
+  header.insert(header.end(), {16, 6, 0, 0, 1});  // 16 bits, RGBA, interlaced
+  appendChunk(png, "IHDR", header);
+  appendChunk(png, "IDAT", idat);
+  appendChunk(png, "IEND", {});
+  return png;
+}
 
 Bytes jpegOf(const RgbaImage& image) {
   Bytes out;

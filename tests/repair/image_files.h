@@ -13,6 +13,9 @@ Bytes bmpOf(const RgbaImage& image);
 // top-down, written here by hand: some tools ignore the origin bit.
 Bytes tgaOf(const RgbaImage& image, bool topDown);
 
+// A PNG of 16-bit RGBA channels, interlaced, every pixel colour (given in 8 bits).
+Bytes interlacedSixteenBitPng(int width, int height, Rgba colour);
+
 // A GIF of one column, a red pixel over a blue one, written by hand.
 Bytes redOverBlueGif();
 

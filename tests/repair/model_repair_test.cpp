@@ -133,6 +133,13 @@ TEST_F(ModelRepairTest, GivesTheExactBytesWhenNothingNeedsMending) {
   EXPECT_EQ(repaired.texture, exact.texture);
 }
 
+TEST_F(ModelRepairTest, TellsNoMessageOfAnExactConversionItDoesNotTake) {
+  folder.write("a.jpg", test::jpegOf(RgbaImage(16, 16, kRed)));
+  const ModelConversion conversion = repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd a.jpg\n");
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
+  EXPECT_TRUE(sink.texts.empty());
+}
+
 TEST_F(ModelRepairTest, TakesEveryCornerOfAFaceThatTheExactConversionCutsToFour) {
   folder.write("body.png", encodePng(RgbaImage(64, 32, kRed)));
   const std::string obj =
@@ -154,7 +161,8 @@ TEST_F(ModelRepairTest, TakesEveryCornerOfAFaceUpToItsBoundAndRefusesBeyond) {
     std::string obj = "mtllib car.mtl\n";
     for (int k = 0; k < corners; ++k) {
       const double angle = 6.283185 * k / corners;
-      obj += "v " + std::to_string(std::cos(angle)) + " " + std::to_string(std::sin(angle)) + " 0\n";
+      obj +=
+          "v " + std::to_string(std::cos(angle)) + " " + std::to_string(std::sin(angle)) + " 0\n";
     }
     obj += "usemtl a\nf";
     for (int k = 1; k <= corners; ++k) obj += " " + std::to_string(k) + std::string(corner);

@@ -31,9 +31,9 @@ bool isBlue(Rgba c) {
 
 TEST(TextureImage, KeepsThePictureOfEveryFormatTheRightWayUp) {
   const RgbaImage picture = redOverBlue(16, 16);
-  const std::array files = {test::jpegOf(picture),        encodePng(picture),
-                            test::bmpOf(picture),         test::tgaOf(picture, false),
-                            test::tgaOf(picture, true),   test::redOverBlueGif()};
+  const std::array files = {test::jpegOf(picture),      encodePng(picture),
+                            test::bmpOf(picture),       test::tgaOf(picture, false),
+                            test::tgaOf(picture, true), test::redOverBlueGif()};
   for (std::size_t i = 0; i < files.size(); ++i) {
     const DecodedTexture decoded = decodeTextureImage(files[i]);
     ASSERT_TRUE(decoded.image) << "file " << i;
@@ -41,6 +41,13 @@ TEST(TextureImage, KeepsThePictureOfEveryFormatTheRightWayUp) {
     EXPECT_TRUE(isRed(image.at(0, 0))) << "file " << i;
     EXPECT_TRUE(isBlue(image.at(0, image.height - 1))) << "file " << i;
   }
+}
+
+TEST(TextureImage, DecodesAnInterlacedSixteenBitPngAsLargeAsItTakes) {
+  const DecodedTexture decoded =
+      decodeTextureImage(test::interlacedSixteenBitPng(1024, 1024, kRed));
+  ASSERT_TRUE(decoded.image);
+  EXPECT_EQ(decoded.image->at(1023, 1023), kRed);
 }
 
 TEST(TextureImage, RefusesPicturesCutShortAsDamaged) {
@@ -67,7 +74,8 @@ TEST(TextureImage, RefusesAJpegOfMoreScansThanItsPixelsAllowBeforeDecoding) {
   std::copy_n(std::array<std::uint8_t, 4>{0x10, 0x00, 0x10, 0x00}.begin(), 4, sof + 5);
   const auto sos = std::search(jpeg.begin(), jpeg.end(), scan.begin(), scan.end());
   const Bytes scanBytes(sos, jpeg.end() - 2);  // to the end of image
-  for (int copy = 0; copy < 300; ++copy) jpeg.insert(jpeg.end() - 2, scanBytes.begin(), scanBytes.end());
+  for (int copy = 0; copy < 300; ++copy)
+    jpeg.insert(jpeg.end() - 2, scanBytes.begin(), scanBytes.end());
   const TextureHeader header = readTextureHeader(jpeg);
   EXPECT_EQ(header.passes, 301u);
   EXPECT_EQ(header.fault, ImageFault::TooMuchWork);
