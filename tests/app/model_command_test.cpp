@@ -94,8 +94,8 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
 }
 
 TEST_F(ModelCommand, TheRepairOfferNamesTheImagesItPacksAndThoseItLeavesOut) {
-  folder.write("a.png", test::pngOf(300, 8));
-  folder.write("b.png", test::pngOf(8, 8));
+  folder.write("a.png", encodePng(RgbaImage(300, 8, {200, 40, 40, 255})));
+  folder.write("b.png", encodePng(RgbaImage(8, 8, {40, 200, 40, 255})));
   folder.writeText(
       "box.mtl",
       "newmtl skin\nmap_Kd a.png\nnewmtl lid\nmap_Kd b.png\nnewmtl rim\nmap_Kd gone.jpg\n");
