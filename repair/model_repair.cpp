@@ -115,9 +115,9 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   conversion.materialCount = model->materials.size();
   conversion.atlasWidth = model->atlasWidth;
   conversion.atlasHeight = model->atlasHeight;
-  conversion.sourceFiles = diagnostics.libraries();
+  conversion.materialLibraries = diagnostics.libraries();
   for (const RepairReading::Material& material : reading.materials) {
-    if (!material.texture.empty()) conversion.sourceFiles.push_back(material.texture);
+    if (!material.texture.empty()) conversion.textureFiles.push_back(material.texture);
   }
   return conversion;
 }

@@ -25,7 +25,8 @@ void loadImageFrom(AppState& app, platform::WindowHandle window, std::u16string_
                    std::u16string_view caption, ImageStore store, resources::SourceKind kind);
 
 // Stores bytes as if they had been read from a file the user picked; a refusal is said with
-// its reason under caption. Answers whether they were stored.
+// its reason under caption and leaves the record and its revision as they were. Answers
+// whether they were stored.
 bool storeImageBytes(AppState& app, platform::WindowHandle window, std::u16string_view caption,
                      ImageStore store, std::span<const std::uint8_t> bytes);
 

@@ -25,10 +25,8 @@ void openContainerAt(AppState& app, platform::WindowHandle window, std::u16strin
                       resources::kOpenContainerCaption, platform::MessageBoxButtons::Ok);
     return;
   }
-  app.document.change() = std::move(opened);
-  app.document.opened(opening.seed ? ContainerForm::Scrambled : ContainerForm::Plain);
-  app.currentContainerPath.assign(path);
-  markUnchanged(app);
+  app.document.startOpened(std::move(opened),
+                           opening.seed ? ContainerForm::Scrambled : ContainerForm::Plain, path);
   rememberRecentFile(app, window, path);
   app.ui.repaint(window);
 }

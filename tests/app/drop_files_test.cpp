@@ -3,7 +3,6 @@
 #include "app/application.h"
 #include "app/commands/commands.h"
 #include "app/main_window.h"
-#include "app/unsaved_changes.h"
 #include "app/window_layout.h"
 #include "container/container_format.h"
 #include "dialogs/workshop_name_store.h"
@@ -62,15 +61,14 @@ TEST(DroppedFiles, AContainerOpensAfterTheUnsavedQuestionAndAModelIsSet) {
     dropFiles(bench.app, bench.ui.window(), target, paths);
   };
 
-  bench.record().containerName.assign(u"箱");
-  markUnchanged(bench.app);
+  bench.app.document.startNew(bench.app.workshopName.view());
   bench.record().containerName.assign(u"別の箱");
   bench.ui.pressChoice(2);  // キャンセル
   drop(DropTarget::Window, part);
   EXPECT_EQ(bench.record().containerName.view(), u"別の箱");
   bench.ui.pressChoice(1);  // 保存しない
   drop(DropTarget::Window, part);
-  EXPECT_EQ(bench.app.currentContainerPath.view(), part);
+  EXPECT_EQ(bench.app.document.path(), part);
 
   // The first file counts, wherever it lands.
   drop(DropTarget::Texture, model);

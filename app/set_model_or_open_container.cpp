@@ -1,4 +1,4 @@
-#include "app/open_named_file.h"
+#include "app/set_model_or_open_container.h"
 
 #include <string>
 
@@ -11,7 +11,8 @@
 
 namespace qel {
 
-void openNamedFile(AppState& app, platform::WindowHandle window, std::u16string_view path) {
+void setModelOrOpenContainer(AppState& app, platform::WindowHandle window,
+                             std::u16string_view path) {
   const bool model = isObjPath(path);
   const std::u16string_view caption =
       model ? resources::kModelCaption : resources::kOpenContainerCaption;
