@@ -166,6 +166,17 @@ TEST_F(ModelRepairTest, DrawsAModelWithoutMaterialsLightGrey) {
   EXPECT_TRUE(isMostly(drawn[1], {192, 192, 192, 255}));
 }
 
+TEST_F(ModelRepairTest, DrawsFacesBeforeTheFirstMaterialLightGreyBesideTheOthers) {
+  std::string obj = threeQuads("car.mtl");
+  obj.erase(obj.find("usemtl a\n"), 9);
+  const ModelConversion conversion =
+      repair(obj, "newmtl a\nKd 0.9 0.1 0.1\nnewmtl b\nKd 0.1 0.9 0.1\nnewmtl c\nKd 0.1 0.1 0.9\n");
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
+  const auto drawn = drawnQuads(conversion);
+  EXPECT_TRUE(isMostly(drawn[0], {192, 192, 192, 255}));
+  EXPECT_TRUE(isMostly(drawn[1], kGreen));
+}
+
 TEST_F(ModelRepairTest, RefusesWhatItCannotMendWithTheReason) {
   folder.write("a.png", Bytes{1, 2, 3});
   EXPECT_EQ(repair("v 0 0 0\n", "").refusal.code, "model.no-face");
