@@ -17,10 +17,8 @@ void setModelOrOpenContainer(AppState& app, platform::WindowHandle window,
   const std::u16string_view caption =
       model ? resources::kModelCaption : resources::kOpenContainerCaption;
   if (path.size() > kLongestPath) {
-    app.ui.messageBox(window,
-                      u"このファイルは開けません。\n" + std::u16string(path) + u"\n" +
-                          std::u16string(resources::kPathTooLongText),
-                      caption, platform::MessageBoxButtons::Ok);
+    app.ui.messageBox(window, resources::pathTooLongToOpenText(path), caption,
+                      platform::MessageBoxButtons::Ok);
     return;
   }
   if (model) {

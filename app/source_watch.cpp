@@ -1,7 +1,6 @@
 #include "app/source_watch.h"
 
 #include "app/commands/commands.h"
-#include "dialogs/workshop_name_store.h"
 #include "resources/captions.h"
 
 namespace qel {
@@ -10,7 +9,7 @@ namespace {
 using resources::SourceKind;
 
 bool reloadsWithoutAsking(AppState& app) {
-  return app.settings.readString(kWorkshopNameKeyPath, kReloadWithoutAskingValue) == u"1";
+  return app.settings.readString(platform::kSettingsKeyPath, kReloadWithoutAskingValue) == u"1";
 }
 
 // The same road as the first time, with the same repair choice.
@@ -44,7 +43,7 @@ void offerChangedSources(AppState& app, platform::WindowHandle window) {
           app.ui.askChoice(window, question, resources::kProgramCaption, resources::kReloadChoices);
       if (choice == 2) continue;
       if (choice == 1) {
-        app.settings.writeString(kWorkshopNameKeyPath, kReloadWithoutAskingValue, u"1");
+        app.settings.writeString(platform::kSettingsKeyPath, kReloadWithoutAskingValue, u"1");
       }
     }
     reload(app, window, change->kind, change->source);

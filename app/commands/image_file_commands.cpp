@@ -23,8 +23,9 @@ void refuseImage(AppState& app, platform::WindowHandle window, std::u16string_vi
 }  // namespace
 
 std::optional<std::u16string> pickImageFile(AppState& app, platform::WindowHandle window,
-                                            std::u16string_view title) {
-  return pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
+                                            std::u16string_view title,
+                                            std::u16string_view caption) {
+  return pickOpenPath(app, openPickerRequest(window, pngPicker(title)), caption);
 }
 
 void loadImageFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,

@@ -16,7 +16,7 @@ using ImageCopy = std::optional<Bytes> (*)(const ContainerRecord& record);
 
 // Picks a PNG file; nothing when the picker is cancelled.
 std::optional<std::u16string> pickImageFile(AppState& app, platform::WindowHandle window,
-                                            std::u16string_view title);
+                                            std::u16string_view title, std::u16string_view caption);
 
 // Stores the PNG file at path with store, and watches it as the source of kind. A file that
 // cannot be read or is refused is said with its reason under caption; a stored or refused

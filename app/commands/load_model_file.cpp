@@ -25,12 +25,14 @@ class MessageBoxInfoSink : public InfoMessageSink {
 
 }  // namespace
 
-// Model and texture are set together or not at all (a change committed once both are stored). A
-// refused model is said with its reason, after the TIM notes of the material reader.
+// Model and texture are set together or not at all. A refused model is said with its reason,
+// after the TIM notes of the material reader.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
-  const auto path =
-      pickOpenPath(app, openPickerRequest(window, {u"モデルファイル(*.obj)", u"*.obj",
-                                                   u"Wavefront OBJファイルを開く", u"obj"}));
+  const auto path = pickOpenPath(
+      app,
+      openPickerRequest(
+          window, {u"モデルファイル(*.obj)", u"*.obj", u"Wavefront OBJファイルを開く", u"obj"}),
+      resources::kModelCaption);
   if (path) setModelFrom(app, window, *path);
 }
 

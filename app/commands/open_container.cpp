@@ -12,8 +12,10 @@ namespace qel {
 void openContainer(AppState& app, platform::WindowHandle window) {
   if (!mayLoseChanges(app, window, ChangesAt::Open)) return;
   const auto path =
-      pickOpenPath(app, openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
-                                                   u"コンテナファイルを開く", u"cnt"}));
+      pickOpenPath(app,
+                   openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
+                                              u"コンテナファイルを開く", u"cnt"}),
+                   resources::kOpenContainerCaption);
   if (path) openContainerAt(app, window, *path);
 }
 

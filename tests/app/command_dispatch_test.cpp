@@ -27,7 +27,7 @@ KeyStroke alt(char16_t character) {
 
 class Dispatch : public ::testing::Test {
  protected:
-  Dispatch() { settings.put(kWorkshopNameKeyPath, kWorkshopNameValue, u"工房"); }
+  Dispatch() { settings.put(platform::kSettingsKeyPath, kWorkshopNameValue, u"工房"); }
 
   // Runs the program up to the first thing a command shows, cancels it and tells what it
   // was: enough to tell the commands apart.

@@ -261,6 +261,18 @@ TEST_F(ContainerCommands, ASavePathLongerThanAPathBufferIsRefusedAndSaid) {
   EXPECT_EQ(bench.ui.repaintCount, 0);
 }
 
+TEST_F(ContainerCommands, AnOpenPathLongerThanAPathBufferIsSaidWithItsReason) {
+  const std::u16string path = folder.file(std::string(260, 'n'));
+  bench.ui.choose(path).choose(path);
+  bench.run(openContainer);
+  bench.run(loadTextureFile);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text,
+            u"このファイルは開けません。\n" + path + u"\nファイルパスが259文字を超えています。");
+  EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを開く");
+  EXPECT_EQ(bench.ui.messageBoxes[1].caption, u"テクスチャー");
+}
+
 // A complete part in the plain form, made by another workshop at a given time.
 Bytes plainContainer() {
   const Bytes model = test::modelBlobOf(3, 3);

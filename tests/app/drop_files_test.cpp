@@ -32,7 +32,7 @@ TEST(DroppedFiles, APngGoesIntoThePanePictureItLandsOnOrWhereTheAuthorSays) {
 
   test::ScriptedUi ui;
   test::MemorySettingsStore settings;
-  settings.put(kWorkshopNameKeyPath, kWorkshopNameValue, u"工房");
+  settings.put(platform::kSettingsKeyPath, kWorkshopNameValue, u"工房");
   const auto [textureX, textureY] = dropOn(layout.textureArea());
   const auto [sideX, sideY] = dropOn(layout.sideViewArea());
   ui.drop(textureX, textureY, {wide});

@@ -81,7 +81,7 @@ TEST(SourceWatch, AModelWrittenAgainIsOfferedOnceAndSetAgainByTheSameRoad) {
   tickAt(6300);
   tickAt(7400);
   EXPECT_EQ(bench.ui.choices.size(), 2u);
-  EXPECT_EQ(bench.settings.readString(kWorkshopNameKeyPath, kReloadWithoutAskingValue), u"1");
+  EXPECT_EQ(bench.settings.readString(platform::kSettingsKeyPath, kReloadWithoutAskingValue), u"1");
   EXPECT_EQ(bench.record().modelVertexCount, 3u);
 }
 
@@ -128,7 +128,7 @@ TEST(SourceWatch, AnotherPartOpenedKeepsItsModelWhenTheLastPartsModelIsWritten) 
   test::TempFolder folder;
   SteppedClock clock;
   test::CommandBench bench;
-  bench.settings.put(kWorkshopNameKeyPath, kReloadWithoutAskingValue, u"1");
+  bench.settings.put(platform::kSettingsKeyPath, kReloadWithoutAskingValue, u"1");
   setBoxModel(folder, bench, 4);
   const std::u16string other =
       folder.write("b.cnt", *serializeContainerBytes(test::readyRecord(), 1));
