@@ -2,10 +2,9 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "app/open_named_file.h"
 #include "app/recent_files.h"
+#include "app/set_model_or_open_container.h"
 #include "app/source_watch.h"
-#include "app/unsaved_changes.h"
 #include "base/fixed_text.h"
 #include "dialogs/workshop_name_prompt.h"
 #include "dialogs/workshop_name_store.h"
@@ -24,8 +23,7 @@ platform::WindowHandle openMainWindow(AppState& app, MainWindow& handler) {
   if (app.workshopName.empty() &&
       !promptWorkshopNameAtStart(app.ui, app.settings, app.workshopName))
     return nullptr;
-  app.document.sign(app.workshopName.view());
-  markUnchanged(app);
+  app.document.startNew(app.workshopName.view());
 
   platform::MainWindowDescription description;
   description.title = WindowText(resources::loadString(resources::kTitleString)).str();
@@ -52,7 +50,7 @@ int runApplication(platform::Ui& ui, platform::SettingsStore& settings,
   loadRecentFiles(app);
   listRecentFiles(app, window);
   ui.startTimer(window, kSourceWatchMilliseconds);
-  if (!startFile.empty()) openNamedFile(app, window, startFile);
+  if (!startFile.empty()) setModelOrOpenContainer(app, window, startFile);
 
   return ui.runMessageLoop();
 }

@@ -23,9 +23,14 @@ platform::FilePickerRequest pickerRequest(platform::WindowHandle owner, const Pi
 }  // namespace
 
 std::optional<std::u16string> pickOpenPath(AppState& app,
-                                           const platform::FilePickerRequest& request) {
+                                           const platform::FilePickerRequest& request,
+                                           std::u16string_view caption) {
   auto path = app.ui.pickOpenFile(request);
-  if (path && path->size() > kLongestPath) return std::nullopt;
+  if (path && path->size() > kLongestPath) {
+    app.ui.messageBox(request.owner, resources::pathTooLongToOpenText(*path), caption,
+                      platform::MessageBoxButtons::Ok);
+    return std::nullopt;
+  }
   return path;
 }
 

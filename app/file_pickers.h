@@ -21,10 +21,11 @@ struct PickerText {
 // An open picker offers existing files only; it starts with no name.
 platform::FilePickerRequest openPickerRequest(platform::WindowHandle owner, const PickerText& text);
 
-// The path chosen in an open picker; nothing when cancelled or when it is longer than a path
-// buffer holds, which the open commands pass over as silently as their other failures.
+// The path chosen in an open picker; nothing when cancelled, or (said in a box with caption)
+// when it is longer than a path buffer holds.
 std::optional<std::u16string> pickOpenPath(AppState& app,
-                                           const platform::FilePickerRequest& request);
+                                           const platform::FilePickerRequest& request,
+                                           std::u16string_view caption);
 
 // The path chosen in a save picker; nothing when cancelled, or (said in a box with caption)
 // when it is longer than a path buffer holds.

@@ -25,7 +25,7 @@ constexpr PaneWording kPaneWording{resources::kPaneButtons,       resources::kPa
 MainWindow::MainWindow(AppState& app) : app_(app), pane_(kPaneWording) {}
 
 void MainWindow::onPaint(platform::WindowHandle, platform::TextSink& sink) {
-  paintStatusView(app_.document.record(), app_.currentContainerPath.view(), sink);
+  paintStatusView(app_.document.record(), app_.document.path(), sink);
 }
 
 // A command that runs out of memory has changed nothing (each command changes its state

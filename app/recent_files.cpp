@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/workshop_name_store.h"
 #include "resources/menu_command.h"
 
 namespace qel {
@@ -18,7 +17,7 @@ std::u16string valueName(std::size_t index) {
 
 void storeAndList(AppState& app, platform::WindowHandle window) {
   for (std::size_t i = 0; i < kRecentFileCount; ++i) {
-    app.settings.writeString(kWorkshopNameKeyPath, valueName(i),
+    app.settings.writeString(platform::kSettingsKeyPath, valueName(i),
                              i < app.recentFiles.size() ? app.recentFiles[i] : u"");
   }
   listRecentFiles(app, window);
@@ -33,7 +32,7 @@ void takeOff(AppState& app, std::u16string_view path) {
 void loadRecentFiles(AppState& app) {
   app.recentFiles.clear();
   for (std::size_t i = 0; i < kRecentFileCount; ++i) {
-    const auto path = app.settings.readString(kWorkshopNameKeyPath, valueName(i));
+    const auto path = app.settings.readString(platform::kSettingsKeyPath, valueName(i));
     if (path && !path->empty() &&
         std::find(app.recentFiles.begin(), app.recentFiles.end(), *path) == app.recentFiles.end()) {
       app.recentFiles.push_back(*path);

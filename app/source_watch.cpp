@@ -1,9 +1,6 @@
 #include "app/source_watch.h"
 
-#include <algorithm>
-
 #include "app/commands/commands.h"
-#include "dialogs/workshop_name_store.h"
 #include "resources/captions.h"
 
 namespace qel {
@@ -11,12 +8,8 @@ namespace {
 
 using resources::SourceKind;
 
-int groupOf(SourceKind kind) {
-  return static_cast<int>(kind);
-}
-
 bool reloadsWithoutAsking(AppState& app) {
-  return app.settings.readString(kWorkshopNameKeyPath, kReloadWithoutAskingValue) == u"1";
+  return app.settings.readString(platform::kSettingsKeyPath, kReloadWithoutAskingValue) == u"1";
 }
 
 // The same road as the first time, with the same repair choice.
@@ -38,45 +31,22 @@ void reload(AppState& app, platform::WindowHandle window, SourceKind kind,
 
 }  // namespace
 
-void watchSource(AppState& app, SourceKind kind, SourceFile source,
-                 std::vector<std::u16string> files) {
-  std::erase_if(files, [](const std::u16string& file) { return file.empty(); });
-  app.sourceWatch.watch(groupOf(kind), files);
-  app.sources[static_cast<std::size_t>(kind)] = std::move(source);
-  std::erase(app.changedSources, kind);
-}
-
-void forgetSource(AppState& app, SourceKind kind) {
-  app.sourceWatch.watch(groupOf(kind), {});
-  app.sources[static_cast<std::size_t>(kind)].reset();
-  std::erase(app.changedSources, kind);
-}
-
 void offerChangedSources(AppState& app, platform::WindowHandle window) {
-  for (const int group : app.sourceWatch.poll()) {
-    const auto kind = static_cast<SourceKind>(group);
-    if (std::find(app.changedSources.begin(), app.changedSources.end(), kind) ==
-        app.changedSources.end()) {
-      app.changedSources.push_back(kind);
-    }
-  }
+  app.document.sources().look();
   if (!app.ui.isActive(window)) return;
-  while (!app.changedSources.empty()) {
-    const SourceKind kind = app.changedSources.front();
-    app.changedSources.erase(app.changedSources.begin());
-    const auto& known = app.sources[static_cast<std::size_t>(kind)];
-    if (!known) continue;
-    // A copy: setting it again replaces what the slot remembers.
-    const SourceFile source = *known;
+  while (const std::optional<SourceChange> change = app.document.sources().takeChange()) {
     if (!reloadsWithoutAsking(app)) {
-      const int choice = app.ui.askChoice(window, resources::reloadOfferText(kind, source.path),
-                                          resources::kProgramCaption, resources::kReloadChoices);
+      const std::u16string question =
+          resources::reloadOfferText(app.document.record().containerName.view(), change->kind,
+                                     change->role, change->writtenFile);
+      const int choice =
+          app.ui.askChoice(window, question, resources::kProgramCaption, resources::kReloadChoices);
       if (choice == 2) continue;
       if (choice == 1) {
-        app.settings.writeString(kWorkshopNameKeyPath, kReloadWithoutAskingValue, u"1");
+        app.settings.writeString(platform::kSettingsKeyPath, kReloadWithoutAskingValue, u"1");
       }
     }
-    reload(app, window, kind, source);
+    reload(app, window, change->kind, change->source);
   }
 }
 

@@ -4,10 +4,6 @@
 
 namespace qel {
 
-// The part as it stands is what was last opened, saved or made new.
-void markUnchanged(AppState& app);
-bool hasUnsavedChanges(const AppState& app);
-
 // What would lose the changes.
 enum class ChangesAt { Close, Open };
 

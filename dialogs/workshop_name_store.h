@@ -10,8 +10,7 @@ namespace qel {
 // The workshop name: the author's name that every part made here carries as its maker.
 using WorkshopName = FixedText<16>;
 
-// Where the name is kept in the per-user settings.
-inline constexpr std::u16string_view kWorkshopNameKeyPath = u"Software\\K.DORAN\\APP\\QELCONTAINER";
+// The value under platform::kSettingsKeyPath that keeps the name.
 inline constexpr std::u16string_view kWorkshopNameValue = u"maker";
 
 // The stored name; empty when none is stored or the stored value is longer than the

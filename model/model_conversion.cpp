@@ -46,8 +46,8 @@ ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
   conversion.atlasHeight = model.atlasHeight;
   conversion.texturePath = model.materials[0].texturePath.str();
   conversion.cutFaces = diagnostics.cutFaces();
-  conversion.sourceFiles = diagnostics.libraries();
-  conversion.sourceFiles.push_back(conversion.texturePath);
+  conversion.materialLibraries = diagnostics.libraries();
+  conversion.textureFiles.push_back(conversion.texturePath);
   return conversion;
 }
 

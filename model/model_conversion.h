@@ -34,9 +34,9 @@ struct ModelConversion {
   // Faces of more than four corners that kept their first four: the model has holes that
   // the repair, which takes every corner, would not leave.
   std::uint32_t cutFaces = 0;
-  // The files it was made of besides the OBJ file: its material libraries and the
-  // textures taken, for a caller that watches them.
-  std::vector<std::u16string> sourceFiles;
+  // The files it was made of besides the OBJ file, for a caller that watches them.
+  std::vector<std::u16string> materialLibraries;
+  std::vector<std::u16string> textureFiles;
   // Set by the repair only.
   RepairNotes repairNotes;
 };

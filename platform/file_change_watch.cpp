@@ -15,15 +15,18 @@ std::vector<std::optional<FileStamp>> FileChangeWatch::stampsOf(
 }
 
 void FileChangeWatch::watch(int group, const std::vector<std::u16string>& paths) {
-  groups_[group] = {paths, stampsOf(paths), std::nullopt};
+  groups_[group] = {paths, stampsOf(paths), std::nullopt, std::vector<bool>(paths.size())};
 }
 
-std::vector<int> FileChangeWatch::poll() {
+std::vector<FileChangeWatch::Change> FileChangeWatch::poll() {
   const std::uint32_t now = clock().tickMilliseconds();
-  std::vector<int> changed;
+  std::vector<Change> changed;
   for (auto& [group, watched] : groups_) {
     std::vector<std::optional<FileStamp>> stamps = stampsOf(watched.paths);
     if (stamps != watched.stamps) {
+      for (std::size_t i = 0; i < stamps.size(); ++i) {
+        if (stamps[i] != watched.stamps[i]) watched.written[i] = true;
+      }
       watched.stamps = std::move(stamps);
       watched.writtenAt = now;
       continue;
@@ -34,7 +37,12 @@ std::vector<int> FileChangeWatch::poll() {
                                      [](const auto& stamp) { return stamp.has_value(); });
     if (quiet && present) {
       watched.writtenAt.reset();
-      changed.push_back(group);
+      Change change{group, {}};
+      for (std::size_t i = 0; i < watched.written.size(); ++i) {
+        if (watched.written[i]) change.written.push_back(i);
+      }
+      watched.written.assign(watched.written.size(), false);
+      changed.push_back(std::move(change));
     }
   }
   return changed;

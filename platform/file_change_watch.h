@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -23,14 +24,20 @@ class FileChangeWatch {
   // present state is no change.
   void watch(int group, const std::vector<std::u16string>& paths);
 
+  // A group that changed, with the indices (into the paths it watches) of the files written.
+  struct Change {
+    int group = 0;
+    std::vector<std::size_t> written;
+  };
   // The groups that changed since the last poll that reported them, each once, lowest first.
-  std::vector<int> poll();
+  std::vector<Change> poll();
 
  private:
   struct Watched {
     std::vector<std::u16string> paths;
     std::vector<std::optional<FileStamp>> stamps;
     std::optional<std::uint32_t> writtenAt;  // the tick of the latest write seen
+    std::vector<bool> written;               // by path, since the group was last reported
   };
   std::vector<std::optional<FileStamp>> stampsOf(const std::vector<std::u16string>& paths) const;
 

@@ -6,6 +6,10 @@
 
 namespace qel::platform {
 
+// Where the program keeps its settings: the workshop name, the recent files and the reload
+// switch. The key is the one the workshop name was first stored under, so stored values stay.
+inline constexpr std::u16string_view kSettingsKeyPath = u"Software\\K.DORAN\\APP\\QELCONTAINER";
+
 // The per-user store of settings: string values by key path and value name
 // (on Windows the registry under HKEY_CURRENT_USER).
 class SettingsStore {

@@ -120,12 +120,12 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   conversion.materialCount = model->materials.size();
   conversion.atlasWidth = model->atlasWidth;
   conversion.atlasHeight = model->atlasHeight;
-  conversion.sourceFiles = diagnostics.libraries();
+  conversion.materialLibraries = diagnostics.libraries();
   for (const RepairReading::Material& material : reading.materials) {
-    if (!material.texture.empty()) conversion.sourceFiles.push_back(material.texture);
+    if (!material.texture.empty()) conversion.textureFiles.push_back(material.texture);
   }
   if (!notes.images.empty()) {
-    if (notes.imageFoundBeside) conversion.sourceFiles.push_back(notes.images.front());
+    if (notes.imageFoundBeside) conversion.textureFiles.push_back(notes.images.front());
     conversion.texturePath = notes.images.front();
   }
   conversion.repairNotes = std::move(notes);

@@ -27,6 +27,10 @@ inline constexpr std::u16string_view kPaneNoSideView = u"サイドビューが�
 // The side view made from the model, shown before it is stored.
 inline constexpr std::u16string_view kGeneratedSideViewQuestion =
     u"3Dモデルを横から見たサイドビュー（%1×%2ピクセル）です。\nこのサイドビューを設定しますか？";
+// Put before the question above when the model changed under a side view generated from the
+// model before it.
+inline constexpr std::u16string_view kSideViewOfPreviousModel =
+    u"3Dモデルが変わりました。今のサイドビューは前の3Dモデルから生成したものです。\n";
 inline constexpr std::u16string_view kSideViewNeedsModel =
     u"サイドビューを生成できません。\n3Dモデルが設定されていません。\n「設定」メニューの「モデルを"
     u"設定」で設定してから、もう一度生成してください。";

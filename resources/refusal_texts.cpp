@@ -192,6 +192,14 @@ std::u16string cutFacesOfferText(std::uint32_t cutFaces) {
       {grouped(cutFaces)});
 }
 
+namespace {
+
+std::u16string cannotOpenText(std::u16string_view path, std::u16string_view reason) {
+  return u"このファイルは開けません。\n" + std::u16string(path) + u"\n" + std::u16string(reason);
+}
+
+}  // namespace
+
 std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_view path) {
   std::u16string reason;
   switch (opening.refusal) {
@@ -211,7 +219,11 @@ std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_
       reason = u"コンテナファイルが破損しています（途中で切れているか、終わりの印がありません）。";
       break;
   }
-  return u"このファイルは開けません。\n" + std::u16string(path) + u"\n" + reason;
+  return cannotOpenText(path, reason);
+}
+
+std::u16string pathTooLongToOpenText(std::u16string_view path) {
+  return cannotOpenText(path, kPathTooLongText);
 }
 
 std::u16string japaneseText(const ModelRefusal& refusal) {

@@ -23,6 +23,8 @@ std::u16string japaneseText(const ModelRefusal& refusal);
 
 // A path longer than a path buffer holds, after the text of what could not be done.
 inline constexpr std::u16string_view kPathTooLongText = u"ファイルパスが259文字を超えています。";
+// A file to open whose path is longer than a path buffer holds: the box's whole text.
+std::u16string pathTooLongToOpenText(std::u16string_view path);
 
 // Setting a model that the repair can mend: the refusal's reason, what the repair will do
 // (with the images it takes and leaves out, from the notes of its conversion), and the

@@ -15,6 +15,18 @@ std::u16string_view nameOf(SourceKind kind) {
   return u"サイドビュー";
 }
 
+std::u16string_view fileNameOf(SourceKind kind, SourceFileRole role) {
+  switch (role) {
+    case SourceFileRole::MaterialLibrary:
+      return u"MTLファイル";
+    case SourceFileRole::Texture:
+      return u"テクスチャー";
+    case SourceFileRole::Source:
+      break;
+  }
+  return kind == SourceKind::Model ? u"OBJファイル" : u"ファイル";
+}
+
 }  // namespace
 
 std::u16string recentFileMissingText(std::u16string_view path) {
@@ -26,9 +38,13 @@ std::u16string droppedImageQuestion(std::u16string_view path) {
   return u"この画像をどちらに設定しますか？\n" + std::u16string(path);
 }
 
-std::u16string reloadOfferText(SourceKind kind, std::u16string_view path) {
-  return std::u16string(nameOf(kind)) + u"のファイルが変更されました。\n" + std::u16string(path) +
-         u"\n読み込み直しますか？";
+std::u16string reloadOfferText(std::u16string_view containerName, SourceKind kind,
+                               SourceFileRole role, std::u16string_view path) {
+  std::u16string text = containerName.empty()
+                            ? std::u16string(u"コンテナ（名前未設定）")
+                            : u"コンテナ「" + std::u16string(containerName) + u"」";
+  text += u"の" + std::u16string(nameOf(kind)) + u"の" + std::u16string(fileNameOf(kind, role));
+  return text + u"が変更されました。\n" + std::u16string(path) + u"\n読み込み直しますか？";
 }
 
 std::u16string unsavedChangesQuestion(std::u16string_view containerName, bool closing) {

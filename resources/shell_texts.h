@@ -18,9 +18,14 @@ inline constexpr std::array<std::u16string_view, 3> kDroppedImageChoices = {
 
 // What a watched source file was set as, in the reload offer.
 enum class SourceKind { Model, Texture, SideView };
+// Which of the files that a source was made of was written: the file set itself, or, for a
+// model, one of its MTL files or textures.
+enum class SourceFileRole { Source, MaterialLibrary, Texture };
 
-// A source file written again since it was set: whether to set it again.
-std::u16string reloadOfferText(SourceKind kind, std::u16string_view path);
+// A file of a source of the part named containerName written again since it was set: whether
+// to set the source again.
+std::u16string reloadOfferText(std::u16string_view containerName, SourceKind kind,
+                               SourceFileRole role, std::u16string_view path);
 inline constexpr std::array<std::u16string_view, 3> kReloadChoices = {
     u"読み込み直す", u"今後は確認せずに読み込み直す", u"読み込み直さない"};
 

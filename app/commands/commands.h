@@ -44,6 +44,9 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
                   RepairChoice repair = RepairChoice::Ask);
 void setTextureFrom(AppState& app, platform::WindowHandle window, std::u16string_view path);
 void setSideViewFrom(AppState& app, platform::WindowHandle window, std::u16string_view path);
+// After the model changed under a side view generated from the model before: a new side view
+// of this model, offered as generateSideView offers it; one that cannot be drawn is not.
+void offerSideViewOfNewModel(AppState& app, platform::WindowHandle window);
 
 // Recent files: the entry at index of the list at the end of the File menu.
 void openRecentFile(AppState& app, platform::WindowHandle window, std::size_t index);

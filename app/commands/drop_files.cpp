@@ -1,5 +1,5 @@
 #include "app/commands/commands.h"
-#include "app/open_named_file.h"
+#include "app/set_model_or_open_container.h"
 #include "base/path_parts.h"
 #include "resources/captions.h"
 #include "resources/shell_texts.h"
@@ -11,7 +11,7 @@ void dropFiles(AppState& app, platform::WindowHandle window, DropTarget target,
   if (paths.empty()) return;
   const std::u16string& path = paths.front();
   if (!equalIgnoringCase(splitPath(path).extension, u".png")) {
-    openNamedFile(app, window, path);
+    setModelOrOpenContainer(app, window, path);
     return;
   }
   if (target == DropTarget::Window) {

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "app/file_pickers.h"
-#include "app/source_watch.h"
 #include "container/container_format.h"
 #include "container/whole_file.h"
 #include "repair/fitting_png.h"
@@ -25,8 +24,9 @@ void refuseImage(AppState& app, platform::WindowHandle window, std::u16string_vi
 }  // namespace
 
 std::optional<std::u16string> pickImageFile(AppState& app, platform::WindowHandle window,
-                                            std::u16string_view title) {
-  return pickOpenPath(app, openPickerRequest(window, pngPicker(title)));
+                                            std::u16string_view title,
+                                            std::u16string_view caption) {
+  return pickOpenPath(app, openPickerRequest(window, pngPicker(title)), caption);
 }
 
 void loadImageFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
@@ -50,17 +50,20 @@ void loadImageFrom(AppState& app, platform::WindowHandle window, std::u16string_
     bytes = std::move(converted.png);
   }
   if (storeImageBytes(app, window, caption, store, *bytes)) {
-    watchSource(app, kind, {std::u16string(path), false}, {std::u16string(path)});
+    app.document.sources().watch(kind, {std::u16string(path), false});
+    if (kind == resources::SourceKind::SideView) app.document.noteSideViewGenerated(false);
   }
   app.ui.repaint(window);
 }
 
 bool storeImageBytes(AppState& app, platform::WindowHandle window, std::u16string_view caption,
                      ImageStore store, std::span<const std::uint8_t> bytes) {
-  if (const ImageCheck check = store(app.document.change(), bytes); !check.ok()) {
+  RecordChange change(app.document);
+  if (const ImageCheck check = store(change.record(), bytes); !check.ok()) {
     refuseImage(app, window, caption, check);
     return false;
   }
+  change.commit();
   return true;
 }
 

@@ -16,7 +16,7 @@ using ImageCopy = std::optional<Bytes> (*)(const ContainerRecord& record);
 
 // Picks a PNG file; nothing when the picker is cancelled.
 std::optional<std::u16string> pickImageFile(AppState& app, platform::WindowHandle window,
-                                            std::u16string_view title);
+                                            std::u16string_view title, std::u16string_view caption);
 
 // Stores the PNG file at path with store, and watches it as the source of kind. A file that
 // cannot be read or is refused is said with its reason under caption; a stored or refused
@@ -25,7 +25,8 @@ void loadImageFrom(AppState& app, platform::WindowHandle window, std::u16string_
                    std::u16string_view caption, ImageStore store, resources::SourceKind kind);
 
 // Stores bytes as if they had been read from a file the user picked; a refusal is said with
-// its reason under caption. Answers whether they were stored.
+// its reason under caption and leaves the record and its revision as they were. Answers
+// whether they were stored.
 bool storeImageBytes(AppState& app, platform::WindowHandle window, std::u16string_view caption,
                      ImageStore store, std::span<const std::uint8_t> bytes);
 

@@ -1,6 +1,5 @@
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
-#include "app/source_watch.h"
 #include "image/image_slots.h"
 #include "model/model_conversion.h"
 #include "model/store_model.h"
@@ -30,9 +29,11 @@ class MessageBoxInfoSink : public InfoMessageSink {
 // belong to the model as it is: they are shown once it is set as it is, or refused as it
 // is, never before a repair is offered or when the repair is taken.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
-  const auto path =
-      pickOpenPath(app, openPickerRequest(window, {u"モデルファイル(*.obj)", u"*.obj",
-                                                   u"Wavefront OBJファイルを開く", u"obj"}));
+  const auto path = pickOpenPath(
+      app,
+      openPickerRequest(
+          window, {u"モデルファイル(*.obj)", u"*.obj", u"Wavefront OBJファイルを開く", u"obj"}),
+      resources::kModelCaption);
   if (path) setModelFrom(app, window, *path);
 }
 
@@ -80,25 +81,20 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
                       platform::MessageBoxButtons::Ok);
     return;
   }
-  // Both are stored aside first, so that running out of memory between them changes nothing.
-  ContainerRecord converted;
-  if (failed(storeModel(converted, conversion.blob)) ||
-      !storeTexture(converted, conversion.texture).ok()) {
+  RecordChange change(app.document);
+  if (failed(storeModel(change.record(), conversion.blob)) ||
+      !storeTexture(change.record(), conversion.texture).ok()) {
     return;
   }
-  ContainerRecord& record = app.document.change();
-  record.modelData = std::move(converted.modelData);
-  record.modelVertexCount = converted.modelVertexCount;
-  record.textureData = std::move(converted.textureData);
-  record.textureWidth = converted.textureWidth;
-  record.textureHeight = converted.textureHeight;
+  change.commit();
+  WatchedSources& sources = app.document.sources();
+  sources.watch(resources::SourceKind::Model,
+                {std::u16string(path), repair == RepairChoice::Repair},
+                conversion.materialLibraries, conversion.textureFiles);
   // The texture now comes with the model: an earlier texture file is no longer its source.
-  std::vector<std::u16string> files = std::move(conversion.sourceFiles);
-  files.emplace_back(path);
-  watchSource(app, resources::SourceKind::Model,
-              {std::u16string(path), repair == RepairChoice::Repair}, std::move(files));
-  forgetSource(app, resources::SourceKind::Texture);
+  sources.forget(resources::SourceKind::Texture);
   app.ui.repaint(window);
+  if (app.document.sideViewGenerated()) offerSideViewOfNewModel(app, window);
 }
 
 }  // namespace qel

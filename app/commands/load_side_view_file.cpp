@@ -6,7 +6,8 @@
 namespace qel {
 
 void loadSideViewFile(AppState& app, platform::WindowHandle window) {
-  if (const auto path = pickImageFile(app, window, u"サイドビューファイルを開く")) {
+  if (const auto path =
+          pickImageFile(app, window, u"サイドビューファイルを開く", resources::kSideViewCaption)) {
     setSideViewFrom(app, window, *path);
   }
 }

@@ -6,7 +6,8 @@
 namespace qel {
 
 void loadTextureFile(AppState& app, platform::WindowHandle window) {
-  if (const auto path = pickImageFile(app, window, u"テクスチャーファイルを開く")) {
+  if (const auto path =
+          pickImageFile(app, window, u"テクスチャーファイルを開く", resources::kTextureCaption)) {
     setTextureFrom(app, window, *path);
   }
 }

@@ -1,5 +1,4 @@
 #include "app/commands/commands.h"
-#include "app/unsaved_changes.h"
 #include "resources/captions.h"
 
 namespace qel {
@@ -21,12 +20,8 @@ void newContainer(AppState& app, platform::WindowHandle window) {
                         platform::MessageBoxButtons::OkCancel) == platform::kIdCancel) {
     return;
   }
-  resetRecord(app.document.change());
   // A new part is signed as any other, whatever form the file opened before had.
-  app.document.madeNew();
-  app.document.sign(app.workshopName.view());
-  markUnchanged(app);
-  // The path stays: the window keeps showing it and the next save proposes it.
+  app.document.startNew(app.workshopName.view());
   app.ui.repaint(window);
 }
 

@@ -12,8 +12,10 @@ namespace qel {
 void openContainer(AppState& app, platform::WindowHandle window) {
   if (!mayLoseChanges(app, window, ChangesAt::Open)) return;
   const auto path =
-      pickOpenPath(app, openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
-                                                   u"コンテナファイルを開く", u"cnt"}));
+      pickOpenPath(app,
+                   openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
+                                              u"コンテナファイルを開く", u"cnt"}),
+                   resources::kOpenContainerCaption);
   if (path) openContainerAt(app, window, *path);
 }
 
@@ -25,10 +27,8 @@ void openContainerAt(AppState& app, platform::WindowHandle window, std::u16strin
                       resources::kOpenContainerCaption, platform::MessageBoxButtons::Ok);
     return;
   }
-  app.document.change() = std::move(opened);
-  app.document.opened(opening.seed ? ContainerForm::Scrambled : ContainerForm::Plain);
-  app.currentContainerPath.assign(path);
-  markUnchanged(app);
+  app.document.startOpened(std::move(opened),
+                           opening.seed ? ContainerForm::Scrambled : ContainerForm::Plain, path);
   rememberRecentFile(app, window, path);
   app.ui.repaint(window);
 }

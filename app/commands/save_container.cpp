@@ -1,4 +1,3 @@
-#include <new>
 #include <string>
 
 #include "app/commands/commands.h"
@@ -23,24 +22,26 @@ std::u16string proposedName(std::u16string_view currentPath) {
   return proposal;
 }
 
+}  // namespace
+
 // Applies the workshop name, says every missing item before the picker opens, and writes
-// the file. A save that does not happen is always said, with its reason.
-void saveRecord(AppState& app, platform::WindowHandle window, const MakerName& makerBefore) {
-  Document& document = app.document;
-  // The maker follows the workshop name when a save is refused or made, and stays as it was
-  // when the picker is cancelled.
-  document.sign(app.workshopName.view());
-  if (const SaveReadiness readiness = checkSaveReady(document.record()); !readiness.ready()) {
+// the file. A save that does not happen is always said, with its reason. The maker follows
+// the workshop name when a save is refused or made, and stays as it was when the picker or
+// the question is cancelled.
+void saveContainer(AppState& app, platform::WindowHandle window) {
+  RecordChange change(app.document);
+  change.sign(app.workshopName.view());
+  if (const SaveReadiness readiness = checkSaveReady(change.record()); !readiness.ready()) {
+    change.commit();
     app.ui.messageBox(window, resources::japaneseText(readiness), resources::kSaveContainerCaption,
                       platform::MessageBoxButtons::Ok);
     return;
   }
-  if (document.record().makerName != makerBefore) document.change().makerName = makerBefore;
   const auto path = pickSavePath(
       app,
       savePickerRequest(
           window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
-          proposedName(app.currentContainerPath.view())),
+          proposedName(app.document.path())),
       resources::kSaveContainerCaption);
   if (!path) return;
   // Written in place, a save that is cut off can leave the file damaged: the author decides.
@@ -50,36 +51,21 @@ void saveRecord(AppState& app, platform::WindowHandle window, const MakerName& m
                         platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
     return;
   }
-  document.sign(app.workshopName.view());
 
   platform::Clock& clock = platform::clock();
-  const std::int64_t createdTime = document.createdTimeOnSave(clock.calendarSeconds());
-  if (const ContainerSave save =
-          serializeContainer(document.record(), *path, clock.tickMilliseconds(), createdTime);
-      !save.ok()) {
+  const std::int64_t createdTime = app.document.createdTimeOnSave(clock.calendarSeconds());
+  const ContainerSave save =
+      serializeContainer(change.record(), *path, clock.tickMilliseconds(), createdTime);
+  if (save.ok()) change.record().createdTime = createdTime;
+  change.commit();
+  if (!save.ok()) {
     app.ui.messageBox(window, resources::japaneseText(save, *path),
                       resources::kSaveContainerCaption, platform::MessageBoxButtons::Ok);
     return;
   }
-  document.change().createdTime = createdTime;
-  app.currentContainerPath.assign(*path);
-  markUnchanged(app);
+  app.document.savedAs(*path);
   rememberRecentFile(app, window, *path);
   app.ui.repaint(window);
-}
-
-}  // namespace
-
-void saveContainer(AppState& app, platform::WindowHandle window) {
-  // Running out of memory leaves the record as it was, its maker included.
-  const MakerName makerBefore = app.document.record().makerName;
-  try {
-    saveRecord(app, window, makerBefore);
-  } catch (const std::bad_alloc&) {
-    if (app.document.record().makerName != makerBefore)
-      app.document.change().makerName = makerBefore;
-    throw;
-  }
 }
 
 }  // namespace qel

@@ -21,10 +21,10 @@ class Application : public ::testing::Test {
  protected:
   int run() { return runApplication(ui, settings); }
   void storeName(std::u16string_view name) {
-    settings.put(kWorkshopNameKeyPath, kWorkshopNameValue, name);
+    settings.put(platform::kSettingsKeyPath, kWorkshopNameValue, name);
   }
   std::optional<std::u16string> storedName() {
-    return settings.readString(kWorkshopNameKeyPath, kWorkshopNameValue);
+    return settings.readString(platform::kSettingsKeyPath, kWorkshopNameValue);
   }
 
   test::ScriptedUi ui;

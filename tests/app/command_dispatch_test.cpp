@@ -27,7 +27,7 @@ KeyStroke alt(char16_t character) {
 
 class Dispatch : public ::testing::Test {
  protected:
-  Dispatch() { settings.put(kWorkshopNameKeyPath, kWorkshopNameValue, u"工房"); }
+  Dispatch() { settings.put(platform::kSettingsKeyPath, kWorkshopNameValue, u"工房"); }
 
   // Runs the program up to the first thing a command shows, cancels it and tells what it
   // was: enough to tell the commands apart.
@@ -115,7 +115,8 @@ TEST(CommandDispatch, RunningOutOfMemoryChangesNothingAndTheProgramGoesOn) {
   const ContainerRecord before = record;
   const std::u16string saved = folder.file("big.cnt");
   const std::u16string large = folder.write("large.cnt", Bytes(2 << 20));
-  bench.ui.choose(saved).choose(large).choose(saved);
+  // The save runs out before its picker opens.
+  bench.ui.choose(large).choose(saved);
   {
     test::AllocationLimit limit(512 << 10);  // below the pieces that save and open use
     EXPECT_TRUE(window.onCommand(bench.ui.window(), commandId(MenuCommand::SaveContainer)));
@@ -123,7 +124,7 @@ TEST(CommandDispatch, RunningOutOfMemoryChangesNothingAndTheProgramGoesOn) {
   }
   EXPECT_EQ(record, before);
   EXPECT_FALSE(std::filesystem::exists(toUtf8(saved)));
-  EXPECT_TRUE(bench.app.currentContainerPath.empty());
+  EXPECT_TRUE(bench.app.document.path().empty());
   ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
   EXPECT_EQ(bench.ui.messageBoxes[0].text, u"メモリが足りません。何も変更していません。");
   EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを保存");

@@ -55,14 +55,14 @@ TEST_F(ContainerCommands, NewAsksOnlyWhenNamesOrDataBlocksWouldBeLost) {
 
 TEST_F(ContainerCommands, NewAnsweredOkEmptiesTheRecordButKeepsThePath) {
   bench.record() = test::readyRecord();
-  bench.app.currentContainerPath.assign(u"D:\\parts\\box.cnt");
+  bench.app.document.savedAs(u"D:\\parts\\box.cnt");
   bench.ui.answer(platform::kIdOk);
   bench.run(newContainer);
   EXPECT_EQ(bench.ui.messageBoxes.size(), 1u);
   EXPECT_FALSE(bench.record().modelData || bench.record().textureData ||
                bench.record().sideViewData);
   EXPECT_TRUE(bench.record().containerName.empty());
-  EXPECT_EQ(bench.app.currentContainerPath.view(), u"D:\\parts\\box.cnt");
+  EXPECT_EQ(bench.app.document.path(), u"D:\\parts\\box.cnt");
   EXPECT_EQ(bench.ui.repaintCount, 1);
 
   for (const std::u16string_view part : {u"name", u"model", u"texture", u"side view"}) {
@@ -90,14 +90,14 @@ TEST_F(ContainerCommands, SavedFileOpensAgainToTheSameRecord) {
   ContainerRecord expected = test::readyRecord();
   expected.createdTime = loaded.createdTime;
   EXPECT_EQ(loaded, expected);
-  EXPECT_EQ(bench.app.currentContainerPath.view(), path);
+  EXPECT_EQ(bench.app.document.path(), path);
   EXPECT_EQ(bench.ui.repaintCount, 1);
   EXPECT_TRUE(bench.ui.messageBoxes.empty());
 }
 
 TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesNothingAndSaysWhy) {
   bench.record() = test::readyRecord();
-  bench.app.currentContainerPath.assign(u"before.cnt");
+  bench.app.document.savedAs(u"before.cnt");
   const std::u16string png = folder.write("picture.cnt", test::pngOf(8, 8, 100));
   const std::u16string empty = folder.write("empty.cnt", {});
   Bytes truncated = test::readFile(test::utf8Path(toUtf8(savedContainer("whole.cnt"))));
@@ -107,7 +107,7 @@ TEST_F(ContainerCommands, OpenOfANonContainerOrAnEmptyFileChangesNothingAndSaysW
   for (int i = 0; i < 5; ++i) bench.run(openContainer);
   EXPECT_EQ(bench.record().containerName, test::readyRecord().containerName);
   EXPECT_EQ(bench.record().modelData, test::readyRecord().modelData);
-  EXPECT_EQ(bench.app.currentContainerPath.view(), u"before.cnt");
+  EXPECT_EQ(bench.app.document.path(), u"before.cnt");
   const std::u16string reasons[] = {u"コンテナファイルではありません。",
                                     u"ファイルを読み込めません", u"ファイルを読み込めません",
                                     u"コンテナファイルが破損しています"};
@@ -174,7 +174,7 @@ TEST_F(ContainerCommands, SaveProposesTheOpenedPathWithTheExtensionCnt) {
   bench.run(saveContainer);
   EXPECT_EQ(bench.ui.pickers.back().request.path, saved);
 
-  bench.app.currentContainerPath.assign(u"D:\\parts\\box.q5c");
+  bench.app.document.savedAs(u"D:\\parts\\box.q5c");
   bench.ui.cancelPicker();
   bench.run(saveContainer);
   EXPECT_EQ(bench.ui.pickers.back().request.path, u"D:\\parts\\box.cnt");
@@ -209,7 +209,7 @@ TEST_F(ContainerCommands, EveryRefusedSaveSaysWhatIsMissing) {
     EXPECT_EQ(saving.ui.messageBoxes[0].buttons, platform::MessageBoxButtons::Ok);
     EXPECT_EQ(saving.ui.messageBoxes[0].owner, saving.ui.window());
     EXPECT_FALSE(std::filesystem::exists(toUtf8(path)));
-    EXPECT_TRUE(saving.app.currentContainerPath.empty());
+    EXPECT_TRUE(saving.app.document.path().empty());
     EXPECT_EQ(saving.ui.repaintCount, 0);
   }
 }
@@ -225,7 +225,7 @@ TEST_F(ContainerCommands, RefusedSaveStillStampsTheWorkshopName) {
 
 TEST_F(ContainerCommands, FailedWriteSaysWhyWithThePathAndKeepsTheCurrentPath) {
   bench.record() = test::readyRecord();
-  bench.app.currentContainerPath.assign(u"before.cnt");
+  bench.app.document.savedAs(u"before.cnt");
   const std::u16string path = folder.file("no-such-folder/box.cnt");
   const std::u16string readOnly = folder.write("kept.cnt", Bytes{1, 2, 3});
   std::filesystem::permissions(toUtf8(readOnly), std::filesystem::perms::owner_read |
@@ -241,13 +241,13 @@ TEST_F(ContainerCommands, FailedWriteSaysWhyWithThePathAndKeepsTheCurrentPath) {
             u"ファイルを書き込めませんでした。\n" + readOnly + u"\nファイルが読み取り専用です。");
   EXPECT_EQ(test::readFile(toUtf8(readOnly)), (Bytes{1, 2, 3}));
   EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを保存");
-  EXPECT_EQ(bench.app.currentContainerPath.view(), u"before.cnt");
+  EXPECT_EQ(bench.app.document.path(), u"before.cnt");
   EXPECT_EQ(bench.ui.repaintCount, 0);
 }
 
 TEST_F(ContainerCommands, ASavePathLongerThanAPathBufferIsRefusedAndSaid) {
   bench.record() = test::readyRecord();
-  bench.app.currentContainerPath.assign(u"before.cnt");
+  bench.app.document.savedAs(u"before.cnt");
   const std::u16string path = folder.file(std::string(260, 'n'));
   bench.ui.choose(path).choose(path);
   bench.run(saveContainer);
@@ -257,8 +257,20 @@ TEST_F(ContainerCommands, ASavePathLongerThanAPathBufferIsRefusedAndSaid) {
             u"保存できません。ファイルパスが259文字を超えています。");
   EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを保存");
   EXPECT_EQ(bench.ui.messageBoxes[1].caption, u"テクスチャー");
-  EXPECT_EQ(bench.app.currentContainerPath.view(), u"before.cnt");
+  EXPECT_EQ(bench.app.document.path(), u"before.cnt");
   EXPECT_EQ(bench.ui.repaintCount, 0);
+}
+
+TEST_F(ContainerCommands, AnOpenPathLongerThanAPathBufferIsSaidWithItsReason) {
+  const std::u16string path = folder.file(std::string(260, 'n'));
+  bench.ui.choose(path).choose(path);
+  bench.run(openContainer);
+  bench.run(loadTextureFile);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text,
+            u"このファイルは開けません。\n" + path + u"\nファイルパスが259文字を超えています。");
+  EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを開く");
+  EXPECT_EQ(bench.ui.messageBoxes[1].caption, u"テクスチャー");
 }
 
 // A complete part in the plain form, made by another workshop at a given time.
@@ -330,7 +342,7 @@ TEST_F(ContainerCommands, ASaveInPlaceAsksFirst) {
       bench.ui.messageBoxes[0].text.rfind(u"このフォルダーには新しいファイルを作れないため", 0),
       0u);
   EXPECT_EQ(bench.ui.messageBoxes[0].buttons, platform::MessageBoxButtons::OkCancel);
-  EXPECT_EQ(bench.app.currentContainerPath.view(), path);
+  EXPECT_EQ(bench.app.document.path(), path);
 }
 
 }  // namespace

@@ -3,10 +3,11 @@
 #include "app/application.h"
 #include "app/commands/commands.h"
 #include "app/main_window.h"
-#include "app/unsaved_changes.h"
 #include "app/window_layout.h"
+#include "base/utf.h"
 #include "container/container_format.h"
 #include "dialogs/workshop_name_store.h"
+#include "resources/refusal_texts.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -31,18 +32,19 @@ TEST(DroppedFiles, APngGoesIntoThePanePictureItLandsOnOrWhereTheAuthorSays) {
 
   test::ScriptedUi ui;
   test::MemorySettingsStore settings;
-  settings.put(kWorkshopNameKeyPath, kWorkshopNameValue, u"工房");
+  settings.put(platform::kSettingsKeyPath, kWorkshopNameValue, u"工房");
   const auto [textureX, textureY] = dropOn(layout.textureArea());
   const auto [sideX, sideY] = dropOn(layout.sideViewArea());
   ui.drop(textureX, textureY, {wide});
   ui.drop(sideX, sideY, {small});
   ui.drop(10, 10, {wide}).pressChoice(1);
   ui.drop(10, 10, {small}).pressChoice(2);
+  ui.drop(10, 10, {small}).pressChoice(0);
   EXPECT_EQ(runApplication(ui, settings), 0);
 
-  EXPECT_EQ(ui.textAt(96, 200), u"  DX 64");  // the texture
+  EXPECT_EQ(ui.textAt(96, 200), u"  DX 16");  // the texture, from the question
   EXPECT_EQ(ui.textAt(96, 280), u"  DX 64");  // the side view, from the question
-  ASSERT_EQ(ui.choices.size(), 2u);
+  ASSERT_EQ(ui.choices.size(), 3u);
   EXPECT_NE(ui.choices[0].text.find(wide), std::u16string::npos);
   EXPECT_EQ(ui.choices[0].buttons,
             (std::vector<std::u16string>{u"テクスチャー", u"サイドビュー", u"キャンセル"}));
@@ -62,20 +64,32 @@ TEST(DroppedFiles, AContainerOpensAfterTheUnsavedQuestionAndAModelIsSet) {
     dropFiles(bench.app, bench.ui.window(), target, paths);
   };
 
-  bench.record().containerName.assign(u"箱");
-  markUnchanged(bench.app);
+  bench.app.document.startNew(bench.app.workshopName.view());
   bench.record().containerName.assign(u"別の箱");
   bench.ui.pressChoice(2);  // キャンセル
   drop(DropTarget::Window, part);
   EXPECT_EQ(bench.record().containerName.view(), u"別の箱");
   bench.ui.pressChoice(1);  // 保存しない
   drop(DropTarget::Window, part);
-  EXPECT_EQ(bench.app.currentContainerPath.view(), part);
+  EXPECT_EQ(bench.app.document.path(), part);
 
   // The first file counts, wherever it lands.
   drop(DropTarget::Texture, model);
   EXPECT_EQ(bench.record().modelVertexCount, 6u);
   EXPECT_EQ(bench.ui.choices.size(), 2u);
+}
+
+TEST(DroppedFiles, APathLongerThanAPathBufferIsRefusedWithItsReason) {
+  test::CommandBench bench;
+  for (const std::u16string_view extension : {u".obj", u".cnt"}) {
+    const std::vector<std::u16string> paths{u"/" + std::u16string(260, u'n') +
+                                            std::u16string(extension)};
+    dropFiles(bench.app, bench.ui.window(), DropTarget::Window, paths);
+  }
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
+  for (const test::MessageBoxCall& box : bench.ui.messageBoxes) {
+    EXPECT_NE(box.text.find(resources::kPathTooLongText), std::u16string::npos) << toUtf8(box.text);
+  }
 }
 
 }  // namespace

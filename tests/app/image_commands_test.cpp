@@ -59,8 +59,10 @@ TEST_F(ImageCommands, AnImageTooLargeIsConvertedIntoAPngThatFitsWhenTheAuthorAgr
 
 TEST_F(ImageCommands, RefusedTextureKeepsTheEarlierOneAndSaysSoUnderItsCaption) {
   bench.record() = test::readyRecord();
+  const std::uint64_t revision = bench.app.document.revision();
   bench.ui.choose(folder.writeText("notes.png", "just some text, long enough for a header"));
   bench.run(loadTextureFile);
+  EXPECT_EQ(bench.app.document.revision(), revision);
   EXPECT_EQ(bench.record().textureData, test::readyRecord().textureData);
   EXPECT_EQ(bench.record().textureHeight, 128);
   ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);

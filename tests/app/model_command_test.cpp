@@ -3,6 +3,7 @@
 #include "app/commands/commands.h"
 #include "base/utf.h"
 #include "preview/png_codec.h"
+#include "resources/preview_texts.h"
 #include "resources/refusal_texts.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
@@ -144,6 +145,26 @@ TEST_F(ModelCommand, AModelWithFacesOfMoreThanFourCornersIsOfferedTheRepair) {
   bench.run(loadModelFile);
   EXPECT_EQ(bench.record().modelVertexCount, 5u);  // repaired
   EXPECT_EQ(bench.ui.messageBoxes.size(), 1u);
+}
+
+// A side view generated from the model before no longer shows the part; one set from a file
+// is the author's own and stays without a word.
+TEST_F(ModelCommand, ANewModelUnderAGeneratedSideViewIsOfferedANewOne) {
+  folder.write("skin.png", test::pngOf(8, 8));
+  const std::u16string model = writeModel("skin.png");
+  bench.ui.choose(model).answer(platform::kIdOk).answer(platform::kIdOk);
+  bench.run(loadModelFile);
+  bench.run(generateSideView);
+  setModelFrom(bench.app, bench.ui.window(), model);
+  ASSERT_EQ(bench.ui.pictures.size(), 2u);
+  EXPECT_EQ(bench.ui.messageBoxes.back().text.rfind(resources::kSideViewOfPreviousModel, 0), 0u);
+  EXPECT_EQ(bench.ui.messageBoxes.back().caption, u"サイドビューを生成");
+
+  bench.ui.choose(folder.write("side.png", test::pngOf(16, 8)));
+  bench.run(loadSideViewFile);
+  setModelFrom(bench.app, bench.ui.window(), model);
+  EXPECT_EQ(bench.ui.pictures.size(), 2u);
+  EXPECT_EQ(bench.record().sideViewData, test::pngOf(16, 8));
 }
 
 }  // namespace

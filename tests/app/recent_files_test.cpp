@@ -20,14 +20,14 @@ std::u16string valueName(int number) {
 }
 
 std::optional<std::u16string> stored(test::MemorySettingsStore& settings, int number) {
-  return settings.readString(kWorkshopNameKeyPath, valueName(number));
+  return settings.readString(platform::kSettingsKeyPath, valueName(number));
 }
 
 TEST(RecentFiles, OpenedAndSavedPartsAreListedNewestFirstAtMostEightAndKeptInTheSettings) {
   test::TempFolder folder;
   test::CommandBench bench;
   for (int number = 1; number <= 8; ++number) {
-    bench.settings.put(kWorkshopNameKeyPath, valueName(number),
+    bench.settings.put(platform::kSettingsKeyPath, valueName(number),
                        folder.file("old" + std::to_string(number) + ".cnt"));
   }
   loadRecentFiles(bench.app);
@@ -67,9 +67,9 @@ TEST(RecentFiles, AFileThatIsGoneIsSaidAndTakenOffTheList) {
       folder.write("there.cnt", *serializeContainerBytes(test::readyRecord(), 1));
   test::ScriptedUi ui;
   test::MemorySettingsStore settings;
-  settings.put(kWorkshopNameKeyPath, kWorkshopNameValue, u"工房");
-  settings.put(kWorkshopNameKeyPath, valueName(1), gone);
-  settings.put(kWorkshopNameKeyPath, valueName(2), there);
+  settings.put(platform::kSettingsKeyPath, kWorkshopNameValue, u"工房");
+  settings.put(platform::kSettingsKeyPath, valueName(1), gone);
+  settings.put(platform::kSettingsKeyPath, valueName(2), there);
   ui.menu(MenuCommand::SetContainerName)
       .pressOk({test::TypeText{resources::kContainerNameField, u"箱"}});
   ui.sendCommand(kFirstRecentFileCommand);

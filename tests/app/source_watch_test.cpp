@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/commands/commands.h"
+#include "container/container_format.h"
 #include "dialogs/workshop_name_store.h"
 #include "platform/os.h"
 #include "tests/support/shell_fixtures.h"
@@ -65,7 +68,8 @@ TEST(SourceWatch, AModelWrittenAgainIsOfferedOnceAndSetAgainByTheSameRoad) {
   tickAt(5000);
   ASSERT_EQ(bench.ui.choices.size(), 1u);
   EXPECT_EQ(bench.ui.choices[0].text,
-            resources::reloadOfferText(resources::SourceKind::Model, model));
+            resources::reloadOfferText(u"", resources::SourceKind::Model,
+                                       resources::SourceFileRole::Source, model));
   EXPECT_EQ(bench.record().modelVertexCount, 9u);
 
   // Set again without asking from then on.
@@ -77,24 +81,65 @@ TEST(SourceWatch, AModelWrittenAgainIsOfferedOnceAndSetAgainByTheSameRoad) {
   tickAt(6300);
   tickAt(7400);
   EXPECT_EQ(bench.ui.choices.size(), 2u);
-  EXPECT_EQ(bench.settings.readString(kWorkshopNameKeyPath, kReloadWithoutAskingValue), u"1");
+  EXPECT_EQ(bench.settings.readString(platform::kSettingsKeyPath, kReloadWithoutAskingValue), u"1");
   EXPECT_EQ(bench.record().modelVertexCount, 3u);
 }
 
+// The question names the part and the file written; 読み込み直さない leaves the model.
 TEST(SourceWatch, AModelIsOfferedAgainWhenItsMaterialFileIsWrittenAgain) {
   test::TempFolder folder;
   SteppedClock clock;
   test::CommandBench bench;
+  bench.record().containerName.assign(u"箱");
   setBoxModel(folder, bench, 1);
+  const std::uint64_t revision = bench.app.document.revision();
   clock.now = 100;
   offerChangedSources(bench.app, bench.ui.window());
-  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\nnewmtl more\n");
+  const std::u16string library =
+      folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\nnewmtl more\n");
   bench.ui.pressChoice(2);
   for (const std::uint32_t now : {200u, 1500u}) {
     clock.now = now;
     offerChangedSources(bench.app, bench.ui.window());
   }
-  EXPECT_EQ(bench.ui.choices.size(), 1u);
+  ASSERT_EQ(bench.ui.choices.size(), 1u);
+  const std::u16string& question = bench.ui.choices[0].text;
+  EXPECT_NE(question.find(u"コンテナ「箱」の3DモデルのMTLファイル"), std::u16string::npos);
+  EXPECT_NE(question.find(library), std::u16string::npos);
+  EXPECT_EQ(bench.app.document.revision(), revision);
+}
+
+// An export that deletes before it writes: nothing is offered while a file is missing.
+TEST(SourceWatch, AFileThatIsMissingHoldsTheOfferBack) {
+  test::TempFolder folder;
+  SteppedClock clock;
+  test::CommandBench bench;
+  setBoxModel(folder, bench, 1);
+  std::filesystem::remove(folder.path() / "skin.png");
+  for (const std::uint32_t now : {100u, 1500u}) {
+    clock.now = now;
+    offerChangedSources(bench.app, bench.ui.window());
+  }
+  EXPECT_TRUE(bench.ui.choices.empty());
+}
+
+// What one part watched is forgotten when another opens, even when reloads need no question.
+TEST(SourceWatch, AnotherPartOpenedKeepsItsModelWhenTheLastPartsModelIsWritten) {
+  test::TempFolder folder;
+  SteppedClock clock;
+  test::CommandBench bench;
+  bench.settings.put(platform::kSettingsKeyPath, kReloadWithoutAskingValue, u"1");
+  setBoxModel(folder, bench, 4);
+  const std::u16string other =
+      folder.write("b.cnt", *serializeContainerBytes(test::readyRecord(), 1));
+  openContainerAt(bench.app, bench.ui.window(), other);
+  folder.writeText("box.obj", triangles(2));
+  for (const std::uint32_t now : {100u, 1500u}) {
+    clock.now = now;
+    offerChangedSources(bench.app, bench.ui.window());
+  }
+  EXPECT_EQ(bench.record().modelData, test::readyRecord().modelData);
+  EXPECT_EQ(bench.app.document.path(), other);
 }
 
 }  // namespace

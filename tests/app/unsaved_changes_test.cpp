@@ -61,27 +61,27 @@ TEST(UnsavedChanges, ClosingAfterAChangeAsksAndEachAnswerDoesWhatItSays) {
 TEST(UnsavedChanges, SaveOpenAndNewLeaveNothingToAskAbout) {
   test::TempFolder folder;
   test::CommandBench bench;
-  markUnchanged(bench.app);
-  EXPECT_FALSE(hasUnsavedChanges(bench.app));
+  bench.app.document.startNew(bench.app.workshopName.view());
+  EXPECT_FALSE(bench.app.document.hasUnsavedChanges());
   bench.record() = test::readyRecord();
-  EXPECT_TRUE(hasUnsavedChanges(bench.app));
+  EXPECT_TRUE(bench.app.document.hasUnsavedChanges());
 
   const std::u16string saved = folder.file("a.cnt");
   bench.ui.choose(saved);
   bench.run(saveContainer);
-  EXPECT_FALSE(hasUnsavedChanges(bench.app));
+  EXPECT_FALSE(bench.app.document.hasUnsavedChanges());
 
   bench.record().containerName.assign(u"別名");
   bench.ui.pressChoice(1).choose(saved);  // the question, then the open picker
   bench.run(openContainer);
   ASSERT_EQ(bench.ui.choices.size(), 1u);
   EXPECT_NE(bench.ui.choices[0].text.find(u"別のファイルを開く前に"), std::u16string::npos);
-  EXPECT_FALSE(hasUnsavedChanges(bench.app));
+  EXPECT_FALSE(bench.app.document.hasUnsavedChanges());
   EXPECT_EQ(bench.record().containerName, test::readyRecord().containerName);
 
   bench.ui.answer(platform::kIdOk);
   bench.run(newContainer);
-  EXPECT_FALSE(hasUnsavedChanges(bench.app));
+  EXPECT_FALSE(bench.app.document.hasUnsavedChanges());
   bench.run(exitProgram);
   EXPECT_EQ(bench.ui.choices.size(), 1u) << "nothing asked at exit";
 }
@@ -89,13 +89,13 @@ TEST(UnsavedChanges, SaveOpenAndNewLeaveNothingToAskAbout) {
 TEST(UnsavedChanges, SavingFromTheQuestionWritesTheFileAndCloses) {
   test::TempFolder folder;
   test::CommandBench bench;
-  markUnchanged(bench.app);
+  bench.app.document.startNew(bench.app.workshopName.view());
   bench.record() = test::readyRecord();
   const std::u16string saved = folder.file("kept.cnt");
   bench.ui.pressChoice(0).choose(saved);
   bench.run(exitProgram);
   EXPECT_TRUE(std::filesystem::exists(toUtf8(saved)));
-  EXPECT_FALSE(hasUnsavedChanges(bench.app));
+  EXPECT_FALSE(bench.app.document.hasUnsavedChanges());
 }
 
 }  // namespace

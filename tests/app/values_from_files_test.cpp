@@ -29,7 +29,7 @@ Bytes plainFile(float lengthMm, std::uint32_t typeIndex) {
 // Opens the file, paints it and opens the parameter dialog on it, confirming unchanged.
 test::ScriptedUi openAndConfirm(const std::u16string& path) {
   test::MemorySettingsStore settings;
-  settings.put(kWorkshopNameKeyPath, kWorkshopNameValue, u"工房");
+  settings.put(platform::kSettingsKeyPath, kWorkshopNameValue, u"工房");
   test::ScriptedUi ui;
   ui.press({u'O', false, false, true, false}).choose(path);
   ui.menu(MenuCommand::SetParameters).pressOk();

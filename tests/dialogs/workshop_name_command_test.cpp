@@ -85,7 +85,7 @@ TEST_F(EditWorkshopName, AnEmptyNameReopensTheDialogEmpty) {
 }
 
 TEST_F(EditWorkshopName, AfterAPlainFileTheRecordKeepsItsMakerName) {
-  bench.app.document.opened(ContainerForm::Plain);
+  bench.app.document.startOpened(bench.app.document.record(), ContainerForm::Plain, u"plain.cnt");
   bench.ui.pressOk({TypeText{resources::kWorkshopNameField, u"別の工房"}});
   bench.run(editWorkshopName);
   EXPECT_EQ(bench.app.workshopName.view(), u"別の工房");

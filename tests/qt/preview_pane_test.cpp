@@ -89,10 +89,10 @@ TEST_F(PaneWindow, NeverCoversAStatusLineAndTakesTheRoomLeftAtAnySize) {
   // A PNG header claiming 2^31 x 2^31 pixels: "  DX -2147483648".
   record.sideViewData = Bytes{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0,    0, 0, 13,
                               'I',  'H', 'D', 'R', 0x80, 0,    0,    0,    0x80, 0, 0, 0};
-  app_.currentContainerPath = PathText(std::u16string(259, u'W'));
+  app_.document.savedAs(std::u16string(259, u'W'));
   const QFontMetrics metrics(window_->statusView()->font());
   MeasuringSink sink(metrics);
-  paintStatusView(record, app_.currentContainerPath.view(), sink);
+  paintStatusView(record, app_.document.path(), sink);
   ASSERT_GE(sink.boxes.size(), 14u);
 
   for (const QSize size : {QSize(300, 200), QSize(640, 480), window_->sizeHint(), QSize(1920, 1080),

@@ -185,6 +185,18 @@ TEST_F(ModelRepairTest, DrawsAModelWithoutMaterialsLightGrey) {
   EXPECT_TRUE(isMostly(drawn[1], {192, 192, 192, 255}));
 }
 
+TEST_F(ModelRepairTest, DrawsFacesBeforeTheFirstMaterialLightGreyBesideTheOthers) {
+  std::string obj = threeQuads("car.mtl");
+  obj.erase(obj.find("usemtl a\n"), 9);
+  obj.replace(obj.find("usemtl b"), 8, "usemtl a");
+  const ModelConversion conversion =
+      repair(obj, "newmtl a\nKd 0.9 0.1 0.1\nnewmtl b\nKd 0.1 0.9 0.1\nnewmtl c\nKd 0.1 0.1 0.9\n");
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
+  const auto drawn = drawnQuads(conversion);
+  EXPECT_TRUE(isMostly(drawn[0], {192, 192, 192, 255}));
+  EXPECT_TRUE(isMostly(drawn[1], kRed));
+}
+
 TEST_F(ModelRepairTest, RefusesWhatItCannotMendWithTheReason) {
   EXPECT_EQ(repair("v 0 0 0\n", "").refusal.code, "model.no-face");
   std::string large = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";

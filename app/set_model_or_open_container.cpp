@@ -1,4 +1,4 @@
-#include "app/open_named_file.h"
+#include "app/set_model_or_open_container.h"
 
 #include <string>
 
@@ -11,15 +11,14 @@
 
 namespace qel {
 
-void openNamedFile(AppState& app, platform::WindowHandle window, std::u16string_view path) {
+void setModelOrOpenContainer(AppState& app, platform::WindowHandle window,
+                             std::u16string_view path) {
   const bool model = isObjPath(path);
   const std::u16string_view caption =
       model ? resources::kModelCaption : resources::kOpenContainerCaption;
   if (path.size() > kLongestPath) {
-    app.ui.messageBox(window,
-                      u"このファイルは開けません。\n" + std::u16string(path) + u"\n" +
-                          std::u16string(resources::kPathTooLongText),
-                      caption, platform::MessageBoxButtons::Ok);
+    app.ui.messageBox(window, resources::pathTooLongToOpenText(path), caption,
+                      platform::MessageBoxButtons::Ok);
     return;
   }
   if (model) {
