@@ -1,7 +1,7 @@
 #include "app/file_pickers.h"
 
 #include "base/path_parts.h"
-#include "resources/refusal_texts.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 namespace {
@@ -34,8 +34,7 @@ std::optional<std::u16string> pickSavePath(AppState& app,
                                            std::u16string_view caption) {
   auto path = app.ui.pickSaveFile(request);
   if (path && path->size() > kLongestPath) {
-    app.ui.messageBox(request.owner,
-                      u"保存できません。" + std::u16string(resources::kPathTooLongText), caption,
+    app.ui.messageBox(request.owner, resources::savePathTooLongText(), caption,
                       platform::MessageBoxButtons::Ok);
     return std::nullopt;
   }

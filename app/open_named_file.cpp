@@ -16,9 +16,7 @@ void openNamedFile(AppState& app, platform::WindowHandle window, std::u16string_
   const std::u16string_view caption =
       model ? resources::kModelCaption : resources::kOpenContainerCaption;
   if (path.size() > kLongestPath) {
-    app.ui.messageBox(window,
-                      u"このファイルは開けません。\n" + std::u16string(path) + u"\n" +
-                          std::u16string(resources::kPathTooLongText),
+    app.ui.messageBox(window, resources::openRefusedText(path, resources::pathTooLongText()),
                       caption, platform::MessageBoxButtons::Ok);
     return;
   }

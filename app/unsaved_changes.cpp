@@ -1,21 +1,21 @@
 #include "app/unsaved_changes.h"
 
 #include "app/commands/commands.h"
-#include "container/document_fingerprint.h"
+#include "container/record_fingerprint.h"
 #include "resources/captions.h"
 #include "resources/shell_texts.h"
 
 namespace qel {
 
 void markUnchanged(AppState& app) {
-  app.unchangedFingerprint = documentFingerprint(app.document.record());
+  app.unchangedFingerprint = recordFingerprint(app.document.record());
   app.unchangedRevision = app.document.revision();
 }
 
 // A change undone by hand (a name typed and typed back) leaves nothing to lose.
 bool hasUnsavedChanges(const AppState& app) {
   return app.unchangedFingerprint && app.document.revision() != app.unchangedRevision &&
-         documentFingerprint(app.document.record()) != *app.unchangedFingerprint;
+         recordFingerprint(app.document.record()) != *app.unchangedFingerprint;
 }
 
 bool mayLoseChanges(AppState& app, platform::WindowHandle window, ChangesAt at) {

@@ -7,7 +7,9 @@
 #include "repair/model_repair.h"
 #include "repair/repairable_codes.h"
 #include "resources/captions.h"
+#include "resources/picker_texts.h"
 #include "resources/refusal_texts.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 namespace {
@@ -17,7 +19,7 @@ class MessageBoxInfoSink : public InfoMessageSink {
  public:
   explicit MessageBoxInfoSink(platform::Ui& ui) : ui_(ui) {}
   void showInfoMessage(std::u16string_view text) override {
-    ui_.messageBox(nullptr, text, u"K.DORAN INFORMATION", platform::MessageBoxButtons::Ok);
+    ui_.messageBox(nullptr, text, resources::kTimInfoCaption, platform::MessageBoxButtons::Ok);
   }
 
  private:
@@ -30,8 +32,8 @@ class MessageBoxInfoSink : public InfoMessageSink {
 // reason, after the TIM notes of the material reader.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
   const auto path =
-      pickOpenPath(app, openPickerRequest(window, {u"モデルファイル(*.obj)", u"*.obj",
-                                                   u"Wavefront OBJファイルを開く", u"obj"}));
+      pickOpenPath(app, openPickerRequest(window, {resources::kModelFileFilter, u"*.obj",
+                                                   resources::kOpenModelTitle, u"obj"}));
   if (path) setModelFrom(app, window, *path);
 }
 
