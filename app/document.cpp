@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "container/document_fingerprint.h"
+#include "container/record_fingerprint.h"
 
 namespace qel {
 
@@ -33,13 +33,13 @@ void Document::savedAs(std::u16string_view path) {
 }
 
 void Document::markSaved() {
-  part_.savedFingerprint = documentFingerprint(part_.record);
+  part_.savedFingerprint = recordFingerprint(part_.record);
   part_.savedRevision = revision_;
 }
 
 bool Document::hasUnsavedChanges() const {
   return part_.savedFingerprint && revision_ != part_.savedRevision &&
-         documentFingerprint(part_.record) != *part_.savedFingerprint;
+         recordFingerprint(part_.record) != *part_.savedFingerprint;
 }
 
 bool Document::sign(std::u16string_view workshopName) {

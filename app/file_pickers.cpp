@@ -2,6 +2,7 @@
 
 #include "base/path_parts.h"
 #include "resources/refusal_texts.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 namespace {
@@ -27,7 +28,8 @@ std::optional<std::u16string> pickOpenPath(AppState& app,
                                            std::u16string_view caption) {
   auto path = app.ui.pickOpenFile(request);
   if (path && path->size() > kLongestPath) {
-    app.ui.messageBox(request.owner, resources::pathTooLongToOpenText(*path), caption,
+    app.ui.messageBox(request.owner,
+                      resources::openRefusedText(*path, resources::pathTooLongText()), caption,
                       platform::MessageBoxButtons::Ok);
     return std::nullopt;
   }
@@ -39,8 +41,7 @@ std::optional<std::u16string> pickSavePath(AppState& app,
                                            std::u16string_view caption) {
   auto path = app.ui.pickSaveFile(request);
   if (path && path->size() > kLongestPath) {
-    app.ui.messageBox(request.owner,
-                      u"保存できません。" + std::u16string(resources::kPathTooLongText), caption,
+    app.ui.messageBox(request.owner, resources::savePathTooLongText(), caption,
                       platform::MessageBoxButtons::Ok);
     return std::nullopt;
   }

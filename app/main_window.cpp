@@ -11,6 +11,7 @@
 #include "app/window_layout.h"
 #include "resources/captions.h"
 #include "resources/preview_texts.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 namespace {
@@ -37,7 +38,7 @@ void MainWindow::runGuarded(platform::WindowHandle window, std::u16string_view c
   try {
     run();
   } catch (const std::bad_alloc&) {
-    app_.ui.messageBox(window, u"メモリが足りません。何も変更していません。", caption,
+    app_.ui.messageBox(window, resources::kOutOfMemoryText, caption,
                        platform::MessageBoxButtons::Ok);
   }
   if (outer) running_ = false;
@@ -45,7 +46,8 @@ void MainWindow::runGuarded(platform::WindowHandle window, std::u16string_view c
 
 bool MainWindow::onCommand(platform::WindowHandle window, int command) {
   if (const std::optional<std::size_t> index = recentFileIndex(command)) {
-    runGuarded(window, u"コンテナを開く", [&] { openRecentFile(app_, window, *index); });
+    runGuarded(window, resources::kOpenContainerCaption,
+               [&] { openRecentFile(app_, window, *index); });
     return true;
   }
   const Command* found = findCommand(command);

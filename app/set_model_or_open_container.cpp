@@ -17,8 +17,8 @@ void setModelOrOpenContainer(AppState& app, platform::WindowHandle window,
   const std::u16string_view caption =
       model ? resources::kModelCaption : resources::kOpenContainerCaption;
   if (path.size() > kLongestPath) {
-    app.ui.messageBox(window, resources::pathTooLongToOpenText(path), caption,
-                      platform::MessageBoxButtons::Ok);
+    app.ui.messageBox(window, resources::openRefusedText(path, resources::pathTooLongText()),
+                      caption, platform::MessageBoxButtons::Ok);
     return;
   }
   if (model) {

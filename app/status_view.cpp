@@ -4,6 +4,7 @@
 
 #include "dialogs/container_type_table.h"
 #include "image/png_check.h"
+#include "resources/status_texts.h"
 
 namespace qel {
 namespace {
@@ -52,18 +53,18 @@ class StatusLines {
 void paintStatusView(const ContainerRecord& record, std::u16string_view containerPath,
                      platform::TextSink& sink) {
   StatusLines lines(sink);
-  lines.draw(kLabelX, 0, u"ファイルパス：");
+  lines.draw(kLabelX, 0, resources::kStatusPathLabel);
   lines.draw(kPathX, 0, containerPath);
-  lines.draw(kLabelX, 40, u"工房名");
+  lines.draw(kLabelX, 40, resources::kStatusWorkshopLabel);
   lines.draw(kValueX, 40, record.makerName.view());
-  lines.draw(kLabelX, 60, u"コンテナ名");
+  lines.draw(kLabelX, 60, resources::kStatusContainerNameLabel);
   lines.draw(kValueX, 60, record.containerName.view());
-  lines.draw(kLabelX, 80, u"説明");
+  lines.draw(kLabelX, 80, resources::kStatusDescriptionLabel);
   lines.draw(kValueX, 80, record.description.view());
 
   int y = 120;
   if (record.typeIndex < kContainerTypeCount) {
-    lines.draw(kLabelX, 100, u"種別");
+    lines.draw(kLabelX, 100, resources::kStatusTypeLabel);
     lines.draw(kValueX, 100, kContainerTypeTable[record.typeIndex]);
     y = 140;
   }
@@ -72,7 +73,7 @@ void paintStatusView(const ContainerRecord& record, std::u16string_view containe
     y = lines.block(y, {withNumber(u"3D MODEL ", asShown(record.modelData->size()), u" bytes"),
                         withNumber(u"  Vertex ", asShown(record.modelVertexCount))});
   } else {
-    y = lines.block(y, {u"3D MODEL 未設定"});
+    y = lines.block(y, {std::u16string(resources::kStatusModelUnset)});
   }
 
   y += kBlockGap;
@@ -81,12 +82,12 @@ void paintStatusView(const ContainerRecord& record, std::u16string_view containe
         y, {withNumber(u"TEXTURE ", asShown(record.textureData->size()), u" bytes"),
             withNumber(u"  DX ", record.textureWidth), withNumber(u"  DY ", record.textureHeight)});
   } else {
-    y = lines.block(y, {u"TEXTURE未設定"});
+    y = lines.block(y, {std::u16string(resources::kStatusTextureUnset)});
   }
 
   y += kBlockGap;
   if (!record.sideViewData) {
-    lines.block(y, {u"SIDEVIEW未設定"});
+    lines.block(y, {std::u16string(resources::kStatusSideViewUnset)});
     return;
   }
   // A side view that is no PNG leaves its whole block out.

@@ -1,5 +1,6 @@
 #include "check/model_check.h"
 
+#include "model/face_rule.h"
 #include "model/first_texture.h"
 #include "model/model_file_lookup.h"
 #include "model/obj_reader.h"
@@ -36,9 +37,7 @@ void checkObjFile(std::u16string_view objPath, const DiagnosticSink& sink) {
   // Nothing was read: whatever else could be said would only follow from that.
   if (diagnostics.hasFileError()) return;
   takeFirstTexture(*model, objPath, diagnostics);
-  if (model->vertices.empty()) {
-    diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
-  }
+  refuseFacelessModel(*model, objPath, diagnostics);
   warnIfNearlyFull(model->positions, "positions", objPath, diagnostics);
   warnIfNearlyFull(model->normals, "normals", objPath, diagnostics);
   warnIfNearlyFull(model->texCoords, "texture coordinates", objPath, diagnostics);

@@ -23,7 +23,7 @@ struct LoadedContainer {
   std::optional<std::int32_t> seed;  // nothing for a file of the plain form
 };
 
-// The container file at path loaded as the desktop program opens it, or nothing after a
+// The container file at path opened as the desktop program opens it, or nothing after a
 // refusal on err.
 std::optional<LoadedContainer> openContainerInput(const std::string& path, std::ostream& err);
 

@@ -43,7 +43,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
   }
   const auto conversion = convertModelInput(options.model, options.model, err, options.repair);
   if (!conversion) return kExitRefused;
-  platform::WriteFailure why = platform::WriteFailure::Other;
+  platform::WriteFailure why = platform::WriteReason::Other;
   if (!writeWholeFile(*output, conversion->blob, &why)) {
     return refuse(err, options.output, englishText(why));
   }

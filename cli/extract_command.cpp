@@ -54,7 +54,7 @@ int runExtract(const ExtractOptions& options, std::ostream& err) {
   }
   for (const Export& e : exports) {
     if (e.target.empty()) continue;
-    platform::WriteFailure why = platform::WriteFailure::Other;
+    platform::WriteFailure why = platform::WriteReason::Other;
     if (!writeWholeFile(e.path, *e.block, &why)) return refuse(err, e.target, englishText(why));
   }
   return kExitSuccess;

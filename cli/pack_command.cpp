@@ -311,7 +311,7 @@ Command addPackCommand(CLI::App& app) {
           ->check(decimalCheck(0u, kLargestSeed));
   CLI::Option* model = pack->add_option("--model", options->model, "Model blob file");
   CLI::Option* texture =
-      pack->add_option("--texture", options->texture, "Texture PNG, at most 256 x 256");
+      pack->add_option("--texture", options->texture, "Texture PNG, at most " + largestImageText());
   pack->add_option("--obj", options->obj,
                    "OBJ model converted with its texture, instead of --model and --texture")
       ->excludes(model)
@@ -319,7 +319,8 @@ Command addPackCommand(CLI::App& app) {
   pack->add_flag("--repair", options->repair,
                  "Convert --obj with the repair (see convert), and a --texture or --sideview "
                  "that is no PNG or too large into a PNG that fits");
-  pack->add_option("--sideview", options->sideView, "Side-view PNG, at most 256 x 256")->required();
+  pack->add_option("--sideview", options->sideView, "Side-view PNG, at most " + largestImageText())
+      ->required();
   pack->add_flag("--watch", options->watch,
                  "Pack again whenever an input file changes, until interrupted (Ctrl+C)");
   const auto run = [options, created, seed](std::ostream& out, std::ostream& err) {

@@ -126,7 +126,8 @@ int runRender(const RenderOptions& options, std::ostream& err) {
       const PictureSize asked = *sizeOf(options.size);
       if (asked.width > static_cast<int>(kMaxImageSide) ||
           asked.height > static_cast<int>(kMaxImageSide)) {
-        return refuse(err, options.size, "a side view is at most 256x256 pixels");
+        return refuse(err, options.size,
+                      "a side view is at most " + largestImageText() + " pixels");
       }
       size = {asked.width, asked.height};
     }
@@ -142,7 +143,7 @@ int runRender(const RenderOptions& options, std::ostream& err) {
         renderer.render(*mesh.mesh, textureImage, view, size.width, size.height, kPreviewBackdrop));
     if (!renderer.drewAll()) err << options.input << ": model too large: partly drawn\n";
   }
-  platform::WriteFailure why = platform::WriteFailure::Other;
+  platform::WriteFailure why = platform::WriteReason::Other;
   if (png.empty() || !writeWholeFile(*output, png, &why)) {
     return refuse(err, options.output, englishText(why));
   }

@@ -19,7 +19,7 @@ ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_v
     save.refusal = ContainerSave::Refusal::TooLarge;
     return save;
   }
-  platform::WriteFailure why = platform::WriteFailure::Other;
+  platform::WriteFailure why = platform::WriteReason::Other;
   auto file = beginReplacing(path, &why);
   const bool written =
       file &&
@@ -31,7 +31,7 @@ ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_v
   if (!written) {
     save.refusal = ContainerSave::Refusal::WriteFailed;
     save.cause = file ? file->failure() : why;
-    if (save.cause == platform::WriteFailure::None) save.cause = platform::WriteFailure::Other;
+    if (save.cause == platform::WriteReason::None) save.cause = platform::WriteReason::Other;
   }
   return save;
 }
@@ -52,12 +52,12 @@ ContainerFileOpening openContainerFile(ContainerRecord& record, std::u16string_v
   }
   ChunkSource source(*file, *length, kContainerFilePiece);
   opening.seed = scrambleSeedOf(source.peek(kScrambledHeaderSize));
-  const ContainerLoad load = parseContainerChunks(record, source, observeText);
+  const ContainerParse parse = parseContainerChunks(record, source, observeText);
   if (source.readFailed()) {
     opening.refusal = ContainerFileRefusal::Unreadable;
-  } else if (load == ContainerLoad::NotAContainer) {
+  } else if (parse == ContainerParse::NotAContainer) {
     opening.refusal = ContainerFileRefusal::NotAContainer;
-  } else if (load == ContainerLoad::Damaged) {
+  } else if (parse == ContainerParse::Damaged) {
     opening.refusal = ContainerFileRefusal::Damaged;
   }
   return opening;

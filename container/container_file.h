@@ -21,7 +21,7 @@ struct ContainerSave {
   };
   Refusal refusal = Refusal::None;
   std::uint64_t fileSize = 0;  // of the file written, or that would have been
-  platform::WriteFailure cause = platform::WriteFailure::None;
+  platform::WriteFailure cause = platform::WriteReason::None;
   bool ok() const { return refusal == Refusal::None; }
 };
 
@@ -53,7 +53,7 @@ std::string englishText(const ContainerFileOpening& opening);
 // empty when it was not.
 std::string englishText(const ContainerSave& save);
 
-// Loads the container file at path into record, reading it piece by piece. After any
+// Opens the container file at path: reads it piece by piece and parses it into record. After any
 // refusal record stays exactly as it was.
 ContainerFileOpening openContainerFile(ContainerRecord& record, std::u16string_view path,
                                        const TextChunkObserver& observeText = {});

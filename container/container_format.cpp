@@ -238,26 +238,26 @@ std::optional<Bytes> serializeContainerBytes(const ContainerRecord& record, std:
   return file;
 }
 
-ContainerLoad parseContainerChunks(ContainerRecord& record, ChunkSource& source,
-                                   const TextChunkObserver& observeText) {
-  ContainerRecord loaded;
+ContainerParse parseContainerChunks(ContainerRecord& record, ChunkSource& source,
+                                    const TextChunkObserver& observeText) {
+  ContainerRecord parsed;
   const auto header = source.peek(kScrambledHeaderSize);
   const auto form = containerFormOf(header);
-  if (!form) return ContainerLoad::NotAContainer;
+  if (!form) return ContainerParse::NotAContainer;
   if (form == ContainerForm::Scrambled) {
     const std::int32_t seed = *scrambleSeedOf(header);
     source.skip(kScrambledHeaderSize);
     source.unscrambleFromHere(seed);
   }
-  if (!walkChunks(loaded, source, observeText)) return ContainerLoad::Damaged;
-  record = std::move(loaded);
-  return ContainerLoad::Loaded;
+  if (!walkChunks(parsed, source, observeText)) return ContainerParse::Damaged;
+  record = std::move(parsed);
+  return ContainerParse::Parsed;
 }
 
 Result parseContainerFile(ContainerRecord& record, std::span<const std::uint8_t> bytes) {
   MemoryReader reader(bytes);
   ChunkSource source(reader, bytes.size(), kContainerFilePiece);
-  return parseContainerChunks(record, source) == ContainerLoad::Loaded ? kSuccess : kFailure;
+  return parseContainerChunks(record, source) == ContainerParse::Parsed ? kSuccess : kFailure;
 }
 
 std::optional<ContainerForm> containerFormOf(std::span<const std::uint8_t> file) {

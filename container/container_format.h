@@ -52,17 +52,17 @@ bool serializeContainerPieces(const ContainerRecord& record, std::uint32_t seed,
 // kContainerFileLimit.
 std::optional<Bytes> serializeContainerBytes(const ContainerRecord& record, std::uint32_t seed);
 
-enum class ContainerLoad { Loaded, NotAContainer, Damaged };
+enum class ContainerParse { Parsed, NotAContainer, Damaged };
 
-// Told of each text chunk as a load reads it: whether its stored units hold a terminator
+// Told of each text chunk as a parse reads it: whether its stored units hold a terminator
 // within the field. The record's copy is terminated either way, cutting the last unit.
 using TextChunkObserver = std::function<void(ContainerChunkTag tag, bool terminated)>;
 
-// Loads the container file of either form that source delivers into a fresh record, which
-// replaces record only when it loaded. Damaged: a chunk runs past the end, the end chunk is
+// Parses the container file of either form that source delivers into a fresh record, which
+// replaces record only when it parsed. Damaged: a chunk runs past the end, the end chunk is
 // missing, or the file could not be read to its end.
-ContainerLoad parseContainerChunks(ContainerRecord& record, ChunkSource& source,
-                                   const TextChunkObserver& observeText = {});
+ContainerParse parseContainerChunks(ContainerRecord& record, ChunkSource& source,
+                                    const TextChunkObserver& observeText = {});
 
 // parseContainerChunks over a whole file in memory: kFailure for a file of neither form or
 // a damaged one, and record stays exactly as it was.

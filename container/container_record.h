@@ -13,7 +13,7 @@ namespace qel {
 
 using MakerName = FixedText<16>;
 
-// The one open container document. A data block is present exactly when its optional
+// A container part as its file keeps it. A data block is present exactly when its optional
 // holds a value; its byte count is the block's size. Every setter stores its own copy.
 struct ContainerRecord {
   FixedText<32> containerName;

@@ -12,6 +12,7 @@ namespace {
 
 using platform::FileState;
 using platform::WriteFailure;
+using platform::WriteReason;
 
 struct Plan {
   platform::FolderAndName target;
@@ -24,31 +25,31 @@ std::optional<Plan> plan(std::u16string_view path, WriteFailure& why) {
   platform::FileSystem& files = platform::fileSystem();
   auto target = files.resolve(path);
   if (!target) {
-    why = WriteFailure::Other;
+    why = WriteReason::Other;
     return std::nullopt;
   }
   Plan plan{*target, target->folder + target->name, nullptr};
   const FileState state = files.inspect(plan.path);
   const bool exists = state.kind == FileState::Kind::File;
   if (state.kind == FileState::Kind::NotAFile) {
-    why = state.writeRefusal == WriteFailure::None ? WriteFailure::Other : state.writeRefusal;
+    why = state.writeRefusal == WriteReason::None ? WriteReason::Other : state.writeRefusal;
     return std::nullopt;
   }
   // A rename alone would pass over the file's protection: refused as a plain write would be.
-  if (exists && (state.readOnly || state.writeRefusal != WriteFailure::None)) {
-    why = state.readOnly ? WriteFailure::ReadOnly : state.writeRefusal;
+  if (exists && (state.readOnly || state.writeRefusal != WriteReason::None)) {
+    why = state.readOnly ? WriteReason::ReadOnly : state.writeRefusal;
     return std::nullopt;
   }
   plan.temporary = TemporaryFile::create(plan.target, why);
   if (plan.temporary) {
     why = plan.temporary->file().takeProtectionOf(exists ? plan.path : std::u16string());
-    if (why != WriteFailure::None) return std::nullopt;
+    if (why != WriteReason::None) return std::nullopt;
     return plan;
   }
   // A folder that takes no new file: an existing file is written in place, so that it can
   // still be saved.
-  if (exists && why == WriteFailure::NoPermission) {
-    why = WriteFailure::None;
+  if (exists && why == WriteReason::NoPermission) {
+    why = WriteReason::None;
     return plan;
   }
   return std::nullopt;
@@ -59,11 +60,11 @@ class BesideReplacement final : public FileReplacement {
   explicit BesideReplacement(Plan plan) : plan_(std::move(plan)) {}
 
   bool write(std::span<const std::uint8_t> bytes) override {
-    return failure() == WriteFailure::None && check(plan_.temporary->file().write(bytes));
+    return failure() == WriteReason::None && check(plan_.temporary->file().write(bytes));
   }
 
   bool commit() override {
-    if (failure() != WriteFailure::None || !check(plan_.temporary->file().sync()) ||
+    if (failure() != WriteReason::None || !check(plan_.temporary->file().sync()) ||
         !check(plan_.temporary->replace(plan_.path))) {
       return false;
     }
@@ -80,16 +81,16 @@ class BesideReplacement final : public FileReplacement {
 }  // namespace
 
 bool FileReplacement::fail(WriteFailure cause) {
-  if (failure_ == WriteFailure::None) failure_ = cause;
+  if (failure_ == WriteReason::None) failure_ = cause;
   return false;
 }
 
 bool FileReplacement::check(WriteFailure outcome) {
-  return outcome == WriteFailure::None || fail(outcome);
+  return outcome == WriteReason::None || fail(outcome);
 }
 
 ReplacementMode replacementModeOf(std::u16string_view path, WriteFailure* why) {
-  WriteFailure cause = WriteFailure::None;
+  WriteFailure cause = WriteReason::None;
   const auto found = plan(path, cause);
   if (why) *why = cause;
   if (!found) return ReplacementMode::Refused;
@@ -97,7 +98,7 @@ ReplacementMode replacementModeOf(std::u16string_view path, WriteFailure* why) {
 }
 
 std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path, WriteFailure* why) {
-  WriteFailure cause = WriteFailure::None;
+  WriteFailure cause = WriteReason::None;
   auto found = plan(path, cause);
   std::unique_ptr<FileReplacement> replacement;
   if (found && found->temporary) {

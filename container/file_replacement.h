@@ -24,11 +24,11 @@ class FileReplacement {
  protected:
   // Keeps the first cause; always false.
   bool fail(platform::WriteFailure cause);
-  // True for WriteFailure::None, else fail(outcome).
+  // True for WriteReason::None, else fail(outcome).
   bool check(platform::WriteFailure outcome);
 
  private:
-  platform::WriteFailure failure_ = platform::WriteFailure::None;
+  platform::WriteFailure failure_ = platform::WriteReason::None;
 };
 
 enum class ReplacementMode {

@@ -9,6 +9,7 @@ namespace qel {
 namespace {
 
 using platform::WriteFailure;
+using platform::WriteReason;
 
 std::optional<Bytes> contentOf(std::u16string_view path) {
   auto file = platform::fileSystem().openForReading(path);
@@ -29,13 +30,13 @@ class InPlaceReplacement final : public FileReplacement {
       : file_(std::move(file)), earlier_(std::move(earlier)) {}
 
   bool write(std::span<const std::uint8_t> bytes) override {
-    if (failure() != WriteFailure::None) return false;
+    if (failure() != WriteReason::None) return false;
     content_.insert(content_.end(), bytes.begin(), bytes.end());
     return true;
   }
 
   bool commit() override {
-    if (failure() != WriteFailure::None || !check(file_->reserve(content_.size()))) return false;
+    if (failure() != WriteReason::None || !check(file_->reserve(content_.size()))) return false;
     if (overwrite(content_)) return true;
     overwrite(earlier_);
     return false;
@@ -59,7 +60,7 @@ std::unique_ptr<FileReplacement> beginInPlaceReplacement(std::u16string_view pat
   // Without a copy of the earlier bytes a failure could not be undone.
   auto earlier = contentOf(path);
   if (!earlier) {
-    why = WriteFailure::NoPermission;
+    why = WriteReason::NoPermission;
     return nullptr;
   }
   auto file = platform::fileSystem().openForWriting(path, platform::OpenMode::Existing, why);

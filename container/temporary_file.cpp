@@ -62,9 +62,9 @@ std::unique_ptr<TemporaryFile> TemporaryFile::create(const platform::FolderAndNa
     std::u16string path = target.folder + prefixOf(target.name) + *random;
     auto file = platform::fileSystem().openForWriting(path, platform::OpenMode::CreateNew, why);
     if (file) return std::unique_ptr<TemporaryFile>(new TemporaryFile(std::move(file), path));
-    if (why != platform::WriteFailure::Other) return nullptr;
+    if (why != platform::WriteReason::Other) return nullptr;
   }
-  why = platform::WriteFailure::Other;
+  why = platform::WriteReason::Other;
   return nullptr;
 }
 
@@ -78,7 +78,7 @@ TemporaryFile::~TemporaryFile() {
 
 platform::WriteFailure TemporaryFile::replace(std::u16string_view target) {
   const platform::WriteFailure outcome = file_->replace(target);
-  placed_ = outcome == platform::WriteFailure::None;
+  placed_ = outcome == platform::WriteReason::None;
   return outcome;
 }
 

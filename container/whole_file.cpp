@@ -64,7 +64,7 @@ bool writeWholeFiles(std::span<const FileContent> files, platform::WriteFailure*
     return false;
   };
   for (const FileContent& file : files) {
-    platform::WriteFailure cause = platform::WriteFailure::None;
+    platform::WriteFailure cause = platform::WriteReason::None;
     auto replacement = beginReplacing(file.path, &cause);
     if (!replacement) return failed(cause);
     if (!replacement->write(file.bytes)) return failed(replacement->failure());
@@ -77,23 +77,27 @@ bool writeWholeFiles(std::span<const FileContent> files, platform::WriteFailure*
 }
 
 std::string englishText(platform::WriteFailure failure) {
-  using platform::WriteFailure;
-  switch (failure) {
-    case WriteFailure::ReadOnly:
+  using platform::WriteReason;
+  switch (failure.reason) {
+    case WriteReason::ReadOnly:
       return "cannot be written: the file is read-only";
-    case WriteFailure::NoPermission:
+    case WriteReason::NoPermission:
       return "cannot be written: no permission";
-    case WriteFailure::DiskFull:
+    case WriteReason::DiskFull:
       return "cannot be written: the disk is full";
-    case WriteFailure::FolderMissing:
+    case WriteReason::FolderMissing:
       return "cannot be written: the folder does not exist";
-    case WriteFailure::PathTooLong:
+    case WriteReason::PathTooLong:
       return "cannot be written: the path is too long";
-    case WriteFailure::None:
-    case WriteFailure::Other:
+    case WriteReason::HeldByOther:
+      return "cannot be written: another program holds the file";
+    case WriteReason::None:
+    case WriteReason::Other:
       break;
   }
-  return "cannot be written";
+  if (failure.systemError == 0) return "cannot be written";
+  return "cannot be written: " + std::string(failure.call) + " failed with system error " +
+         std::to_string(failure.systemError);
 }
 
 }  // namespace qel

@@ -47,7 +47,8 @@ bool writeWholeFiles(std::span<const FileContent> files, platform::WriteFailure*
 // A file that readWholeFile cannot give, in English.
 inline constexpr std::string_view kUnreadableText = "cannot be read (missing, empty or unreadable)";
 
-// A failed write in one line of English: "cannot be written: the disk is full".
+// A failed write in one line of English: "cannot be written: the disk is full", or for a
+// failure of no known reason the system's error and call.
 std::string englishText(platform::WriteFailure failure);
 
 }  // namespace qel

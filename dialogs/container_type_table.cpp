@@ -1,11 +1,11 @@
 #include "dialogs/container_type_table.h"
 
+#include "resources/container_types.h"
+
 namespace qel {
 
-const std::array<std::u16string_view, kContainerTypeCount> kContainerTypeTable = {
-    u"---", u"荷物", u"自動車S", u"自動車M", u"自動車L", u"12ft/10ft", u"---", u"---",
-    u"---", u"20ft", u"30ft",    u"ISO20ft", u"ISO40ft", u"---",       u"---", u"---",
-};
+const std::array<std::u16string_view, kContainerTypeCount> kContainerTypeTable =
+    resources::kContainerTypeNames;
 
 std::u16string_view containerTypeName(std::uint32_t index) {
   return index < kContainerTypeCount ? kContainerTypeTable[index] : std::u16string_view();

@@ -3,6 +3,7 @@
 #include "dialogs/workshop_name_check.h"
 #include "dialogs/workshop_name_dialog.h"
 #include "resources/captions.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 
@@ -16,7 +17,7 @@ bool promptWorkshopNameAtStart(platform::Ui& ui, platform::SettingsStore& settin
     // The rejected text stays, so the prompt reopens showing it.
     name = entry.text;
     if (checkWorkshopName(name.view()) == WorkshopNameCheck::Ok) break;
-    ui.messageBox(nullptr, u"この名前は設定できません。", resources::kSettingsCaption,
+    ui.messageBox(nullptr, resources::kWorkshopNameRefusedText, resources::kSettingsCaption,
                   platform::MessageBoxButtons::Ok);
   }
   saveWorkshopName(settings, name.view());

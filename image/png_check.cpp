@@ -39,10 +39,13 @@ std::string englishText(const ImageCheck& check) {
       return "not a PNG file";
     case ImageProblem::TooLarge:
       return std::to_string(check.size.width) + " x " + std::to_string(check.size.height) +
-             " pixels, larger than " + std::to_string(kMaxImageSide) + " x " +
-             std::to_string(kMaxImageSide);
+             " pixels, larger than " + largestImageText();
   }
   return {};
+}
+
+std::string largestImageText() {
+  return std::to_string(kMaxImageSide) + " x " + std::to_string(kMaxImageSide);
 }
 
 }  // namespace qel

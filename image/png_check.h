@@ -41,6 +41,9 @@ struct ImageCheck {
 // The one rule for a container's images: a PNG of at most 256 by 256 pixels.
 ImageCheck checkContainerImage(std::span<const std::uint8_t> data);
 
+// The largest image in English: "256 x 256".
+std::string largestImageText();
+
 // The problem in one line of English, such as "1024 x 1024 pixels, larger than 256 x 256".
 std::string englishText(const ImageCheck& check);
 

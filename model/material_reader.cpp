@@ -189,13 +189,8 @@ void MaterialsBeyond::count(std::uint32_t line) {
 
 Result MaterialsBeyond::report(std::u16string_view mtlPath, ModelDiagnostics& diagnostics) const {
   if (!firstLine_) return kSuccess;
-  RefusalFacts facts;
-  facts.list = ModelList::Materials;
-  facts.count = kMaterialCapacity + count_;
-  facts.limit = kMaterialCapacity;
-  diagnostics.error(mtlPath, *firstLine_, "mtl.capacity",
-                    "more than " + std::to_string(kMaterialCapacity) + " materials",
-                    std::move(facts));
+  diagnostics.listFull(mtlPath, *firstLine_, "mtl.capacity", ModelList::Materials, "materials",
+                       kMaterialCapacity, count_);
   return diagnostics.stopped() ? kFailure : kSuccess;
 }
 

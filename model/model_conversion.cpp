@@ -1,5 +1,6 @@
 #include "model/model_conversion.h"
 
+#include "model/face_rule.h"
 #include "model/first_texture.h"
 #include "model/model_blob.h"
 #include "model/model_file_lookup.h"
@@ -29,11 +30,9 @@ ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
   }
   auto texture = takeFirstTexture(model, objPath, diagnostics);
   if (!texture) return refused(diagnostics.refusal(objPath));
-  auto blob = buildModelBlob(model, 1.0f);
-  if (!blob) {
-    diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
+  if (refuseFacelessModel(model, objPath, diagnostics))
     return refused(diagnostics.refusal(objPath));
-  }
+  auto blob = buildModelBlob(model, 1.0f);
 
   ModelConversion conversion;
   conversion.result = kSuccess;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/obj_model.h"
 #include "model/refusal_text.h"
 
 namespace qel {
@@ -20,6 +21,19 @@ void ModelDiagnostics::error(std::u16string_view file, std::uint32_t line, std::
     firstRefusal_ = ModelRefusal{std::string(code),  std::u16string(file), line,
                                  std::move(message), std::move(facts),     {}};
   }
+}
+
+void ModelDiagnostics::listFull(std::u16string_view file, std::uint32_t line, std::string_view code,
+                                ModelList list, std::string_view name, std::uint64_t held,
+                                std::uint64_t beyond) {
+  const std::uint64_t capacity =
+      list == ModelList::Materials ? kMaterialCapacity : kObjListCapacity;
+  RefusalFacts facts;
+  facts.list = list;
+  facts.count = held + beyond;
+  facts.limit = list == ModelList::Triangles ? capacity / 3 : capacity;
+  error(file, line, code, "more than " + std::to_string(capacity) + " " + std::string(name),
+        std::move(facts));
 }
 
 void ModelDiagnostics::warning(std::u16string_view file, std::uint32_t line, std::string_view code,

@@ -33,6 +33,11 @@ class ModelDiagnostics {
 
   void error(std::u16string_view file, std::uint32_t line, std::string_view code,
              std::string message, RefusalFacts facts = {});
+  // A list of the model that the file fills past its capacity, at line: "more than CAPACITY
+  // name". A conversion tells how many the list took (held) and how many more the file has
+  // (beyond), in the list's own units (triangles for Triangles), for the refusal's facts.
+  void listFull(std::u16string_view file, std::uint32_t line, std::string_view code, ModelList list,
+                std::string_view name, std::uint64_t held = 0, std::uint64_t beyond = 0);
   // Told only while checking.
   void warning(std::u16string_view file, std::uint32_t line, std::string_view code,
                std::string message);

@@ -31,14 +31,6 @@ void setInitialScalars(ObjModel& model) {
 
 }  // namespace
 
-void initObjModel(ObjModel& model) {
-  // Every other field starts as zero bytes (0, 0.0, empty texts): one pass over the
-  // several megabytes instead of one per list.
-  static_assert(std::is_trivially_copyable_v<ObjModel>);
-  std::memset(static_cast<void*>(&model), 0, sizeof model);
-  setInitialScalars(model);
-}
-
 void resetObjModel(ObjModel& model) {
   model.positions.clear();
   model.normals.clear();

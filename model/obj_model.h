@@ -60,9 +60,6 @@ struct ObjModel {
   FixedList<std::uint16_t, kObjListCapacity> indices;
 };
 
-// Atlas 256 by 256, no material current, every list empty and zeroed.
-void initObjModel(ObjModel& model);
-
 // Puts a model that was in its initial state and has since been filled back into it,
 // clearing only the entries that were written: for a caller that converts many files in
 // one model.

@@ -87,10 +87,6 @@ std::optional<std::int32_t> entryIndex(int number, std::int32_t count) {
   return std::nullopt;
 }
 
-std::string capacityText(std::string_view list) {
-  return "more than " + std::to_string(kObjListCapacity) + " " + std::string(list);
-}
-
 bool isFinite(const Vector3& v) {
   return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
@@ -220,7 +216,7 @@ class ObjReading {
       overflow_ = Overflow{list, name, line_, 0};
       return;
     }
-    if (!told) error("obj.capacity", capacityText(name));
+    if (!told) diagnostics_.listFull(path_, line_, "obj.capacity", list, name);
     told = true;
   }
 
@@ -258,12 +254,8 @@ class ObjReading {
     const std::uint64_t held = overflow_->list == ModelList::Triangles
                                    ? model_.indices.size() / 3
                                    : static_cast<std::uint64_t>(listSize(overflow_->list));
-    RefusalFacts facts;
-    facts.list = overflow_->list;
-    facts.count = held + overflow_->count;
-    facts.limit = overflow_->list == ModelList::Triangles ? kObjListCapacity / 3 : kObjListCapacity;
-    diagnostics_.error(path_, overflow_->line, "obj.capacity", capacityText(overflow_->name),
-                       std::move(facts));
+    diagnostics_.listFull(path_, overflow_->line, "obj.capacity", overflow_->list, overflow_->name,
+                          held, overflow_->count);
   }
 
   std::int32_t listSize(ModelList list) const {

@@ -38,7 +38,7 @@ class FileReader {
 };
 
 // A file open for writing, closed (never removed) with its owner. Each call answers
-// WriteFailure::None or why it failed.
+// WriteReason::None or why it failed.
 class WritableFile {
  public:
   virtual ~WritableFile() = default;
@@ -71,7 +71,7 @@ struct FileState {
   enum class Kind { Missing, File, NotAFile } kind = Kind::Missing;
   bool readOnly = false;  // no write permission bit, or the read-only attribute
   // Why a plain write of the existing file would be refused; None when it would not.
-  WriteFailure writeRefusal = WriteFailure::None;
+  WriteFailure writeRefusal = WriteReason::None;
 };
 
 // What tells that a file was written again, cheap enough to ask many times a second.

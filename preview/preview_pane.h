@@ -8,6 +8,7 @@
 
 #include "base/bytes.h"
 #include "container/container_record.h"
+#include "image/png_check.h"
 #include "preview/preview_mesh.h"
 #include "preview/preview_view.h"
 #include "preview/render_preview.h"
@@ -72,7 +73,7 @@ class PreviewPane {
   static constexpr int kModelTop = 28;  // below one row of buttons
   static constexpr int kLinePitch = 20;
   static constexpr int kInfoLines = 3;
-  static constexpr int kImageSide = 256;
+  static constexpr int kImageSide = static_cast<int>(kMaxImageSide);  // at its pixel size
   static constexpr int kGap = 8;
   static constexpr int kMinModelHeight = 120;  // the images shrink before the model does
   // The size the pane has until it is given another.

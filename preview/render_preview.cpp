@@ -185,6 +185,9 @@ std::optional<Steps> stepsInside(float x0, float y0, float x1, float y1, int wid
                static_cast<int>(std::ceil(std::max(std::fabs(dx), std::fabs(dy)) * (t1 - t0))) + 1};
 }
 
+}  // namespace
+
+// Named outside the file's own namespace, since the renderer's drawing steps take it.
 class Rasterizer {
  public:
   // Clears image and depth to width x height.
@@ -360,6 +363,8 @@ class Rasterizer {
   bool exhausted_ = false;
 };
 
+namespace {
+
 // 5 x 7 letters for the axis marker, a row to a byte, the leftmost pixel in bit 4.
 constexpr std::uint8_t kAxisLetters[3][7] = {
     {0x11, 0x11, 0x0A, 0x04, 0x0A, 0x11, 0x11},
@@ -407,6 +412,21 @@ RgbaImage renderPreview(const PreviewMesh& mesh, const RgbaImage* texture, const
   return renderer.render(mesh, texture, view, width, height, background);
 }
 
+// The camera with the model's unit space: where a point of the model lands in view space.
+struct PreviewRenderer::Sight {
+  Camera camera;
+  UnitSpace space;
+
+  Vec toView(Vec modelPoint) const {
+    const Vec d = space(modelPoint) - camera.eye;
+    return {dot(d, camera.right), dot(d, camera.up), dot(d, camera.forward)};
+  }
+  Corner corner(Vec modelPoint) const {
+    const Vec p = toView(modelPoint);
+    return {static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z), 0, 0, 0};
+  }
+};
+
 const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImage* texture,
                                          const PreviewView& view, int width, int height,
                                          Rgba background, const PreviewOverlays& overlays) {
@@ -414,21 +434,19 @@ const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImag
     image_ = {};
     return image_;
   }
-  const Camera camera = cameraFor(view, width, height, mesh);
-  Rasterizer rasterizer(texture, image_, depth_, width, height, camera, background);
+  const Sight sight{cameraFor(view, width, height, mesh), unitSpaceOf(mesh)};
+  Rasterizer rasterizer(texture, image_, depth_, width, height, sight.camera, background);
   drewAll_ = !mesh.partial;
   if (mesh.triangles.empty()) return image_;
+  drawMesh(mesh, sight, rasterizer);
+  drewAll_ = drewAll_ && !rasterizer.exhausted();
+  drawOverlays(mesh, sight, overlays, rasterizer);
+  return image_;
+}
 
-  const UnitSpace space = unitSpaceOf(mesh);
-  const auto toView = [&](Vec p) {
-    const Vec d = p - camera.eye;
-    return Vec{dot(d, camera.right), dot(d, camera.up), dot(d, camera.forward)};
-  };
-  const auto corner = [&](Vec modelPoint) {
-    const Vec p = toView(space(modelPoint));
-    return Corner{
-        static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z), 0, 0, 0};
-  };
+void PreviewRenderer::drawMesh(const PreviewMesh& mesh, const Sight& sight,
+                               Rasterizer& rasterizer) {
+  const Camera& camera = sight.camera;
   // From the surface towards the light: above and to the left of the eye.
   const Vec light = normalized({-0.35, 0.5, -0.8});
 
@@ -436,7 +454,7 @@ const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImag
   transformed.resize(mesh.vertices.size());
   for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
     const ModelVertex& v = mesh.vertices[i];
-    transformed[i].position = toView(space({v.x, v.y, v.z}));
+    transformed[i].position = sight.toView({v.x, v.y, v.z});
     const Vec n = normalized({v.nx, v.ny, v.nz});
     transformed[i].normal = {dot(n, camera.right), dot(n, camera.up), dot(n, camera.forward)};
   }
@@ -466,14 +484,16 @@ const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImag
     }
     rasterizer.draw(corners, backFace);
   }
-  drewAll_ = drewAll_ && !rasterizer.exhausted();
+}
 
+void PreviewRenderer::drawOverlays(const PreviewMesh& mesh, const Sight& sight,
+                                   const PreviewOverlays& overlays, Rasterizer& rasterizer) {
   if (overlays.wireframe) {
     for (const auto& triangle : mesh.triangles) {
       if (rasterizer.exhausted()) break;
       for (int k = 0; k < 3; ++k) {
-        const Vec a = transformed[triangle[k]].position;
-        const Vec b = transformed[triangle[(k + 1) % 3]].position;
+        const Vec a = transformed_[triangle[k]].position;
+        const Vec b = transformed_[triangle[(k + 1) % 3]].position;
         rasterizer.line({float(a.x), float(a.y), float(a.z), 0, 0, 0},
                         {float(b.x), float(b.y), float(b.z), 0, 0, 0}, kWireColour, true);
       }
@@ -490,17 +510,19 @@ const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImag
     if (linesX <= kMaxGridLines && linesZ <= kMaxGridLines) {
       for (int i = 0; i <= linesX; ++i) {
         const double x = x0 + i * step;
-        rasterizer.line(corner({x, low.y, z0}), corner({x, low.y, z1}), kGridColour, true);
+        rasterizer.line(sight.corner({x, low.y, z0}), sight.corner({x, low.y, z1}), kGridColour,
+                        true);
       }
       for (int i = 0; i <= linesZ; ++i) {
         const double z = z0 + i * step;
-        rasterizer.line(corner({x0, low.y, z}), corner({x1, low.y, z}), kGridColour, true);
+        rasterizer.line(sight.corner({x0, low.y, z}), sight.corner({x1, low.y, z}), kGridColour,
+                        true);
       }
     }
   }
   if (overlays.boundingBox) {
     const auto at = [&](int c) {
-      return corner({c & 1 ? high.x : low.x, c & 2 ? high.y : low.y, c & 4 ? high.z : low.z});
+      return sight.corner({c & 1 ? high.x : low.x, c & 2 ? high.y : low.y, c & 4 ? high.z : low.z});
     };
     for (int c = 0; c < 8; ++c) {
       for (int bit : {1, 2, 4}) {
@@ -508,7 +530,9 @@ const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImag
       }
     }
   }
+  const int width = image_.width, height = image_.height;
   if (overlays.axes && width > 2 * kAxisOrigin && height > 2 * kAxisOrigin) {
+    const Camera& camera = sight.camera;
     const float ox = kAxisOrigin, oy = static_cast<float>(height - kAxisOrigin);
     const Vec axes[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     for (int axis = 0; axis < 3; ++axis) {
@@ -521,7 +545,6 @@ const RgbaImage& PreviewRenderer::render(const PreviewMesh& mesh, const RgbaImag
                  kAxisColours[axis]);
     }
   }
-  return image_;
 }
 
 }  // namespace qel

@@ -41,6 +41,8 @@ RgbaImage renderPreview(const PreviewMesh& mesh, const RgbaImage* texture, const
 // stepped over, so that a caller can bound the work of many.
 std::size_t drawLine(RgbaImage& image, float x0, float y0, float x1, float y1, Rgba colour);
 
+class Rasterizer;  // the drawing steps' own
+
 // The same, keeping its buffers from one picture to the next: for a view that draws often.
 class PreviewRenderer {
  public:
@@ -55,6 +57,11 @@ class PreviewRenderer {
 
  private:
   struct Transformed;
+  struct Sight;
+  // The triangles, shaded; then the lines and the axis marker over them.
+  void drawMesh(const PreviewMesh& mesh, const Sight& sight, Rasterizer& rasterizer);
+  void drawOverlays(const PreviewMesh& mesh, const Sight& sight, const PreviewOverlays& overlays,
+                    Rasterizer& rasterizer);
   RgbaImage image_;
   std::vector<float> depth_;
   std::vector<Transformed> transformed_;

@@ -4,10 +4,12 @@
 #include <span>
 #include <vector>
 
+#include "image/png_check.h"
+
 namespace qel {
 
 // The texture that a container takes is at most this many pixels on a side.
-inline constexpr int kAtlasSide = 256;
+inline constexpr int kAtlasSide = static_cast<int>(kMaxImageSide);
 
 // The smallest cell: the texture mapping keeps 1.1 texels inside each edge.
 inline constexpr int kSmallestCell = 3;

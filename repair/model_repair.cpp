@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "base/path_parts.h"
+#include "image/png_check.h"
+#include "model/face_rule.h"
 #include "model/model_blob.h"
 #include "model/model_file_lookup.h"
 #include "model/obj_reader.h"
@@ -66,10 +68,7 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   if (failed(readObjFile(objPath, *model, messages, diagnostics, &reading))) {
     return refused(diagnostics, objPath);
   }
-  if (model->indices.size() == 0) {
-    diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
-    return refused(diagnostics, objPath);
-  }
+  if (refuseFacelessModel(*model, objPath, diagnostics)) return refused(diagnostics, objPath);
   if (needsNoMending(reading)) {
     // Its TIM messages are told only when the exact conversion is what the author gets.
     HeldInfoMessages held;
@@ -90,7 +89,7 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   const auto layout = layOutAtlas(sizes);
   if (!layout) {
     diagnostics.error(objPath, 0, "repair.atlas-full",
-                      "more materials than the texture of 256 x 256 has room for");
+                      "more materials than the texture of " + largestImageText() + " has room for");
     return refused(diagnostics, objPath);
   }
 

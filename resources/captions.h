@@ -19,5 +19,7 @@ inline constexpr std::u16string_view kSideViewCaption = u"サイドビュー";
 inline constexpr std::u16string_view kGenerateSideViewCaption = u"サイドビューを生成";
 inline constexpr std::u16string_view kGuideCaption = u"使い方";
 inline constexpr std::u16string_view kAboutCaption = u"バージョン情報";
+// The boxes that tell what a model file says of itself.
+inline constexpr std::u16string_view kTimInfoCaption = u"K.DORAN INFORMATION";
 
 }  // namespace qel::resources

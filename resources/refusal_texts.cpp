@@ -1,7 +1,5 @@
 #include "resources/refusal_texts.h"
 
-#include <initializer_list>
-
 #include "base/path_parts.h"
 #include "base/text_pattern.h"
 #include "base/utf.h"
@@ -9,67 +7,32 @@
 #include "model/line_pieces.h"
 #include "model/obj_reader.h"
 #include "resources/repair_notes_text.h"
+#include "resources/text_parts.h"
 
 namespace qel::resources {
 namespace {
 
-// Digits in groups of three, as an author counts: 10,200.
-std::u16string grouped(std::uint64_t value) {
-  const std::string digits = std::to_string(value);
-  std::u16string text;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) text += u',';
-    text += static_cast<char16_t>(digits[i]);
-  }
-  return text;
-}
-
-std::u16string plain(std::uint64_t value) {
-  return fromUtf8(std::to_string(value));
-}
-
-// The name of a file in a message, without its folders.
-std::u16string fileName(std::u16string_view path) {
-  const PathParts parts = splitPath(path);
-  return std::u16string(parts.base) + std::u16string(parts.extension);
-}
-
-std::u16string imageSize(const PngSize& size) {
-  return grouped(size.width) + u"×" + grouped(size.height) + u"ピクセル";
-}
-
-constexpr std::u16string_view kLargestImage = u"256×256ピクセル";
 constexpr std::u16string_view kSeeCheck =
     u"「qelcontainer-cli check」でOBJファイルの問題をすべて確認できます。";
 
 constexpr std::u16string_view kSaveAsAnsi =
     u"メモ帳などで文字コードを「ANSI」か「UTF-8」にして保存し直してください。";
 
-std::u16string capacityText(const RefusalFacts& facts) {
-  std::u16string_view what = u"三角形";
-  switch (facts.list) {
+std::u16string_view listName(ModelList list) {
+  switch (list) {
     case ModelList::Positions:
-      what = u"頂点の座標（v）";
-      break;
+      return u"頂点の座標（v）";
     case ModelList::Normals:
-      what = u"法線（vn）";
-      break;
+      return u"法線（vn）";
     case ModelList::TexCoords:
-      what = u"テクスチャー座標（vt）";
-      break;
-    case ModelList::Triangles:
-      what = u"三角形";
-      break;
+      return u"テクスチャー座標（vt）";
     case ModelList::Materials:
-      what = u"マテリアル";
-      break;
+      return u"マテリアル";
+    case ModelList::Triangles:
     case ModelList::None:
       break;
   }
-  return fillPattern(
-      u"%1が%2個あります。設定できるのは%"
-      u"3個までです。\nモデルを簡略化してから、もう一度設定してください。",
-      {std::u16string(what), grouped(facts.count), grouped(facts.limit)});
+  return u"三角形";
 }
 
 // Why a model has no material with a texture: its MTL file could not be read.
@@ -83,9 +46,8 @@ std::u16string libraryReason(const ModelRefusal& r) {
           {name, grouped(kLongestModelFile)});
     case LibraryFault::Utf16:
       return fillPattern(
-          u"MTLファイル「%1」がUTF-16（Unicode）で保存されているため、読み込めません。\n" +
-              std::u16string(kSaveAsAnsi),
-          {name});
+          u"MTLファイル「%1」がUTF-16（Unicode）で保存されているため、読み込めません。\n%2",
+          {name, std::u16string(kSaveAsAnsi)});
     case LibraryFault::NotRead:
       break;
   }
@@ -95,107 +57,91 @@ std::u16string libraryReason(const ModelRefusal& r) {
       {name});
 }
 
+// The reason and the advice of each error code of the model import. In the texts %1 stands
+// for the file the refusal is about, %2 for the line, %3 for the longest path, %4 for the
+// largest picture, %5 for the texture's size, %6 for what the texture is instead of a PNG,
+// %7 for the full list, %8 for how many it would hold and %9 for how many it takes.
+struct ModelCodeText {
+  std::string_view code;
+  std::u16string_view text;
+  std::u16string_view advice;
+};
+
+constexpr std::u16string_view kTooMany =
+    u"%7が%8個あります。設定できるのは%9個までです。\n"
+    u"モデルを簡略化してから、もう一度設定してください。";
+constexpr std::u16string_view kPathTooLong =
+    u"ファイルのパスが長すぎます。使用できるのは%3文字までです。\n"
+    u"短いパスのフォルダーに移してください。";
+constexpr std::u16string_view kNoSuchVertex =
+    u"%2行目の面が、ファイルにない頂点の番号を指しています。\n";
+
+constexpr ModelCodeText kModelCodeTexts[] = {
+    {"obj.capacity", kTooMany, {}},
+    {"mtl.capacity", kTooMany, {}},
+    {"model.no-texture-material",
+     u"テクスチャーが指定されたマテリアルがありません。\n"
+     u"MTLファイルでマテリアルにテクスチャー（map_Kd）を指定してください。",
+     {}},
+    {"model.texture-not-png",
+     u"テクスチャー「%1」は%6。テクスチャーにはPNG形式の画像しか使用できません。\n"
+     u"PNG形式で保存し直してください。",
+     {}},
+    {"model.texture-unreadable",
+     u"テクスチャーファイル「%1」が見つかりません。\n"
+     u"MTLファイルで指定された場所に画像があるか確認してください。",
+     {}},
+    {"model.texture-too-large",
+     u"テクスチャー「%1」の大きさが%5です。使用できるのは%4までです。\n"
+     u"画像を縮小してから、もう一度設定してください。",
+     {}},
+    {"model.texture-path-too-long", kPathTooLong, {}},
+    {"path.too-long", kPathTooLong, {}},
+    {"model.no-face", u"このモデルには面がありません。", {}},
+    {"repair.decoding-bound",
+     u"テクスチャーの画像が合わせて大きすぎるため、修復できません。\n"
+     u"画像を縮小するか、数を減らしてから、もう一度設定してください。",
+     {}},
+    {"repair.atlas-full",
+     u"マテリアルが多すぎて、%4のテクスチャーに収まりません。\n"
+     u"マテリアルの数を減らしてから、もう一度設定してください。",
+     {}},
+    {"obj.unreadable", u"OBJファイルを読み込めません。", {}},
+    {"obj.utf16", u"OBJファイルがUTF-16（Unicode）で保存されているため、読み込めません。\n",
+     kSaveAsAnsi},
+    {"obj.no-such-position", kNoSuchVertex, kSeeCheck},
+    {"obj.no-such-normal", kNoSuchVertex, kSeeCheck},
+    {"obj.no-such-texcoord", kNoSuchVertex, kSeeCheck},
+    {"obj.corner-without-position", kNoSuchVertex, kSeeCheck},
+};
+
 // The reason and the advice of a model refusal, after the box's first line.
 std::u16string modelReason(const ModelRefusal& r) {
-  const std::u16string subject = fileName(r.facts.subject);
-  const std::u16string line = plain(r.line);
-  const std::string& code = r.code;
-  if (code == "obj.capacity" || code == "mtl.capacity") return capacityText(r.facts);
-  if (code == "model.no-texture-material") {
-    if (!r.unreadableLibrary.empty()) return libraryReason(r);
-    return u"テクスチャーが指定されたマテリアルがありません。\n"
-           u"MTLファイルでマテリアルにテクスチャー（map_Kd）を指定してください。";
+  if (r.code == "model.no-texture-material" && !r.unreadableLibrary.empty()) {
+    return libraryReason(r);
   }
-  if (code == "model.texture-not-png") {
-    const std::u16string format = fromUtf8(r.facts.format);
-    return fillPattern(format.empty() ? u"テクスチャー「%1」はPNG形式の画像ではありません。"
-                                      : u"テクスチャー「%1」は%2形式です。",
-                       {subject, format}) +
-           u"テクスチャーにはPNG形式の画像しか使用できません。\nPNG形式で保存し直してください。";
-  }
-  if (code == "model.texture-unreadable") {
+  if (r.code == "obj.face-too-large") {
     return fillPattern(
-        u"テクスチャーファイル「%1」が見つかりません。\n"
-        u"MTLファイルで指定された場所に画像があるか確認してください。",
-        {subject});
+        u"%1行目の面の頂点が多すぎます。\n"
+        u"修復で読み込めるのは、頂点が%2個まで、1行が%3バイトまでの面です。",
+        {plain(r.line), plain(kMostFaceCorners), grouped(kLinePieceSize)});
   }
-  if (code == "model.texture-too-large") {
+  const RefusalFacts& facts = r.facts;
+  for (const ModelCodeText& entry : kModelCodeTexts) {
+    if (entry.code != r.code) continue;
+    const std::u16string format = fromUtf8(facts.format);
     return fillPattern(
-        u"テクスチャー「%1」の大きさが%2です。使用できるのは%3までです。\n"
-        u"画像を縮小してから、もう一度設定してください。",
-        {subject, imageSize(r.facts.image.size), std::u16string(kLargestImage)});
-  }
-  if (code == "model.texture-path-too-long" || code == "path.too-long") {
-    return fillPattern(
-        u"ファイルのパスが長すぎます。使用できるのは%1文字までです。\n"
-        u"短いパスのフォルダーに移してください。",
-        {plain(kLongestPath)});
-  }
-  if (code == "model.no-face") return u"このモデルには面がありません。";
-  if (code == "obj.face-too-large") {
-    return fillPattern(
-        u"%1行目の面の角が多すぎます。\n"
-        u"修復で読み込めるのは、角が%2個まで、1行が%3バイトまでの面です。",
-        {line, plain(kMostFaceCorners), grouped(kLinePieceSize)});
-  }
-  if (code == "repair.decoding-bound") {
-    return u"テクスチャーの画像が合わせて大きすぎるため、修復できません。\n"
-           u"画像を縮小するか、数を減らしてから、もう一度設定してください。";
-  }
-  if (code == "repair.atlas-full") {
-    return u"マテリアルが多すぎて、256×256ピクセルのテクスチャーに収まりません。\n"
-           u"マテリアルの数を減らしてから、もう一度設定してください。";
-  }
-  if (code == "obj.unreadable") return u"OBJファイルを読み込めません。";
-  if (code == "obj.utf16") {
-    return u"OBJファイルがUTF-16（Unicode）で保存されているため、読み込めません。\n" +
-           std::u16string(kSaveAsAnsi);
-  }
-  if (code == "obj.no-such-position" || code == "obj.no-such-normal" ||
-      code == "obj.no-such-texcoord" || code == "obj.corner-without-position") {
-    return fillPattern(u"%1行目の面が、ファイルにない頂点の番号を指しています。\n", {line}) +
-           std::u16string(kSeeCheck);
+               entry.text,
+               {fileName(facts.subject), plain(r.line), plain(kLongestPath), largestImage(),
+                imageSize(facts.image.size),
+                format.empty() ? u"PNG形式の画像ではありません" : format + u"形式です",
+                std::u16string(listName(facts.list)), grouped(facts.count), grouped(facts.limit)}) +
+           std::u16string(entry.advice);
   }
   return fillPattern(r.line > 0 ? u"ファイル「%1」の%2行目を読み込めません。\n"
                                 : u"ファイル「%1」を読み込めません。\n",
-                     {fileName(r.file), line}) +
+                     {fileName(r.file), plain(r.line)}) +
          std::u16string(kSeeCheck);
-}
-
-}  // namespace
-
-std::u16string repairOfferText(const ModelRefusal& refusal, const RepairNotes& notes) {
-  const std::u16string reason = modelReason(refusal);
-  std::u16string mend = u"テクスチャーを作り直して読み込みます。";
-  if (refusal.code == "model.texture-not-png" || refusal.code == "model.texture-too-large") {
-    mend = u"テクスチャーをPNG形式の256×256ピクセル以内に変換して読み込みます。";
-  } else if (notes.imageFoundBeside && !notes.images.empty()) {
-    mend = fillPattern(u"モデルと同じ名前の画像「%1」をテクスチャーとして読み込みます。",
-                       {fileName(notes.images.front())});
-  } else if (!notes.unreadableLibrary.empty()) {
-    mend = u"マテリアルがないため、面を薄い灰色で塗って読み込みます。";
-  } else if (refusal.code == "model.no-texture-material") {
-    mend = u"マテリアルの色（Kd）からテクスチャーを作って読み込みます。";
-  }
-  return u"このモデルはそのままでは設定できません。\n" + reason.substr(0, reason.find(u'\n')) +
-         u"\n" + mend + u"\n" + repairNotesText(notes) +
-         u"元のファイルは変更されません。\n修復して読み込みますか？";
-}
-
-std::u16string cutFacesOfferText(std::uint32_t cutFaces) {
-  return fillPattern(
-      u"このモデルには角が5つ以上ある面が%1個あり、"
-      u"そのままでは最初の4つの角しか使われないため、面が欠けます。\n"
-      u"修復すると、これらの面を三角形に分けて読み込みます。"
-      u"元のファイルは変更されません。\n"
-      u"修復して読み込みますか？",
-      {grouped(cutFaces)});
-}
-
-namespace {
-
-std::u16string cannotOpenText(std::u16string_view path, std::u16string_view reason) {
-  return u"このファイルは開けません。\n" + std::u16string(path) + u"\n" + std::u16string(reason);
 }
 
 }  // namespace
@@ -219,15 +165,24 @@ std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_
       reason = u"コンテナファイルが破損しています（途中で切れているか、終わりの印がありません）。";
       break;
   }
-  return cannotOpenText(path, reason);
+  return openRefusedText(path, reason);
 }
 
-std::u16string pathTooLongToOpenText(std::u16string_view path) {
-  return cannotOpenText(path, kPathTooLongText);
+std::u16string openRefusedText(std::u16string_view path, std::u16string_view reason) {
+  return u"このファイルは開けません。\n" + std::u16string(path) + u"\n" + std::u16string(reason);
+}
+
+std::u16string pathTooLongText() {
+  return fillPattern(u"ファイルパスが%1文字を超えています。", {plain(kLongestPath)});
 }
 
 std::u16string japaneseText(const ModelRefusal& refusal) {
   return u"このモデルは設定できません。\n" + modelReason(refusal);
+}
+
+std::u16string modelReasonLine(const ModelRefusal& refusal) {
+  const std::u16string reason = modelReason(refusal);
+  return reason.substr(0, reason.find(u'\n'));
 }
 
 std::u16string japaneseText(const ImageCheck& check) {
@@ -240,20 +195,24 @@ std::u16string japaneseText(const ImageCheck& check) {
       return u"PNG形式の画像ではありません。PNG形式の画像を選んでください。";
     case ImageProblem::TooLarge:
       return fillPattern(u"画像の大きさが%1です。使用できるのは%2までです。",
-                         {imageSize(check.size), std::u16string(kLargestImage)});
+                         {imageSize(check.size), largestImage()});
   }
   return {};
 }
 
 std::u16string imageConversionOfferText(const ImageCheck& check) {
   return u"このファイルはそのままでは使用できません。\n" + japaneseText(check) +
-         u"\n画像をPNG形式の256×256ピクセル以内に変換して設定します。"
+         fillPattern(u"\n画像をPNG形式の%1以内に変換して設定します。", {largestImage()}) +
          u"元のファイルは変更されません。\n変換して設定しますか？";
 }
 
 std::u16string imageConversionFailedText(ImageFault fault) {
   return u"このファイルは使用できません。\n画像を変換できません（" +
          std::u16string(japaneseText(fault)) + u"）。";
+}
+
+std::u16string imageRefusedText(const ImageCheck& check) {
+  return u"このファイルは使用できません。\n" + japaneseText(check);
 }
 
 std::u16string japaneseText(const SaveReadiness& readiness) {
@@ -286,29 +245,29 @@ std::u16string japaneseText(const SaveReadiness& readiness) {
 }
 
 std::u16string japaneseText(platform::WriteFailure failure) {
-  using platform::WriteFailure;
-  switch (failure) {
-    case WriteFailure::ReadOnly:
+  using platform::WriteReason;
+  switch (failure.reason) {
+    case WriteReason::ReadOnly:
       return u"ファイルが読み取り専用です。";
-    case WriteFailure::NoPermission:
-      return u"このフォルダーには書き込めません。別のフォルダーを選んでください。";
-    case WriteFailure::DiskFull:
+    case WriteReason::NoPermission:
+      return u"このファイルまたはフォルダーへの書き込みが許可されていません。"
+             u"別のフォルダーを選んでください。";
+    case WriteReason::DiskFull:
       return u"ディスクの空き容量が足りません。";
-    case WriteFailure::FolderMissing:
+    case WriteReason::FolderMissing:
       return u"フォルダーが見つかりません。";
-    case WriteFailure::PathTooLong:
+    case WriteReason::PathTooLong:
       return u"パスが長すぎます。短いパスのフォルダーを選んでください。";
-    case WriteFailure::None:
-    case WriteFailure::Other:
+    case WriteReason::HeldByOther:
+      return u"ほかのプログラムがこのファイルを使用しています。"
+             u"そのプログラムでファイルを閉じてから、もう一度保存してください。";
+    case WriteReason::None:
+    case WriteReason::Other:
       break;
   }
-  return {};
-}
-
-std::u16string inPlaceSaveQuestion(std::u16string_view path) {
-  return u"このフォルダーには新しいファイルを作れないため、ファイルに直接上書きします。\n" +
-         std::u16string(path) +
-         u"\n保存の途中でパソコンが止まると、ファイルが壊れることがあります。保存しますか？";
+  if (failure.systemError == 0) return {};
+  return fillPattern(u"システムのエラーです（%1、エラー番号 %2）。",
+                     {fromUtf8(failure.call), plain(failure.systemError)});
 }
 
 std::u16string writeFailedText(std::u16string_view path, platform::WriteFailure failure) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,33 +16,29 @@ namespace qel::resources {
 // Opening a container file: the box's whole text, with the path on a line of its own.
 std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_view path);
 
-// Setting a model: the box's whole text.
-std::u16string japaneseText(const ModelRefusal& refusal);
+// Any file that could not be opened: the box's whole text, the path and the reason each on a
+// line of their own.
+std::u16string openRefusedText(std::u16string_view path, std::u16string_view reason);
 
 // A path longer than a path buffer holds, after the text of what could not be done.
-inline constexpr std::u16string_view kPathTooLongText = u"ファイルパスが259文字を超えています。";
-// A file to open whose path is longer than a path buffer holds: the box's whole text.
-std::u16string pathTooLongToOpenText(std::u16string_view path);
+std::u16string pathTooLongText();
 
-// Setting a model that the repair can mend: the refusal's reason, what the repair will do
-// (with the images it takes and leaves out, from the notes of its conversion), and the
-// question whether to repair.
-std::u16string repairOfferText(const ModelRefusal& refusal, const RepairNotes& notes);
-
-// A model that, set as it is, keeps only four corners of its cutFaces faces of more: whether
-// to repair it, set it as it is, or not set it.
-std::u16string cutFacesOfferText(std::uint32_t cutFaces);
-inline constexpr std::array<std::u16string_view, 3> kCutFacesChoices = {
-    u"修復して読み込む", u"そのまま読み込む", u"キャンセル"};
-
-// Storing a texture or side view: the reason, for the line after "このファイルは使用できません。".
-std::u16string japaneseText(const ImageCheck& check);
+// Setting a model: the box's whole text.
+std::u16string japaneseText(const ModelRefusal& refusal);
 
 // Setting a texture or side view that is no PNG or too large: why, and whether to convert
 // it into a PNG that fits.
 std::u16string imageConversionOfferText(const ImageCheck& check);
 // The conversion offered could not be done: the box's whole text.
 std::u16string imageConversionFailedText(ImageFault fault);
+// The first line of a model refusal's reason, without its advice.
+std::u16string modelReasonLine(const ModelRefusal& refusal);
+
+// Storing a texture or side view: the reason alone.
+std::u16string japaneseText(const ImageCheck& check);
+
+// Storing a texture or side view: the box's whole text.
+std::u16string imageRefusedText(const ImageCheck& check);
 
 // A save of an incomplete record: the box's whole text, every missing item named.
 std::u16string japaneseText(const SaveReadiness& readiness);
@@ -52,11 +46,8 @@ std::u16string japaneseText(const SaveReadiness& readiness);
 // A refused or failed save (and export): the box's whole text.
 std::u16string japaneseText(const ContainerSave& save, std::u16string_view path);
 
-// Before a save that can only overwrite the file where it stands (its folder takes no new
-// file): why that is a risk, and whether to go on.
-std::u16string inPlaceSaveQuestion(std::u16string_view path);
-
-// A failed write: the line that says why, empty when the system told nothing useful.
+// A failed write: the line that says why; for a failure of no known reason the system's error
+// and call, and empty for a refusal of the program's own that names none.
 std::u16string japaneseText(platform::WriteFailure failure);
 
 // "ファイルを書き込めませんでした。" with the path and the cause, for any failed write.

@@ -1,5 +1,10 @@
 #include "resources/shell_texts.h"
 
+#include "base/text_pattern.h"
+#include "resources/refusal_texts.h"
+#include "resources/repair_notes_text.h"
+#include "resources/text_parts.h"
+
 namespace qel::resources {
 namespace {
 
@@ -30,8 +35,7 @@ std::u16string_view fileNameOf(SourceKind kind, SourceFileRole role) {
 }  // namespace
 
 std::u16string recentFileMissingText(std::u16string_view path) {
-  return u"このファイルは開けません。\n" + std::u16string(path) +
-         u"\nファイルが見つかりません。最近使ったファイルの一覧から外します。";
+  return openRefusedText(path, u"ファイルが見つかりません。最近使ったファイルの一覧から外します。");
 }
 
 std::u16string droppedImageQuestion(std::u16string_view path) {
@@ -53,6 +57,47 @@ std::u16string unsavedChangesQuestion(std::u16string_view containerName, bool cl
                                                     u"」の変更が保存されていません。";
   text += closing ? u"\n終了する前に保存しますか？" : u"\n別のファイルを開く前に保存しますか？";
   return text;
+}
+
+std::u16string repairOfferText(const ModelRefusal& refusal, const RepairNotes& notes) {
+  std::u16string mend = u"テクスチャーを作り直して読み込みます。";
+  if (refusal.code == "model.texture-not-png" || refusal.code == "model.texture-too-large") {
+    mend = fillPattern(u"テクスチャーをPNG形式の%1以内に変換して読み込みます。", {largestImage()});
+  } else if (notes.imageFoundBeside && !notes.images.empty()) {
+    mend = fillPattern(u"モデルと同じ名前の画像「%1」をテクスチャーとして読み込みます。",
+                       {fileName(notes.images.front())});
+  } else if (!notes.unreadableLibrary.empty()) {
+    mend = u"マテリアルがないため、面を薄い灰色で塗って読み込みます。";
+  } else if (refusal.code == "model.no-texture-material") {
+    mend = u"マテリアルの色（Kd）からテクスチャーを作って読み込みます。";
+  }
+  return u"このモデルはそのままでは設定できません。\n" + modelReasonLine(refusal) + u"\n" + mend +
+         u"\n" + repairNotesText(notes) +
+         u"元のファイルは変更されません。\n修復して読み込みますか？";
+}
+
+std::u16string cutFacesOfferText(std::uint32_t cutFaces) {
+  return fillPattern(
+      u"このモデルには頂点が5つ以上ある面が%1個あり、"
+      u"そのままでは最初の4つの頂点しか使われないため、面が欠けます。\n"
+      u"修復すると、これらの面を三角形に分けて読み込みます。"
+      u"元のファイルは変更されません。\n"
+      u"修復して読み込みますか？",
+      {grouped(cutFaces)});
+}
+
+std::u16string inPlaceSaveQuestion(std::u16string_view path) {
+  return u"このフォルダーには新しいファイルを作れないため、ファイルに直接上書きします。\n" +
+         std::u16string(path) +
+         u"\n保存の途中でパソコンが止まると、ファイルが壊れることがあります。保存しますか？";
+}
+
+std::u16string savePathTooLongText() {
+  return u"保存できません。" + pathTooLongText();
+}
+
+std::u16string guideNotShownText(std::u16string_view path) {
+  return u"使い方をブラウザーで開けませんでした。\n" + std::u16string(path);
 }
 
 }  // namespace qel::resources

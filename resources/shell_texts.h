@@ -1,12 +1,22 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "model/model_refusal.h"
+#include "model/repair_notes.h"
+
 namespace qel::resources {
 
-// The Japanese texts of the shell's own questions and words: recent files, drops, reloads.
+// The Japanese texts of the shell's own questions, with the choices each offers, and of its
+// notices.
+
+inline constexpr std::u16string_view kCancelButton = u"キャンセル";
+
+// New: whether to clear the part.
+inline constexpr std::u16string_view kNewContainerQuestion = u"データを初期化しますか？";
 
 // A recent file that is no longer there, taken off the list: the box's whole text.
 std::u16string recentFileMissingText(std::u16string_view path);
@@ -14,7 +24,7 @@ std::u16string recentFileMissingText(std::u16string_view path);
 // A PNG image dropped outside the pane's two pictures: which slot it goes into.
 std::u16string droppedImageQuestion(std::u16string_view path);
 inline constexpr std::array<std::u16string_view, 3> kDroppedImageChoices = {
-    u"テクスチャー", u"サイドビュー", u"キャンセル"};
+    u"テクスチャー", u"サイドビュー", kCancelButton};
 
 // What a watched source file was set as, in the reload offer.
 enum class SourceKind { Model, Texture, SideView };
@@ -32,6 +42,41 @@ inline constexpr std::array<std::u16string_view, 3> kReloadChoices = {
 // Changes not saved yet, before the program closes or opens another file: whether to save.
 std::u16string unsavedChangesQuestion(std::u16string_view containerName, bool closing);
 inline constexpr std::array<std::u16string_view, 3> kUnsavedChangesChoices = {
-    u"保存", u"保存しない", u"キャンセル"};
+    u"保存", u"保存しない", kCancelButton};
+
+// Setting a model that the repair can mend: the refusal's reason, what the repair will do,
+// and the question whether to repair.
+std::u16string repairOfferText(const ModelRefusal& refusal, const RepairNotes& notes);
+
+// A model that, set as it is, keeps only four corners of its cutFaces faces of more: whether
+// to repair it, set it as it is, or not set it.
+std::u16string cutFacesOfferText(std::uint32_t cutFaces);
+inline constexpr std::array<std::u16string_view, 3> kCutFacesChoices = {
+    u"修復して読み込む", u"そのまま読み込む", kCancelButton};
+
+// Before a save that can only overwrite the file where it stands (its folder takes no new
+// file): why that is a risk, and whether to go on.
+std::u16string inPlaceSaveQuestion(std::u16string_view path);
+
+// A save to a path longer than a path buffer holds: the box's whole text.
+std::u16string savePathTooLongText();
+
+// A command that ran out of memory, which changes nothing.
+inline constexpr std::u16string_view kOutOfMemoryText =
+    u"メモリが足りません。何も変更していません。";
+
+// The guide: found but not shown by a browser (the path follows), or not found at all.
+std::u16string guideNotShownText(std::u16string_view path);
+inline constexpr std::u16string_view kGuideMissingText =
+    u"使い方の文書が見つかりません。\nプログラムと一緒にインストールされた"
+    u"「guide」フォルダーを確認してください。";
+
+// A workshop name refused in the menu's dialog: prohibited, or empty (the dialog opens again).
+inline constexpr std::u16string_view kWorkshopNameProhibitedText =
+    u"入力した名前は使用が禁止されています。";
+inline constexpr std::u16string_view kWorkshopNameEmptyText =
+    u"入力が空です。工房名を設定してください。";
+// A workshop name refused at the first start, for either reason.
+inline constexpr std::u16string_view kWorkshopNameRefusedText = u"この名前は設定できません。";
 
 }  // namespace qel::resources

@@ -2,6 +2,7 @@
 #include "dialogs/workshop_name_check.h"
 #include "dialogs/workshop_name_dialog.h"
 #include "resources/captions.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 
@@ -21,12 +22,12 @@ void editWorkshopName(AppState& app, platform::WindowHandle window) {
         app.ui.repaint(window);
         return;
       case WorkshopNameCheck::Prohibited:
-        app.ui.messageBox(window, u"入力した名前は使用が禁止されています。",
+        app.ui.messageBox(window, resources::kWorkshopNameProhibitedText,
                           resources::kSettingsCaption, platform::MessageBoxButtons::Ok);
         return;
       case WorkshopNameCheck::Empty:
-        app.ui.messageBox(window, u"入力が空です。工房名を設定してください。",
-                          resources::kSettingsCaption, platform::MessageBoxButtons::Ok);
+        app.ui.messageBox(window, resources::kWorkshopNameEmptyText, resources::kSettingsCaption,
+                          platform::MessageBoxButtons::Ok);
         break;  // the dialog opens again, empty
     }
   }

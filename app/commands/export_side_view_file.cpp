@@ -2,11 +2,12 @@
 #include "app/commands/image_file_commands.h"
 #include "image/image_slots.h"
 #include "resources/captions.h"
+#include "resources/picker_texts.h"
 
 namespace qel {
 
 void exportSideViewFile(AppState& app, platform::WindowHandle window) {
-  exportImageFile(app, window, u"サイドビューファイルを保存する", resources::kSideViewCaption,
+  exportImageFile(app, window, resources::kSaveSideViewTitle, resources::kSideViewCaption,
                   copySideView);
 }
 

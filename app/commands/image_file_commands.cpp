@@ -6,19 +6,20 @@
 #include "container/container_format.h"
 #include "container/whole_file.h"
 #include "repair/fitting_png.h"
+#include "resources/picker_texts.h"
 #include "resources/refusal_texts.h"
 
 namespace qel {
 namespace {
 
 PickerText pngPicker(std::u16string_view title) {
-  return {u"画像ファイル(*.png)", u"*.png", title, u"png"};
+  return {resources::kImageFileFilter, u"*.png", title, u"png"};
 }
 
 void refuseImage(AppState& app, platform::WindowHandle window, std::u16string_view caption,
                  const ImageCheck& check) {
-  app.ui.messageBox(window, u"このファイルは使用できません。\n" + resources::japaneseText(check),
-                    caption, platform::MessageBoxButtons::Ok);
+  app.ui.messageBox(window, resources::imageRefusedText(check), caption,
+                    platform::MessageBoxButtons::Ok);
 }
 
 }  // namespace
@@ -73,7 +74,7 @@ void exportImageFile(AppState& app, platform::WindowHandle window, std::u16strin
   if (!bytes) return;
   const auto path = pickSavePath(app, savePickerRequest(window, pngPicker(title)), caption);
   if (!path) return;
-  platform::WriteFailure why = platform::WriteFailure::Other;
+  platform::WriteFailure why = platform::WriteReason::Other;
   if (!writeWholeFile(*path, *bytes, &why)) {
     app.ui.messageBox(window, resources::writeFailedText(*path, why), caption,
                       platform::MessageBoxButtons::Ok);

@@ -6,7 +6,9 @@
 #include "repair/model_repair.h"
 #include "repair/repairable_codes.h"
 #include "resources/captions.h"
+#include "resources/picker_texts.h"
 #include "resources/refusal_texts.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 namespace {
@@ -16,7 +18,7 @@ class MessageBoxInfoSink : public InfoMessageSink {
  public:
   explicit MessageBoxInfoSink(platform::Ui& ui) : ui_(ui) {}
   void showInfoMessage(std::u16string_view text) override {
-    ui_.messageBox(nullptr, text, u"K.DORAN INFORMATION", platform::MessageBoxButtons::Ok);
+    ui_.messageBox(nullptr, text, resources::kTimInfoCaption, platform::MessageBoxButtons::Ok);
   }
 
  private:
@@ -29,11 +31,10 @@ class MessageBoxInfoSink : public InfoMessageSink {
 // belong to the model as it is: they are shown once it is set as it is, or refused as it
 // is, never before a repair is offered or when the repair is taken.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
-  const auto path = pickOpenPath(
-      app,
-      openPickerRequest(
-          window, {u"モデルファイル(*.obj)", u"*.obj", u"Wavefront OBJファイルを開く", u"obj"}),
-      resources::kModelCaption);
+  const auto path = pickOpenPath(app,
+                                 openPickerRequest(window, {resources::kModelFileFilter, u"*.obj",
+                                                            resources::kOpenModelTitle, u"obj"}),
+                                 resources::kModelCaption);
   if (path) setModelFrom(app, window, *path);
 }
 

@@ -2,12 +2,13 @@
 #include "app/commands/image_file_commands.h"
 #include "image/image_slots.h"
 #include "resources/captions.h"
+#include "resources/picker_texts.h"
 
 namespace qel {
 
 void loadSideViewFile(AppState& app, platform::WindowHandle window) {
   if (const auto path =
-          pickImageFile(app, window, u"サイドビューファイルを開く", resources::kSideViewCaption)) {
+          pickImageFile(app, window, resources::kOpenSideViewTitle, resources::kSideViewCaption)) {
     setSideViewFrom(app, window, *path);
   }
 }

@@ -2,12 +2,13 @@
 #include "app/commands/image_file_commands.h"
 #include "image/image_slots.h"
 #include "resources/captions.h"
+#include "resources/picker_texts.h"
 
 namespace qel {
 
 void loadTextureFile(AppState& app, platform::WindowHandle window) {
   if (const auto path =
-          pickImageFile(app, window, u"テクスチャーファイルを開く", resources::kTextureCaption)) {
+          pickImageFile(app, window, resources::kOpenTextureTitle, resources::kTextureCaption)) {
     setTextureFrom(app, window, *path);
   }
 }

@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "resources/captions.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 namespace {
@@ -16,7 +17,7 @@ bool holdsContent(const ContainerRecord& record) {
 
 void newContainer(AppState& app, platform::WindowHandle window) {
   if (holdsContent(app.document.record()) &&
-      app.ui.messageBox(window, u"データを初期化しますか？", resources::kNewContainerCaption,
+      app.ui.messageBox(window, resources::kNewContainerQuestion, resources::kNewContainerCaption,
                         platform::MessageBoxButtons::OkCancel) == platform::kIdCancel) {
     return;
   }

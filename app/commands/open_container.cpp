@@ -4,6 +4,7 @@
 #include "app/unsaved_changes.h"
 #include "container/container_file.h"
 #include "resources/captions.h"
+#include "resources/picker_texts.h"
 #include "resources/refusal_texts.h"
 
 namespace qel {
@@ -13,8 +14,8 @@ void openContainer(AppState& app, platform::WindowHandle window) {
   if (!mayLoseChanges(app, window, ChangesAt::Open)) return;
   const auto path =
       pickOpenPath(app,
-                   openPickerRequest(window, {u"コンテナファイル(*.cnt,*.q5c)", u"*.cnt;*.q5c",
-                                              u"コンテナファイルを開く", u"cnt"}),
+                   openPickerRequest(window, {resources::kContainerFileFilter, u"*.cnt;*.q5c",
+                                              resources::kOpenContainerTitle, u"cnt"}),
                    resources::kOpenContainerCaption);
   if (path) openContainerAt(app, window, *path);
 }

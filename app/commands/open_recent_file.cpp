@@ -2,6 +2,7 @@
 #include "app/recent_files.h"
 #include "app/unsaved_changes.h"
 #include "platform/os.h"
+#include "resources/captions.h"
 #include "resources/shell_texts.h"
 
 namespace qel {
@@ -11,8 +12,8 @@ void openRecentFile(AppState& app, platform::WindowHandle window, std::size_t in
   if (index >= app.recentFiles.size()) return;
   const std::u16string path = app.recentFiles[index];
   if (platform::fileSystem().inspect(path).kind == platform::FileState::Kind::Missing) {
-    app.ui.messageBox(window, resources::recentFileMissingText(path), u"コンテナを開く",
-                      platform::MessageBoxButtons::Ok);
+    app.ui.messageBox(window, resources::recentFileMissingText(path),
+                      resources::kOpenContainerCaption, platform::MessageBoxButtons::Ok);
     forgetRecentFile(app, window, path);
     return;
   }

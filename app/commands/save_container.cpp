@@ -9,7 +9,9 @@
 #include "container/file_replacement.h"
 #include "platform/os.h"
 #include "resources/captions.h"
+#include "resources/picker_texts.h"
 #include "resources/refusal_texts.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 namespace {
@@ -37,12 +39,12 @@ void saveContainer(AppState& app, platform::WindowHandle window) {
                       platform::MessageBoxButtons::Ok);
     return;
   }
-  const auto path = pickSavePath(
-      app,
-      savePickerRequest(
-          window, {u"コンテナファイル(*.cnt)", u"*.cnt", u"コンテナファイルを保存する", u"cnt"},
-          proposedName(app.document.path())),
-      resources::kSaveContainerCaption);
+  const auto path = pickSavePath(app,
+                                 savePickerRequest(window,
+                                                   {resources::kSavedContainerFilter, u"*.cnt",
+                                                    resources::kSaveContainerTitle, u"cnt"},
+                                                   proposedName(app.document.path())),
+                                 resources::kSaveContainerCaption);
   if (!path) return;
   // Written in place, a save that is cut off can leave the file damaged: the author decides.
   if (replacementModeOf(*path) == ReplacementMode::InPlace &&

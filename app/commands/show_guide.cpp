@@ -5,6 +5,7 @@
 #include "app/commands/commands.h"
 #include "platform/os.h"
 #include "resources/captions.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 namespace {
@@ -29,15 +30,13 @@ void showGuide(AppState& app, platform::WindowHandle window) {
                  separator);
     if (platform::fileSystem().openForReading(path)) {
       if (app.ui.openInBrowser(path)) return;
-      app.ui.messageBox(window, u"使い方をブラウザーで開けませんでした。\n" + path,
-                        resources::kGuideCaption, platform::MessageBoxButtons::Ok);
+      app.ui.messageBox(window, resources::guideNotShownText(path), resources::kGuideCaption,
+                        platform::MessageBoxButtons::Ok);
       return;
     }
   }
-  app.ui.messageBox(window,
-                    u"使い方の文書が見つかりません。\nプログラムと一緒にインストールされた"
-                    u"「guide」フォルダーを確認してください。",
-                    resources::kGuideCaption, platform::MessageBoxButtons::Ok);
+  app.ui.messageBox(window, resources::kGuideMissingText, resources::kGuideCaption,
+                    platform::MessageBoxButtons::Ok);
 }
 
 }  // namespace qel

@@ -3,6 +3,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "frontends/qt/qt_text.h"
+#include "resources/shell_texts.h"
+
 namespace qel::qt {
 
 int showMessageBox(QWidget* owner, const QString& text, const QString& caption,
@@ -16,7 +19,7 @@ int showMessageBox(QWidget* owner, const QString& text, const QString& caption,
   QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
   QPushButton* cancel = nullptr;
   if (buttons == platform::MessageBoxButtons::OkCancel) {
-    cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    cancel = box.addButton(toQString(resources::kCancelButton), QMessageBox::RejectRole);
   }
   box.setDefaultButton(ok);
   box.setEscapeButton(cancel != nullptr ? cancel : ok);

@@ -9,6 +9,7 @@
 #include "frontends/win32/gdi_sinks.h"
 #include "frontends/win32/wide.h"
 #include "preview/bgra_over.h"
+#include "resources/shell_texts.h"
 
 namespace qel::win32 {
 namespace {
@@ -74,7 +75,7 @@ void addPicture(HWND box) {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
-  ::SetDlgItemTextW(box, IDCANCEL, L"キャンセル");
+  ::SetDlgItemTextW(box, IDCANCEL, toWide(resources::kCancelButton).c_str());
   const HWND picture = ::CreateWindowExW(
       0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP,
       (client.right + widen - boxPicture.width) / 2, top, boxPicture.width, boxPicture.height, box,

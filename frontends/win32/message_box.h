@@ -7,8 +7,7 @@
 
 namespace qel::win32 {
 
-// A system message box. The question before changes are lost shows the buttons 保存,
-// 保存しない and キャンセル (the system's Yes, No and Cancel, renamed as the box opens).
+// A system message box with OK, or OK and Cancel; answers kIdOk or kIdCancel.
 int showMessageBox(platform::WindowHandle owner, std::u16string_view text,
                    std::u16string_view caption, platform::MessageBoxButtons buttons);
 

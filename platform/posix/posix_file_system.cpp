@@ -89,17 +89,17 @@ class PosixFileSystem final : public FileSystem {
     FileState state;
     struct stat info {};
     if (::stat(native.c_str(), &info) != 0) {
-      if (errno != ENOENT) state = {FileState::Kind::NotAFile, false, lastWriteFailure()};
+      if (errno != ENOENT) state = {FileState::Kind::NotAFile, false, lastWriteFailure("stat")};
       return state;
     }
     // Only a regular file is replaced: a rename would put a file in place of a device.
-    if (!S_ISREG(info.st_mode)) return {FileState::Kind::NotAFile, false, WriteFailure::Other};
+    if (!S_ISREG(info.st_mode)) return {FileState::Kind::NotAFile, false, WriteReason::Other};
     state.kind = FileState::Kind::File;
     // Root may write any file; one that nobody may write is still refused.
     state.readOnly = (info.st_mode & 0222) == 0;
     const int fd = ::open(native.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
-      state.writeRefusal = lastWriteFailure();
+      state.writeRefusal = lastWriteFailure("open");
     } else {
       ::close(fd);
     }

@@ -11,8 +11,8 @@
 namespace qel::platform {
 namespace {
 
-WriteFailure outcome(bool done) {
-  return done ? WriteFailure::None : lastWriteFailure();
+WriteFailure outcome(bool done, const char* call) {
+  return done ? WriteReason::None : lastWriteFailure(call);
 }
 
 bool sameFile(const struct stat& a, const struct stat& b) {
@@ -46,41 +46,42 @@ class PosixWritable final : public WritableFile {
     while (!bytes.empty()) {
       const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0) return lastWriteFailure();
-      if (n == 0) return WriteFailure::Other;
+      if (n < 0) return lastWriteFailure("write");
+      if (n == 0) return WriteReason::Other;
       bytes = bytes.subspan(static_cast<std::size_t>(n));
     }
-    return WriteFailure::None;
+    return WriteReason::None;
   }
 
-  WriteFailure rewind() override { return outcome(::lseek(fd_, 0, SEEK_SET) == 0); }
+  WriteFailure rewind() override { return outcome(::lseek(fd_, 0, SEEK_SET) == 0, "lseek"); }
 
   WriteFailure reserve(std::uint64_t length) override {
-    if (length == 0) return WriteFailure::None;
+    if (length == 0) return WriteReason::None;
     if (::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(length)) == 0) {
-      return WriteFailure::None;
+      return WriteReason::None;
     }
-    return errno == EOPNOTSUPP || errno == ENOSYS ? WriteFailure::None : lastWriteFailure();
+    return errno == EOPNOTSUPP || errno == ENOSYS ? WriteReason::None
+                                                  : lastWriteFailure("fallocate");
   }
 
   WriteFailure setLength(std::uint64_t length) override {
-    return outcome(::ftruncate(fd_, static_cast<off_t>(length)) == 0);
+    return outcome(::ftruncate(fd_, static_cast<off_t>(length)) == 0, "ftruncate");
   }
 
-  WriteFailure sync() override { return outcome(::fsync(fd_) == 0); }
+  WriteFailure sync() override { return outcome(::fsync(fd_) == 0, "fsync"); }
 
   WriteFailure takeProtectionOf(std::u16string_view path) override {
-    if (path.empty()) return outcome(::fchmod(fd_, newFileMode()) == 0);
+    if (path.empty()) return outcome(::fchmod(fd_, newFileMode()) == 0, "fchmod");
     struct stat info {};
-    if (::stat(nativePath(path).c_str(), &info) != 0) return lastWriteFailure();
+    if (::stat(nativePath(path).c_str(), &info) != 0) return lastWriteFailure("stat");
     // Only root may give a file away; others keep at least the group where they belong to it.
     // The owner comes first, since a change of owner clears the set-id bits.
     if (::fchown(fd_, info.st_uid, info.st_gid) != 0) ::fchown(fd_, -1, info.st_gid);
-    return outcome(::fchmod(fd_, info.st_mode & 07777) == 0);
+    return outcome(::fchmod(fd_, info.st_mode & 07777) == 0, "fchmod");
   }
 
   WriteFailure replace(std::u16string_view target) override {
-    return outcome(::rename(path_.c_str(), nativePath(target).c_str()) == 0);
+    return outcome(::rename(path_.c_str(), nativePath(target).c_str()) == 0, "rename");
   }
 
  private:
@@ -98,16 +99,16 @@ std::unique_ptr<WritableFile> openNativeWritable(std::u16string_view name, OpenM
   const int flags = mode == OpenMode::CreateNew ? O_CREAT | O_EXCL | O_NOFOLLOW : 0;
   const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | flags, 0600);
   if (fd < 0) {
-    why = lastWriteFailure();
+    why = lastWriteFailure("open");
     return nullptr;
   }
   if (mode == OpenMode::CreateNew &&
       (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !stillNamedBy(fd, path))) {
     ::close(fd);
-    why = WriteFailure::Other;
+    why = WriteReason::Other;
     return nullptr;
   }
-  why = WriteFailure::None;
+  why = WriteReason::None;
   return std::make_unique<PosixWritable>(fd, path);
 }
 

@@ -6,29 +6,40 @@
 
 namespace qel::platform {
 
-inline WriteFailure writeFailureOf(int error) {
+// The reason of a system error, kept with the error and the call that returned it.
+inline WriteFailure writeFailureOf(int error, const char* call) {
+  WriteReason reason = WriteReason::Other;
   switch (error) {
     case EROFS:
-      return WriteFailure::ReadOnly;
+      reason = WriteReason::ReadOnly;
+      break;
     case EACCES:
     case EPERM:
-      return WriteFailure::NoPermission;
+      reason = WriteReason::NoPermission;
+      break;
     case ENOSPC:
     case EDQUOT:
-      return WriteFailure::DiskFull;
+      reason = WriteReason::DiskFull;
+      break;
     case ENOENT:
     case ENOTDIR:
-      return WriteFailure::FolderMissing;
+      reason = WriteReason::FolderMissing;
+      break;
     case ENAMETOOLONG:
-      return WriteFailure::PathTooLong;
+      reason = WriteReason::PathTooLong;
+      break;
+    case ETXTBSY:
+      reason = WriteReason::HeldByOther;
+      break;
     default:
-      return WriteFailure::Other;
+      break;
   }
+  return {reason, static_cast<std::uint32_t>(error), call};
 }
 
-// The cause of the call that just failed.
-inline WriteFailure lastWriteFailure() {
-  return writeFailureOf(errno);
+// The failure of the call that just failed.
+inline WriteFailure lastWriteFailure(const char* call) {
+  return writeFailureOf(errno, call);
 }
 
 }  // namespace qel::platform

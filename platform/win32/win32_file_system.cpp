@@ -83,13 +83,13 @@ class Win32FileSystem final : public FileSystem {
     if (attributes == INVALID_FILE_ATTRIBUTES) {
       const DWORD error = ::GetLastError();
       if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
-      return {FileState::Kind::NotAFile, false, writeFailureOf(error)};
+      return {FileState::Kind::NotAFile, false, writeFailureOf(error, "GetFileAttributesW")};
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-      return {FileState::Kind::NotAFile, false, WriteFailure::Other};
+      return {FileState::Kind::NotAFile, false, WriteReason::Other};
     }
     FileState state{FileState::Kind::File, (attributes & FILE_ATTRIBUTE_READONLY) != 0,
-                    WriteFailure::None};
+                    WriteReason::None};
     FileHandle probe;
     retryWhileHeld([&] {
       probe = FileHandle(::CreateFileW(native.c_str(), GENERIC_WRITE, kShareAll, nullptr,
@@ -97,9 +97,9 @@ class Win32FileSystem final : public FileSystem {
       return probe.valid();
     });
     if (!probe.valid()) {
-      state.writeRefusal = lastWriteFailure();
+      state.writeRefusal = lastWriteFailure("CreateFileW");
     } else if (::GetFileType(probe.get()) != FILE_TYPE_DISK) {
-      state = {FileState::Kind::NotAFile, false, WriteFailure::Other};
+      state = {FileState::Kind::NotAFile, false, WriteReason::Other};
     }
     return state;
   }

@@ -26,12 +26,12 @@ class Win32Writable final : public WritableFile {
       DWORD written = 0;
       const auto chunk = static_cast<DWORD>(std::min(bytes.size(), kLargestTransfer));
       if (!::WriteFile(file_.get(), bytes.data(), chunk, &written, nullptr)) {
-        return lastWriteFailure();
+        return lastWriteFailure("WriteFile");
       }
-      if (written == 0) return WriteFailure::Other;
+      if (written == 0) return WriteReason::Other;
       bytes = bytes.subspan(written);
     }
-    return WriteFailure::None;
+    return WriteReason::None;
   }
 
   WriteFailure rewind() override { return moveTo(0); }
@@ -40,44 +40,49 @@ class Win32Writable final : public WritableFile {
     FILE_ALLOCATION_INFO info{};
     info.AllocationSize.QuadPart = static_cast<LONGLONG>(length);
     if (::SetFileInformationByHandle(file_.get(), FileAllocationInfo, &info, sizeof info)) {
-      return WriteFailure::None;
+      return WriteReason::None;
     }
     // Where the room cannot be taken ahead, only running out of it is a failure.
-    const WriteFailure failure = lastWriteFailure();
-    return failure == WriteFailure::DiskFull ? failure : WriteFailure::None;
+    const WriteFailure failure = lastWriteFailure("SetFileInformationByHandle");
+    return failure == WriteReason::DiskFull ? failure : WriteReason::None;
   }
 
   WriteFailure setLength(std::uint64_t length) override {
     const WriteFailure moved = moveTo(length);
-    if (moved != WriteFailure::None) return moved;
-    return outcome(::SetEndOfFile(file_.get()) != 0);
+    if (moved != WriteReason::None) return moved;
+    return outcome(::SetEndOfFile(file_.get()) != 0, "SetEndOfFile");
   }
 
-  WriteFailure sync() override { return outcome(::FlushFileBuffers(file_.get()) != 0); }
+  WriteFailure sync() override {
+    return outcome(::FlushFileBuffers(file_.get()) != 0, "FlushFileBuffers");
+  }
 
   WriteFailure takeProtectionOf(std::u16string_view path) override {
-    if (path.empty()) return WriteFailure::None;
+    if (path.empty()) return WriteReason::None;
     const DWORD existing = ::GetFileAttributesW(fullPath(path).c_str());
-    if (existing == INVALID_FILE_ATTRIBUTES) return lastWriteFailure();
-    if ((existing & kKeptAttributes) == 0) return WriteFailure::None;
+    if (existing == INVALID_FILE_ATTRIBUTES) return lastWriteFailure("GetFileAttributesW");
+    if ((existing & kKeptAttributes) == 0) return WriteReason::None;
     FILE_BASIC_INFO info{};  // times of 0 stay as they are
     info.FileAttributes = existing & kKeptAttributes;
-    return outcome(::SetFileInformationByHandle(file_.get(), FileBasicInfo, &info, sizeof info));
+    return outcome(::SetFileInformationByHandle(file_.get(), FileBasicInfo, &info, sizeof info),
+                   "SetFileInformationByHandle");
   }
 
   WriteFailure replace(std::u16string_view target) override {
     const std::wstring to = fullPath(target);
     return outcome(retryWhileHeld([&] {
-      return ::MoveFileExW(path_.c_str(), to.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    }));
+                     return ::MoveFileExW(path_.c_str(), to.c_str(),
+                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+                   }),
+                   "MoveFileExW");
   }
 
  private:
   WriteFailure moveTo(std::uint64_t position) {
     LARGE_INTEGER to{};
     to.QuadPart = static_cast<LONGLONG>(position);
-    return outcome(::SetFilePointerEx(file_.get(), to, nullptr, FILE_BEGIN) != 0);
+    return outcome(::SetFilePointerEx(file_.get(), to, nullptr, FILE_BEGIN) != 0,
+                   "SetFilePointerEx");
   }
 
   FileHandle file_;
@@ -98,15 +103,15 @@ std::unique_ptr<WritableFile> openNativeWritable(std::u16string_view name, OpenM
                                 createNew ? CREATE_NEW : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
   if (!file.valid()) {
-    why = lastWriteFailure();
+    why = lastWriteFailure("CreateFileW");
     return nullptr;
   }
   // Only a file on disk: a pipe or a console would block or never end.
   if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
-    why = WriteFailure::Other;
+    why = WriteReason::Other;
     return nullptr;
   }
-  why = WriteFailure::None;
+  why = WriteReason::None;
   return std::make_unique<Win32Writable>(std::move(file), path);
 }
 

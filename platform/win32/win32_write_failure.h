@@ -6,32 +6,44 @@
 
 namespace qel::platform {
 
-inline WriteFailure writeFailureOf(DWORD error) {
+// The reason of a system error, kept with the error and the call that returned it.
+inline WriteFailure writeFailureOf(DWORD error, const char* call) {
+  WriteReason reason = WriteReason::Other;
   switch (error) {
     case ERROR_WRITE_PROTECT:
-      return WriteFailure::ReadOnly;
+      reason = WriteReason::ReadOnly;
+      break;
     case ERROR_ACCESS_DENIED:
-      return WriteFailure::NoPermission;
+      reason = WriteReason::NoPermission;
+      break;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-      return WriteFailure::DiskFull;
+      reason = WriteReason::DiskFull;
+      break;
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
-      return WriteFailure::FolderMissing;
+      reason = WriteReason::FolderMissing;
+      break;
     case ERROR_FILENAME_EXCED_RANGE:
-      return WriteFailure::PathTooLong;
+      reason = WriteReason::PathTooLong;
+      break;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      reason = WriteReason::HeldByOther;
+      break;
     default:
-      return WriteFailure::Other;
+      break;
   }
+  return {reason, static_cast<std::uint32_t>(error), call};
 }
 
-// The cause of the call that just failed.
-inline WriteFailure lastWriteFailure() {
-  return writeFailureOf(::GetLastError());
+// The failure of the call that just failed.
+inline WriteFailure lastWriteFailure(const char* call) {
+  return writeFailureOf(::GetLastError(), call);
 }
 
-inline WriteFailure outcome(bool done) {
-  return done ? WriteFailure::None : lastWriteFailure();
+inline WriteFailure outcome(bool done, const char* call) {
+  return done ? WriteReason::None : lastWriteFailure(call);
 }
 
 }  // namespace qel::platform

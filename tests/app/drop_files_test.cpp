@@ -88,7 +88,8 @@ TEST(DroppedFiles, APathLongerThanAPathBufferIsRefusedWithItsReason) {
   }
   ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
   for (const test::MessageBoxCall& box : bench.ui.messageBoxes) {
-    EXPECT_NE(box.text.find(resources::kPathTooLongText), std::u16string::npos) << toUtf8(box.text);
+    EXPECT_NE(box.text.find(resources::pathTooLongText()), std::u16string::npos)
+        << toUtf8(box.text);
   }
 }
 

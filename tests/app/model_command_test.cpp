@@ -66,7 +66,7 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
   };
   const Case cases[] = {
       {"huge.png", std::string(kTriangle),
-       u"テクスチャー「huge.png」の大きさが1,024×1,024ピクセルです。", true},
+       u"テクスチャー「huge.png」の大きさが1024×1024ピクセルです。", true},
       {"photo.jpg", std::string(kTriangle), u"テクスチャー「photo.jpg」はJPEG形式です。", true},
       {"ok.png", many, u"三角形が10,200個あります。設定できるのは10,000個までです。", false},
       {"ok.png", "mtllib gone.mtl\n" + std::string(kTriangle.substr(15)),

@@ -136,7 +136,7 @@ TEST(ParseContainerFile, RefusesOtherFilesAndKeepsTheRecord) {
   }
 }
 
-TEST(ParseContainerFile, PlainFileSetsThePlainFlags) {
+TEST(ParseContainerFile, APlainFileReplacesTheWholeRecord) {
   Bytes file = ChunkSequence()
                    .chunk(kPlainFormMarker, {1, 2, 3, 4, 5})
                    .text(kMakerNameChunk, u"平文工房", 16)
@@ -149,14 +149,14 @@ TEST(ParseContainerFile, PlainFileSetsThePlainFlags) {
   EXPECT_FALSE(record.modelData || record.textureData || record.sideViewData);
 }
 
-// Loads chunks as the body of a plain file, whose first chunk names its form.
-Result loadPlain(ContainerRecord& record, const Bytes& chunks) {
+// Parses chunks as the body of a plain file, whose first chunk names its form.
+Result parsePlain(ContainerRecord& record, const Bytes& chunks) {
   Bytes file = ChunkSequence().chunk(kPlainFormMarker, {}).bytes();
   file.insert(file.end(), chunks.begin(), chunks.end());
   return parseContainerFile(record, file);
 }
 
-TEST(LoadChunks, SkipsUnknownChunksByTheirLength) {
+TEST(ParseChunks, SkipsUnknownChunksByTheirLength) {
   const Bytes chunks = ChunkSequence()
                            .chunk(0x801050, {9, 9, 9, 9, 9, 9})
                            .chunk(0x000001, {})
@@ -164,23 +164,23 @@ TEST(LoadChunks, SkipsUnknownChunksByTheirLength) {
                            .end()
                            .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
+  ASSERT_EQ(parsePlain(record, chunks), kSuccess);
   EXPECT_EQ(record.typeIndex, 12u);
 }
 
-TEST(LoadChunks, KnownChunksConsumeTheirOwnSizeNotTheirLengthField) {
+TEST(ParseChunks, KnownChunksConsumeTheirOwnSizeNotTheirLengthField) {
   const Bytes chunks = ChunkSequence()
                            .chunkWithLength(kTypeChunk, 100, le32(3))
                            .chunkWithLength(kReservedValueChunk, 0, le32(5))
                            .end()
                            .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
+  ASSERT_EQ(parsePlain(record, chunks), kSuccess);
   EXPECT_EQ(record.typeIndex, 3u);
   EXPECT_EQ(record.reservedValue, 5);
 }
 
-TEST(LoadChunks, LaterChunksWinAndEmptyDataLeavesTheSlotEmpty) {
+TEST(ParseChunks, LaterChunksWinAndEmptyDataLeavesTheSlotEmpty) {
   const Bytes texture = pngOf(8, 8);
   const Bytes chunks =
       ChunkSequence()
@@ -193,7 +193,7 @@ TEST(LoadChunks, LaterChunksWinAndEmptyDataLeavesTheSlotEmpty) {
           .end()
           .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
+  ASSERT_EQ(parsePlain(record, chunks), kSuccess);
   EXPECT_EQ(record.textureData, texture);
   EXPECT_FALSE(record.modelData);
   EXPECT_EQ(record.modelVertexCount, 0u);
@@ -202,36 +202,36 @@ TEST(LoadChunks, LaterChunksWinAndEmptyDataLeavesTheSlotEmpty) {
   EXPECT_EQ(record.typeIndex, 2u);
 }
 
-TEST(LoadChunks, ModelTooShortForAVertexCountLoadsWithCountZero) {
+TEST(ParseChunks, ModelTooShortForAVertexCountLoadsWithCountZero) {
   const Bytes chunks = ChunkSequence()
                            .chunk(kModelChunk, test::concat({le32(6), {100, 0, 0, 0, 5, 6}}))
                            .end()
                            .bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
+  ASSERT_EQ(parsePlain(record, chunks), kSuccess);
   EXPECT_EQ(record.modelData->size(), 6u);
   EXPECT_EQ(record.modelVertexCount, 0u);
 }
 
-TEST(LoadChunks, TextsWithoutTerminatorAreCutToTheField) {
+TEST(ParseChunks, TextsWithoutTerminatorAreCutToTheField) {
   const std::u16string full(32, u'名');
   const Bytes chunks = ChunkSequence().text(kContainerNameChunk, full, 32).end().bytes();
   ContainerRecord record;
-  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
+  ASSERT_EQ(parsePlain(record, chunks), kSuccess);
   EXPECT_EQ(record.containerName.view(), full.substr(0, 31));
 }
 
-TEST(LoadChunks, NothingAfterTheEndChunkIsRead) {
+TEST(ParseChunks, NothingAfterTheEndChunkIsRead) {
   Bytes chunks = ChunkSequence().chunk(kTypeChunk, le32(4)).end().bytes();
   chunks.push_back(0xEE);  // trailing garbage
   ContainerRecord record;
-  ASSERT_EQ(loadPlain(record, chunks), kSuccess);
+  ASSERT_EQ(parsePlain(record, chunks), kSuccess);
   EXPECT_EQ(record.typeIndex, 4u);
 
   // Any tag above the end tag ends the walk as well.
   for (const std::uint32_t tag : {0x900000u, 0xFFFFFFFFu}) {
     const Bytes above = ChunkSequence().chunk(kTypeChunk, le32(7)).chunk(tag, {}).bytes();
-    ASSERT_EQ(loadPlain(record, above), kSuccess) << tag;
+    ASSERT_EQ(parsePlain(record, above), kSuccess) << tag;
     EXPECT_EQ(record.typeIndex, 7u);
   }
 }

@@ -28,6 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::WriteFailure;
+using platform::WriteReason;
 using test::namesIn;
 using test::patterned;
 using Names = std::vector<std::string>;
@@ -78,9 +79,9 @@ TEST_P(Replacing, TheLongestNameIsSavedAlsoAsABareName) {
 }
 
 TEST_P(Replacing, AMissingFolderIsRefusedWithItsCause) {
-  WriteFailure why = WriteFailure::None;
+  WriteFailure why = WriteReason::None;
   EXPECT_FALSE(writeWholeFile(folder.file("missing/out.bin"), patterned(10), &why));
-  EXPECT_EQ(why, WriteFailure::FolderMissing);
+  EXPECT_EQ(why, WriteReason::FolderMissing);
   EXPECT_EQ(replacementModeOf(folder.file("missing/out.bin")), ReplacementMode::Refused);
   EXPECT_TRUE(namesIn(folder.path()).empty());
 }
@@ -89,9 +90,9 @@ TEST_P(Replacing, AReadOnlyFileIsRefusedEvenForRootAndKept) {
   const auto path = folder.write("ro.cnt", patterned(10));
   const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   fs::permissions(folder.path() / "ro.cnt", readOnly);
-  WriteFailure why = WriteFailure::None;
+  WriteFailure why = WriteReason::None;
   EXPECT_FALSE(writeWholeFile(path, patterned(20), &why));
-  EXPECT_EQ(why, WriteFailure::ReadOnly);
+  EXPECT_EQ(why, WriteReason::ReadOnly);
   fs::permissions(folder.path() / "ro.cnt", fs::perms::owner_write, fs::perm_options::add);
   EXPECT_EQ(test::readFile(folder.path() / "ro.cnt"), patterned(10));
   EXPECT_EQ(namesIn(folder.path()), Names{"ro.cnt"});
@@ -114,7 +115,7 @@ TEST_P(Replacing, OnlyOurOwnUnusedTemporariesAreSwept) {
 
 TEST_P(Replacing, ATemporaryInUseIsNotSwept) {
   const auto path = folder.write("real.cnt", patterned(10));
-  WriteFailure why = WriteFailure::None;
+  WriteFailure why = WriteReason::None;
   auto live = TemporaryFile::create(*platform::fileSystem().resolve(path), why);
   ASSERT_TRUE(live);
   ASSERT_TRUE(writeWholeFile(path, patterned(20)));
@@ -127,21 +128,21 @@ TEST_P(Replacing, ConcurrentSavesToOneFileAllSucceed) {
   const auto path = folder.file("shared.cnt");
   // The cause of the first failed save, None when all succeeded.
   const auto saves = [&path](std::uint8_t seed) {
-    WriteFailure first = WriteFailure::None;
+    WriteFailure first = WriteReason::None;
     for (int i = 0; i < 25; ++i) {
-      WriteFailure why = WriteFailure::None;
-      if (!writeWholeFile(path, patterned(20000, seed), &why) && first == WriteFailure::None) {
+      WriteFailure why = WriteReason::None;
+      if (!writeWholeFile(path, patterned(20000, seed), &why) && first == WriteReason::None) {
         first = why;
       }
     }
     return first;
   };
-  WriteFailure second = WriteFailure::None;
+  WriteFailure second = WriteReason::None;
   std::thread other([&] { second = saves(2); });
   const WriteFailure first = saves(1);
   other.join();
-  EXPECT_EQ(first, WriteFailure::None);
-  EXPECT_EQ(second, WriteFailure::None);
+  EXPECT_EQ(first, WriteReason::None);
+  EXPECT_EQ(second, WriteReason::None);
   const Bytes last = test::readFile(folder.path() / "shared.cnt");
   EXPECT_TRUE(last == patterned(20000, 1) || last == patterned(20000, 2));
   EXPECT_EQ(namesIn(folder.path()), Names{"shared.cnt"});

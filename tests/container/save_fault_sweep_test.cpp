@@ -15,6 +15,7 @@ namespace qel {
 namespace {
 
 using platform::WriteFailure;
+using platform::WriteReason;
 using test::FaultyFileSystem;
 using Names = std::vector<std::string>;
 
@@ -42,7 +43,7 @@ std::size_t sweep(const std::function<void(FaultyFileSystem::Faults&, std::size_
 
 void failAt(FaultyFileSystem::Faults& faults, std::size_t n) {
   faults.failingCall = n;
-  faults.cause = WriteFailure::DiskFull;
+  faults.cause = WriteReason::DiskFull;
 }
 
 class SaveSweep : public ::testing::Test {
@@ -75,10 +76,10 @@ TEST_F(SaveSweep, AnyFailingCallOfASaveInPlacePutsTheEarlierBytesBack) {
     faults.newFilesRefused = true;
   };
   sweep(inPlace, [&](std::size_t n) {
-    WriteFailure why = WriteFailure::None;
+    WriteFailure why = WriteReason::None;
     const bool saved = writeWholeFile(path, now, &why);
     expectWhole(saved, now, n);
-    EXPECT_EQ(why != WriteFailure::None, !saved) << "call " << n;
+    EXPECT_EQ(why != WriteReason::None, !saved) << "call " << n;
   });
 }
 

@@ -69,16 +69,16 @@ TEST(WriteWholeFiles, AFailureTouchesNoFileAndPassesItsCauseUp) {
   const Bytes bytes = patterned(20);
   const auto second = folder.file("missing/second.bin");
   const FileContent both[] = {{first, bytes}, {second, bytes}};
-  platform::WriteFailure why = platform::WriteFailure::None;
+  platform::WriteFailure why = platform::WriteReason::None;
   EXPECT_FALSE(writeWholeFiles(both, &why));
-  EXPECT_EQ(why, platform::WriteFailure::FolderMissing);
+  EXPECT_EQ(why, platform::WriteReason::FolderMissing);
   EXPECT_EQ(test::readFile(folder.path() / "first.bin"), patterned(10));
 
   test::FaultyFileSystem files;
   files.faults.writeFailsAfter = 5;
-  files.faults.cause = platform::WriteFailure::DiskFull;
+  files.faults.cause = platform::WriteReason::DiskFull;
   EXPECT_FALSE(writeWholeFile(first, bytes, &why));
-  EXPECT_EQ(why, platform::WriteFailure::DiskFull);
+  EXPECT_EQ(why, platform::WriteReason::DiskFull);
   EXPECT_EQ(test::namesIn(folder.path()), std::vector<std::string>{"first.bin"});
 }
 

@@ -135,7 +135,7 @@ TEST_F(MaterialReaderTest, RefusesMoreThan4096TextureStatements) {
   EXPECT_EQ(model->materials.size(), 4096);
   EXPECT_EQ(model->materials[4095].nameView(), "m4095");
 
-  initObjModel(*model);
+  resetObjModel(*model);
   EXPECT_EQ(read(mtl + "map_Kd one.png\n"), kFailure);
   EXPECT_EQ(refusal(), "C:\\data\\car\\car.mtl line 8193: more than 4096 materials");
 }

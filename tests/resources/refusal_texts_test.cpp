@@ -31,10 +31,10 @@ TEST(RefusalTexts, EveryRefusalOfAFileImageOrSaveIsSaidInBothLanguages) {
     const ImageCheck check{problem, {1024, 768}};
     expectSaid(japaneseText(check), englishText(check));
   }
-  using platform::WriteFailure;
-  for (const auto cause :
-       {WriteFailure::ReadOnly, WriteFailure::NoPermission, WriteFailure::DiskFull,
-        WriteFailure::FolderMissing, WriteFailure::PathTooLong, WriteFailure::Other}) {
+  using platform::WriteReason;
+  for (const auto cause : {WriteReason::ReadOnly, WriteReason::NoPermission, WriteReason::DiskFull,
+                           WriteReason::FolderMissing, WriteReason::PathTooLong,
+                           WriteReason::HeldByOther, WriteReason::Other}) {
     const ContainerSave save{ContainerSave::Refusal::WriteFailed, 100, cause};
     expectSaid(japaneseText(save, u"a.cnt"), englishText(save));
   }
@@ -46,13 +46,20 @@ TEST(RefusalTexts, EveryRefusalOfAFileImageOrSaveIsSaidInBothLanguages) {
   EXPECT_NE(japaneseText(tooLarge, u"a.cnt").find(u"600,000,000"), std::u16string::npos);
 }
 
+TEST(RefusalTexts, AWriteFailureOfNoKnownReasonShowsTheSystemsErrorAndCall) {
+  const platform::WriteFailure failure{platform::WriteReason::Other, 1117, "FlushFileBuffers"};
+  const std::u16string said = japaneseText(failure);
+  EXPECT_NE(said.find(u"1117"), std::u16string::npos) << toUtf8(said);
+  EXPECT_NE(said.find(u"FlushFileBuffers"), std::u16string::npos) << toUtf8(said);
+}
+
 TEST(RefusalTexts, EveryErrorCodeOfTheModelImportHasAJapaneseTextOfItsOwn) {
   // The codes as docs/cli.md lists them.
   std::ifstream reference(std::filesystem::path(QEL_SOURCE_DIR) / "docs" / "cli.md");
   std::stringstream text;
   text << reference.rdbuf();
   const std::string table = text.str();
-  static const std::regex row(R"(\| `((?:path|obj|mtl|model|repair)\.[a-z-]+)` \| error \|)");
+  static const std::regex row(R"(\| `((?:path|obj|mtl|model|repair)\.[a-z0-9-]+)` \| error \|)");
   ModelRefusal unknown{"x.unknown", u"m.obj", 3, "line 3: ?", {}, {}};
   const std::u16string generic = japaneseText(unknown);
   int codes = 0;

@@ -8,6 +8,7 @@ namespace qel::test {
 namespace {
 
 using platform::WriteFailure;
+using platform::WriteReason;
 
 platform::FileSystem& real() {
   return platform::systemFileSystem();
@@ -51,13 +52,13 @@ class FaultyWritable final : public platform::WritableFile {
     const auto& limit = files_.faults.writeFailsAfter;
     if (limit && done_ + bytes.size() > *limit) {
       const auto part = static_cast<std::size_t>(*limit - done_);
-      if (run([&] { return inner_->write(bytes.first(part)); }) == WriteFailure::None) {
+      if (run([&] { return inner_->write(bytes.first(part)); }) == WriteReason::None) {
         done_ += part;
       }
       return files_.faults.cause;
     }
     const WriteFailure outcome = run([&] { return inner_->write(bytes); });
-    if (outcome == WriteFailure::None) done_ += bytes.size();
+    if (outcome == WriteReason::None) done_ += bytes.size();
     return outcome;
   }
   WriteFailure rewind() override {
@@ -142,7 +143,7 @@ std::unique_ptr<platform::WritableFile> FaultyFileSystem::openForWriting(std::u1
     return nullptr;
   }
   if (faults.newFilesRefused && mode == platform::OpenMode::CreateNew) {
-    why = WriteFailure::NoPermission;
+    why = WriteReason::NoPermission;
     return nullptr;
   }
   auto inner = real().openForWriting(path, mode, why);

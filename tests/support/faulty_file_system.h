@@ -24,7 +24,7 @@ class FaultyFileSystem final : public platform::FileSystem {
     std::optional<std::uint64_t> writeFailsAfter;  // bytes into a file; part of them reach it
     bool newFilesRefused = false;                  // as a folder the user may not add to
     std::optional<std::size_t> failingCall;        // this call (from 1) fails, with cause
-    platform::WriteFailure cause = platform::WriteFailure::Other;
+    platform::WriteFailure cause = platform::WriteReason::Other;
     // Every call after this one fails without reaching the disk, as after a kill.
     std::optional<std::size_t> lastCall;
   };

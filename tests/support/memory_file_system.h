@@ -57,8 +57,7 @@ class MemoryFileSystem final : public platform::FileSystem {
 
   platform::FileState inspect(std::u16string_view path) override {
     if (!files_.contains(path)) return {};
-    return {platform::FileState::Kind::File, readOnly_.contains(path),
-            platform::WriteFailure::None};
+    return {platform::FileState::Kind::File, readOnly_.contains(path), platform::WriteReason::None};
   }
 
   // Every write gives the file a new time.
@@ -72,9 +71,9 @@ class MemoryFileSystem final : public platform::FileSystem {
                                                          platform::OpenMode mode,
                                                          platform::WriteFailure& why) override {
     const bool exists = files_.contains(path);
-    why = exists == (mode == platform::OpenMode::CreateNew) ? platform::WriteFailure::Other
-                                                            : platform::WriteFailure::None;
-    if (why != platform::WriteFailure::None) return nullptr;
+    why = exists == (mode == platform::OpenMode::CreateNew) ? platform::WriteReason::Other
+                                                            : platform::WriteReason::None;
+    if (why != platform::WriteReason::None) return nullptr;
     files_[std::u16string(path)];
     return std::make_unique<Writable>(*this, std::u16string(path));
   }
@@ -136,21 +135,21 @@ class MemoryFileSystem final : public platform::FileSystem {
       file.resize(std::max(file.size(), at_ + bytes.size()));
       std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(at_));
       at_ += bytes.size();
-      return platform::WriteFailure::None;
+      return platform::WriteReason::None;
     }
     platform::WriteFailure rewind() override {
       at_ = 0;
-      return platform::WriteFailure::None;
+      return platform::WriteReason::None;
     }
-    platform::WriteFailure reserve(std::uint64_t) override { return platform::WriteFailure::None; }
+    platform::WriteFailure reserve(std::uint64_t) override { return platform::WriteReason::None; }
     platform::WriteFailure setLength(std::uint64_t length) override {
       files_.touch(path_);
       files_.files_[path_].resize(static_cast<std::size_t>(length));
-      return platform::WriteFailure::None;
+      return platform::WriteReason::None;
     }
-    platform::WriteFailure sync() override { return platform::WriteFailure::None; }
+    platform::WriteFailure sync() override { return platform::WriteReason::None; }
     platform::WriteFailure takeProtectionOf(std::u16string_view) override {
-      return platform::WriteFailure::None;
+      return platform::WriteReason::None;
     }
     platform::WriteFailure replace(std::u16string_view target) override {
       auto file = files_.files_.extract(path_);
@@ -158,7 +157,7 @@ class MemoryFileSystem final : public platform::FileSystem {
       files_.files_.insert_or_assign(file.key(), std::move(file.mapped()));
       files_.written.emplace_back(target);
       files_.touch(target);
-      return platform::WriteFailure::None;
+      return platform::WriteReason::None;
     }
 
    private:

@@ -1,4 +1,4 @@
-#include "container/document_fingerprint.h"
+#include "container/record_fingerprint.h"
 
 #include <cstring>
 #include <span>
@@ -37,7 +37,7 @@ class Fnv1a {
 
 }  // namespace
 
-std::uint64_t documentFingerprint(const ContainerRecord& r) {
+std::uint64_t recordFingerprint(const ContainerRecord& r) {
   Fnv1a hash;
   hash.addText(r.containerName);
   hash.addText(r.description);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+namespace qel::resources {
+
+// The file pickers' filter descriptions and titles.
+inline constexpr std::u16string_view kModelFileFilter = u"モデルファイル(*.obj)";
+inline constexpr std::u16string_view kOpenModelTitle = u"Wavefront OBJファイルを開く";
+inline constexpr std::u16string_view kContainerFileFilter = u"コンテナファイル(*.cnt,*.q5c)";
+inline constexpr std::u16string_view kOpenContainerTitle = u"コンテナファイルを開く";
+inline constexpr std::u16string_view kSavedContainerFilter = u"コンテナファイル(*.cnt)";
+inline constexpr std::u16string_view kSaveContainerTitle = u"コンテナファイルを保存する";
+inline constexpr std::u16string_view kImageFileFilter = u"画像ファイル(*.png)";
+inline constexpr std::u16string_view kOpenTextureTitle = u"テクスチャーファイルを開く";
+inline constexpr std::u16string_view kOpenSideViewTitle = u"サイドビューファイルを開く";
+inline constexpr std::u16string_view kSaveTextureTitle = u"テクスチャーファイルを保存する";
+inline constexpr std::u16string_view kSaveSideViewTitle = u"サイドビューファイルを保存する";
+
+}  // namespace qel::resources
