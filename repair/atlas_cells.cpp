@@ -72,11 +72,12 @@ class CellGathering {
 
 std::optional<AtlasCells> gatherAtlasCells(const RepairReading& reading,
                                            std::u16string_view objPath,
-                                           ModelDiagnostics& diagnostics) {
+                                           ModelDiagnostics& diagnostics, Progress& progress) {
   CellGathering gathering(objPath, diagnostics);
   const auto noMaterial = static_cast<std::int32_t>(reading.materials.size());
   std::vector<std::int32_t>& cellOf = gathering.cells().cellOf;
   cellOf.assign(reading.materials.size() + 1, -1);
+  std::uint64_t done = 0;
   for (const std::int32_t used : reading.vertexMaterials) {
     const std::int32_t material = used < 0 ? noMaterial : used;
     if (cellOf[material] >= 0) continue;
@@ -88,7 +89,7 @@ std::optional<AtlasCells> gatherAtlasCells(const RepairReading& reading,
     } else {
       cell = gathering.colourCell(reading.materials[material].diffuse);
     }
-    if (!cell) return std::nullopt;
+    if (!cell || !progress.advance(++done, cellOf.size())) return std::nullopt;
     cellOf[material] = *cell;
   }
   return std::move(gathering.cells());

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/progress.h"
 #include "model/model_diagnostics.h"
 #include "model/repair_reading.h"
 #include "preview/rgba_image.h"
@@ -21,9 +22,10 @@ struct AtlasCells {
 };
 
 // The cells for the materials that reading's faces use; nothing after an error to
-// diagnostics (a texture that cannot be read or decoded), reported for the OBJ file.
+// diagnostics (a texture that cannot be read or decoded), reported for the OBJ file, and
+// nothing without an error once progress, told of each material done, stopped it.
 std::optional<AtlasCells> gatherAtlasCells(const RepairReading& reading,
                                            std::u16string_view objPath,
-                                           ModelDiagnostics& diagnostics);
+                                           ModelDiagnostics& diagnostics, Progress& progress);
 
 }  // namespace qel

@@ -21,6 +21,18 @@ ModelConversion refused(const ModelDiagnostics& diagnostics, std::u16string_view
   return conversion;
 }
 
+ModelConversion cancelled() {
+  ModelConversion conversion;
+  conversion.result = kCancelled;
+  return conversion;
+}
+
+// The stages' shares of the whole: reading the OBJ file, then either the exact conversion
+// or the textures' cells, then the atlas.
+constexpr std::uint64_t kReadShare = 500;
+constexpr std::uint64_t kCellsShare = 950;
+constexpr std::uint64_t kWhole = 1000;
+
 // A TIM texture names a rectangle of the first material's image, which the exact
 // conversion maps its faces into; its pixels are never the part's.
 bool isTim(std::u16string_view texture) {
@@ -59,25 +71,29 @@ MaterialEntry entryAt(const AtlasPlace& place, int atlasHeight) {
 
 }  // namespace
 
-ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages) {
+ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages,
+                                          Progress& progress) {
   const ObjModelPtr model = createObjModel();
   RepairReading reading;
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
   const FolderListingScope listings;
-  if (failed(readObjFile(objPath, *model, messages, diagnostics, &reading))) {
-    return refused(diagnostics, objPath);
-  }
+  ProgressStage readStage(progress, 0, kReadShare, kWhole);
+  const Result read = readObjFile(objPath, *model, messages, diagnostics, &reading, readStage);
+  if (read == kCancelled) return cancelled();
+  if (failed(read)) return refused(diagnostics, objPath);
   if (model->indices.size() == 0) {
     diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
     return refused(diagnostics, objPath);
   }
   if (needsNoMending(reading)) {
-    ModelConversion exact = convertObjModel(objPath, messages);
-    if (!failed(exact.result)) return exact;
+    ProgressStage exactStage(progress, kReadShare, kWhole, kWhole);
+    ModelConversion exact = convertObjModel(objPath, messages, exactStage);
+    if (!failed(exact.result) || exact.result == kCancelled) return exact;
   }
 
-  const auto cells = gatherAtlasCells(reading, objPath, diagnostics);
-  if (!cells) return refused(diagnostics, objPath);
+  ProgressStage cellsStage(progress, kReadShare, kCellsShare, kWhole);
+  const auto cells = gatherAtlasCells(reading, objPath, diagnostics, cellsStage);
+  if (!cells) return diagnostics.hasError() ? refused(diagnostics, objPath) : cancelled();
   std::vector<CellSize> sizes;
   for (const RgbaImage& image : cells->images) sizes.push_back({image.width, image.height});
   const auto layout = layOutAtlas(sizes);
