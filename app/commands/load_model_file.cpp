@@ -1,3 +1,6 @@
+#include <optional>
+#include <vector>
+
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
 #include "app/source_watch.h"
@@ -8,26 +11,44 @@
 #include "repair/repairable_codes.h"
 #include "resources/captions.h"
 #include "resources/refusal_texts.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 namespace {
 
-// The TIM notes of the material reader, each in its own box without an owner.
-class MessageBoxInfoSink : public InfoMessageSink {
+// The TIM notes of the material reader, gathered while the conversion runs off the UI thread.
+class GatheredInfoSink : public InfoMessageSink {
  public:
-  explicit MessageBoxInfoSink(platform::Ui& ui) : ui_(ui) {}
-  void showInfoMessage(std::u16string_view text) override {
-    ui_.messageBox(nullptr, text, u"K.DORAN INFORMATION", platform::MessageBoxButtons::Ok);
-  }
-
- private:
-  platform::Ui& ui_;
+  void showInfoMessage(std::u16string_view text) override { texts.emplace_back(text); }
+  std::vector<std::u16string> texts;
 };
+
+// Converts with the progress box, then shows the TIM notes, each in its own box without an
+// owner; nothing when the author cancelled.
+std::optional<ModelConversion> convert(AppState& app, platform::WindowHandle window,
+                                       std::u16string_view path, RepairChoice repair) {
+  const bool repairing = repair == RepairChoice::Repair;
+  GatheredInfoSink notes;
+  ModelConversion conversion;
+  const platform::WorkOutcome outcome = app.ui.runWithProgress(
+      window, resources::kModelCaption,
+      repairing ? resources::kRepairingModelText : resources::kConvertingModelText,
+      [&](Progress& progress) {
+        conversion = repairing ? convertObjModelWithRepair(path, notes, progress)
+                               : convertObjModel(path, notes, progress);
+      });
+  if (outcome == platform::WorkOutcome::Cancelled) return std::nullopt;
+  for (const std::u16string& text : notes.texts) {
+    app.ui.messageBox(nullptr, text, u"K.DORAN INFORMATION", platform::MessageBoxButtons::Ok);
+  }
+  return conversion;
+}
 
 }  // namespace
 
 // Model and texture are set together or not at all. A refused model is said with its
-// reason, after the TIM notes of the material reader.
+// reason, after the TIM notes of the material reader. The conversion computes aside on a
+// thread of its own; a cancel leaves the part as it was.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
   const auto path =
       pickOpenPath(app, openPickerRequest(window, {u"モデルファイル(*.obj)", u"*.obj",
@@ -37,28 +58,26 @@ void loadModelFile(AppState& app, platform::WindowHandle window) {
 
 void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
                   RepairChoice repair) {
-  MessageBoxInfoSink messages(app.ui);
-  ModelConversion conversion = repair == RepairChoice::Repair
-                                   ? convertObjModelWithRepair(path, messages)
-                                   : convertObjModel(path, messages);
+  std::optional<ModelConversion> conversion = convert(app, window, path, repair);
+  if (!conversion) return;
   // What the repair can mend is offered; nothing is written beside the model's files.
-  if (repair == RepairChoice::Ask && failed(conversion.result) &&
-      repairMends(conversion.refusal.code)) {
-    if (app.ui.messageBox(window, resources::repairOfferText(conversion.refusal),
+  if (repair == RepairChoice::Ask && failed(conversion->result) &&
+      repairMends(conversion->refusal.code)) {
+    if (app.ui.messageBox(window, resources::repairOfferText(conversion->refusal),
                           resources::kModelCaption,
                           platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
       return;
     }
-    conversion = convertObjModelWithRepair(path, messages);
     repair = RepairChoice::Repair;
+    if (!(conversion = convert(app, window, path, repair))) return;
   }
   // Set as it is, a face of more corners keeps four and leaves a hole: the repair fans it.
-  if (repair == RepairChoice::Ask && !failed(conversion.result) && conversion.cutFaces > 0) {
-    switch (app.ui.askChoice(window, resources::cutFacesOfferText(conversion.cutFaces),
+  if (repair == RepairChoice::Ask && !failed(conversion->result) && conversion->cutFaces > 0) {
+    switch (app.ui.askChoice(window, resources::cutFacesOfferText(conversion->cutFaces),
                              resources::kModelCaption, resources::kCutFacesChoices)) {
       case 0:
-        conversion = convertObjModelWithRepair(path, messages);
         repair = RepairChoice::Repair;
+        if (!(conversion = convert(app, window, path, repair))) return;
         break;
       case 1:
         break;
@@ -66,15 +85,15 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
         return;
     }
   }
-  if (failed(conversion.result)) {
-    app.ui.messageBox(window, resources::japaneseText(conversion.refusal), resources::kModelCaption,
-                      platform::MessageBoxButtons::Ok);
+  if (failed(conversion->result)) {
+    app.ui.messageBox(window, resources::japaneseText(conversion->refusal),
+                      resources::kModelCaption, platform::MessageBoxButtons::Ok);
     return;
   }
   // Both are stored aside first, so that running out of memory between them changes nothing.
   ContainerRecord converted;
-  if (failed(storeModel(converted, conversion.blob)) ||
-      !storeTexture(converted, conversion.texture).ok()) {
+  if (failed(storeModel(converted, conversion->blob)) ||
+      !storeTexture(converted, conversion->texture).ok()) {
     return;
   }
   ContainerRecord& record = app.document.change();
@@ -84,7 +103,7 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
   record.textureWidth = converted.textureWidth;
   record.textureHeight = converted.textureHeight;
   // The texture now comes with the model: an earlier texture file is no longer its source.
-  std::vector<std::u16string> files = std::move(conversion.sourceFiles);
+  std::vector<std::u16string> files = std::move(conversion->sourceFiles);
   files.emplace_back(path);
   watchSource(app, resources::SourceKind::Model,
               {std::u16string(path), repair == RepairChoice::Repair}, std::move(files));

@@ -11,6 +11,7 @@
 #include "platform/os.h"
 #include "resources/captions.h"
 #include "resources/refusal_texts.h"
+#include "resources/shell_texts.h"
 
 namespace qel {
 namespace {
@@ -54,9 +55,17 @@ void saveRecord(AppState& app, platform::WindowHandle window, const MakerName& m
 
   platform::Clock& clock = platform::clock();
   const std::int64_t createdTime = document.createdTimeOnSave(clock.calendarSeconds());
-  if (const ContainerSave save =
-          serializeContainer(document.record(), *path, clock.tickMilliseconds(), createdTime);
-      !save.ok()) {
+  // Written off the UI thread, which only reads the record meanwhile. A cancel that came too
+  // late to stop the save leaves it made, and so it is taken as made.
+  ContainerSave save;
+  const std::uint32_t tick = clock.tickMilliseconds();
+  app.ui.runWithProgress(window, resources::kSaveContainerCaption, resources::kSavingContainerText,
+                         [&](Progress& progress) {
+                           save = serializeContainer(document.record(), *path, tick, createdTime,
+                                                     progress);
+                         });
+  if (save.refusal == ContainerSave::Refusal::Cancelled) return;
+  if (!save.ok()) {
     app.ui.messageBox(window, resources::japaneseText(save, *path),
                       resources::kSaveContainerCaption, platform::MessageBoxButtons::Ok);
     return;
