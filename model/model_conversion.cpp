@@ -14,12 +14,6 @@ ModelConversion refused(ModelRefusal refusal) {
   return conversion;
 }
 
-ModelConversion cancelled() {
-  ModelConversion conversion;
-  conversion.result = kCancelled;
-  return conversion;
-}
-
 }  // namespace
 
 ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& messages,
@@ -32,7 +26,7 @@ ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
   const FolderListingScope listings;
   const Result read = readObjFile(objPath, model, messages, diagnostics, nullptr, progress);
-  if (read == kCancelled) return cancelled();
+  if (read == kCancelled) return ModelConversion::cancelled();
   if (failed(read)) return refused(diagnostics.refusal(objPath));
   auto texture = takeFirstTexture(model, objPath, diagnostics);
   if (!texture) return refused(diagnostics.refusal(objPath));

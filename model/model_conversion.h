@@ -38,6 +38,13 @@ struct ModelConversion {
   // The files it was made of besides the OBJ file: its material libraries and the
   // textures taken, for a caller that watches them.
   std::vector<std::u16string> sourceFiles;
+
+  // What a conversion that its Progress stopped answers.
+  static ModelConversion cancelled() {
+    ModelConversion conversion;
+    conversion.result = kCancelled;
+    return conversion;
+  }
 };
 
 // Reads the OBJ file at objPath with its material library into a fresh ObjModel and

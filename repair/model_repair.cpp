@@ -21,12 +21,6 @@ ModelConversion refused(const ModelDiagnostics& diagnostics, std::u16string_view
   return conversion;
 }
 
-ModelConversion cancelled() {
-  ModelConversion conversion;
-  conversion.result = kCancelled;
-  return conversion;
-}
-
 // The stages' shares of the whole: reading the OBJ file, then either the exact conversion
 // or the textures' cells, then the atlas.
 constexpr std::uint64_t kReadShare = 500;
@@ -79,7 +73,7 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   const FolderListingScope listings;
   ProgressStage readStage(progress, 0, kReadShare, kWhole);
   const Result read = readObjFile(objPath, *model, messages, diagnostics, &reading, readStage);
-  if (read == kCancelled) return cancelled();
+  if (read == kCancelled) return ModelConversion::cancelled();
   if (failed(read)) return refused(diagnostics, objPath);
   if (model->indices.size() == 0) {
     diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
@@ -93,7 +87,8 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
 
   ProgressStage cellsStage(progress, kReadShare, kCellsShare, kWhole);
   const auto cells = gatherAtlasCells(reading, objPath, diagnostics, cellsStage);
-  if (!cells) return diagnostics.hasError() ? refused(diagnostics, objPath) : cancelled();
+  if (!cells)
+    return diagnostics.hasError() ? refused(diagnostics, objPath) : ModelConversion::cancelled();
   std::vector<CellSize> sizes;
   for (const RgbaImage& image : cells->images) sizes.push_back({image.width, image.height});
   const auto layout = layOutAtlas(sizes);

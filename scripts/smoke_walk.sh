@@ -237,12 +237,12 @@ make_parts() {
   convert -size 1024x1024 xc:orange "$1/huge.png"
   sed 's/texture.png/huge.png/' "$1/box.mtl" >"$1/huge.mtl"
   sed 's/box.mtl/huge.mtl/' "$1/box.obj" >"$1/huge.obj"
-  # A model whose repair takes seconds: eight quads of eight materials, each with a picture
+  # A model whose repair takes seconds: four quads of four materials, each with a picture
   # of 4096 x 4096 pixels to scale down.
   convert -size 4096x4096 gradient:orange-skyblue "$1/large-0.png"
   : >"$1/slow.mtl"
   printf 'mtllib slow.mtl\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n' >"$1/slow.obj"
-  for i in $(seq 0 7); do
+  for i in $(seq 0 3); do
     [ "$i" -gt 0 ] && cp "$1/large-0.png" "$1/large-$i.png"
     printf 'newmtl m%d\nmap_Kd large-%d.png\n' "$i" "$i" >>"$1/slow.mtl"
     printf 'v %d 0 0\nv %d 0 0\nv %d 1 0\nv %d 1 0\nusemtl m%d\nf -4/1 -3/2 -2/3 -1/4\n' \
