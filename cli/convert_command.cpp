@@ -24,7 +24,13 @@ struct ConvertOptions {
 void printSummary(const ModelConversion& conversion, std::ostream& out) {
   out << "vertices " << conversion.vertexCount << ", indices " << conversion.indexCount
       << ", materials " << conversion.materialCount << ", atlas " << conversion.atlasWidth << " x "
-      << conversion.atlasHeight << ", texture " << toUtf8(conversion.texturePath) << "\n";
+      << conversion.atlasHeight << ", texture "
+      << (conversion.texturePath.empty() ? "(colours only)" : toUtf8(conversion.texturePath));
+  // The repair packs several images into one texture.
+  if (const std::size_t packed = conversion.repairNotes.images.size(); packed > 1) {
+    out << " and " << packed - 1 << (packed == 2 ? " more image" : " more images");
+  }
+  out << "\n";
 }
 
 int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {

@@ -3,6 +3,7 @@
 #include "base/utf.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
+#include "model/refusal_text.h"
 #include "repair/model_repair.h"
 
 namespace qel::cli {
@@ -25,6 +26,23 @@ class StreamMessageSink final : public InfoMessageSink {
   std::ostream& err_;
 };
 
+// What the repair left out or found, each on a line of its own.
+void tellRepairNotes(const RepairNotes& notes, const std::string& subject, std::ostream& err) {
+  if (!notes.unreadableLibrary.empty()) {
+    err << subject << ": warning: "
+        << libraryFaultText(notes.libraryFault, displayPath(notes.unreadableLibrary))
+        << ": its materials are drawn light grey\n";
+  }
+  for (const SkippedImage& image : notes.skipped) {
+    err << subject << ": warning: the texture " << displayPath(image.path) << " "
+        << englishText(image.fault) << ": its material is drawn in its colour (Kd)\n";
+  }
+  if (notes.imageFoundBeside && !notes.images.empty()) {
+    err << subject << ": no material names a texture: took " << displayPath(notes.images.front())
+        << ", named after the model\n";
+  }
+}
+
 }  // namespace
 
 std::optional<ModelConversion> convertModelInput(const std::string& path,
@@ -39,6 +57,7 @@ std::optional<ModelConversion> convertModelInput(const std::string& path,
     refuse(err, subject, conversion.refusal.english);
     return std::nullopt;
   }
+  if (repair) tellRepairNotes(conversion.repairNotes, subject, err);
   if (conversion.cutFaces > 0) {
     const bool one = conversion.cutFaces == 1;
     err << subject << ": warning: " << conversion.cutFaces

@@ -31,6 +31,7 @@
 #include "model/store_model.h"
 #include "platform/file_change_watch.h"
 #include "platform/os.h"
+#include "repair/fitting_png.h"
 
 namespace qel::cli {
 namespace {
@@ -47,7 +48,7 @@ struct PackOptions {
   std::string model;
   std::string texture;
   std::string obj;      // instead of model and texture
-  bool repair = false;  // of obj
+  bool repair = false;  // of obj, texture and side view
   std::string sideView;
   bool watch = false;  // pack again whenever an input changes, until interrupted
   bool createdGiven = false;
@@ -118,15 +119,35 @@ constexpr std::int64_t kLatest = std::numeric_limits<std::int64_t>::max();
 
 // Reads a PNG and stores it with store; answers the exit code. The header comes first: a
 // file is read whole only when it can be stored.
+// An image that is no PNG or too large, converted by the repair into a PNG that fits.
+std::optional<Bytes> convertedImage(const std::string& path, const ImageCheck& check,
+                                    std::ostream& err) {
+  const auto bytes = readInputFile(path, err, kContainerFileLimit);
+  if (!bytes) return std::nullopt;
+  FittingPng converted = convertToFittingPng(*bytes);
+  if (!converted.png) {
+    refuse(err, path,
+           std::string(englishText(check)) + "; the repair cannot convert it: it " +
+               std::string(englishText(converted.fault)));
+    return std::nullopt;
+  }
+  return std::move(converted.png);
+}
+
 int loadImage(const std::string& path, ContainerRecord& record,
-              ImageCheck (*store)(ContainerRecord&, std::span<const std::uint8_t>),
+              ImageCheck (*store)(ContainerRecord&, std::span<const std::uint8_t>), bool repair,
               std::ostream& err) {
   const auto head = readInputHead(path, kPngHeaderSize, err);
   if (!head) return kExitRefused;
+  std::optional<Bytes> bytes;
   if (const ImageCheck check = checkContainerImage(*head); !check.ok()) {
-    return refuse(err, path, englishText(check));
+    if (!repair || check.problem == ImageProblem::Unreadable) {
+      return refuse(err, path, englishText(check));
+    }
+    bytes = convertedImage(path, check, err);
+  } else {
+    bytes = readInputFile(path, err, kContainerFileLimit);
   }
-  const auto bytes = readInputFile(path, err, kContainerFileLimit);
   if (!bytes) return kExitRefused;
   if (const ImageCheck check = store(record, *bytes); !check.ok()) {
     return refuse(err, path, englishText(check));
@@ -197,7 +218,7 @@ int loadModelAndTexture(const PackOptions& options, ContainerRecord& record, std
   // The model file's buffer becomes the record's block and each input is dropped once stored,
   // so that a large model is held once.
   if (int code = loadModel(options.model, record, err)) return code;
-  return loadImage(options.texture, record, storeTexture, err);
+  return loadImage(options.texture, record, storeTexture, options.repair, err);
 }
 
 int runPack(const PackOptions& options, std::ostream& err) {
@@ -210,7 +231,9 @@ int runPack(const PackOptions& options, std::ostream& err) {
   ContainerRecord record;
   if (int code = fillFields(options, record, err)) return code;
   if (int code = loadModelAndTexture(options, record, err)) return code;
-  if (int code = loadImage(options.sideView, record, storeSideView, err)) return code;
+  if (int code = loadImage(options.sideView, record, storeSideView, options.repair, err)) {
+    return code;
+  }
   if (const SaveReadiness readiness = checkSaveReady(record); !readiness.ready()) {
     return refuse(err, options.output, englishText(readiness));
   }
@@ -293,7 +316,9 @@ Command addPackCommand(CLI::App& app) {
                    "OBJ model converted with its texture, instead of --model and --texture")
       ->excludes(model)
       ->excludes(texture);
-  pack->add_flag("--repair", options->repair, "Convert --obj with the repair (see convert)");
+  pack->add_flag("--repair", options->repair,
+                 "Convert --obj with the repair (see convert), and a --texture or --sideview "
+                 "that is no PNG or too large into a PNG that fits");
   pack->add_option("--sideview", options->sideView, "Side-view PNG, at most 256 x 256")->required();
   pack->add_flag("--watch", options->watch,
                  "Pack again whenever an input file changes, until interrupted (Ctrl+C)");

@@ -11,13 +11,11 @@ namespace qel {
 namespace {
 constexpr std::size_t kPiece = std::size_t{1} << 20;
 
-// The first bytes of the file at path, at most count of them; nothing as readWholeFile
+// The first bytes of an open file, at most count of them; nothing as readWholeFile
 // refuses, and for a file longer than largest.
-std::optional<Bytes> readFront(std::u16string_view path, std::uint64_t count,
+std::optional<Bytes> readFront(platform::FileReader& file, std::uint64_t count,
                                std::uint64_t largest) {
-  auto file = platform::fileSystem().openForReading(path);
-  if (!file) return std::nullopt;
-  const auto length = file->length();
+  const auto length = file.length();
   if (!length || *length == 0 || *length > std::min(largest, kLargestReadable)) {
     return std::nullopt;
   }
@@ -25,17 +23,28 @@ std::optional<Bytes> readFront(std::u16string_view path, std::uint64_t count,
   std::size_t done = 0;
   while (done < bytes.size()) {
     const std::size_t want = std::min(kPiece, bytes.size() - done);
-    const auto got = file->read(std::span(bytes).subspan(done, want));
+    const auto got = file.read(std::span(bytes).subspan(done, want));
     if (!got || *got == 0) return std::nullopt;  // an error, or the file shrank
     done += *got;
   }
   return bytes;
 }
 
+std::optional<Bytes> readFront(std::u16string_view path, std::uint64_t count,
+                               std::uint64_t largest) {
+  auto file = platform::fileSystem().openForReading(path);
+  if (!file) return std::nullopt;
+  return readFront(*file, count, largest);
+}
+
 }  // namespace
 
 std::optional<Bytes> readWholeFile(std::u16string_view path, std::uint64_t largest) {
   return readFront(path, kLargestReadable, largest);
+}
+
+std::optional<Bytes> readWholeFile(platform::FileReader& file, std::uint64_t largest) {
+  return readFront(file, kLargestReadable, largest);
 }
 
 std::optional<Bytes> readFileHead(std::u16string_view path, std::size_t count) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/bytes.h"
+#include "platform/file_system.h"
 #include "platform/write_failure.h"
 
 namespace qel {
@@ -17,6 +18,10 @@ inline constexpr std::uint64_t kLargestReadable = 0xFFFFFFFFu;
 // holds more than largest bytes (at most 4 GiB - 1), or delivers fewer bytes than its
 // length.
 std::optional<Bytes> readWholeFile(std::u16string_view path,
+                                   std::uint64_t largest = kLargestReadable);
+
+// The same of a file already open, read from where it stands.
+std::optional<Bytes> readWholeFile(platform::FileReader& file,
                                    std::uint64_t largest = kLargestReadable);
 
 // The first count bytes of a file, or all of a shorter one; refused as readWholeFile

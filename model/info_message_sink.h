@@ -1,6 +1,8 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace qel {
 
@@ -12,6 +14,21 @@ class InfoMessageSink {
  public:
   virtual ~InfoMessageSink() = default;
   virtual void showInfoMessage(std::u16string_view text) = 0;
+};
+
+// Keeps the messages of a conversion whose outcome may not be taken, to be shown once
+// it is.
+class HeldInfoMessages final : public InfoMessageSink {
+ public:
+  void showInfoMessage(std::u16string_view text) override { held_.emplace_back(text); }
+  // Shows every message kept to sink, in order, and forgets them.
+  void release(InfoMessageSink& sink) {
+    for (const std::u16string& text : held_) sink.showInfoMessage(text);
+    held_.clear();
+  }
+
+ private:
+  std::vector<std::u16string> held_;
 };
 
 }  // namespace qel

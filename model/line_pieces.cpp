@@ -160,9 +160,9 @@ bool LinePieces::takeByteOrderMark() {
   return false;
 }
 
-bool LinePieces::takeToken(TokenTable::Token& token) {
+bool LinePieces::takeToken(TokenTable::Token& token, std::size_t capacity) {
   char* const end = piece_.data() + piece_.size();
-  if (!cursor_ || taken_ == kTokenCapacity || !scanToken(cursor_, end, token)) return false;
+  if (!cursor_ || taken_ >= capacity || !scanToken(cursor_, end, token)) return false;
   ++taken_;
   if (!passStop(cursor_, end)) cursor_ = nullptr;
   return true;

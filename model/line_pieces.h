@@ -115,6 +115,14 @@ class LinePieces {
     if (!takeToken(token)) return std::nullopt;
     return std::string_view(token.start, token.size);
   }
+  // The same past the kTokenCapacity tokens that the table holds, up to the piece's end.
+  std::optional<std::string_view> nextTokenBeyondTable() {
+    TokenTable::Token token;
+    if (!takeToken(token, SIZE_MAX)) return std::nullopt;
+    return std::string_view(token.start, token.size);
+  }
+  // Whether the piece's line goes on in the next piece: it was longer than a piece.
+  bool lineGoesOn() const { return !feedBehind_ && (pos_ < end_ || !atEnd_); }
   // The next token read as readDouble reads it, and taken; 0 when there is none. Inline,
   // so that a statement's numbers stay in registers.
   double nextNumber();
@@ -136,7 +144,7 @@ class LinePieces {
  private:
   bool fill();
   bool takeByteOrderMark();
-  bool takeToken(TokenTable::Token& token);
+  bool takeToken(TokenTable::Token& token, std::size_t capacity = kTokenCapacity);
   double nextOtherNumber();
 
   std::unique_ptr<platform::FileReader> file_;

@@ -11,6 +11,7 @@
 #include "model/info_message_sink.h"
 #include "model/model_refusal.h"
 #include "model/obj_model.h"
+#include "model/repair_notes.h"
 
 namespace qel {
 
@@ -38,6 +39,8 @@ struct ModelConversion {
   // The files it was made of besides the OBJ file: its material libraries and the
   // textures taken, for a caller that watches them.
   std::vector<std::u16string> sourceFiles;
+  // Set by the repair only.
+  RepairNotes repairNotes;
 
   // What a conversion that its Progress stopped answers.
   static ModelConversion cancelled() {

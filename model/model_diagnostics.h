@@ -47,6 +47,8 @@ class ModelDiagnostics {
     unreadableLibrary_ = path;
     libraryFault_ = fault;
   }
+  const std::u16string& unreadableLibrary() const { return unreadableLibrary_; }
+  LibraryFault libraryFault() const { return libraryFault_; }
 
   // The material libraries read, in their order (kept in either mode): with the textures,
   // what a model was made of.

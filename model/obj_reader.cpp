@@ -181,10 +181,9 @@ class ObjReading {
     const auto& statements = diagnostics_.textureStatements();
     for (std::size_t i = 0; i < statements.size(); ++i) {
       if (i < usedMaterials_.size() && usedMaterials_[i]) continue;
-      diagnostics_.warning(statements[i].file, statements[i].line, "mtl.unused-texture",
-                           "no face uses the material of this texture statement (" +
-                               shown(model_.materials[static_cast<std::int32_t>(i)].nameView()) +
-                               ")");
+      diagnostics_.warning(
+          statements[i].file, statements[i].line, "mtl.unused-texture",
+          "no face uses the material of this texture statement (" + statementMaterial(i) + ")");
     }
   }
 
@@ -194,6 +193,17 @@ class ObjReading {
   }
   void warning(std::string_view code, std::string what) {
     diagnostics_.warning(path_, line_, code, std::move(what));
+  }
+
+  // The material that texture statement i belongs to, for a message: its own, else the one
+  // named last before it, of which it is a further statement.
+  std::string statementMaterial(std::size_t i) const {
+    for (std::size_t j = i + 1; j-- > 0;) {
+      const std::string_view name = model_.materials[static_cast<std::int32_t>(j)].nameView();
+      if (name.empty()) continue;
+      return j == i ? shown(name) : "a further texture statement of " + shown(name);
+    }
+    return "before any newmtl";
   }
 
   void warnIgnored(std::string_view keyword) {
@@ -441,7 +451,9 @@ class ObjReading {
       const Corner fifthCorner = fifth ? readCornerAsScanned(*fifth) : Corner{};
       if (fifthCorner.position) {
         if (repair_) {
-          all = allCorners(read, fifthCorner, piece);
+          const auto taken = allCorners(read, fifthCorner, piece);
+          if (!taken) return;
+          all = *taken;
           corners = static_cast<std::int32_t>(all.size());
         } else {
           cut = true;
@@ -499,15 +511,29 @@ class ObjReading {
   }
 
   // The repair's corners of a face of more than four: the four read, fifth and those after
-  // it, up to the first token that names no position.
-  std::span<const Corner> allCorners(const std::array<Corner, 4>& read, const Corner& fifth,
-                                     LinePieces& piece) {
+  // it, up to the first token that names no position. Nothing, refused, for a face of more
+  // than kMostFaceCorners, or one whose line goes on past its piece, where its corners could
+  // not all be read.
+  std::optional<std::span<const Corner>> allCorners(const std::array<Corner, 4>& read,
+                                                    const Corner& fifth, LinePieces& piece) {
     repairCorners_.assign(read.begin(), read.end());
     repairCorners_.push_back(fifth);
-    while (const auto token = piece.nextToken()) {
+    bool ended = false;
+    while (const auto token = piece.nextTokenBeyondTable()) {
       const Corner corner = readCornerAsScanned(*token);
-      if (!corner.position) break;
+      ended = !corner.position;
+      if (ended) break;
+      if (repairCorners_.size() == kMostFaceCorners) {
+        error("obj.face-too-large",
+              "a face of more than " + std::to_string(kMostFaceCorners) + " corners");
+        return std::nullopt;
+      }
       repairCorners_.push_back(corner);
+    }
+    if (!ended && piece.lineGoesOn()) {
+      error("obj.face-too-large",
+            "a face on a line longer than " + std::to_string(kLinePieceSize) + " bytes");
+      return std::nullopt;
     }
     repair_->facesSplit = true;
     return repairCorners_;

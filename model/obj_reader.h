@@ -12,6 +12,9 @@
 
 namespace qel {
 
+// The repair takes every corner of a face up to this many, on a line that fits a piece.
+inline constexpr std::size_t kMostFaceCorners = 256;
+
 // Reads an OBJ file into model, which is in its initial state: positions (v), normals
 // (vn), texture coordinates (vt), the material library (mtllib, read with
 // readMaterialFile), material selections (usemtl), smoothing (s) and faces (f), every

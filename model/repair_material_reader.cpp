@@ -49,9 +49,12 @@ Result readRepairMaterialFile(std::u16string_view mtlPath, ObjModel& model,
       repair.materials.back().diffuse = {static_cast<float>(readDouble(tokens[1])),
                                          static_cast<float>(readDouble(tokens[2])),
                                          static_cast<float>(readDouble(tokens[3]))};
-    } else if (repair.materials.size() > firstOfFile && keyword == "map_Kd") {
+    } else if (repair.materials.size() > firstOfFile && isTextureStatement(keyword)) {
+      // The diffuse image, else the first: a normal map is no colour where a map_Kd is.
+      std::u16string& texture = repair.materials.back().texture;
+      if (keyword != "map_Kd" && !texture.empty()) return true;
       const auto name = toWideName(textureStatementFile(tokens), encoding);
-      if (name && !name->empty()) repair.materials.back().texture = findTexture(*name, folder);
+      if (name && !name->empty()) texture = findTexture(*name, folder);
     }
     return true;
   });

@@ -1,5 +1,6 @@
 #include "model/texture_statement.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -7,8 +8,15 @@
 namespace qel {
 namespace {
 
+// A number as the readers take it: digits and their signs, points and exponents, or what
+// atof reads as not finite ("nan", "-inf").
 bool isNumber(std::string_view token) {
+  if (!token.empty() && (token.front() == '-' || token.front() == '+')) token.remove_prefix(1);
   if (token.empty()) return false;
+  const auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); };
+  std::string word;
+  for (const char c : token) word += lower(c);
+  if (word == "nan" || word == "inf" || word == "infinity") return true;
   for (const char c : token) {
     if ((c < '0' || c > '9') && c != '.' && c != '-' && c != '+' && c != 'e' && c != 'E') {
       return false;
@@ -44,6 +52,13 @@ std::string restOfLine(const TokenTable& tokens, std::size_t first) {
   while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\n'))
     text.pop_back();
   return text;
+}
+
+bool isTextureStatement(std::string_view keyword) {
+  static constexpr std::array<std::string_view, 5> kPlain = {"bump", "disp", "decal", "refl",
+                                                             "norm"};
+  return keyword.starts_with("map_") ||
+         std::find(kPlain.begin(), kPlain.end(), keyword) != kPlain.end();
 }
 
 std::string textureStatementFile(const TokenTable& tokens) {

@@ -11,6 +11,9 @@ namespace qel {
 // (blanks kept, surrounding quotes removed).
 std::string textureStatementFile(const TokenTable& tokens);
 
+// Whether a keyword of an MTL file names a texture: map_Kd, map_Bump, bump, refl and the like.
+bool isTextureStatement(std::string_view keyword);
+
 // The text of the tokens from first to the end of the line, the separators between them
 // as blanks; the line's end and trailing blanks left out.
 std::string restOfLine(const TokenTable& tokens, std::size_t first);

@@ -17,11 +17,21 @@ namespace qel::platform {
 // operating system's encoding at this boundary. Relative paths are relative to the
 // process's current folder.
 
+// What tells one file from another whatever the path that reached it (hard links, case
+// variants, ./ prefixes): the device and inode, or the volume and file index on Windows.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t file = 0;
+  friend auto operator<=>(const FileIdentity&, const FileIdentity&) = default;
+};
+
 class FileReader {
  public:
   virtual ~FileReader() = default;
   // The file's length, or nothing when it cannot be told.
   virtual std::optional<std::uint64_t> length() = 0;
+  // The open file's identity, or nothing where the system cannot tell it.
+  virtual std::optional<FileIdentity> identity() { return std::nullopt; }
   // Reads up to into.size() bytes; answers the count read (0 at the end), or nothing on
   // an error.
   virtual std::optional<std::size_t> read(std::span<std::uint8_t> into) = 0;

@@ -1,12 +1,13 @@
 #include "repair/atlas_cells.h"
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
-#include "container/container_format.h"
+#include "container/whole_file.h"
 #include "model/model_file_lookup.h"
 #include "model/refusal_text.h"
-#include "repair/atlas_layout.h"
+#include "repair/texture_beside.h"
 #include "repair/texture_image.h"
 
 namespace qel {
@@ -18,81 +19,168 @@ constexpr int kColourCell = 8;
 // No texture file longer than this is read: more than the largest picture decoded takes.
 constexpr std::uint64_t kLongestTextureFile = kLargestTexturePixels * 4;
 
-std::uint8_t channel(float value) {
-  const float clamped = value < 0.0f ? 0.0f : value > 1.0f ? 1.0f : value;
-  return static_cast<std::uint8_t>(clamped * 255.0f + 0.5f);
+// The decoding that one conversion does for all its images together: a model of many
+// large textures is refused at once instead of decoding for minutes.
+constexpr std::uint64_t kMostDecodedPixels = std::uint64_t{1} << 28;  // 16 of 4096 x 4096
+constexpr std::uint64_t kMostTextureBytes = std::uint64_t{1} << 29;
+
+// Faces without a material are drawn as a material without Kd.
+Vector3 noMaterialColour() {
+  return RepairReading::Material{}.diffuse;
+}
+
+Rgba rgbaOf(Vector3 colour) {
+  const auto channel = [](float value) {
+    const float clamped = value < 0.0f ? 0.0f : value > 1.0f ? 1.0f : value;
+    return static_cast<std::uint8_t>(clamped * 255.0f + 0.5f);
+  };
+  return {channel(colour.x), channel(colour.y), channel(colour.z), 255};
 }
 
 class CellGathering {
  public:
-  CellGathering(std::u16string_view objPath, ModelDiagnostics& diagnostics)
-      : objPath_(objPath), diagnostics_(diagnostics) {}
+  CellGathering(AtlasCells& cells, RepairNotes& notes) : cells_(cells), notes_(notes) {}
 
-  std::optional<std::int32_t> colourCell(Vector3 colour) {
-    const Rgba rgba{channel(colour.x), channel(colour.y), channel(colour.z), 255};
+  std::int32_t colourCell(Vector3 colour) {
+    const Rgba rgba = rgbaOf(colour);
     const auto key = std::tuple{rgba.r, rgba.g, rgba.b};
     if (const auto found = byColour_.find(key); found != byColour_.end()) return found->second;
-    return byColour_[key] = add(RgbaImage(kColourCell, kColourCell, rgba));
+    return byColour_[key] = add({{kColourCell, kColourCell}, rgba, {}});
   }
 
-  std::optional<std::int32_t> imageCell(const std::u16string& path) {
-    if (const auto found = byFile_.find(path); found != byFile_.end()) return found->second;
-    const auto data = readModelFile(path, kLongestTextureFile);
-    if (!data) return refuse(path, "the texture cannot be read: " + displayPath(path));
-    DecodedTexture decoded = decodeTextureImage(*data);
-    if (!decoded.image) {
-      return refuse(path, "the texture " + displayPath(path) + " is " + decoded.problem);
+  // The cell of an image file, or nothing when it is skipped.
+  std::optional<std::int32_t> imageCell(const std::u16string& path, Vector3 colour) {
+    if (const auto found = byPath_.find(path); found != byPath_.end()) return found->second;
+    return byPath_[path] = readHeader(path, colour);
+  }
+
+  // Which bound the images together exceed, in English, if any.
+  std::optional<std::string> beyondBounds() const {
+    if (bytes_ > kMostTextureBytes) {
+      return "the texture files hold " + std::to_string(bytes_) + " bytes; the repair reads " +
+             std::to_string(kMostTextureBytes) + " at most";
     }
-    return byFile_[path] = add(fitWithin(*decoded.image, kAtlasSide));
-  }
-
-  AtlasCells& cells() { return cells_; }
-
- private:
-  std::int32_t add(RgbaImage image) {
-    cells_.images.push_back(std::move(image));
-    return static_cast<std::int32_t>(cells_.images.size() - 1);
-  }
-
-  std::nullopt_t refuse(const std::u16string& path, std::string what) {
-    RefusalFacts facts;
-    facts.subject = path;
-    diagnostics_.error(objPath_, 0, "repair.texture-unreadable", std::move(what), std::move(facts));
+    if (pixels_ > kMostDecodedPixels || passes_ > kMostPixelPasses) {
+      return "the textures hold " + std::to_string(pixels_) + " pixels in " +
+             std::to_string(passes_) + " pixel passes; the repair decodes " +
+             std::to_string(kMostDecodedPixels) + " pixels in " + std::to_string(kMostPixelPasses) +
+             " passes at most";
+    }
     return std::nullopt;
   }
 
-  std::u16string_view objPath_;
-  ModelDiagnostics& diagnostics_;
-  AtlasCells cells_;
-  std::map<std::u16string, std::int32_t> byFile_;
+ private:
+  std::int32_t add(AtlasCell cell) {
+    cells_.cells.push_back(std::move(cell));
+    return static_cast<std::int32_t>(cells_.cells.size() - 1);
+  }
+
+  std::optional<std::int32_t> skip(const std::u16string& path, ImageFault fault) {
+    notes_.skipped.push_back({path, fault});
+    return std::nullopt;
+  }
+
+  std::optional<std::int32_t> readHeader(const std::u16string& path, Vector3 colour) {
+    const auto file = openModelFile(path);
+    if (!file) return skip(path, ImageFault::Missing);
+    // The same file under another name (a hard link, another case, a ./ prefix) is the
+    // same cell, read and decoded once.
+    const auto identity = file->identity();
+    if (identity) {
+      if (const auto found = byIdentity_.find(*identity); found != byIdentity_.end()) {
+        return found->second;
+      }
+    }
+    const auto data = readWholeFile(*file, kLongestTextureFile);
+    if (!data) return skip(path, ImageFault::Missing);
+    const TextureHeader header = readTextureHeader(*data);
+    if (header.fault) return skip(path, *header.fault);
+    bytes_ += data->size();
+    pixels_ += header.pixels();
+    passes_ += header.pixelPasses();
+    const std::int32_t cell =
+        add({fittedSize(header.width, header.height, kAtlasSide), rgbaOf(colour), path});
+    if (identity) byIdentity_[*identity] = cell;
+    return cell;
+  }
+
+  AtlasCells& cells_;
+  RepairNotes& notes_;
+  std::map<std::u16string, std::optional<std::int32_t>> byPath_;
+  std::map<platform::FileIdentity, std::int32_t> byIdentity_;
   std::map<std::tuple<std::uint8_t, std::uint8_t, std::uint8_t>, std::int32_t> byColour_;
+  std::uint64_t bytes_ = 0;
+  std::uint64_t pixels_ = 0;
+  std::uint64_t passes_ = 0;
 };
+
+bool namesNoTexture(const RepairReading& reading) {
+  return std::all_of(reading.materials.begin(), reading.materials.end(),
+                     [](const RepairReading::Material& m) { return m.texture.empty(); });
+}
+
+void fill(RgbaImage& atlas, const AtlasPlace& place, Rgba colour) {
+  for (int y = place.y; y < place.y + place.height; ++y) {
+    for (int x = place.x; x < place.x + place.width; ++x) atlas.set(x, y, colour);
+  }
+}
 
 }  // namespace
 
 std::optional<AtlasCells> gatherAtlasCells(const RepairReading& reading,
                                            std::u16string_view objPath,
-                                           ModelDiagnostics& diagnostics, Progress& progress) {
-  CellGathering gathering(objPath, diagnostics);
+                                           ModelDiagnostics& diagnostics, RepairNotes& notes) {
+  AtlasCells cells;
+  CellGathering gathering(cells, notes);
   const auto noMaterial = static_cast<std::int32_t>(reading.materials.size());
-  std::vector<std::int32_t>& cellOf = gathering.cells().cellOf;
-  cellOf.assign(reading.materials.size() + 1, -1);
-  std::uint64_t done = 0;
+  cells.cellOf.assign(reading.materials.size() + 1, -1);
+  std::optional<std::int32_t> beside;
+  if (namesNoTexture(reading)) {
+    if (const auto found = findTextureBeside(objPath)) {
+      beside = gathering.imageCell(*found, noMaterialColour());
+      notes.imageFoundBeside = beside.has_value();
+    }
+  }
   for (const std::int32_t used : reading.vertexMaterials) {
     const std::int32_t material = used < 0 ? noMaterial : used;
-    if (cellOf[material] >= 0) continue;
-    std::optional<std::int32_t> cell;
-    if (material == noMaterial) {
-      cell = gathering.colourCell(RepairReading::Material{}.diffuse);
-    } else if (const auto& texture = reading.materials[material].texture; !texture.empty()) {
-      cell = gathering.imageCell(texture);
-    } else {
-      cell = gathering.colourCell(reading.materials[material].diffuse);
+    if (cells.cellOf[material] >= 0) continue;
+    const Vector3 colour =
+        material == noMaterial ? noMaterialColour() : reading.materials[material].diffuse;
+    std::optional<std::int32_t> cell = beside;
+    if (!cell && material != noMaterial && !reading.materials[material].texture.empty()) {
+      cell = gathering.imageCell(reading.materials[material].texture, colour);
     }
-    if (!cell || !progress.advance(++done, cellOf.size())) return std::nullopt;
-    cellOf[material] = *cell;
+    cells.cellOf[material] = cell ? *cell : gathering.colourCell(colour);
   }
-  return std::move(gathering.cells());
+  if (const auto beyond = gathering.beyondBounds()) {
+    diagnostics.error(objPath, 0, "repair.decoding-bound", *beyond);
+    return std::nullopt;
+  }
+  return cells;
+}
+
+std::optional<RgbaImage> paintAtlas(const AtlasCells& cells, const AtlasLayout& layout,
+                                    RepairNotes& notes, Progress& progress) {
+  RgbaImage atlas(layout.width, layout.height, rgbaOf(noMaterialColour()));
+  for (std::size_t i = 0; i < cells.cells.size(); ++i) {
+    const AtlasCell& cell = cells.cells[i];
+    const AtlasPlace& place = layout.places[i];
+    if (cell.image.empty()) {
+      fill(atlas, place, cell.colour);
+      continue;
+    }
+    const auto data = readModelFile(cell.image, kLongestTextureFile);
+    const DecodedTexture decoded = data ? decodeTextureImage(*data) : DecodedTexture{};
+    if (decoded.image) {
+      resampleInto(*decoded.image, atlas, place.x, place.y, place.width, place.height);
+      notes.images.push_back(cell.image);
+    } else {
+      fill(atlas, place, cell.colour);
+      notes.skipped.push_back({cell.image, data ? decoded.fault : ImageFault::Missing});
+    }
+    if (!progress.advance(i + 1, cells.cells.size())) return std::nullopt;
+  }
+  return atlas;
 }
 
 }  // namespace qel

@@ -10,7 +10,6 @@
 #include "preview/png_codec.h"
 #include "repair/atlas_cells.h"
 #include "repair/atlas_layout.h"
-#include "repair/texture_image.h"
 
 namespace qel {
 namespace {
@@ -22,9 +21,9 @@ ModelConversion refused(const ModelDiagnostics& diagnostics, std::u16string_view
 }
 
 // The stages' shares of the whole: reading the OBJ file, then either the exact conversion
-// or the textures' cells, then the atlas.
+// or the painting of the atlas, then its PNG.
 constexpr std::uint64_t kReadShare = 500;
-constexpr std::uint64_t kCellsShare = 950;
+constexpr std::uint64_t kPaintShare = 950;
 constexpr std::uint64_t kWhole = 1000;
 
 // A TIM texture names a rectangle of the first material's image, which the exact
@@ -81,16 +80,23 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   }
   if (needsNoMending(reading)) {
     ProgressStage exactStage(progress, kReadShare, kWhole, kWhole);
-    ModelConversion exact = convertObjModel(objPath, messages, exactStage);
-    if (!failed(exact.result) || exact.result == kCancelled) return exact;
+    // Its TIM messages are told only when the exact conversion is what the author gets.
+    HeldInfoMessages held;
+    ModelConversion exact = convertObjModel(objPath, held, exactStage);
+    if (exact.result == kCancelled) return exact;
+    if (!failed(exact.result)) {
+      held.release(messages);
+      return exact;
+    }
   }
 
-  ProgressStage cellsStage(progress, kReadShare, kCellsShare, kWhole);
-  const auto cells = gatherAtlasCells(reading, objPath, diagnostics, cellsStage);
-  if (!cells)
-    return diagnostics.hasError() ? refused(diagnostics, objPath) : ModelConversion::cancelled();
+  RepairNotes notes;
+  notes.unreadableLibrary = diagnostics.unreadableLibrary();
+  notes.libraryFault = diagnostics.libraryFault();
+  const auto cells = gatherAtlasCells(reading, objPath, diagnostics, notes);
+  if (!cells) return refused(diagnostics, objPath);
   std::vector<CellSize> sizes;
-  for (const RgbaImage& image : cells->images) sizes.push_back({image.width, image.height});
+  for (const AtlasCell& cell : cells->cells) sizes.push_back(cell.size);
   const auto layout = layOutAtlas(sizes);
   if (!layout) {
     diagnostics.error(objPath, 0, "repair.atlas-full",
@@ -98,11 +104,12 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
     return refused(diagnostics, objPath);
   }
 
-  RgbaImage atlas(layout->width, layout->height, {192, 192, 192, 255});
+  ProgressStage paintStage(progress, kReadShare, kPaintShare, kWhole);
+  const std::optional<RgbaImage> painted = paintAtlas(*cells, *layout, notes, paintStage);
+  if (!painted) return ModelConversion::cancelled();
+  const RgbaImage& atlas = *painted;
   std::vector<MaterialMapping> mappings;
-  for (std::size_t cell = 0; cell < cells->images.size(); ++cell) {
-    const AtlasPlace& place = layout->places[cell];
-    resampleInto(cells->images[cell], atlas, place.x, place.y, place.width, place.height);
+  for (const AtlasPlace& place : layout->places) {
     mappings.emplace_back(entryAt(place, atlas.height), static_cast<float>(atlas.width),
                           static_cast<float>(atlas.height));
   }
@@ -130,6 +137,11 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   for (const RepairReading::Material& material : reading.materials) {
     if (!material.texture.empty()) conversion.sourceFiles.push_back(material.texture);
   }
+  if (!notes.images.empty()) {
+    if (notes.imageFoundBeside) conversion.sourceFiles.push_back(notes.images.front());
+    conversion.texturePath = notes.images.front();
+  }
+  conversion.repairNotes = std::move(notes);
   return conversion;
 }
 

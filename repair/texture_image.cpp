@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "repair/jpeg_markers.h"
+
 namespace {
 
 // How far stb may allocate while it decodes the current picture (decodeTextureImage sets
@@ -52,109 +54,110 @@ struct StbFree {
   void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
 };
 
-// A byte as stb reads it: 0 past the end.
-std::uint8_t byteAt(std::span<const std::uint8_t> data, std::size_t at) {
-  return at < data.size() ? data[at] : 0;
-}
+// The texture's bytes as stb reads them through its callbacks, which tell what reading
+// from memory does not: that the decoder wanted bytes past the end. BMP, TGA and GIF
+// pictures cut short would otherwise come out black or transparent where they end.
+constexpr std::size_t kStbBuffer = sizeof(stbi__context::buffer_start);
 
-// Whether the Huffman tables of a DHT segment whose marker ends before at list more than
-// the 256 codes a table holds. stb 2.27 does not check, and writes the codes past its
-// tables.
-bool overfillsHuffmanTable(std::span<const std::uint8_t> data, std::size_t at) {
-  std::int64_t left = (byteAt(data, at) << 8 | byteAt(data, at + 1)) - 2;
-  at += 2;
-  while (left > 0 && at < data.size()) {
-    ++at;  // table class and number
-    int codes = 0;
-    for (int length = 0; length < 16; ++length) codes += byteAt(data, at++);
-    if (codes > 256) return true;
-    at += codes;
-    left -= 17 + codes;
-  }
-  return false;
-}
+class BoundedReading {
+ public:
+  explicit BoundedReading(std::span<const std::uint8_t> data) : data_(data) {}
 
-// Whether stb could meet a DHT segment that overfills its table. The segments it skips
-// by their length (APPn and COM, before anything else) are skipped here too, so that
-// their payloads cannot look like one; from the first other marker on, every 0xFF 0xC4
-// is taken as the DHT marker that stb may read there.
-bool hasOverfullHuffmanTable(std::span<const std::uint8_t> data) {
-  if (byteAt(data, 0) != 0xFF || byteAt(data, 1) != 0xD8) return false;
-  std::size_t at = 2;
-  while (byteAt(data, at) == 0xFF) {
-    std::size_t marker = at + 1;
-    while (byteAt(data, marker) == 0xFF && marker < data.size()) ++marker;
-    const std::uint8_t kind = byteAt(data, marker);
-    if (!((kind >= 0xE0 && kind <= 0xEF) || kind == 0xFE)) break;
-    at = marker + 1 + (byteAt(data, marker + 1) << 8 | byteAt(data, marker + 2));
+  static int read(void* user, char* into, int size) {
+    BoundedReading& self = *static_cast<BoundedReading*>(user);
+    const std::size_t left = self.data_.size() - self.at_;
+    const auto wanted = static_cast<std::size_t>(std::max(size, 0));
+    const std::size_t count = std::min(wanted, left);
+    // stb fills its buffer kStbBuffer bytes at a time and may find the end doing so; any
+    // other read is of bytes it needs.
+    if (count < wanted && (left == 0 || wanted != kStbBuffer)) self.overran_ = true;
+    std::copy_n(self.data_.begin() + static_cast<std::ptrdiff_t>(self.at_), count, into);
+    self.at_ += count;
+    return static_cast<int>(count);
   }
-  for (; at + 1 < data.size(); ++at) {
-    if (data[at] == 0xFF && data[at + 1] == 0xC4 && overfillsHuffmanTable(data, at + 2)) {
-      return true;
-    }
-  }
-  return false;
-}
 
-// stb's reason for a refusal, which may quote bytes of the file (the type of a PNG chunk
-// it does not know), fit for a one-line refusal.
-std::string printable(std::string reason) {
-  for (char& c : reason) {
-    if (c < 0x20 || c > 0x7E) c = '?';
+  static void skip(void* user, int count) {
+    BoundedReading& self = *static_cast<BoundedReading*>(user);
+    const std::size_t wanted = static_cast<std::size_t>(std::max(count, 0));
+    if (wanted > self.data_.size() - self.at_) self.overran_ = true;
+    self.at_ += std::min(wanted, self.data_.size() - self.at_);
   }
-  return reason;
-}
+
+  static int atEnd(void* user) {
+    const BoundedReading& self = *static_cast<BoundedReading*>(user);
+    return self.at_ == self.data_.size() ? 1 : 0;
+  }
+
+  bool overran() const { return overran_; }
+
+ private:
+  std::span<const std::uint8_t> data_;
+  std::size_t at_ = 0;
+  bool overran_ = false;
+};
+
+constexpr stbi_io_callbacks kBoundedCallbacks = {&BoundedReading::read, &BoundedReading::skip,
+                                                 &BoundedReading::atEnd};
 
 }  // namespace
 
-DecodedTexture decodeTextureImage(std::span<const std::uint8_t> data) {
-  DecodedTexture decoded;
-  int width = 0;
-  int height = 0;
-  int channels = 0;
+TextureHeader readTextureHeader(std::span<const std::uint8_t> data) {
+  TextureHeader header;
   // The header alone: stb's reading state for it.
   stbAllocationLimit = std::size_t{1} << 20;
   if (hasOverfullHuffmanTable(data)) {
-    decoded.problem = "a JPEG whose Huffman table is damaged";
-    return decoded;
+    header.fault = ImageFault::Damaged;
+    return header;
   }
+  int channels = 0;
   if (data.size() > INT_MAX || !stbi_info_from_memory(data.data(), static_cast<int>(data.size()),
-                                                      &width, &height, &channels)) {
-    decoded.problem = "not an image in JPEG, PNG, BMP, TGA or GIF";
+                                                      &header.width, &header.height, &channels)) {
+    header.fault = ImageFault::NotAnImage;
+    return header;
+  }
+  header.passes = std::max<std::uint32_t>(1, countJpegScans(data));
+  if (header.width > kLargestTextureSide || header.height > kLargestTextureSide ||
+      header.pixels() > kLargestTexturePixels) {
+    header.fault = ImageFault::TooLarge;
+  } else if (header.pixelPasses() > kMostPixelPasses) {
+    header.fault = ImageFault::TooMuchWork;
+  }
+  return header;
+}
+
+DecodedTexture decodeTextureImage(std::span<const std::uint8_t> data) {
+  DecodedTexture decoded;
+  const TextureHeader header = readTextureHeader(data);
+  if (header.fault) {
+    decoded.fault = *header.fault;
     return decoded;
   }
-  const std::uint64_t pixelCount = std::uint64_t(width) * std::uint64_t(height);
-  if (width > kLargestTextureSide || height > kLargestTextureSide ||
-      pixelCount > kLargestTexturePixels) {
-    decoded.problem = std::to_string(width) + " x " + std::to_string(height) + " pixels; at most " +
-                      std::to_string(kLargestTextureSide) + " a side and " +
-                      std::to_string(kLargestTexturePixels) + " pixels";
-    return decoded;
-  }
-  // The picture in 8 bytes a pixel (stb's working copy and its result), and twice the file
+  // The picture in 8 bytes a pixel (stb's working copy and its result), twice that for a
+  // 16-bit PNG, whose inflated data stb may grow to twice its guess, and twice the file
   // for the compressed data it gathers.
-  stbAllocationLimit = static_cast<std::size_t>(pixelCount * 8 + 2 * data.size() + 65536);
-  const std::unique_ptr<stbi_uc, StbFree> pixels(stbi_load_from_memory(
-      data.data(), static_cast<int>(data.size()), &width, &height, &channels, 4));
-  if (!pixels) {
-    decoded.problem = "damaged (" + printable(stbi_failure_reason()) + ")";
-    return decoded;
-  }
+  const std::uint64_t bytesPerPixel =
+      stbi_is_16_bit_from_memory(data.data(), static_cast<int>(data.size())) ? 16 : 8;
+  stbAllocationLimit =
+      static_cast<std::size_t>(header.pixels() * bytesPerPixel + 2 * data.size() + 65536);
+  BoundedReading reading(data);
+  int width = 0;
+  int height = 0;
+  int channels = 0;
+  const std::unique_ptr<stbi_uc, StbFree> pixels(
+      stbi_load_from_callbacks(&kBoundedCallbacks, &reading, &width, &height, &channels, 4));
+  if (!pixels || reading.overran()) return decoded;
   RgbaImage& image = decoded.image.emplace();
   image.width = width;
   image.height = height;
-  image.pixels.assign(pixels.get(), pixels.get() + pixelCount * 4);
+  image.pixels.assign(pixels.get(), pixels.get() + std::size_t(width) * std::size_t(height) * 4);
   return decoded;
 }
 
-RgbaImage fitWithin(const RgbaImage& image, int side) {
-  if (image.width <= side && image.height <= side) return image;
-  const double scale = double(side) / std::max(image.width, image.height);
-  const int width = std::max(1, static_cast<int>(image.width * scale + 0.5));
-  const int height = std::max(1, static_cast<int>(image.height * scale + 0.5));
-  RgbaImage fitted(width, height, {});
-  resampleInto(image, fitted, 0, 0, width, height);
-  return fitted;
+CellSize fittedSize(int width, int height, int side) {
+  if (width <= side && height <= side) return {width, height};
+  const double scale = double(side) / std::max(width, height);
+  return {std::max(1, static_cast<int>(width * scale + 0.5)),
+          std::max(1, static_cast<int>(height * scale + 0.5))};
 }
 
 void resampleInto(const RgbaImage& source, RgbaImage& target, int x, int y, int width, int height) {

@@ -7,6 +7,8 @@
 #include "base/utf.h"
 #include "container/container_format.h"
 #include "model/line_pieces.h"
+#include "model/obj_reader.h"
+#include "resources/repair_notes_text.h"
 
 namespace qel::resources {
 namespace {
@@ -130,12 +132,15 @@ std::u16string modelReason(const ModelRefusal& r) {
         {plain(kLongestPath)});
   }
   if (code == "model.no-face") return u"このモデルには面がありません。";
-  if (code == "repair.texture-unreadable") {
+  if (code == "obj.face-too-large") {
     return fillPattern(
-        u"テクスチャー「%"
-        u"1」を修復のために読み込めません（見つからないか、形式か大きさが対応していません）。\n"
-        u"JPEG、PNG、BMP、TGA、GIF形式の画像を指定してください。",
-        {subject});
+        u"%1行目の面の角が多すぎます。\n"
+        u"修復で読み込めるのは、角が%2個まで、1行が%3バイトまでの面です。",
+        {line, plain(kMostFaceCorners), grouped(kLinePieceSize)});
+  }
+  if (code == "repair.decoding-bound") {
+    return u"テクスチャーの画像が合わせて大きすぎるため、修復できません。\n"
+           u"画像を縮小するか、数を減らしてから、もう一度設定してください。";
   }
   if (code == "repair.atlas-full") {
     return u"マテリアルが多すぎて、256×256ピクセルのテクスチャーに収まりません。\n"
@@ -159,16 +164,22 @@ std::u16string modelReason(const ModelRefusal& r) {
 
 }  // namespace
 
-std::u16string repairOfferText(const ModelRefusal& refusal) {
+std::u16string repairOfferText(const ModelRefusal& refusal, const RepairNotes& notes) {
   const std::u16string reason = modelReason(refusal);
-  std::u16string_view mend = u"テクスチャーを作り直して読み込みます。";
+  std::u16string mend = u"テクスチャーを作り直して読み込みます。";
   if (refusal.code == "model.texture-not-png" || refusal.code == "model.texture-too-large") {
     mend = u"テクスチャーをPNG形式の256×256ピクセル以内に変換して読み込みます。";
+  } else if (notes.imageFoundBeside && !notes.images.empty()) {
+    mend = fillPattern(u"モデルと同じ名前の画像「%1」をテクスチャーとして読み込みます。",
+                       {fileName(notes.images.front())});
+  } else if (!notes.unreadableLibrary.empty()) {
+    mend = u"マテリアルがないため、面を薄い灰色で塗って読み込みます。";
   } else if (refusal.code == "model.no-texture-material") {
     mend = u"マテリアルの色（Kd）からテクスチャーを作って読み込みます。";
   }
   return u"このモデルはそのままでは設定できません。\n" + reason.substr(0, reason.find(u'\n')) +
-         u"\n" + std::u16string(mend) + u"元のファイルは変更されません。\n修復して読み込みますか？";
+         u"\n" + mend + u"\n" + repairNotesText(notes) +
+         u"元のファイルは変更されません。\n修復して読み込みますか？";
 }
 
 std::u16string cutFacesOfferText(std::uint32_t cutFaces) {
@@ -220,6 +231,17 @@ std::u16string japaneseText(const ImageCheck& check) {
                          {imageSize(check.size), std::u16string(kLargestImage)});
   }
   return {};
+}
+
+std::u16string imageConversionOfferText(const ImageCheck& check) {
+  return u"このファイルはそのままでは使用できません。\n" + japaneseText(check) +
+         u"\n画像をPNG形式の256×256ピクセル以内に変換して設定します。"
+         u"元のファイルは変更されません。\n変換して設定しますか？";
+}
+
+std::u16string imageConversionFailedText(ImageFault fault) {
+  return u"このファイルは使用できません。\n画像を変換できません（" +
+         std::u16string(japaneseText(fault)) + u"）。";
 }
 
 std::u16string japaneseText(const SaveReadiness& readiness) {

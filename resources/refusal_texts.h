@@ -8,6 +8,7 @@
 #include "container/container_file.h"
 #include "image/png_check.h"
 #include "model/model_refusal.h"
+#include "model/repair_notes.h"
 
 namespace qel::resources {
 
@@ -23,9 +24,10 @@ std::u16string japaneseText(const ModelRefusal& refusal);
 // A path longer than a path buffer holds, after the text of what could not be done.
 inline constexpr std::u16string_view kPathTooLongText = u"ファイルパスが259文字を超えています。";
 
-// Setting a model that the repair can mend: the refusal's reason, what the repair will do,
-// and the question whether to repair.
-std::u16string repairOfferText(const ModelRefusal& refusal);
+// Setting a model that the repair can mend: the refusal's reason, what the repair will do
+// (with the images it takes and leaves out, from the notes of its conversion), and the
+// question whether to repair.
+std::u16string repairOfferText(const ModelRefusal& refusal, const RepairNotes& notes);
 
 // A model that, set as it is, keeps only four corners of its cutFaces faces of more: whether
 // to repair it, set it as it is, or not set it.
@@ -35,6 +37,12 @@ inline constexpr std::array<std::u16string_view, 3> kCutFacesChoices = {
 
 // Storing a texture or side view: the reason, for the line after "このファイルは使用できません。".
 std::u16string japaneseText(const ImageCheck& check);
+
+// Setting a texture or side view that is no PNG or too large: why, and whether to convert
+// it into a PNG that fits.
+std::u16string imageConversionOfferText(const ImageCheck& check);
+// The conversion offered could not be done: the box's whole text.
+std::u16string imageConversionFailedText(ImageFault fault);
 
 // A save of an incomplete record: the box's whole text, every missing item named.
 std::u16string japaneseText(const SaveReadiness& readiness);

@@ -11,6 +11,9 @@
 #  - a model blob of one triangle 200,000 times, and of 200,000 distinct triangles that
 #    each cover the picture;
 #  - a texture PNG whose data inflates to 1 GiB;
+#  - under the repair: a 500 KB progressive JPEG of 4096 x 4096 and 50,000 empty scans, one
+#    4096 x 4096 PNG under 200 names (hard links, case variants, ./ prefixes), and 4,096
+#    materials of distinct 256 x 256 images;
 #  - a container of a 256 MB model: every command holds about one copy of it.
 # Usage: [KEEP=1] [TIMEOUT=SECONDS] scripts/hostile-inputs.sh [path/to/qelcontainer-cli]
 # KEEP=1 keeps the folder of inputs and each command's stderr; TIMEOUT (default 300) stops
@@ -116,6 +119,47 @@ rows = zlib.compressobj(9)
 bomb = b''.join(rows.compress(b'\0' * (1 << 20)) for _ in range(1024)) + rows.flush()
 open('bomb.png', 'wb').write(png(256, 256, bomb))
 
+def segment(marker, data):
+    return b'\xff' + bytes([marker]) + struct.pack('>H', len(data) + 2) + data
+
+# One component; every DC difference and every AC band an end of block, a one-bit code.
+side = 4096
+blocks = (side // 8) ** 2
+jpeg = b'\xff\xd8' + segment(0xDB, b'\0' + b'\1' * 64)
+jpeg += segment(0xC2, struct.pack('>BHHB', 8, side, side, 1) + b'\x01\x11\x00')
+jpeg += segment(0xC4, b'\x00' + b'\x01' + b'\0' * 15 + b'\x00')
+jpeg += segment(0xC4, b'\x10' + b'\x01' + b'\0' * 15 + b'\x00')
+jpeg += segment(0xDA, b'\x01\x01\x00\x00\x00\x00') + b'\0' * (blocks // 8)
+jpeg += segment(0xDA, b'\x01\x01\x00\x01\x3f\x00') * 50000 + b'\xff\xd9'
+os.makedirs('scans', exist_ok=True)
+open('scans/scans.jpg', 'wb').write(jpeg)
+open('scans/car.mtl', 'w').write("newmtl a\nmap_Kd scans.jpg\n")
+open('scans/car.obj', 'w').write("mtllib car.mtl\nusemtl a\n" + triangle)
+
+def materials_over(folder, names):
+    open(folder + '/car.mtl', 'w').write(
+        "".join("newmtl m%d\nmap_Kd %s\n" % (i, name) for i, name in enumerate(names)))
+    open(folder + '/car.obj', 'w').write(
+        "mtllib car.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\n" +
+        "".join("usemtl m%d\nf 1/1 2/1 3/1\n" % i for i in range(len(names))))
+
+os.makedirs('links', exist_ok=True)
+open('links/big.png', 'wb').write(png(4096, 4096, zlib.compress(b'\0' * (4096 * 16385), 9)))
+names = []
+for i in range(200):
+    if i % 3 == 0:
+        os.link('links/big.png', 'links/link%d.png' % i)
+        names.append('link%d.png' % i)
+    else:
+        names.append(('./' if i % 3 == 1 else '') + ('BIG.PNG' if i % 2 else 'big.png'))
+materials_over('links', names)
+
+os.makedirs('cells', exist_ok=True)
+cell = png(256, 256, zlib.compress(b'\0' * (256 * 1025)))
+for i in range(4096):
+    open('cells/c%d.png' % i, 'wb').write(cell)
+materials_over('cells', ['c%d.png' % i for i in range(4096)])
+
 vertices = 8000000  # 256 MB
 with open('large.blob', 'wb') as f:
     f.write(struct.pack('<4I', 100, 274, vertices, 3))
@@ -150,6 +194,13 @@ run 10 300 "render, 200,000 covering triangles" "$cli" render covering.cnt -o ou
 run 20 500 "render 4096x4096, covering triangles" "$cli" render covering.cnt -o out.png \
   --size 4096x4096
 run 10 300 "render, PNG inflating to 1 GiB" "$cli" render bomb.cnt -o out.png
+run 10 300 "convert --repair, JPEG of 50,000 scans" "$cli" convert scans/car.obj -o out.blob \
+  --repair
+run 10 300 "convert --repair, one PNG under 200 names" "$cli" convert links/car.obj \
+  -o out.blob --repair
+# Each of the 4,096 is decoded and scaled into its cell once, about 2 ms of work apiece.
+run 30 300 "convert --repair, 4,096 images of 256x256" "$cli" convert cells/car.obj \
+  -o out.blob --repair
 
 # The container of a 256 MB model: about one copy of the file (the bound leaves room
 # for the program and what each command makes besides).

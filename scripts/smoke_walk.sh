@@ -266,19 +266,14 @@ refused_model() {
   gone "モデルを設定"
 }
 
-# The model $1 (slow.obj of make_parts, as the program names it), whose repair takes seconds,
-# with the repair accepted: its progress box shows after half a second, and キャンセル there
-# leaves the part as screenshot $2 showed it.
+# The model $1 (slow.obj of make_parts, as the program names it), whose repair takes seconds
+# and runs before the repair is offered: its progress box shows after half a second, and
+# キャンセル there leaves the part as screenshot $2 showed it.
 cancelled_repair() {
   local box
   step "a long repair shows its progress, and キャンセル leaves the part as it was"
   menu_item s 2 "Wavefront OBJファイルを開く"
   pick "Wavefront OBJファイルを開く" "$1"
-  box=$(window "モデルを設定")
-  focus "$box"
-  xdotool key Return
-  # The offer closes; the progress box, under the same caption, follows half a second later.
-  gone "モデルを設定"
   box=$(window "モデルを設定")
   shot 14-repair-progress
   focus "$box"

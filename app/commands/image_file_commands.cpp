@@ -6,6 +6,7 @@
 #include "app/source_watch.h"
 #include "container/container_format.h"
 #include "container/whole_file.h"
+#include "repair/fitting_png.h"
 #include "resources/refusal_texts.h"
 
 namespace qel {
@@ -30,8 +31,24 @@ std::optional<std::u16string> pickImageFile(AppState& app, platform::WindowHandl
 
 void loadImageFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
                    std::u16string_view caption, ImageStore store, resources::SourceKind kind) {
-  const auto bytes = readWholeFile(path, kContainerFileLimit);
+  auto bytes = readWholeFile(path, kContainerFileLimit);
   if (!bytes) return refuseImage(app, window, caption, {ImageProblem::Unreadable, {}});
+  // An image of another format or too large is offered a conversion into a PNG that fits.
+  if (const ImageCheck check = checkContainerImage(*bytes);
+      (check.problem == ImageProblem::NotPng || check.problem == ImageProblem::TooLarge) &&
+      canConvertToFittingPng(*bytes)) {
+    if (app.ui.messageBox(window, resources::imageConversionOfferText(check), caption,
+                          platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
+      return;
+    }
+    FittingPng converted = convertToFittingPng(*bytes);
+    if (!converted.png) {
+      app.ui.messageBox(window, resources::imageConversionFailedText(converted.fault), caption,
+                        platform::MessageBoxButtons::Ok);
+      return;
+    }
+    bytes = std::move(converted.png);
+  }
   if (storeImageBytes(app, window, caption, store, *bytes)) {
     watchSource(app, kind, {std::u16string(path), false}, {std::u16string(path)});
   }

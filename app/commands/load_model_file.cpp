@@ -1,5 +1,4 @@
 #include <optional>
-#include <vector>
 
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
@@ -16,39 +15,45 @@
 namespace qel {
 namespace {
 
-// The TIM notes of the material reader, gathered while the conversion runs off the UI thread.
-class GatheredInfoSink : public InfoMessageSink {
+// The TIM notes of the material reader, each in its own box without an owner.
+class MessageBoxInfoSink : public InfoMessageSink {
  public:
-  void showInfoMessage(std::u16string_view text) override { texts.emplace_back(text); }
-  std::vector<std::u16string> texts;
+  explicit MessageBoxInfoSink(platform::Ui& ui) : ui_(ui) {}
+  void showInfoMessage(std::u16string_view text) override {
+    ui_.messageBox(nullptr, text, u"K.DORAN INFORMATION", platform::MessageBoxButtons::Ok);
+  }
+
+ private:
+  platform::Ui& ui_;
 };
 
-// Converts with the progress box, then shows the TIM notes, each in its own box without an
-// owner; nothing when the author cancelled.
-std::optional<ModelConversion> convert(AppState& app, platform::WindowHandle window,
-                                       std::u16string_view path, RepairChoice repair) {
-  const bool repairing = repair == RepairChoice::Repair;
-  GatheredInfoSink notes;
+// A conversion with the TIM notes it held back.
+struct HeldConversion {
   ModelConversion conversion;
+  HeldInfoMessages held;
+};
+
+// Converts on a thread of its own behind the progress box; nothing when the author cancelled.
+std::optional<HeldConversion> convert(AppState& app, platform::WindowHandle window,
+                                      std::u16string_view path, bool repairing) {
+  HeldConversion made;
   const platform::WorkOutcome outcome = app.ui.runWithProgress(
       window, resources::kModelCaption,
       repairing ? resources::kRepairingModelText : resources::kConvertingModelText,
       [&](Progress& progress) {
-        conversion = repairing ? convertObjModelWithRepair(path, notes, progress)
-                               : convertObjModel(path, notes, progress);
+        made.conversion = repairing ? convertObjModelWithRepair(path, made.held, progress)
+                                    : convertObjModel(path, made.held, progress);
       });
   if (outcome == platform::WorkOutcome::Cancelled) return std::nullopt;
-  for (const std::u16string& text : notes.texts) {
-    app.ui.messageBox(nullptr, text, u"K.DORAN INFORMATION", platform::MessageBoxButtons::Ok);
-  }
-  return conversion;
+  return made;
 }
 
 }  // namespace
 
-// Model and texture are set together or not at all. A refused model is said with its
-// reason, after the TIM notes of the material reader. The conversion computes aside on a
-// thread of its own; a cancel leaves the part as it was.
+// Model and texture are set together or not at all. The TIM notes of the material reader
+// belong to the model as it is: they are shown once it is set as it is, or refused as it
+// is, never before a repair is offered or when the repair is taken. The conversions compute
+// aside, off the UI thread; a cancel leaves the part as it was.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
   const auto path =
       pickOpenPath(app, openPickerRequest(window, {u"モデルファイル(*.obj)", u"*.obj",
@@ -58,26 +63,33 @@ void loadModelFile(AppState& app, platform::WindowHandle window) {
 
 void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
                   RepairChoice repair) {
-  std::optional<ModelConversion> conversion = convert(app, window, path, repair);
-  if (!conversion) return;
-  // What the repair can mend is offered; nothing is written beside the model's files.
-  if (repair == RepairChoice::Ask && failed(conversion->result) &&
-      repairMends(conversion->refusal.code)) {
-    if (app.ui.messageBox(window, resources::repairOfferText(conversion->refusal),
-                          resources::kModelCaption,
-                          platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
+  MessageBoxInfoSink boxes(app.ui);
+  std::optional<HeldConversion> made = convert(app, window, path, repair == RepairChoice::Repair);
+  if (!made) return;
+  // What the repair can mend is offered with what it found; nothing is written beside the
+  // model's files. A model the repair cannot take either is refused with the repair's reason.
+  if (repair == RepairChoice::Ask && failed(made->conversion.result) &&
+      repairMends(made->conversion.refusal.code)) {
+    std::optional<HeldConversion> repaired = convert(app, window, path, true);
+    if (!repaired) return;
+    if (!failed(repaired->conversion.result) &&
+        app.ui.messageBox(
+            window,
+            resources::repairOfferText(made->conversion.refusal, repaired->conversion.repairNotes),
+            resources::kModelCaption, platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
       return;
     }
+    made = std::move(repaired);
     repair = RepairChoice::Repair;
-    if (!(conversion = convert(app, window, path, repair))) return;
   }
   // Set as it is, a face of more corners keeps four and leaves a hole: the repair fans it.
-  if (repair == RepairChoice::Ask && !failed(conversion->result) && conversion->cutFaces > 0) {
-    switch (app.ui.askChoice(window, resources::cutFacesOfferText(conversion->cutFaces),
+  if (repair == RepairChoice::Ask && !failed(made->conversion.result) &&
+      made->conversion.cutFaces > 0) {
+    switch (app.ui.askChoice(window, resources::cutFacesOfferText(made->conversion.cutFaces),
                              resources::kModelCaption, resources::kCutFacesChoices)) {
       case 0:
+        if (!(made = convert(app, window, path, true))) return;
         repair = RepairChoice::Repair;
-        if (!(conversion = convert(app, window, path, repair))) return;
         break;
       case 1:
         break;
@@ -85,15 +97,17 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
         return;
     }
   }
-  if (failed(conversion->result)) {
-    app.ui.messageBox(window, resources::japaneseText(conversion->refusal),
-                      resources::kModelCaption, platform::MessageBoxButtons::Ok);
+  made->held.release(boxes);
+  ModelConversion& conversion = made->conversion;
+  if (failed(conversion.result)) {
+    app.ui.messageBox(window, resources::japaneseText(conversion.refusal), resources::kModelCaption,
+                      platform::MessageBoxButtons::Ok);
     return;
   }
   // Both are stored aside first, so that running out of memory between them changes nothing.
   ContainerRecord converted;
-  if (failed(storeModel(converted, conversion->blob)) ||
-      !storeTexture(converted, conversion->texture).ok()) {
+  if (failed(storeModel(converted, conversion.blob)) ||
+      !storeTexture(converted, conversion.texture).ok()) {
     return;
   }
   ContainerRecord& record = app.document.change();
@@ -103,7 +117,7 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
   record.textureWidth = converted.textureWidth;
   record.textureHeight = converted.textureHeight;
   // The texture now comes with the model: an earlier texture file is no longer its source.
-  std::vector<std::u16string> files = std::move(conversion->sourceFiles);
+  std::vector<std::u16string> files = std::move(conversion.sourceFiles);
   files.emplace_back(path);
   watchSource(app, resources::SourceKind::Model,
               {std::u16string(path), repair == RepairChoice::Repair}, std::move(files));

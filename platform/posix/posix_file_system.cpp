@@ -32,6 +32,13 @@ class PosixReader final : public FileReader {
     return static_cast<std::uint64_t>(info.st_size);
   }
 
+  std::optional<FileIdentity> identity() override {
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino)};
+  }
+
   std::optional<std::size_t> read(std::span<std::uint8_t> into) override {
     for (;;) {
       const ssize_t n = ::read(fd_, into.data(), into.size());

@@ -28,6 +28,13 @@ class Win32Reader final : public FileReader {
     return static_cast<std::uint64_t>(size.QuadPart);
   }
 
+  std::optional<FileIdentity> identity() override {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(file_.get(), &info)) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
+  }
+
   std::optional<std::size_t> read(std::span<std::uint8_t> into) override {
     DWORD taken = 0;
     const auto wanted = static_cast<DWORD>(std::min(into.size(), kLargestTransfer));

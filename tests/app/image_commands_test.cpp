@@ -48,6 +48,15 @@ TEST_F(ImageCommands, LoadedTextureAndSideViewReplaceTheirSlotsAndRepaint) {
   }
 }
 
+TEST_F(ImageCommands, AnImageTooLargeIsConvertedIntoAPngThatFitsWhenTheAuthorAgrees) {
+  bench.ui.choose(folder.write("large.png", encodePng(RgbaImage(512, 256, {9, 9, 9, 255}))))
+      .answer(platform::kIdOk);
+  bench.run(loadTextureFile);
+  ASSERT_TRUE(bench.record().textureData);
+  EXPECT_EQ(bench.record().textureWidth, 256);
+  EXPECT_EQ(bench.record().textureHeight, 128);
+}
+
 TEST_F(ImageCommands, RefusedTextureKeepsTheEarlierOneAndSaysSoUnderItsCaption) {
   bench.record() = test::readyRecord();
   bench.ui.choose(folder.writeText("notes.png", "just some text, long enough for a header"));

@@ -75,11 +75,11 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
   for (const Case& c : cases) {
     writeModel(c.texture);
     bench.ui.choose(folder.writeText("box.obj", c.obj));
-    // A JPEG gets the material reader's own TIM box first.
-    if (c.texture.ends_with(".jpg")) bench.ui.answer(platform::kIdOk);
     bench.ui.answer(c.offered ? platform::kIdCancel : platform::kIdOk);
+    const std::size_t boxesBefore = bench.ui.messageBoxes.size();
     bench.run(loadModelFile);
-    ASSERT_FALSE(bench.ui.messageBoxes.empty());
+    // One box: a JPEG's TIM box of the exact conversion comes before no offer.
+    ASSERT_EQ(bench.ui.messageBoxes.size(), boxesBefore + 1);
     const std::u16string& text = bench.ui.messageBoxes.back().text;
     const std::u16string_view first = c.offered ? u"このモデルはそのままでは設定できません。\n"
                                                 : u"このモデルは設定できません。\n";
@@ -87,9 +87,31 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
     EXPECT_NE(text.find(c.reason), std::u16string::npos) << toUtf8(text);
     EXPECT_EQ(c.offered, text.ends_with(u"修復して読み込みますか？")) << toUtf8(text);
   }
+  // Without its material library the repair has no Kd to draw from.
+  EXPECT_EQ(bench.ui.messageBoxes.back().text.find(u"（Kd）"), std::u16string::npos);
   EXPECT_EQ(bench.record().modelData, test::readyRecord().modelData);
   EXPECT_EQ(bench.record().textureData, test::readyRecord().textureData);
   EXPECT_EQ(bench.ui.repaintCount, 0);
+}
+
+TEST_F(ModelCommand, TheRepairOfferNamesTheImagesItPacksAndThoseItLeavesOut) {
+  folder.write("a.png", encodePng(RgbaImage(300, 8, {200, 40, 40, 255})));
+  folder.write("b.png", encodePng(RgbaImage(8, 8, {40, 200, 40, 255})));
+  folder.writeText(
+      "box.mtl",
+      "newmtl skin\nmap_Kd a.png\nnewmtl lid\nmap_Kd b.png\nnewmtl rim\nmap_Kd gone.jpg\n");
+  bench.ui.choose(folder.writeText("box.obj", std::string(kTriangle) +
+                                                  "usemtl lid\nf 1/1 2/2 3/3\n"
+                                                  "usemtl rim\nf 1/1 2/2 3/3\n"));
+  bench.ui.answer(platform::kIdCancel);
+  bench.run(loadModelFile);
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
+  const std::u16string& text = bench.ui.messageBoxes[0].text;
+  EXPECT_NE(text.find(u"（1枚のテクスチャーにまとめます）：「a.png」、「b.png」"),
+            std::u16string::npos)
+      << toUtf8(text);
+  EXPECT_NE(text.find(u"「gone.jpg」（見つからないか読み込めない）"), std::u16string::npos)
+      << toUtf8(text);
 }
 
 TEST_F(ModelCommand, TheRepairOfferedSetsTheModelWithATextureThatFits) {
@@ -105,7 +127,7 @@ TEST_F(ModelCommand, TheRepairOfferedSetsTheModelWithATextureThatFits) {
 
 TEST_F(ModelCommand, AModelWithFacesOfMoreThanFourCornersIsOfferedTheRepair) {
   folder.write("skin.png", encodePng(RgbaImage(8, 8, {200, 40, 40, 255})));
-  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\n");
+  folder.writeText("box.mtl", "newmtl skin\nmap_Kd skin.png\nnewmtl door\nmap_Kd gone.tim\n");
   const std::u16string model =
       folder.writeText("box.obj",
                        "mtllib box.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 2 0\nv 0 1 0\nusemtl skin\n"
@@ -115,10 +137,14 @@ TEST_F(ModelCommand, AModelWithFacesOfMoreThanFourCornersIsOfferedTheRepair) {
   ASSERT_EQ(bench.ui.choices.size(), 1u);
   EXPECT_EQ(bench.ui.choices[0].text, resources::cutFacesOfferText(1));
   EXPECT_EQ(bench.record().modelVertexCount, 4u);  // as it is
+  // Its TIM box once, after the question: it belongs to the model as it is.
+  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text, u"WAVEFRONT TIM LOAD ERROR [gone.tim]");
 
   bench.ui.choose(model).pressChoice(0);
   bench.run(loadModelFile);
   EXPECT_EQ(bench.record().modelVertexCount, 5u);  // repaired
+  EXPECT_EQ(bench.ui.messageBoxes.size(), 1u);
 }
 
 // The conversion runs behind the progress box, and キャンセル there leaves the part as it was.

@@ -42,6 +42,18 @@ class ModelCheckTest : public ::testing::Test {
 constexpr Severity kError = Severity::Error;
 constexpr Severity kWarning = Severity::Warning;
 
+TEST_F(ModelCheckTest, NamesTheMaterialOfATextureStatementWithoutANameOfItsOwn) {
+  files.addText(u"/m/car.obj", std::string(kHead) + "f 1 2 3\n");
+  files.addText(u"/m/car.mtl", "newmtl body\nmap_Kd body.png\nmap_Ks body.png\n");
+  files.add(u"/m/body.png", test::pngBytes(64, 64));
+  std::vector<std::string> messages;
+  for (const Diagnostic& d : checkObjFile(u"/m/car.obj")) messages.push_back(d.message);
+  const std::string named =
+      "no face uses the material of this texture statement (a further texture statement of body)";
+  EXPECT_NE(std::find(messages.begin(), messages.end(), named), messages.end())
+      << ::testing::PrintToString(messages);
+}
+
 TEST_F(ModelCheckTest, ListsEveryErrorAndReadsOnPastIt) {
   const std::string obj = std::string(kHead) +
                           "f 1/3 2 3\n"       // line 9

@@ -4,6 +4,7 @@
 
 #include "cli_test_support.h"
 #include "container/container_format.h"
+#include "preview/png_codec.h"
 
 namespace qel {
 namespace {
@@ -61,6 +62,36 @@ TEST(ConvertCommand, MendsWithRepairWhatItRefusesWithout) {
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(test::readFile(folder.path() / "car.blob").size(), 16u + 4 * 32 + 6 * 2);
   EXPECT_TRUE(std::filesystem::exists(folder.path() / "t.png"));
+}
+
+TEST(ConvertCommand, RepairNamesTheTexturesItTookAndWarnsOfEachItCouldNot) {
+  ModelFolder folder(
+      "newmtl body\nmap_Kd body.png\nnewmtl door\nmap_Kd door.jpg\nnewmtl roof\nmap_Kd roof.png\n");
+  folder.writeText("car.obj",
+                   std::string(kQuad) + "usemtl door\nf 1/1 2/1 3/1\nusemtl roof\nf 1/1 2/1 3/1\n");
+  // Pictures the repair decodes.
+  folder.write("body.png", encodePng(RgbaImage(16, 16, {9, 9, 9, 255})));
+  folder.write("roof.png", encodePng(RgbaImage(16, 16, {9, 9, 9, 255})));
+  const auto run =
+      runCliWith({"convert", folder.at("car.obj"), "-o", folder.at("car.blob"), "--repair"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(run.out.find(", texture " + folder.at("body.png") + " and 1 more image\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.err,
+            folder.at("car.obj") + ": warning: the texture " + folder.at("door.jpg") +
+                " is missing or cannot be read: its material is drawn in its colour (Kd)\n");
+}
+
+TEST(ConvertCommand, RepairWarnsOfAMaterialLibraryItCouldNotRead) {
+  ModelFolder folder;
+  std::filesystem::remove(folder.path() / "car.mtl");
+  const auto run =
+      runCliWith({"convert", folder.at("car.obj"), "-o", folder.at("car.blob"), "--repair"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err, folder.at("car.obj") + ": warning: the material library " +
+                         folder.at("car.mtl") +
+                         " cannot be read: its materials are drawn light grey\n");
 }
 
 TEST(PackCommand, TakesModelAndTextureFromAnObjFile) {

@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "cli_test_support.h"
 #include "container/container_format.h"
+#include "preview/png_codec.h"
 
 namespace qel {
 namespace {
@@ -170,6 +171,20 @@ TEST(PackCommand, RefusesInputFilesThatDoNotPassTheChecks) {
   std::filesystem::resize_file(folder.path() / "long.png", kContainerFileLimit + 1);
   expectRefused(folder, args("--sideview", folder.at("long.png")),
                 folder.at("long.png") + ": 536870913 bytes; at most 536870912");
+}
+
+TEST(PackCommand, RepairConvertsATextureOrSideViewTooLargeIntoAPngThatFits) {
+  CliFolder folder;
+  folder.write("t.png", encodePng(RgbaImage(512, 128, {9, 9, 9, 255})));
+  folder.write("s.png", encodePng(RgbaImage(300, 300, {9, 9, 9, 255})));
+  EXPECT_EQ(runCliWith(folder.packArgs("a.cnt")).code, 1);
+  const auto run = runCliWith(folder.packArgs("a.cnt", {"--repair"}));
+  ASSERT_EQ(run.code, 0) << run.err;
+  const ContainerRecord record = loadFile(folder.path() / "a.cnt");
+  EXPECT_EQ(record.textureWidth, 256);
+  EXPECT_EQ(record.textureHeight, 64);
+  ASSERT_TRUE(record.sideViewData);
+  EXPECT_EQ(decodePng(*record.sideViewData)->width, 256);
 }
 
 TEST(PackCommand, RefusedPackLeavesAnExistingFileAlone) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <filesystem>
 #include <string>
 
 #include "container/container_record.h"
@@ -13,12 +15,9 @@
 #include "preview/png_codec.h"
 #include "preview/render_preview.h"
 #include "tests/model/model_fixtures.h"
+#include "tests/repair/image_files.h"
 #include "tests/support/stopping_progress.h"
 #include "tests/support/temp_folder.h"
-
-#define STB_IMAGE_WRITE_STATIC
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
 
 namespace qel {
 namespace {
@@ -43,16 +42,6 @@ std::string threeQuads(std::string_view mtllib) {
     obj += "\n";
   }
   return obj;
-}
-
-Bytes jpegOf(const RgbaImage& image) {
-  Bytes out;
-  const auto append = [](void* context, void* data, int size) {
-    auto* bytes = static_cast<const std::uint8_t*>(data);
-    static_cast<Bytes*>(context)->insert(static_cast<Bytes*>(context)->end(), bytes, bytes + size);
-  };
-  stbi_write_jpg_to_func(append, &out, image.width, image.height, 4, image.pixels.data(), 95);
-  return out;
 }
 
 constexpr std::array<std::uint8_t, 2> kDhtMarker = {0xFF, 0xC4};
@@ -95,7 +84,7 @@ class ModelRepairTest : public ::testing::Test {
 };
 
 TEST_F(ModelRepairTest, GivesEachMaterialsImageARectangleOfItsOwn) {
-  folder.write("a.jpg", jpegOf(RgbaImage(64, 64, kRed)));
+  folder.write("a.jpg", test::jpegOf(RgbaImage(64, 64, kRed)));
   folder.write("b.png", encodePng(RgbaImage(1024, 512, kGreen)));
   folder.write("c.png", encodePng(RgbaImage(32, 32, kBlue)));
   const ModelConversion conversion =
@@ -124,7 +113,7 @@ TEST_F(ModelRepairTest, ReadsTextureStatementsAsModellersWriteThem) {
   folder.write("c.png", encodePng(RgbaImage(16, 16, kBlue)));
   const ModelConversion conversion =
       repair(threeQuads("car.mtl"),
-             "newmtl a\nmap_Kd -s 1 1 1 -clamp on -mm 0 1 \"wood grain.png\"\r\n"
+             "newmtl a\nmap_Kd -s 1 1 1 -clamp on -mm 0 1 -o 0 nan 0 \"wood grain.png\"\r\n"
              "newmtl b\nmap_Kd -blendu off 木目.png\nnewmtl c\nmap_Kd -o 0.5 c.png\n");
   ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
   expectRedGreenBlue(conversion);
@@ -143,6 +132,13 @@ TEST_F(ModelRepairTest, GivesTheExactBytesWhenNothingNeedsMending) {
   ASSERT_EQ(exact.result, kSuccess) << exact.refusal.english;
   EXPECT_EQ(repaired.blob, exact.blob);
   EXPECT_EQ(repaired.texture, exact.texture);
+}
+
+TEST_F(ModelRepairTest, TellsNoMessageOfAnExactConversionItDoesNotTake) {
+  folder.write("a.jpg", test::jpegOf(RgbaImage(16, 16, kRed)));
+  const ModelConversion conversion = repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd a.jpg\n");
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
+  EXPECT_TRUE(sink.texts.empty());
 }
 
 TEST_F(ModelRepairTest, TakesEveryCornerOfAFaceThatTheExactConversionCutsToFour) {
@@ -174,6 +170,29 @@ TEST_F(ModelRepairTest, ACancelAmongTheTexturesIsNoRefusal) {
   EXPECT_TRUE(conversion.texture.empty());
 }
 
+TEST_F(ModelRepairTest, TakesEveryCornerOfAFaceUpToItsBoundAndRefusesBeyond) {
+  folder.write("body.png", encodePng(RgbaImage(64, 32, kRed)));
+  const auto disc = [](int corners, std::string_view corner) {
+    std::string obj = "mtllib car.mtl\n";
+    for (int k = 0; k < corners; ++k) {
+      const double angle = 6.283185 * k / corners;
+      obj +=
+          "v " + std::to_string(std::cos(angle)) + " " + std::to_string(std::sin(angle)) + " 0\n";
+    }
+    obj += "usemtl a\nf";
+    for (int k = 1; k <= corners; ++k) obj += " " + std::to_string(k) + std::string(corner);
+    return obj + "\n";
+  };
+  const std::string mtl = "newmtl a\nmap_Kd body.png\n";
+  const ModelConversion whole = repair(disc(64, ""), mtl);
+  ASSERT_EQ(whole.result, kSuccess) << whole.refusal.english;
+  EXPECT_EQ(whole.vertexCount, 64);
+  EXPECT_EQ(whole.indexCount, 62 * 3);
+  EXPECT_EQ(repair(disc(257, ""), mtl).refusal.code, "obj.face-too-large");
+  // 64 corners that do not fit one piece of the line.
+  EXPECT_EQ(repair(disc(64, "//1234567890123"), mtl).refusal.code, "obj.face-too-large");
+}
+
 TEST_F(ModelRepairTest, DrawsAModelWithoutMaterialsLightGrey) {
   const ModelConversion conversion = repair(threeQuads("none.mtl"), "");
   ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
@@ -182,33 +201,85 @@ TEST_F(ModelRepairTest, DrawsAModelWithoutMaterialsLightGrey) {
 }
 
 TEST_F(ModelRepairTest, RefusesWhatItCannotMendWithTheReason) {
-  folder.write("a.png", Bytes{1, 2, 3});
   EXPECT_EQ(repair("v 0 0 0\n", "").refusal.code, "model.no-face");
-  EXPECT_EQ(repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd a.png\n").refusal.code,
-            "repair.texture-unreadable");
-  EXPECT_EQ(repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd gone.jpg\n").refusal.code,
-            "repair.texture-unreadable");
-  // A Huffman table of more codes than it holds, which the decoder would write past.
-  Bytes jpeg = jpegOf(RgbaImage(8, 8, kRed));
-  const auto table = std::search(jpeg.begin(), jpeg.end(), kDhtMarker.begin(), kDhtMarker.end());
-  ASSERT_NE(table, jpeg.end());
-  std::fill_n(table + 5, 16, 0x20);
-  folder.write("b.jpg", jpeg);
-  const ModelConversion damaged = repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd b.jpg\n");
-  EXPECT_EQ(damaged.refusal.code, "repair.texture-unreadable");
-  EXPECT_NE(damaged.refusal.english.find("Huffman"), std::string::npos) << damaged.refusal.english;
-  // A chunk the decoder does not know, whose type it quotes, holding a line break.
-  Bytes png = encodePng(RgbaImage(4, 4, kRed));
-  const Bytes chunk = {0, 0, 0, 0, '\n', 'm', 't', 'l', 0, 0, 0, 0};
-  png.insert(png.begin() + 33, chunk.begin(), chunk.end());
-  folder.write("c.png", png);
-  const std::string reason =
-      repair(threeQuads("car.mtl"), "newmtl a\nmap_Kd c.png\nnewmtl b\n").refusal.english;
-  EXPECT_NE(reason.find("damaged (?mtl"), std::string::npos) << reason;
-  EXPECT_EQ(reason.find('\n'), std::string::npos);
   std::string large = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
   for (int i = 0; i < 10001; ++i) large += "f 1 2 3\n";
   EXPECT_EQ(repair(large, "").refusal.code, "obj.capacity");
+}
+
+TEST_F(ModelRepairTest, DrawsAMaterialWhoseImageCannotBeTakenInItsColourAndNamesTheImage) {
+  folder.write("b.png", Bytes{1, 2, 3});
+  // A Huffman table of more codes than it holds, which the decoder would write past.
+  Bytes jpeg = test::jpegOf(RgbaImage(8, 8, kBlue));
+  const auto table = std::search(jpeg.begin(), jpeg.end(), kDhtMarker.begin(), kDhtMarker.end());
+  ASSERT_NE(table, jpeg.end());
+  std::fill_n(table + 5, 16, 0x20);
+  folder.write("c.jpg", jpeg);
+  const ModelConversion conversion =
+      repair(threeQuads("car.mtl"),
+             "newmtl a\nKd 0.9 0.1 0.1\nmap_Kd gone.jpg\nnewmtl b\nKd 0.1 0.9 0.1\nmap_Kd b.png\n"
+             "newmtl c\nKd 0.1 0.1 0.9\nmap_Kd c.jpg\n");
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
+  expectRedGreenBlue(conversion);
+  const std::vector<SkippedImage>& skipped = conversion.repairNotes.skipped;
+  ASSERT_EQ(skipped.size(), 3u);
+  EXPECT_EQ(skipped[0].path, folder.file("gone.jpg"));
+  EXPECT_EQ(skipped[0].fault, ImageFault::Missing);
+  EXPECT_EQ(skipped[1].fault, ImageFault::NotAnImage);
+  EXPECT_EQ(skipped[2].fault, ImageFault::Damaged);
+}
+
+TEST_F(ModelRepairTest, GoesOnWithColourCellsWhenTheMaterialLibraryCannotBeRead) {
+  const ModelConversion conversion = repair(threeQuads("gone.mtl"), "");
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
+  EXPECT_EQ(conversion.repairNotes.unreadableLibrary, folder.file("gone.mtl"));
+}
+
+TEST_F(ModelRepairTest, DecodesAFileOnceWhateverNameReachesIt) {
+  folder.write("a.png", encodePng(RgbaImage(16, 16, kRed)));
+  std::filesystem::create_hard_link(folder.path() / "a.png", folder.path() / "link.png");
+  const ModelConversion conversion =
+      repair(threeQuads("car.mtl"),
+             "newmtl a\nmap_Kd a.png\nnewmtl b\nmap_Kd ./link.png\nnewmtl c\nmap_Kd A.PNG\n");
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
+  EXPECT_EQ(conversion.repairNotes.images.size(), 1u);
+}
+
+TEST_F(ModelRepairTest, TakesTheDiffuseImageElseTheFirstTextureStatement) {
+  folder.write("normal.png", encodePng(RgbaImage(16, 16, kBlue)));
+  folder.write("a.png", encodePng(RgbaImage(16, 16, kRed)));
+  folder.write("b.png", encodePng(RgbaImage(16, 16, kGreen)));
+  const ModelConversion conversion =
+      repair(threeQuads("car.mtl"),
+             "newmtl a\nmap_Bump normal.png\nmap_Kd a.png\nnewmtl b\nmap_Ka b.png\n"
+             "map_Bump normal.png\nnewmtl c\nbump normal.png\n");
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
+  expectRedGreenBlue(conversion);
+}
+
+TEST_F(ModelRepairTest, TakesAnImageBesideTheModelNamedAfterItWhenNoMaterialNamesOne) {
+  folder.write("car_diffuse.tga", test::tgaOf(RgbaImage(16, 16, kGreen), false));
+  const ModelConversion conversion = repair(threeQuads("car.mtl"), "newmtl a\nnewmtl b\n");
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
+  EXPECT_TRUE(isMostly(drawnQuads(conversion)[2], kGreen));
+  ASSERT_TRUE(conversion.repairNotes.imageFoundBeside);
+  EXPECT_EQ(conversion.repairNotes.images, std::vector{folder.file("car_diffuse.tga")});
+}
+
+TEST_F(ModelRepairTest, RefusesTexturesBeyondTheDecodingOfOneConversion) {
+  // Headers alone of 17 pictures of 4096 x 4096: refused before any is decoded.
+  std::string mtl;
+  std::string obj = "mtllib car.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\n";
+  for (int i = 0; i < 17; ++i) {
+    Bytes png = encodePng(RgbaImage(1, 1, kRed));
+    png.resize(33);  // signature and header chunk
+    for (const int at : {16, 20}) std::copy_n(Bytes{0, 0, 0x10, 0}.begin(), 4, png.begin() + at);
+    const std::string name = "t" + std::to_string(i) + ".png";
+    folder.write(name, png);
+    mtl += "newmtl m" + std::to_string(i) + "\nmap_Kd " + name + "\n";
+    obj += "usemtl m" + std::to_string(i) + "\nf 1 2 3\n";
+  }
+  EXPECT_EQ(repair(obj, mtl).refusal.code, "repair.decoding-bound");
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/model_refusal.h"
+
+namespace qel {
+
+// Why the repair left an image out; its material is drawn in its colour instead.
+enum class ImageFault {
+  Missing,      // no such file, or it cannot be read
+  NotAnImage,   // not JPEG, PNG, BMP, TGA or GIF
+  TooLarge,     // beyond the pixels the repair decodes
+  TooMuchWork,  // a JPEG of more scans than its pixels allow decoding
+  Damaged,      // cut short or broken inside
+};
+
+struct SkippedImage {
+  std::u16string path;
+  ImageFault fault = ImageFault::Missing;
+};
+
+// What the repair did that its offer and the command line tell the author.
+struct RepairNotes {
+  std::vector<std::u16string> images;  // packed into the part's texture, in order
+  // Found beside the OBJ file and named after it, as no material named a texture.
+  bool imageFoundBeside = false;
+  std::vector<SkippedImage> skipped;
+  // A material library that could not be read, so its materials are drawn light grey.
+  std::u16string unreadableLibrary;
+  LibraryFault libraryFault = LibraryFault::NotRead;
+};
+
+// The fault in a few English words: "is missing", "is damaged".
+std::string_view englishText(ImageFault fault);
+
+}  // namespace qel
