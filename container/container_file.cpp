@@ -10,7 +10,8 @@
 namespace qel {
 
 ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_view path,
-                                 std::uint32_t tickCount, std::int64_t createdTime) {
+                                 std::uint32_t tickCount, std::int64_t createdTime,
+                                 Progress& progress) {
   ContainerSave save;
   // Refused before the file is touched.
   const auto size = containerFileSize(record, std::numeric_limits<std::uint64_t>::max());
@@ -21,14 +22,20 @@ ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_v
   }
   platform::WriteFailure why = platform::WriteReason::Other;
   auto file = beginReplacing(path, &why);
-  const bool written =
-      file &&
-      serializeContainerPieces(
-          record, tickCount & 0xFFFFFF,
-          [&file](std::span<const std::uint8_t> piece) { return file->write(piece); },
-          createdTime) &&
-      file->commit();
-  if (!written) {
+  std::uint64_t written = 0;
+  bool cancelled = false;
+  const auto sink = [&](std::span<const std::uint8_t> piece) {
+    if (!file->write(piece)) return false;
+    written += piece.size();
+    cancelled = !progress.advance(written, *size);
+    return !cancelled;
+  };
+  const bool saved = file &&
+                     serializeContainerPieces(record, tickCount & 0xFFFFFF, sink, createdTime) &&
+                     file->commit();
+  if (cancelled) {
+    save.refusal = ContainerSave::Refusal::Cancelled;
+  } else if (!saved) {
     save.refusal = ContainerSave::Refusal::WriteFailed;
     save.cause = file ? file->failure() : why;
     if (save.cause == platform::WriteReason::None) save.cause = platform::WriteReason::Other;
@@ -88,6 +95,8 @@ std::string englishText(const ContainerSave& save) {
       return "the container would reach " + std::to_string(kContainerFileLimit) + " bytes";
     case ContainerSave::Refusal::WriteFailed:
       return englishText(save.cause);
+    case ContainerSave::Refusal::Cancelled:
+      return "cancelled";
   }
   return {};
 }

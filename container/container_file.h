@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/progress.h"
 #include "base/result.h"
 #include "container/container_format.h"
 #include "container/container_record.h"
@@ -18,6 +19,7 @@ struct ContainerSave {
     None,
     TooLarge,     // the file would reach kContainerFileLimit; nothing was written
     WriteFailed,  // the file could not be written; cause says why
+    Cancelled,    // the caller's Progress stopped it
   };
   Refusal refusal = Refusal::None;
   std::uint64_t fileSize = 0;  // of the file written, or that would have been
@@ -28,9 +30,11 @@ struct ContainerSave {
 // Saves record as a scrambled container file at path, replacing it atomically, with
 // createdTime written in place of the record's own; the record is not changed, so that the
 // caller stores the time once the save has been made. The seed is tickCount's low 24 bits.
-// After a refusal an earlier file at path stays as it was.
+// progress hears of the bytes written after each block. After a refusal an earlier file at
+// path stays as it was.
 ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_view path,
-                                 std::uint32_t tickCount, std::int64_t createdTime);
+                                 std::uint32_t tickCount, std::int64_t createdTime,
+                                 Progress& progress = noProgress());
 
 enum class ContainerFileRefusal {
   None,

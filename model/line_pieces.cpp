@@ -99,16 +99,19 @@ TokenTable tokenizeLine(std::span<char> piece) {
   return table;
 }
 
-LinePieces::LinePieces(std::u16string_view path) : file_(openModelFile(path)) {
+LinePieces::LinePieces(std::u16string_view path, Progress& progress)
+    : file_(openModelFile(path)), progress_(progress) {
   if (!file_) {
     result_ = kFailure;
     return;
   }
-  if (const auto length = file_->length(); length && *length > kLongestModelFile) {
+  const auto length = file_->length();
+  if (length && *length > kLongestModelFile) {
     result_ = kFileTooLong;
     file_.reset();
     return;
   }
+  length_ = length.value_or(0);
   // Uncleared: only the bytes read are ever looked at, and those that a number at the end
   // of the bytes read makes readPlainNumber read, which fill() clears.
   buffer_ = std::make_unique_for_overwrite<char[]>(kReadChunk + kNumberSlack);
@@ -139,6 +142,10 @@ bool LinePieces::fill() {
     }
   }
   std::memset(buffer_.get() + end_, 0, kNumberSlack);
+  if (!progress_.advance(readSoFar_, std::max(length_, readSoFar_))) {
+    result_ = kCancelled;
+    return false;
+  }
   return !first || takeByteOrderMark();
 }
 

@@ -10,6 +10,7 @@
 #include <span>
 #include <string_view>
 
+#include "base/progress.h"
 #include "base/result.h"
 #include "container/container_format.h"
 #include "model/plain_number.h"
@@ -93,10 +94,11 @@ inline constexpr Result kUtf16Text =
 // blanks, so that it does not hide the first statement (Notepad writes one). A piece's
 // tokens are those tokenizeLine gives: taken one at a time with nextToken(), which leaves
 // the piece as it is, or all at once with tokens(), which terminates them in place
-// (nextToken() has nothing to give after it).
+// (nextToken() has nothing to give after it). progress hears of the bytes read at each
+// refill of the read buffer, and may stop the reading there.
 class LinePieces {
  public:
-  explicit LinePieces(std::u16string_view path);
+  explicit LinePieces(std::u16string_view path, Progress& progress = noProgress());
   ~LinePieces();
 
   // Moves to the next piece; false at the end of the file and when reading failed. Inline,
@@ -135,7 +137,8 @@ class LinePieces {
   // kSuccess once the whole file was read; kFailure when it could not be opened or read to
   // its end; kFileTooLong, without reading, for a file whose length is beyond
   // kLongestModelFile, or once that many bytes were read of a file that did not tell its
-  // length; kUtf16Text, with no piece, for a file that begins with a UTF-16 mark.
+  // length; kUtf16Text, with no piece, for a file that begins with a UTF-16 mark; kCancelled
+  // once progress stopped the reading.
   Result result() const { return result_; }
 
  private:
@@ -145,6 +148,8 @@ class LinePieces {
   double nextOtherNumber();
 
   std::unique_ptr<platform::FileReader> file_;
+  Progress& progress_;
+  std::uint64_t length_ = 0;  // as the file tells it; 0 when it does not
   std::unique_ptr<char[]> buffer_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
@@ -223,8 +228,9 @@ inline double LinePieces::nextNumber() {
 // yields; the handler answers false to stop reading. Answers kFailure when the handler
 // stopped the reading, else what LinePieces::result() says.
 template <typename Handler>
-Result readLinePieces(std::u16string_view path, Handler&& handler) {
-  LinePieces pieces(path);
+Result readLinePieces(std::u16string_view path, Handler&& handler,
+                      Progress& progress = noProgress()) {
+  LinePieces pieces(path, progress);
   while (pieces.next()) {
     if (!handler(pieces)) return kFailure;
   }

@@ -17,17 +17,18 @@ ModelConversion refused(ModelRefusal refusal) {
 
 }  // namespace
 
-ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& messages) {
-  return convertObjModel(objPath, *createObjModel(), messages);
+ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& messages,
+                                Progress& progress) {
+  return convertObjModel(objPath, *createObjModel(), messages, progress);
 }
 
 ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
-                                InfoMessageSink& messages) {
+                                InfoMessageSink& messages, Progress& progress) {
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
   const FolderListingScope listings;
-  if (failed(readObjFile(objPath, model, messages, diagnostics))) {
-    return refused(diagnostics.refusal(objPath));
-  }
+  const Result read = readObjFile(objPath, model, messages, diagnostics, nullptr, progress);
+  if (read == kCancelled) return ModelConversion::cancelled();
+  if (failed(read)) return refused(diagnostics.refusal(objPath));
   auto texture = takeFirstTexture(model, objPath, diagnostics);
   if (!texture) return refused(diagnostics.refusal(objPath));
   if (refuseFacelessModel(model, objPath, diagnostics))

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/bytes.h"
+#include "base/progress.h"
 #include "base/result.h"
 #include "model/info_message_sink.h"
 #include "model/model_refusal.h"
@@ -16,6 +17,7 @@ namespace qel {
 
 // The outcome of converting an OBJ file for a container.
 struct ModelConversion {
+  // kCancelled, with no refusal, when the caller's Progress stopped it.
   Result result = kFailure;
   // On failure, why: which line of the OBJ file, which material file and line, which
   // list and how full, which texture and its size.
@@ -39,6 +41,13 @@ struct ModelConversion {
   std::vector<std::u16string> textureFiles;
   // Set by the repair only.
   RepairNotes repairNotes;
+
+  // What a conversion that its Progress stopped answers.
+  static ModelConversion cancelled() {
+    ModelConversion conversion;
+    conversion.result = kCancelled;
+    return conversion;
+  }
 };
 
 // Reads the OBJ file at objPath with its material library into a fresh ObjModel and
@@ -50,14 +59,15 @@ struct ModelConversion {
 // face names an entry that does not exist, or a list would exceed its capacity.
 //
 // The TIM messages of the material reader go to messages while the conversion runs,
-// before its outcome is known. To set the model: storeModel(record, blob), then
-// storeTexture(record, texture).
-ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& messages);
+// before its outcome is known. progress follows the reading of the OBJ file. To set the
+// model: storeModel(record, blob), then storeTexture(record, texture).
+ModelConversion convertObjModel(std::u16string_view objPath, InfoMessageSink& messages,
+                                Progress& progress = noProgress());
 
 // The same in a working model of the caller's, in its initial state (createObjModel, or
 // resetObjModel after a conversion), for a caller that converts many files and would
 // otherwise allocate megabytes for each.
 ModelConversion convertObjModel(std::u16string_view objPath, ObjModel& model,
-                                InfoMessageSink& messages);
+                                InfoMessageSink& messages, Progress& progress = noProgress());
 
 }  // namespace qel

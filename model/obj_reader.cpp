@@ -589,7 +589,7 @@ class ObjReading {
 }  // namespace
 
 Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
-                   ModelDiagnostics& diagnostics, RepairReading* repair) {
+                   ModelDiagnostics& diagnostics, RepairReading* repair, Progress& progress) {
   model.smoothing = 0;
   if (path.size() > kLongestPath) {
     diagnostics.error(path, 0, "path.too-long",
@@ -603,8 +603,9 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
     }
   }
   ObjReading reading(path, model, messages, diagnostics, repair, encoding);
-  const Result result =
-      readLinePieces(path, [&reading](LinePieces& piece) { return reading.statement(piece); });
+  const Result result = readLinePieces(
+      path, [&reading](LinePieces& piece) { return reading.statement(piece); }, progress);
+  if (result == kCancelled) return kCancelled;
   if (result == kFileTooLong) {
     diagnostics.error(
         path, 0, "obj.unreadable",

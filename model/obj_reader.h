@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/progress.h"
 #include "base/result.h"
 #include "model/info_message_sink.h"
 #include "model/model_diagnostics.h"
@@ -31,8 +32,11 @@ inline constexpr std::size_t kMostFaceCorners = 256;
 // faces keep u = v = 0. Answers kFailure when an error was reported.
 //
 // With repair, in the repair's mode (RepairReading), keeping there what the repair needs.
+// progress follows the bytes of the OBJ file; once it stops the reading, kCancelled, with
+// nothing told to diagnostics.
 Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
-                   ModelDiagnostics& diagnostics, RepairReading* repair = nullptr);
+                   ModelDiagnostics& diagnostics, RepairReading* repair = nullptr,
+                   Progress& progress = noProgress());
 
 // Whether path names an OBJ model, by its extension; the tools read anything else as a
 // container file.

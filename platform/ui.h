@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "base/progress.h"
 
 namespace qel::platform {
 
@@ -167,6 +170,12 @@ struct MainWindowDescription {
   int smallIcon = 0;
 };
 
+// Long work of the program, told how far it has come and asked whether to go on through its
+// Progress.
+using LongWork = std::function<void(Progress&)>;
+
+enum class WorkOutcome { Completed, Cancelled };
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -188,6 +197,14 @@ class Ui {
   // it is longer than the 259 units a path buffer holds: the program refuses it then.
   virtual std::optional<std::u16string> pickOpenFile(const FilePickerRequest& request) = 0;
   virtual std::optional<std::u16string> pickSaveFile(const FilePickerRequest& request) = 0;
+
+  // Runs work on a thread of its own while the windows keep painting but take no input; once
+  // it has run for half a second a modal box with caption, text, a progress bar and
+  // キャンセル shows how far it has come, and キャンセル makes its Progress answer false.
+  // Returns once work has returned, passing on what it threw: Completed when it was not
+  // cancelled. work touches nothing that the windows use, nor this Ui.
+  virtual WorkOutcome runWithProgress(WindowHandle owner, std::u16string_view caption,
+                                      std::u16string_view text, const LongWork& work) = 0;
 
   // Builds dialog templateId from resources/ and runs it modally with procedure; answers
   // the result given to endDialog, or -1 when the dialog could not be shown.

@@ -159,7 +159,8 @@ std::optional<AtlasCells> gatherAtlasCells(const RepairReading& reading,
   return cells;
 }
 
-RgbaImage paintAtlas(const AtlasCells& cells, const AtlasLayout& layout, RepairNotes& notes) {
+std::optional<RgbaImage> paintAtlas(const AtlasCells& cells, const AtlasLayout& layout,
+                                    RepairNotes& notes, Progress& progress) {
   RgbaImage atlas(layout.width, layout.height, rgbaOf(noMaterialColour()));
   for (std::size_t i = 0; i < cells.cells.size(); ++i) {
     const AtlasCell& cell = cells.cells[i];
@@ -177,6 +178,7 @@ RgbaImage paintAtlas(const AtlasCells& cells, const AtlasLayout& layout, RepairN
       fill(atlas, place, cell.colour);
       notes.skipped.push_back({cell.image, data ? decoded.fault : ImageFault::Missing});
     }
+    if (!progress.advance(i + 1, cells.cells.size())) return std::nullopt;
   }
   return atlas;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/progress.h"
 #include "model/model_diagnostics.h"
 #include "model/repair_notes.h"
 #include "model/repair_reading.h"
@@ -41,7 +42,8 @@ std::optional<AtlasCells> gatherAtlasCells(const RepairReading& reading,
 // The atlas of layout's size with every cell in its place: each image decoded, scaled into
 // its place and let go before the next, so that no more than one is held at full size.
 // An image that fails now gets its cell's colour and goes to notes.skipped; those drawn go
-// to notes.images.
-RgbaImage paintAtlas(const AtlasCells& cells, const AtlasLayout& layout, RepairNotes& notes);
+// to notes.images. progress hears of each cell painted; nothing once it stopped the painting.
+std::optional<RgbaImage> paintAtlas(const AtlasCells& cells, const AtlasLayout& layout,
+                                    RepairNotes& notes, Progress& progress);
 
 }  // namespace qel

@@ -22,6 +22,12 @@ ModelConversion refused(const ModelDiagnostics& diagnostics, std::u16string_view
   return conversion;
 }
 
+// The stages' shares of the whole: reading the OBJ file, then either the exact conversion
+// or the painting of the atlas, then its PNG.
+constexpr std::uint64_t kReadShare = 500;
+constexpr std::uint64_t kPaintShare = 950;
+constexpr std::uint64_t kWhole = 1000;
+
 // A TIM texture names a rectangle of the first material's image, which the exact
 // conversion maps its faces into; its pixels are never the part's.
 bool isTim(std::u16string_view texture) {
@@ -60,19 +66,23 @@ MaterialEntry entryAt(const AtlasPlace& place, int atlasHeight) {
 
 }  // namespace
 
-ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages) {
+ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages,
+                                          Progress& progress) {
   const ObjModelPtr model = createObjModel();
   RepairReading reading;
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
   const FolderListingScope listings;
-  if (failed(readObjFile(objPath, *model, messages, diagnostics, &reading))) {
-    return refused(diagnostics, objPath);
-  }
+  ProgressStage readStage(progress, 0, kReadShare, kWhole);
+  const Result read = readObjFile(objPath, *model, messages, diagnostics, &reading, readStage);
+  if (read == kCancelled) return ModelConversion::cancelled();
+  if (failed(read)) return refused(diagnostics, objPath);
   if (refuseFacelessModel(*model, objPath, diagnostics)) return refused(diagnostics, objPath);
   if (needsNoMending(reading)) {
+    ProgressStage exactStage(progress, kReadShare, kWhole, kWhole);
     // Its TIM messages are told only when the exact conversion is what the author gets.
     HeldInfoMessages held;
-    ModelConversion exact = convertObjModel(objPath, held);
+    ModelConversion exact = convertObjModel(objPath, held, exactStage);
+    if (exact.result == kCancelled) return exact;
     if (!failed(exact.result)) {
       held.release(messages);
       return exact;
@@ -93,7 +103,10 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
     return refused(diagnostics, objPath);
   }
 
-  const RgbaImage atlas = paintAtlas(*cells, *layout, notes);
+  ProgressStage paintStage(progress, kReadShare, kPaintShare, kWhole);
+  const std::optional<RgbaImage> painted = paintAtlas(*cells, *layout, notes, paintStage);
+  if (!painted) return ModelConversion::cancelled();
+  const RgbaImage& atlas = *painted;
   std::vector<MaterialMapping> mappings;
   for (const AtlasPlace& place : layout->places) {
     mappings.emplace_back(entryAt(place, atlas.height), static_cast<float>(atlas.width),

@@ -18,7 +18,9 @@ namespace qel {
 //
 // Refused as convertObjModel refuses an OBJ file that cannot be read, a model without a
 // face or beyond a list's capacity, and besides for a texture that cannot be read or
-// decoded, or more materials than the atlas has room for.
-ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages);
+// decoded, or more materials than the atlas has room for. progress follows the reading of
+// the OBJ file and the decoding of the textures, as convertObjModel's progress does.
+ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages,
+                                          Progress& progress = noProgress());
 
 }  // namespace qel

@@ -280,6 +280,7 @@ std::u16string writeFailedText(std::u16string_view path, platform::WriteFailure 
 std::u16string japaneseText(const ContainerSave& save, std::u16string_view path) {
   switch (save.refusal) {
     case ContainerSave::Refusal::None:
+    case ContainerSave::Refusal::Cancelled:  // the author knows
       break;
     case ContainerSave::Refusal::TooLarge:
       return fillPattern(

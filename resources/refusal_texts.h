@@ -43,7 +43,8 @@ std::u16string imageRefusedText(const ImageCheck& check);
 // A save of an incomplete record: the box's whole text, every missing item named.
 std::u16string japaneseText(const SaveReadiness& readiness);
 
-// A refused or failed save (and export): the box's whole text.
+// A refused or failed save (and export): the box's whole text; empty for one made or
+// cancelled.
 std::u16string japaneseText(const ContainerSave& save, std::u16string_view path);
 
 // A failed write: the line that says why; for a failure of no known reason the system's error

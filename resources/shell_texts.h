@@ -39,6 +39,11 @@ std::u16string reloadOfferText(std::u16string_view containerName, SourceKind kin
 inline constexpr std::array<std::u16string_view, 3> kReloadChoices = {
     u"読み込み直す", u"今後は確認せずに読み込み直す", u"読み込み直さない"};
 
+// The box of long work, while it runs.
+inline constexpr std::u16string_view kConvertingModelText = u"3Dモデルを変換しています…";
+inline constexpr std::u16string_view kRepairingModelText = u"3Dモデルを修復しています…";
+inline constexpr std::u16string_view kSavingContainerText = u"コンテナファイルを保存しています…";
+
 // Changes not saved yet, before the program closes or opens another file: whether to save.
 std::u16string unsavedChangesQuestion(std::u16string_view containerName, bool closing);
 inline constexpr std::array<std::u16string_view, 3> kUnsavedChangesChoices = {

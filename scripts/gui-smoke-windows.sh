@@ -117,6 +117,8 @@ file_appears "$parts/part.cnt"
 settle
 import -window "$main" "$shots/08-saved.png"
 
+cancelled_repair "$winparts\\slow.obj" "$shots/08-saved.png"
+
 reopen_and_export "$winparts\\part.cnt" "$winparts\\exported.png" "$parts/exported.png"
 
 unsaved_question

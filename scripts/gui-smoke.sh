@@ -170,6 +170,8 @@ file_appears "$parts/part.cnt"
 settle
 import -window "$main" "$shots/08-saved.png"
 
+cancelled_repair "$parts/slow.obj" "$shots/08-saved.png"
+
 reopen_and_export "$parts/part.cnt" "$parts/exported.png" "$parts/exported.png"
 
 unsaved_question

@@ -237,6 +237,17 @@ make_parts() {
   convert -size 1024x1024 xc:orange "$1/huge.png"
   sed 's/texture.png/huge.png/' "$1/box.mtl" >"$1/huge.mtl"
   sed 's/box.mtl/huge.mtl/' "$1/box.obj" >"$1/huge.obj"
+  # A model whose repair takes seconds: four quads of four materials, each with a picture
+  # of 4096 x 4096 pixels to scale down.
+  convert -size 4096x4096 gradient:orange-skyblue "$1/large-0.png"
+  : >"$1/slow.mtl"
+  printf 'mtllib slow.mtl\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n' >"$1/slow.obj"
+  for i in $(seq 0 3); do
+    [ "$i" -gt 0 ] && cp "$1/large-0.png" "$1/large-$i.png"
+    printf 'newmtl m%d\nmap_Kd large-%d.png\n' "$i" "$i" >>"$1/slow.mtl"
+    printf 'v %d 0 0\nv %d 0 0\nv %d 1 0\nv %d 1 0\nusemtl m%d\nf -4/1 -3/2 -2/3 -1/4\n' \
+      "$i" $((i + 1)) $((i + 1)) "$i" "$i" >>"$1/slow.obj"
+  done
   # A 12192 x 2438 x 2591 mm box exported Z-up: in the program it lies on its side.
   printf 'mtllib box.mtl\nv 0 0 0\nv 12192 0 0\nv 12192 2438 0\nv 0 2438 0\nv 0 0 2591\nv 12192 0 2591\nv 12192 2438 2591\nv 0 2438 2591\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl body\nf 1/1 4/2 3/3 2/4\nf 5/1 6/2 7/3 8/4\nf 1/1 2/2 6/3 5/4\nf 2/1 3/2 7/3 6/4\nf 3/1 4/2 8/3 7/4\nf 4/1 1/2 5/3 8/4\n' >"$1/zup.obj"
 }
@@ -253,6 +264,24 @@ refused_model() {
   focus "$box"
   xdotool key Escape
   gone "モデルを設定"
+}
+
+# The model $1 (slow.obj of make_parts, as the program names it), whose repair takes seconds
+# and runs before the repair is offered: its progress box shows after half a second, and
+# キャンセル there leaves the part as screenshot $2 showed it.
+cancelled_repair() {
+  local box
+  step "a long repair shows its progress, and キャンセル leaves the part as it was"
+  menu_item s 2 "Wavefront OBJファイルを開く"
+  pick "Wavefront OBJファイルを開く" "$1"
+  box=$(window "モデルを設定")
+  shot 14-repair-progress
+  focus "$box"
+  xdotool key Return
+  gone "モデルを設定"
+  settle
+  import -window "$main" "$shots/14-repair-cancelled.png"
+  same_status "$2" "$shots/14-repair-cancelled.png" "the part after the cancelled repair"
 }
 
 # サイドビューを生成 shows the side view made from the model before it is stored; OK

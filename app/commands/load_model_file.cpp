@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
 #include "image/image_slots.h"
@@ -25,11 +27,33 @@ class MessageBoxInfoSink : public InfoMessageSink {
   platform::Ui& ui_;
 };
 
+// A conversion with the TIM notes it held back.
+struct HeldConversion {
+  ModelConversion conversion;
+  HeldInfoMessages held;
+};
+
+// Converts on a thread of its own behind the progress box; nothing when the author cancelled.
+std::optional<HeldConversion> convert(AppState& app, platform::WindowHandle window,
+                                      std::u16string_view path, bool repairing) {
+  HeldConversion made;
+  const platform::WorkOutcome outcome = app.ui.runWithProgress(
+      window, resources::kModelCaption,
+      repairing ? resources::kRepairingModelText : resources::kConvertingModelText,
+      [&](Progress& progress) {
+        made.conversion = repairing ? convertObjModelWithRepair(path, made.held, progress)
+                                    : convertObjModel(path, made.held, progress);
+      });
+  if (outcome == platform::WorkOutcome::Cancelled) return std::nullopt;
+  return made;
+}
+
 }  // namespace
 
 // Model and texture are set together or not at all. The TIM notes of the material reader
 // belong to the model as it is: they are shown once it is set as it is, or refused as it
-// is, never before a repair is offered or when the repair is taken.
+// is, never before a repair is offered or when the repair is taken. The conversions compute
+// aside, off the UI thread; a cancel leaves the part as it was.
 void loadModelFile(AppState& app, platform::WindowHandle window) {
   const auto path = pickOpenPath(app,
                                  openPickerRequest(window, {resources::kModelFileFilter, u"*.obj",
@@ -41,33 +65,31 @@ void loadModelFile(AppState& app, platform::WindowHandle window) {
 void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
                   RepairChoice repair) {
   MessageBoxInfoSink boxes(app.ui);
-  HeldInfoMessages held;
-  ModelConversion conversion = repair == RepairChoice::Repair
-                                   ? convertObjModelWithRepair(path, held)
-                                   : convertObjModel(path, held);
+  std::optional<HeldConversion> made = convert(app, window, path, repair == RepairChoice::Repair);
+  if (!made) return;
   // What the repair can mend is offered with what it found; nothing is written beside the
   // model's files. A model the repair cannot take either is refused with the repair's reason.
-  if (repair == RepairChoice::Ask && failed(conversion.result) &&
-      repairMends(conversion.refusal.code)) {
-    HeldInfoMessages repairHeld;
-    ModelConversion repaired = convertObjModelWithRepair(path, repairHeld);
-    if (!failed(repaired.result) &&
+  if (repair == RepairChoice::Ask && failed(made->conversion.result) &&
+      repairMends(made->conversion.refusal.code)) {
+    std::optional<HeldConversion> repaired = convert(app, window, path, true);
+    if (!repaired) return;
+    if (!failed(repaired->conversion.result) &&
         app.ui.messageBox(
-            window, resources::repairOfferText(conversion.refusal, repaired.repairNotes),
+            window,
+            resources::repairOfferText(made->conversion.refusal, repaired->conversion.repairNotes),
             resources::kModelCaption, platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
       return;
     }
-    conversion = std::move(repaired);
-    held = std::move(repairHeld);
+    made = std::move(repaired);
     repair = RepairChoice::Repair;
   }
   // Set as it is, a face of more corners keeps four and leaves a hole: the repair fans it.
-  if (repair == RepairChoice::Ask && !failed(conversion.result) && conversion.cutFaces > 0) {
-    switch (app.ui.askChoice(window, resources::cutFacesOfferText(conversion.cutFaces),
+  if (repair == RepairChoice::Ask && !failed(made->conversion.result) &&
+      made->conversion.cutFaces > 0) {
+    switch (app.ui.askChoice(window, resources::cutFacesOfferText(made->conversion.cutFaces),
                              resources::kModelCaption, resources::kCutFacesChoices)) {
       case 0:
-        held = {};
-        conversion = convertObjModelWithRepair(path, held);
+        if (!(made = convert(app, window, path, true))) return;
         repair = RepairChoice::Repair;
         break;
       case 1:
@@ -76,7 +98,8 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
         return;
     }
   }
-  held.release(boxes);
+  made->held.release(boxes);
+  ModelConversion& conversion = made->conversion;
   if (failed(conversion.result)) {
     app.ui.messageBox(window, resources::japaneseText(conversion.refusal), resources::kModelCaption,
                       platform::MessageBoxButtons::Ok);

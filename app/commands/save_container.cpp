@@ -56,8 +56,16 @@ void saveContainer(AppState& app, platform::WindowHandle window) {
 
   platform::Clock& clock = platform::clock();
   const std::int64_t createdTime = app.document.createdTimeOnSave(clock.calendarSeconds());
-  const ContainerSave save =
-      serializeContainer(change.record(), *path, clock.tickMilliseconds(), createdTime);
+  // Written off the UI thread, which only reads the record meanwhile. A cancel that came too
+  // late to stop the save leaves it made, and so it is taken as made.
+  ContainerSave save;
+  const std::uint32_t tick = clock.tickMilliseconds();
+  const ContainerRecord& record = change.record();
+  app.ui.runWithProgress(window, resources::kSaveContainerCaption, resources::kSavingContainerText,
+                         [&](Progress& progress) {
+                           save = serializeContainer(record, *path, tick, createdTime, progress);
+                         });
+  if (save.refusal == ContainerSave::Refusal::Cancelled) return;
   if (save.ok()) change.record().createdTime = createdTime;
   change.commit();
   if (!save.ok()) {

@@ -8,6 +8,7 @@
 
 #include "frontends/qt/file_picker.h"
 #include "frontends/qt/message_box.h"
+#include "frontends/qt/progress_box.h"
 #include "frontends/qt/qt_main_window.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/status_view.h"
@@ -69,6 +70,12 @@ int QtUi::runModalDialog(platform::WindowHandle owner, int templateId,
   if (dialog == nullptr) return -1;
   TemplateDialog window(*dialog, procedure, this->owner(owner));
   return window.run();
+}
+
+platform::WorkOutcome QtUi::runWithProgress(platform::WindowHandle owner,
+                                            std::u16string_view caption, std::u16string_view text,
+                                            const platform::LongWork& work) {
+  return runWithProgressBox(this->owner(owner), toQString(caption), toQString(text), work);
 }
 
 platform::WindowHandle QtUi::createMainWindow(const platform::MainWindowDescription& description,

@@ -42,7 +42,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (startFile.empty() && !arg.starts_with(L'-')) startFile = qel::platform::fromWide(arg);
   }
   ::LocalFree(args);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
   ::InitCommonControlsEx(&controls);
   qel::win32::Win32Ui ui(instance, showCommand);
   qel::platform::RegistrySettingsStore settings;

@@ -12,6 +12,7 @@
 #include "frontends/win32/message_box.h"
 #include "frontends/win32/modal_dialog.h"
 #include "frontends/win32/preview_pane.h"
+#include "frontends/win32/progress_box.h"
 #include "frontends/win32/wide.h"
 #include "frontends/win32/window_dpi.h"
 #include "resources/resources.h"
@@ -178,6 +179,13 @@ int Win32Ui::runModalDialog(platform::WindowHandle owner, int templateId,
   const resources::DialogTemplate* dialog = resources::findDialog(templateId);
   if (dialog == nullptr) return -1;
   return runTemplateDialog(instance_, toHwnd(owner), *dialog, procedure);
+}
+
+platform::WorkOutcome Win32Ui::runWithProgress(platform::WindowHandle owner,
+                                               std::u16string_view caption,
+                                               std::u16string_view text,
+                                               const platform::LongWork& work) {
+  return runWithProgressBox(instance_, toHwnd(owner), caption, text, work);
 }
 
 platform::WindowHandle Win32Ui::createMainWindow(const platform::MainWindowDescription& description,

@@ -24,6 +24,9 @@ class Win32Ui final : public platform::Ui {
   std::optional<std::u16string> pickSaveFile(const platform::FilePickerRequest& request) override;
   int runModalDialog(platform::WindowHandle owner, int templateId,
                      platform::DialogProcedure& procedure) override;
+  platform::WorkOutcome runWithProgress(platform::WindowHandle owner, std::u16string_view caption,
+                                        std::u16string_view text,
+                                        const platform::LongWork& work) override;
   platform::WindowHandle createMainWindow(const platform::MainWindowDescription& description,
                                           platform::MainWindowHandler& handler) override;
   void repaint(platform::WindowHandle window) override;

@@ -1,5 +1,7 @@
 #include <iconv.h>
 
+#include <mutex>
+
 #include "platform/os.h"
 
 namespace qel::platform {
@@ -53,6 +55,7 @@ class IconvCodePage final : public CodePage {
  private:
   char16_t pair(std::string_view twoBytes) {
     if (converter_ == reinterpret_cast<iconv_t>(-1)) return kDefaultCharacter;
+    const std::lock_guard lock(mutex_);
     ::iconv(converter_, nullptr, nullptr, nullptr, nullptr);
     char* in = const_cast<char*>(twoBytes.data());
     std::size_t inLeft = twoBytes.size();
@@ -67,6 +70,7 @@ class IconvCodePage final : public CodePage {
   }
 
   iconv_t converter_;
+  std::mutex mutex_;  // one converter for the program's threads: long work runs on its own
 };
 
 }  // namespace

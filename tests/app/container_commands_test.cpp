@@ -326,6 +326,19 @@ TEST_F(ContainerCommands, ACancelledSavePickerLeavesTheMakerAsItWas) {
   EXPECT_EQ(bench.record().makerName.view(), u"前の工房");
 }
 
+TEST_F(ContainerCommands, ACancelledSaveLeavesTheFileAndThePartAsTheyWere) {
+  bench.record() = test::readyRecord();
+  const std::u16string path = folder.write("kept.cnt", Bytes{1, 2, 3});
+  bench.ui.choose(path);
+  bench.ui.cancelLongWork = true;
+  bench.run(saveContainer);
+  EXPECT_EQ(test::readFile(toUtf8(path)), (Bytes{1, 2, 3}));
+  EXPECT_EQ(bench.ui.longWorkTexts.size(), 1u);
+  EXPECT_TRUE(bench.ui.messageBoxes.empty());
+  EXPECT_TRUE(bench.app.document.path().empty());
+  EXPECT_EQ(bench.record().createdTime, test::readyRecord().createdTime);
+}
+
 // A folder that takes no new file leaves only an overwrite in place, which a cut-off save can
 // damage: the save asks first, and キャンセル leaves the file as it was.
 TEST_F(ContainerCommands, ASaveInPlaceAsksFirst) {

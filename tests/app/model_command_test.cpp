@@ -5,6 +5,7 @@
 #include "preview/png_codec.h"
 #include "resources/preview_texts.h"
 #include "resources/refusal_texts.h"
+#include "resources/shell_texts.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -165,6 +166,19 @@ TEST_F(ModelCommand, ANewModelUnderAGeneratedSideViewIsOfferedANewOne) {
   setModelFrom(bench.app, bench.ui.window(), model);
   EXPECT_EQ(bench.ui.pictures.size(), 2u);
   EXPECT_EQ(bench.record().sideViewData, test::pngOf(16, 8));
+}
+
+// The conversion runs behind the progress box, and キャンセル there leaves the part as it was.
+TEST_F(ModelCommand, ACancelledConversionLeavesThePartAsItWas) {
+  bench.record() = test::readyRecord();
+  folder.write("skin.png", test::pngOf(8, 8));
+  bench.ui.choose(writeModel("skin.png"));
+  bench.ui.cancelLongWork = true;
+  bench.run(loadModelFile);
+  EXPECT_EQ(bench.record(), test::readyRecord());
+  EXPECT_EQ(bench.ui.longWorkTexts,
+            std::vector<std::u16string>{std::u16string(resources::kConvertingModelText)});
+  EXPECT_TRUE(bench.ui.messageBoxes.empty());
 }
 
 }  // namespace

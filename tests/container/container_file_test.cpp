@@ -7,6 +7,7 @@
 #include "container/container_format.h"
 #include "tests/support/container_fixtures.h"
 #include "tests/support/faulty_file_system.h"
+#include "tests/support/stopping_progress.h"
 #include "tests/support/temp_folder.h"
 
 namespace qel {
@@ -39,6 +40,26 @@ TEST(SerializeContainer, APieceThatFailsKeepsTheEarlierFileAndLeavesNothing) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                           std::filesystem::directory_iterator()),
             1);
+}
+
+TEST(SerializeContainer, TellsEachBlockWrittenAndACancelKeepsTheEarlierFile) {
+  test::TempFolder folder;
+  const Bytes earlier = *serializeContainerBytes(completeRecord(), 1);
+  const auto path = folder.write("a.cnt", earlier);
+  const ContainerRecord record = largeRecord();
+  test::StoppingProgress cancelling;
+  EXPECT_EQ(serializeContainer(record, path, 1, 42, cancelling).refusal,
+            ContainerSave::Refusal::Cancelled);
+  EXPECT_EQ(test::readFile(folder.path() / "a.cnt"), earlier);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+
+  test::StoppingProgress watching(1.0);
+  ASSERT_TRUE(serializeContainer(record, path, 1, 42, watching).ok());
+  EXPECT_GT(watching.calls, 1);
+  EXPECT_EQ(watching.lastDone, std::filesystem::file_size(folder.path() / "a.cnt"));
+  EXPECT_EQ(watching.lastTotal, watching.lastDone);
 }
 
 // ---- Opening ----

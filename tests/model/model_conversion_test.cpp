@@ -12,6 +12,7 @@
 #include "model/store_model.h"
 #include "tests/model/model_fixtures.h"
 #include "tests/support/fingerprint.h"
+#include "tests/support/stopping_progress.h"
 #include "tests/support/temp_folder.h"
 
 namespace qel {
@@ -141,6 +142,23 @@ TEST_F(ModelConversionTest, GivesTheSameBytesForALargeModelOfEveryForm) {
   ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
   EXPECT_EQ(conversion.blob.size(), 636974u);
   EXPECT_EQ(test::fnv1a(conversion.blob), 0x7F0AF696BC511F85u);
+}
+
+TEST_F(ModelConversionTest, TellsTheBytesReadAndStopsWhenCancelled) {
+  folder.write("body.png", test::pngBytes(8, 8));
+  folder.writeText("car.mtl", "newmtl body\nmap_Kd body.png\n");
+  const auto path = folder.writeText("car.obj", test::largeObjModel());
+  test::StoppingProgress watching(1.0);
+  ASSERT_EQ(convertObjModel(path, sink, watching).result, kSuccess);
+  EXPECT_GT(watching.calls, 1);
+  EXPECT_EQ(watching.lastDone, std::filesystem::file_size(folder.path() / "car.obj"));
+  EXPECT_EQ(watching.lastTotal, watching.lastDone);
+
+  test::StoppingProgress cancelling;
+  const ModelConversion cancelled = convertObjModel(path, sink, cancelling);
+  EXPECT_EQ(cancelled.result, kCancelled);
+  EXPECT_TRUE(cancelled.blob.empty());
+  EXPECT_TRUE(cancelled.refusal.code.empty());
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "preview/render_preview.h"
 #include "tests/model/model_fixtures.h"
 #include "tests/repair/image_files.h"
+#include "tests/support/stopping_progress.h"
 #include "tests/support/temp_folder.h"
 
 namespace qel {
@@ -153,6 +154,20 @@ TEST_F(ModelRepairTest, TakesEveryCornerOfAFaceThatTheExactConversionCutsToFour)
   const ModelConversion exact = convertObjModel(folder.file("car.obj"), sink);
   EXPECT_EQ(exact.vertexCount, 4);
   EXPECT_EQ(exact.cutFaces, 1u);
+}
+
+TEST_F(ModelRepairTest, ACancelAmongTheTexturesIsNoRefusal) {
+  for (const char* name : {"a.png", "b.png", "c.png"}) {
+    folder.write(name, encodePng(RgbaImage(16, 16, kRed)));
+  }
+  folder.writeText("car.mtl",
+                   "newmtl a\nmap_Kd a.png\nnewmtl b\nmap_Kd b.png\nnewmtl c\nmap_Kd c.png\n");
+  test::StoppingProgress pastTheReading(0.5);
+  const ModelConversion conversion = convertObjModelWithRepair(
+      folder.writeText("car.obj", threeQuads("car.mtl")), sink, pastTheReading);
+  EXPECT_EQ(conversion.result, kCancelled);
+  EXPECT_TRUE(conversion.refusal.code.empty());
+  EXPECT_TRUE(conversion.texture.empty());
 }
 
 TEST_F(ModelRepairTest, TakesEveryCornerOfAFaceUpToItsBoundAndRefusesBeyond) {

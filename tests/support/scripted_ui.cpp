@@ -288,6 +288,23 @@ std::optional<std::u16string> ScriptedUi::pickSaveFile(const platform::FilePicke
   return pick(true, request);
 }
 
+platform::WorkOutcome ScriptedUi::runWithProgress(platform::WindowHandle, std::u16string_view,
+                                                  std::u16string_view text,
+                                                  const platform::LongWork& work) {
+  longWorkTexts.emplace_back(text);
+  class Box final : public Progress {
+   public:
+    explicit Box(bool cancel) : cancel_(cancel) {}
+    bool advance(std::uint64_t, std::uint64_t) override { return !cancel_; }
+
+   private:
+    bool cancel_;
+  };
+  Box box(cancelLongWork);
+  work(box);
+  return cancelLongWork ? platform::WorkOutcome::Cancelled : platform::WorkOutcome::Completed;
+}
+
 int ScriptedUi::runModalDialog(platform::WindowHandle owner, int templateId,
                                platform::DialogProcedure& procedure) {
   const resources::DialogTemplate* dialogTemplate = resources::findDialog(templateId);

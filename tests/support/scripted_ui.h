@@ -94,6 +94,8 @@ class ScriptedUi : public platform::Ui {
   ScriptedUi& tick();  // the timer fires once
 
   bool active = true;  // what isActive answers
+  // The user presses キャンセル in the box of long work as soon as the work tells of progress.
+  bool cancelLongWork = false;
 
   bool failWindowCreation = false;
 
@@ -101,6 +103,7 @@ class ScriptedUi : public platform::Ui {
   std::vector<MessageBoxCall> messageBoxes;
   std::vector<PictureShown> pictures;
   std::vector<ChoiceCall> choices;
+  std::vector<std::u16string> longWorkTexts;     // the text of each runWithProgress
   std::vector<platform::MenuListItem> menuList;  // of the latest setMenuList
   int menuListBefore = 0;
   int timerMilliseconds = 0;  // 0 until the timer is started
@@ -128,6 +131,10 @@ class ScriptedUi : public platform::Ui {
   std::optional<std::u16string> pickSaveFile(const platform::FilePickerRequest& request) override;
   int runModalDialog(platform::WindowHandle owner, int templateId,
                      platform::DialogProcedure& procedure) override;
+  // Runs the work at once on the calling thread.
+  platform::WorkOutcome runWithProgress(platform::WindowHandle owner, std::u16string_view caption,
+                                        std::u16string_view text,
+                                        const platform::LongWork& work) override;
   platform::WindowHandle createMainWindow(const platform::MainWindowDescription& description,
                                           platform::MainWindowHandler& handler) override;
   void repaint(platform::WindowHandle window) override;
