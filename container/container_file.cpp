@@ -9,6 +9,29 @@
 
 namespace qel {
 
+namespace {
+
+// One attempt of a save; save.fileSize is set.
+void writeOnce(ContainerSave& save, const ContainerRecord& record, std::u16string_view path,
+               std::uint32_t tickCount, std::int64_t createdTime) {
+  platform::WriteFailure why = platform::WriteFailure::Other;
+  auto file = beginReplacing(path, &why);
+  const bool written =
+      file &&
+      serializeContainerPieces(
+          record, tickCount & 0xFFFFFF,
+          [&file](std::span<const std::uint8_t> piece) { return file->write(piece); },
+          createdTime) &&
+      file->commit();
+  save.refusal = written ? ContainerSave::Refusal::None : ContainerSave::Refusal::WriteFailed;
+  save.cause = written ? platform::WriteFailure::None : file ? file->failure() : why;
+  if (!written && save.cause == platform::WriteFailure::None) {
+    save.cause = platform::WriteFailure::Other;
+  }
+}
+
+}  // namespace
+
 ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_view path,
                                  std::uint32_t tickCount, std::int64_t createdTime) {
   ContainerSave save;
@@ -19,19 +42,11 @@ ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_v
     save.refusal = ContainerSave::Refusal::TooLarge;
     return save;
   }
-  platform::WriteFailure why = platform::WriteFailure::Other;
-  auto file = beginReplacing(path, &why);
-  const bool written =
-      file &&
-      serializeContainerPieces(
-          record, tickCount & 0xFFFFFF,
-          [&file](std::span<const std::uint8_t> piece) { return file->write(piece); },
-          createdTime) &&
-      file->commit();
-  if (!written) {
-    save.refusal = ContainerSave::Refusal::WriteFailed;
-    save.cause = file ? file->failure() : why;
-    if (save.cause == platform::WriteFailure::None) save.cause = platform::WriteFailure::Other;
+  writeOnce(save, record, path, tickCount, createdTime);
+  // A save killed meanwhile may have left a temporary since this one began: once its room
+  // is free, one attempt more.
+  if (save.cause == platform::WriteFailure::DiskFull && sweepStaleTemporaries(path) > 0) {
+    writeOnce(save, record, path, tickCount, createdTime);
   }
   return save;
 }

@@ -20,15 +20,17 @@ struct Plan {
 };
 
 // Decides how path would be replaced; nothing, with why, when it is refused.
-std::optional<Plan> plan(std::u16string_view path, WriteFailure& why) {
+std::optional<Plan> plan(std::u16string_view path, LinkAtName links, WriteFailure& why) {
   platform::FileSystem& files = platform::fileSystem();
-  auto target = files.resolve(path);
+  // A link to be replaced is taken as a new file: nothing passes through it.
+  const bool replacesLink = links == LinkAtName::Replace && files.isLink(path);
+  auto target = replacesLink ? platform::splitAtName(path) : files.resolve(path);
   if (!target) {
     why = WriteFailure::Other;
     return std::nullopt;
   }
   Plan plan{*target, target->folder + target->name, nullptr};
-  const FileState state = files.inspect(plan.path);
+  const FileState state = replacesLink ? FileState{} : files.inspect(plan.path);
   const bool exists = state.kind == FileState::Kind::File;
   if (state.kind == FileState::Kind::NotAFile) {
     why = state.writeRefusal == WriteFailure::None ? WriteFailure::Other : state.writeRefusal;
@@ -39,6 +41,8 @@ std::optional<Plan> plan(std::u16string_view path, WriteFailure& why) {
     why = state.readOnly ? WriteFailure::ReadOnly : state.writeRefusal;
     return std::nullopt;
   }
+  // What killed saves left takes no room from this one.
+  removeStaleTemporaries(plan.target);
   plan.temporary = TemporaryFile::create(plan.target, why);
   if (plan.temporary) {
     why = plan.temporary->file().takeProtectionOf(exists ? plan.path : std::u16string());
@@ -88,17 +92,18 @@ bool FileReplacement::check(WriteFailure outcome) {
   return outcome == WriteFailure::None || fail(outcome);
 }
 
-ReplacementMode replacementModeOf(std::u16string_view path, WriteFailure* why) {
+ReplacementMode replacementModeOf(std::u16string_view path, WriteFailure* why, LinkAtName links) {
   WriteFailure cause = WriteFailure::None;
-  const auto found = plan(path, cause);
+  const auto found = plan(path, links, cause);
   if (why) *why = cause;
   if (!found) return ReplacementMode::Refused;
   return found->temporary ? ReplacementMode::Beside : ReplacementMode::InPlace;
 }
 
-std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path, WriteFailure* why) {
+std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path, WriteFailure* why,
+                                                LinkAtName links) {
   WriteFailure cause = WriteFailure::None;
-  auto found = plan(path, cause);
+  auto found = plan(path, links, cause);
   std::unique_ptr<FileReplacement> replacement;
   if (found && found->temporary) {
     replacement = std::make_unique<BesideReplacement>(std::move(*found));
@@ -107,6 +112,11 @@ std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path, WriteF
   }
   if (why) *why = cause;
   return replacement;
+}
+
+std::size_t sweepStaleTemporaries(std::u16string_view path) {
+  const auto target = platform::fileSystem().resolve(path);
+  return target ? removeStaleTemporaries(*target) : 0;
 }
 
 }  // namespace qel
