@@ -92,7 +92,7 @@ TEST(CheckCommand, GivesOneJsonObjectWithAnObjectPerProblemAndTheSummary) {
   const auto plain =
       nlohmann::json::parse(runCliWith({"check", "--json", folder.at("plain.obj")}).out);
   ASSERT_EQ(plain["errors"], 1);
-  ASSERT_EQ(plain["warnings"], 1);
+  ASSERT_NE(plain.dump().find("obj.polygon-cut"), std::string::npos);
   for (const auto& problem : plain["problems"]) EXPECT_EQ(problem["repairMends"], true) << problem;
 }
 
