@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "base/utf.h"
 #include "platform/os.h"
 
 namespace qel {

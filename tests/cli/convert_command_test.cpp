@@ -79,8 +79,12 @@ TEST(PackCommand, TakesModelAndTextureFromAnObjFile) {
 // The same file under another name, as a hard link gives it, is still the input.
 TEST(PackCommand, RefusesAnOutputThatIsOneOfItsInputs) {
   ModelFolder folder;
-  std::filesystem::create_hard_link(folder.path() / "s.png", folder.path() / "side.cnt");
-  std::filesystem::create_hard_link(folder.path() / "car.mtl", folder.path() / "lib.cnt");
+  std::error_code error;
+  std::filesystem::create_hard_link(folder.path() / "s.png", folder.path() / "side.cnt", error);
+  if (!error) {
+    std::filesystem::create_hard_link(folder.path() / "car.mtl", folder.path() / "lib.cnt", error);
+  }
+  if (error) GTEST_SKIP() << "no hard link can be made here";
   const Bytes side = test::readFile(folder.path() / "s.png");
   const Bytes mtl = test::readFile(folder.path() / "car.mtl");
   const auto named = runCliWith(folder.packArgs("side.cnt"));
