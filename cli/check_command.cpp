@@ -2,24 +2,22 @@
 // models and container files at once; folders are walked for them.
 #include <CLI/CLI.hpp>
 
-#include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "base/path_parts.h"
 #include "check/container_check.h"
+#include "check/folder_walk.h"
 #include "check/model_check.h"
 #include "cli/check_report.h"
 #include "cli/commands.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
 #include "model/obj_reader.h"
+#include "model/refusal_text.h"
 
 namespace qel::cli {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct CheckOptions {
   std::vector<std::string> paths;
@@ -46,20 +44,17 @@ bool isCheckedInFolder(std::u16string_view path) {
          equalIgnoringCase(extension, u".q5c");
 }
 
-// The models and containers under a folder, in name order; what cannot be listed is
-// passed over.
-std::vector<std::u16string> filesUnder(const fs::path& folder) {
-  std::vector<std::u16string> found;
-  std::error_code error;
-  for (fs::recursive_directory_iterator
-           it(folder, fs::directory_options::skip_permission_denied, error),
-       end;
-       !error && it != end; it.increment(error)) {
-    std::u16string path = it->path().u16string();
-    if (it->is_regular_file(error) && isCheckedInFolder(path)) found.push_back(std::move(path));
-  }
-  std::sort(found.begin(), found.end());
-  return found;
+// A folder is walked for the models and containers beneath it; an entry that cannot be
+// checked is told on err too, and counts as an error.
+void checkPath(std::u16string_view path, CheckReport& report, std::ostream& err) {
+  const auto unchecked = [&](const Diagnostic& problem) {
+    err << displayPath(problem.file) << ": not checked: " << problem.message << "\n";
+    report.beginFile(problem.file);
+    report.add(problem);
+    report.endFile();
+  };
+  const auto check = [&](std::u16string_view file) { checkFile(file, report); };
+  if (!walkFolder(path, isCheckedInFolder, check, unchecked)) checkFile(path, report);
 }
 
 int runCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) {
@@ -71,14 +66,7 @@ int runCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
   }
   CheckReport report(out, options.json ? CheckReport::Form::Json : CheckReport::Form::Text,
                      options.quiet);
-  for (const std::u16string& path : paths) {
-    std::error_code error;
-    if (fs::is_directory(fs::path(path), error)) {
-      for (const std::u16string& file : filesUnder(fs::path(path))) checkFile(file, report);
-    } else {
-      checkFile(path, report);
-    }
-  }
+  for (const std::u16string& path : paths) checkPath(path, report, err);
   return report.finish(options.strict) ? kExitRefused : kExitSuccess;
 }
 

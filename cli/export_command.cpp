@@ -86,7 +86,7 @@ int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err
   // The OBJ text, larger than the model, goes to its file piece by piece and is put in
   // place after the others, so that a failure before then leaves every file as it was.
   platform::WriteFailure why = platform::WriteReason::Other;
-  auto obj = beginReplacing(paths[0], &why);
+  auto obj = beginReplacing(paths[0], &why, LinkAtName::Replace);
   // Nothing of a refused export is left, not even the folders it made.
   const auto cannotTake = [&] {
     if (obj && obj->failure() != platform::WriteReason::None) why = obj->failure();

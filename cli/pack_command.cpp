@@ -202,23 +202,58 @@ int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream
   return kExitSuccess;
 }
 
-// Model and texture together from an OBJ file, as the set-model command sets them.
-int convertModel(const std::string& path, bool repair, ContainerRecord& record, std::ostream& err) {
+// Model and texture together from an OBJ file, as the set-model command sets them; the
+// material libraries and textures it read are added to inputs.
+int convertModel(const std::string& path, bool repair, ContainerRecord& record,
+                 std::vector<std::u16string>& inputs, std::ostream& err) {
   const auto conversion = convertModelInput(path, "--obj", err, repair);
   if (!conversion) return kExitRefused;
   // Both checks pass for what a conversion gives.
   storeModel(record, conversion->blob);
   storeTexture(record, conversion->texture);
+  for (const auto* files : {&conversion->materialLibraries, &conversion->textureFiles}) {
+    inputs.insert(inputs.end(), files->begin(), files->end());
+  }
   return kExitSuccess;
 }
 
 // The model and the texture, from --obj or from --model and --texture.
-int loadModelAndTexture(const PackOptions& options, ContainerRecord& record, std::ostream& err) {
-  if (!options.obj.empty()) return convertModel(options.obj, options.repair, record, err);
+int loadModelAndTexture(const PackOptions& options, ContainerRecord& record,
+                        std::vector<std::u16string>& inputs, std::ostream& err) {
+  if (!options.obj.empty()) return convertModel(options.obj, options.repair, record, inputs, err);
   // The model file's buffer becomes the record's block and each input is dropped once stored,
   // so that a large model is held once.
   if (int code = loadModel(options.model, record, err)) return code;
   return loadImage(options.texture, record, storeTexture, options.repair, err);
+}
+
+// The files a pack reads, as the file system takes them.
+std::vector<std::u16string> inputsOf(const PackOptions& options) {
+  std::vector<std::u16string> inputs;
+  for (const std::string* input :
+       {&options.obj, &options.model, &options.texture, &options.sideView}) {
+    if (input->empty()) continue;
+    if (auto path = fromUtf8Argument(*input)) inputs.push_back(std::move(*path));
+  }
+  return inputs;
+}
+
+// The input that is the very file output names, by its identity: another spelling of its
+// path, a hard link or a symbolic link of it is found too.
+std::optional<std::u16string> inputAt(std::u16string_view output,
+                                      const std::vector<std::u16string>& inputs) {
+  platform::FileSystem& files = platform::fileSystem();
+  const auto written = files.identify(output);
+  if (!written) return std::nullopt;
+  for (const std::u16string& input : inputs) {
+    if (files.identify(input) == written) return input;
+  }
+  return std::nullopt;
+}
+
+int refuseInputAsOutput(const PackOptions& options, const std::u16string& input,
+                        std::ostream& err) {
+  return refuse(err, options.output, "is the input file " + toUtf8(input) + "; not overwritten");
 }
 
 int runPack(const PackOptions& options, std::ostream& err) {
@@ -228,9 +263,13 @@ int runPack(const PackOptions& options, std::ostream& err) {
   }
   const auto output = pathArgument(options.output, err);
   if (!output) return kExitRefused;
+  std::vector<std::u16string> inputs = inputsOf(options);
+  // Before anything is read, and again for the files a conversion found.
+  if (const auto input = inputAt(*output, inputs)) return refuseInputAsOutput(options, *input, err);
   ContainerRecord record;
   if (int code = fillFields(options, record, err)) return code;
-  if (int code = loadModelAndTexture(options, record, err)) return code;
+  if (int code = loadModelAndTexture(options, record, inputs, err)) return code;
+  if (const auto input = inputAt(*output, inputs)) return refuseInputAsOutput(options, *input, err);
   if (int code = loadImage(options.sideView, record, storeSideView, options.repair, err)) {
     return code;
   }
@@ -253,17 +292,6 @@ volatile std::sig_atomic_t interrupted = 0;
 
 extern "C" void onInterrupt(int) {
   interrupted = 1;
-}
-
-// The files a pack reads, as the file system takes them.
-std::vector<std::u16string> inputsOf(const PackOptions& options) {
-  std::vector<std::u16string> inputs;
-  for (const std::string* input :
-       {&options.obj, &options.model, &options.texture, &options.sideView}) {
-    if (input->empty()) continue;
-    if (auto path = fromUtf8Argument(*input)) inputs.push_back(std::move(*path));
-  }
-  return inputs;
 }
 
 // Packs, then again each time the inputs have changed and stood still for half a second,

@@ -9,6 +9,38 @@
 
 namespace qel {
 
+namespace {
+
+// One attempt of a save; a cancel through progress is told as such.
+void writeOnce(ContainerSave& save, const ContainerRecord& record, std::u16string_view path,
+               std::uint32_t tickCount, std::int64_t createdTime, Progress& progress,
+               std::uint64_t size) {
+  platform::WriteFailure why = platform::WriteReason::Other;
+  auto file = beginReplacing(path, &why);
+  std::uint64_t written = 0;
+  bool cancelled = false;
+  const auto sink = [&](std::span<const std::uint8_t> piece) {
+    if (!file->write(piece)) return false;
+    written += piece.size();
+    cancelled = !progress.advance(written, size);
+    return !cancelled;
+  };
+  const bool saved = file &&
+                     serializeContainerPieces(record, tickCount & 0xFFFFFF, sink, createdTime) &&
+                     file->commit();
+  save.refusal = ContainerSave::Refusal::None;
+  save.cause = platform::WriteReason::None;
+  if (cancelled) {
+    save.refusal = ContainerSave::Refusal::Cancelled;
+  } else if (!saved) {
+    save.refusal = ContainerSave::Refusal::WriteFailed;
+    save.cause = file ? file->failure() : why;
+    if (save.cause == platform::WriteReason::None) save.cause = platform::WriteReason::Other;
+  }
+}
+
+}  // namespace
+
 ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_view path,
                                  std::uint32_t tickCount, std::int64_t createdTime,
                                  Progress& progress) {
@@ -20,25 +52,11 @@ ContainerSave serializeContainer(const ContainerRecord& record, std::u16string_v
     save.refusal = ContainerSave::Refusal::TooLarge;
     return save;
   }
-  platform::WriteFailure why = platform::WriteReason::Other;
-  auto file = beginReplacing(path, &why);
-  std::uint64_t written = 0;
-  bool cancelled = false;
-  const auto sink = [&](std::span<const std::uint8_t> piece) {
-    if (!file->write(piece)) return false;
-    written += piece.size();
-    cancelled = !progress.advance(written, *size);
-    return !cancelled;
-  };
-  const bool saved = file &&
-                     serializeContainerPieces(record, tickCount & 0xFFFFFF, sink, createdTime) &&
-                     file->commit();
-  if (cancelled) {
-    save.refusal = ContainerSave::Refusal::Cancelled;
-  } else if (!saved) {
-    save.refusal = ContainerSave::Refusal::WriteFailed;
-    save.cause = file ? file->failure() : why;
-    if (save.cause == platform::WriteReason::None) save.cause = platform::WriteReason::Other;
+  writeOnce(save, record, path, tickCount, createdTime, progress, *size);
+  // A save killed meanwhile may have left a temporary since this one began: once its room
+  // is free, one attempt more.
+  if (save.cause == platform::WriteReason::DiskFull && sweepStaleTemporaries(path) > 0) {
+    writeOnce(save, record, path, tickCount, createdTime, progress, *size);
   }
   return save;
 }

@@ -162,8 +162,10 @@ bool loadChunk(ChunkSource& source, ContainerRecord& r, std::uint32_t tag, std::
 }
 
 // Empties record and fills it from the chunk sequence that source
-// delivers. false when the sequence runs past its end or lacks the end chunk; record is
-// then partly filled, so it must be a fresh one that is kept only on success.
+// delivers. false when the sequence runs past its end or stops at any tag but the end
+// chunk's, which every writer of the format puts last: random bytes behind a header end the
+// walk at once, and must not open as an empty part. record is then partly filled, so it
+// must be a fresh one that is kept only on success.
 bool walkChunks(ContainerRecord& record, ChunkSource& source,
                 const TextChunkObserver& observeText) {
   resetRecord(record);
@@ -171,7 +173,8 @@ bool walkChunks(ContainerRecord& record, ChunkSource& source,
     std::uint8_t head[kChunkHeadSize];
     if (!source.take(head)) return false;
     const std::uint32_t tag = readLe32(head);
-    if (tag >= kEndChunk) break;
+    if (tag == kEndChunk) break;
+    if (tag > kEndChunk) return false;
     if (!loadChunk(source, record, tag, readLe32(head + 4), observeText)) return false;
   }
   // A model too short to hold its vertex count leaves the count at 0.

@@ -59,8 +59,8 @@ enum class ContainerParse { Parsed, NotAContainer, Damaged };
 using TextChunkObserver = std::function<void(ContainerChunkTag tag, bool terminated)>;
 
 // Parses the container file of either form that source delivers into a fresh record, which
-// replaces record only when it parsed. Damaged: a chunk runs past the end, the end chunk is
-// missing, or the file could not be read to its end.
+// replaces record only when it parsed. Damaged: a chunk runs past the end, the chunks stop
+// at any tag but the end chunk's, or the file could not be read to its end.
 ContainerParse parseContainerChunks(ContainerRecord& record, ChunkSource& source,
                                     const TextChunkObserver& observeText = {});
 

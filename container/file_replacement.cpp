@@ -21,15 +21,17 @@ struct Plan {
 };
 
 // Decides how path would be replaced; nothing, with why, when it is refused.
-std::optional<Plan> plan(std::u16string_view path, WriteFailure& why) {
+std::optional<Plan> plan(std::u16string_view path, LinkAtName links, WriteFailure& why) {
   platform::FileSystem& files = platform::fileSystem();
-  auto target = files.resolve(path);
+  // A link to be replaced is taken as a new file: nothing passes through it.
+  const bool replacesLink = links == LinkAtName::Replace && files.isLink(path);
+  auto target = replacesLink ? platform::splitAtName(path) : files.resolve(path);
   if (!target) {
     why = WriteReason::Other;
     return std::nullopt;
   }
   Plan plan{*target, target->folder + target->name, nullptr};
-  const FileState state = files.inspect(plan.path);
+  const FileState state = replacesLink ? FileState{} : files.inspect(plan.path);
   const bool exists = state.kind == FileState::Kind::File;
   if (state.kind == FileState::Kind::NotAFile) {
     why = state.writeRefusal == WriteReason::None ? WriteReason::Other : state.writeRefusal;
@@ -40,6 +42,8 @@ std::optional<Plan> plan(std::u16string_view path, WriteFailure& why) {
     why = state.readOnly ? WriteReason::ReadOnly : state.writeRefusal;
     return std::nullopt;
   }
+  // What killed saves left takes no room from this one.
+  removeStaleTemporaries(plan.target);
   plan.temporary = TemporaryFile::create(plan.target, why);
   if (plan.temporary) {
     why = plan.temporary->file().takeProtectionOf(exists ? plan.path : std::u16string());
@@ -89,17 +93,18 @@ bool FileReplacement::check(WriteFailure outcome) {
   return outcome == WriteReason::None || fail(outcome);
 }
 
-ReplacementMode replacementModeOf(std::u16string_view path, WriteFailure* why) {
+ReplacementMode replacementModeOf(std::u16string_view path, WriteFailure* why, LinkAtName links) {
   WriteFailure cause = WriteReason::None;
-  const auto found = plan(path, cause);
+  const auto found = plan(path, links, cause);
   if (why) *why = cause;
   if (!found) return ReplacementMode::Refused;
   return found->temporary ? ReplacementMode::Beside : ReplacementMode::InPlace;
 }
 
-std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path, WriteFailure* why) {
+std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path, WriteFailure* why,
+                                                LinkAtName links) {
   WriteFailure cause = WriteReason::None;
-  auto found = plan(path, cause);
+  auto found = plan(path, links, cause);
   std::unique_ptr<FileReplacement> replacement;
   if (found && found->temporary) {
     replacement = std::make_unique<BesideReplacement>(std::move(*found));
@@ -108,6 +113,11 @@ std::unique_ptr<FileReplacement> beginReplacing(std::u16string_view path, WriteF
   }
   if (why) *why = cause;
   return replacement;
+}
+
+std::size_t sweepStaleTemporaries(std::u16string_view path) {
+  const auto target = platform::fileSystem().resolve(path);
+  return target ? removeStaleTemporaries(*target) : 0;
 }
 
 }  // namespace qel

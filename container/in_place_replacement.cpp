@@ -1,6 +1,6 @@
 #include "container/in_place_replacement.h"
 
-#include <optional>
+#include <algorithm>
 
 #include "base/bytes.h"
 #include "platform/os.h"
@@ -11,23 +11,26 @@ namespace {
 using platform::WriteFailure;
 using platform::WriteReason;
 
-std::optional<Bytes> contentOf(std::u16string_view path) {
-  auto file = platform::fileSystem().openForReading(path);
-  const auto length = file ? file->length() : std::nullopt;
-  if (!length) return std::nullopt;
-  Bytes bytes(static_cast<std::size_t>(*length));
+// The first count bytes of the file that reader delivers, read piece by piece.
+std::optional<Bytes> frontOf(platform::FileReader& reader, std::uint64_t count) {
+  Bytes bytes(static_cast<std::size_t>(count));
   for (std::size_t done = 0; done < bytes.size();) {
-    const auto got = file->read(std::span(bytes).subspan(done));
+    const auto got = reader.read(std::span(bytes).subspan(done));
     if (!got || *got == 0) return std::nullopt;
     done += *got;
   }
   return bytes;
 }
 
+// The new content is written over the front of the earlier file, whose bytes beyond it stay
+// until the very end, when the file is cut to the new length. So only the front that is
+// overwritten is kept to undo a failure: a small part saved over a large file copies no more
+// than the part.
 class InPlaceReplacement final : public FileReplacement {
  public:
-  InPlaceReplacement(std::unique_ptr<platform::WritableFile> file, Bytes earlier)
-      : file_(std::move(file)), earlier_(std::move(earlier)) {}
+  InPlaceReplacement(std::u16string path, std::unique_ptr<platform::FileReader> earlier,
+                     std::uint64_t earlierLength)
+      : path_(std::move(path)), earlier_(std::move(earlier)), earlierLength_(earlierLength) {}
 
   bool write(std::span<const std::uint8_t> bytes) override {
     if (failure() != WriteReason::None) return false;
@@ -36,20 +39,35 @@ class InPlaceReplacement final : public FileReplacement {
   }
 
   bool commit() override {
-    if (failure() != WriteReason::None || !check(file_->reserve(content_.size()))) return false;
-    if (overwrite(content_)) return true;
-    overwrite(earlier_);
+    if (failure() != WriteReason::None) return false;
+    // Read before the file is opened for writing, which on Windows shuts other readers out.
+    const auto front = frontOf(*earlier_, std::min<std::uint64_t>(content_.size(), earlierLength_));
+    earlier_.reset();
+    if (!front) return fail(WriteReason::NoPermission);
+    WriteFailure why = WriteReason::None;
+    auto file = platform::fileSystem().openForWriting(path_, platform::OpenMode::Existing, why);
+    if (!file) return fail(why);
+    if (!check(file->reserve(content_.size()))) return false;
+    if (overwrite(*file, content_) && check(file->setLength(content_.size()))) {
+      // The new content was on disk before the cut; a failed sync of the cut undoes nothing.
+      file->sync();
+      return true;
+    }
+    // Back to the earlier front, and length where the new content went beyond it.
+    if (overwrite(*file, *front) && file->setLength(earlierLength_) == WriteReason::None) {
+      file->sync();
+    }
     return false;
   }
 
  private:
-  bool overwrite(const Bytes& bytes) {
-    return check(file_->rewind()) && check(file_->write(bytes)) &&
-           check(file_->setLength(bytes.size())) && check(file_->sync());
+  bool overwrite(platform::WritableFile& file, const Bytes& bytes) {
+    return check(file.rewind()) && check(file.write(bytes)) && check(file.sync());
   }
 
-  std::unique_ptr<platform::WritableFile> file_;
-  Bytes earlier_;
+  std::u16string path_;
+  std::unique_ptr<platform::FileReader> earlier_;
+  std::uint64_t earlierLength_;
   Bytes content_;
 };
 
@@ -57,15 +75,14 @@ class InPlaceReplacement final : public FileReplacement {
 
 std::unique_ptr<FileReplacement> beginInPlaceReplacement(std::u16string_view path,
                                                          WriteFailure& why) {
-  // Without a copy of the earlier bytes a failure could not be undone.
-  auto earlier = contentOf(path);
-  if (!earlier) {
+  // A file that cannot be read could not be put back after a failure.
+  auto earlier = platform::fileSystem().openForReading(path);
+  const auto length = earlier ? earlier->length() : std::nullopt;
+  if (!length) {
     why = WriteReason::NoPermission;
     return nullptr;
   }
-  auto file = platform::fileSystem().openForWriting(path, platform::OpenMode::Existing, why);
-  if (!file) return nullptr;
-  return std::make_unique<InPlaceReplacement>(std::move(file), std::move(*earlier));
+  return std::make_unique<InPlaceReplacement>(std::u16string(path), std::move(earlier), *length);
 }
 
 }  // namespace qel

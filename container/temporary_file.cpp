@@ -7,8 +7,8 @@
 namespace qel {
 namespace {
 
-constexpr std::u16string_view kMarker = u".qeltmp-";
-constexpr std::size_t kRandomCount = 8;
+constexpr std::u16string_view kMarker = u".qelcontainer-save-";
+constexpr std::size_t kRandomCount = 16;
 // Lower case only, since Windows does not tell cases apart in names.
 constexpr std::u16string_view kAlphabet = u"0123456789abcdefghijklmnopqrstuvwxyz";
 // A name holds 255 UTF-8 bytes on Linux and 255 UTF-16 units on Windows.
@@ -88,11 +88,15 @@ bool isTemporaryOf(std::u16string_view entry, std::u16string_view targetName) {
          entry.substr(prefix.size()).find_first_not_of(kAlphabet) == std::u16string_view::npos;
 }
 
-void removeStaleTemporaries(const platform::FolderAndName& target) {
+std::size_t removeStaleTemporaries(const platform::FolderAndName& target) {
   platform::FileSystem& files = platform::fileSystem();
+  std::size_t removed = 0;
   for (const std::u16string& entry : files.listFolder(target.folder)) {
-    if (isTemporaryOf(entry, target.name)) files.removeIfUnused(target.folder + entry);
+    if (isTemporaryOf(entry, target.name) && files.removeIfUnused(target.folder + entry)) {
+      ++removed;
+    }
   }
+  return removed;
 }
 
 }  // namespace qel

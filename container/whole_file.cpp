@@ -65,7 +65,7 @@ bool writeWholeFiles(std::span<const FileContent> files, platform::WriteFailure*
   };
   for (const FileContent& file : files) {
     platform::WriteFailure cause = platform::WriteReason::None;
-    auto replacement = beginReplacing(file.path, &cause);
+    auto replacement = beginReplacing(file.path, &cause, LinkAtName::Replace);
     if (!replacement) return failed(cause);
     if (!replacement->write(file.bytes)) return failed(replacement->failure());
     written.push_back(std::move(replacement));

@@ -29,7 +29,8 @@ std::optional<Bytes> readWholeFile(platform::FileReader& file,
 std::optional<Bytes> readFileHead(std::u16string_view path, std::size_t count);
 
 // Makes bytes the complete content of the file at path, replaced as beginReplacing does
-// (container/file_replacement.h): on failure the earlier file (if any) is as it was, nothing
+// (container/file_replacement.h) with LinkAtName::Replace: a link at its name is replaced,
+// never written through. On failure the earlier file (if any) is as it was, nothing
 // new is left behind, and why (when given) receives the cause.
 bool writeWholeFile(std::u16string_view path, std::span<const std::uint8_t> bytes,
                     platform::WriteFailure* why = nullptr);

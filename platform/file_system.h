@@ -67,6 +67,23 @@ struct FolderAndName {
   std::u16string name;
 };
 
+// path split after its last folder separator as this system takes them, without following
+// any link; nothing for a path that ends in a separator.
+std::optional<FolderAndName> splitAtName(std::u16string_view path);
+// name appended to the path of its folder with this system's separator.
+void appendName(std::u16string& folder, std::u16string_view name);
+
+// An entry of a folder as a walk sees it.
+struct FolderEntry {
+  enum class Kind { File, Folder, Other };
+  std::u16string name;
+  // A link is followed to a file but never into a folder (Other), so that no walk loops.
+  Kind kind = Kind::Other;
+  // false for a name the system does not hold in its encoding (bytes that are not UTF-8 on
+  // Linux): name is then a stand-in for showing, which opens nothing.
+  bool named = true;
+};
+
 struct FileState {
   enum class Kind { Missing, File, NotAFile } kind = Kind::Missing;
   bool readOnly = false;  // no write permission bit, or the read-only attribute
@@ -95,12 +112,20 @@ class FileSystem {
   virtual std::unique_ptr<FileReader> openForReading(std::u16string_view path) = 0;
   // The names (not paths) of the entries of a folder; empty when it cannot be read.
   virtual std::vector<std::u16string> listFolder(std::u16string_view folder) = 0;
+  // The entries of a folder, with the folder closed again; nothing when it cannot be opened
+  // or read to its end.
+  virtual std::optional<std::vector<FolderEntry>> readFolder(std::u16string_view folder) = 0;
 
   // The file that path names once symbolic links are followed (it may not exist yet), split
   // as this system splits paths; nothing for a loop, a dangling junction or a path that
   // names no file.
   virtual std::optional<FolderAndName> resolve(std::u16string_view path) = 0;
   virtual FileState inspect(std::u16string_view path) = 0;
+  // The identity of the file or folder at path, links followed; nothing when none is there.
+  virtual std::optional<FileIdentity> identify(std::u16string_view path) = 0;
+  // Whether the entry at path is itself a symbolic link (on Windows any reparse point, a
+  // junction too), whatever it leads to.
+  virtual bool isLink(std::u16string_view path) = 0;
   // Nothing when path names no file that can be told.
   virtual std::optional<FileStamp> stamp(std::u16string_view path) = 0;
   virtual std::unique_ptr<WritableFile> openForWriting(std::u16string_view path, OpenMode mode,

@@ -14,7 +14,8 @@
 #  - under the repair: a 500 KB progressive JPEG of 4096 x 4096 and 50,000 empty scans, one
 #    4096 x 4096 PNG under 200 names (hard links, case variants, ./ prefixes), and 4,096
 #    materials of distinct 256 x 256 images;
-#  - a container of a 256 MB model: every command holds about one copy of it.
+#  - a container of a 256 MB model: every command holds about one copy of it;
+#  - a chain of 8,000 folders, walked by check.
 # Usage: [KEEP=1] [TIMEOUT=SECONDS] scripts/hostile-inputs.sh [path/to/qelcontainer-cli]
 # KEEP=1 keeps the folder of inputs and each command's stderr; TIMEOUT (default 300) stops
 # a command that runs longer.
@@ -166,6 +167,16 @@ with open('large.blob', 'wb') as f:
     f.truncate(16 + 32 * vertices)
     f.seek(0, 2)
     f.write(struct.pack('<3H', 0, 1, 2))
+
+# Deeper than any path the system takes at once: made one folder at a time.
+top = os.getcwd()
+os.makedirs('chain', exist_ok=True)
+os.chdir('chain')
+for _ in range(8000):
+    os.mkdir('d')
+    os.chdir('d')
+open('car.obj', 'w').write(triangle)
+os.chdir(top)
 EOF
 
 packing=(--name hostile --maker tester --seed 1 --created 0 --sideview small.png)
@@ -186,6 +197,7 @@ run 10 300 "pack --texture, 3 GiB of zeros" "$cli" pack -o out.cnt "${packing[@]
   --model repeated.blob --texture sparse/zero.png
 run 10 300 "check, 1,000 missing in 50,000 files" "$cli" check crowd/car.obj
 run 10 300 "check, 100,000 unknown usemtl" "$cli" check names/unknown.obj
+run 10 300 "check, a chain of 8,000 folders" "$cli" check chain
 run 10 300 "convert, 1,000,000 usemtl long names" "$cli" convert names/long.obj -o out.blob
 run 10 300 "render, 1 triangle 200,000 times" "$cli" render repeated.cnt -o out.png
 run 10 300 "render 520x320, 1 triangle 200,000 times" "$cli" render repeated.cnt -o out.png \

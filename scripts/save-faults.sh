@@ -2,14 +2,17 @@
 # Saves under faults on real file systems, through qelcontainer-cli pack:
 #  1. a save into a full 64 MiB tmpfs is refused, keeps the earlier file whole and leaves
 #     nothing behind (needs root to mount the tmpfs; skipped otherwise);
-#  2. a save leaves other hidden files beside its target alone;
+#  2. a save leaves other hidden files beside its target alone, those named like its
+#     temporaries too;
 #  3. 100 pairs of saves to one file at once all succeed and leave one of them whole;
 #  4. a save written in place (a file the user may write in a folder they may not add to)
 #     into a full tmpfs is refused and keeps the earlier file whole (needs root to mount the
 #     tmpfs and to run the save as nobody; skipped otherwise);
 #  5. a read-only file (mode 0444) is refused, even for root, and kept;
 #  6. 20 saves of a 50 MB part killed with SIGKILL at random points each leave the earlier
-#     or the new file whole, and the next save leaves nothing else in the folder.
+#     or the new file whole, and the next save leaves nothing else in the folder;
+#  7. four saves killed late one after another leave temporaries that fill a 160 MiB tmpfs,
+#     and the next save removes them first and succeeds (the tmpfs needs root).
 # Usage: scripts/save-faults.sh [path/to/qelcontainer-cli]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -112,14 +115,17 @@ fi
 # ---- 2. Hidden files beside the target ----
 folder=$(mktemp -d "$work/hidden.XXXXXX")
 pack first "$work/small.bin" "$folder/real.cnt"
-for name in .real.cnt.backup .real.cnt.old123 .real.cnt.qeltmp-notours; do
+# The last two are named as the program's temporaries were and nearly as they are.
+hidden=(.real.cnt.backup .real.cnt.old123 .real.cnt.qeltmp-notours .real.cnt.qeltmp-abcdefgh
+  .real.cnt.qelcontainer-save-notours)
+for name in "${hidden[@]}"; do
   echo "not the program's" >"$folder/$name"
 done
 pack second "$work/small.bin" "$folder/real.cnt"
-for name in .real.cnt.backup .real.cnt.old123 .real.cnt.qeltmp-notours; do
+for name in "${hidden[@]}"; do
   [ -e "$folder/$name" ] || fail "a save removed $name beside its target"
 done
-left=$(others "$folder" real.cnt .real.cnt.backup .real.cnt.old123 .real.cnt.qeltmp-notours)
+left=$(others "$folder" real.cnt "${hidden[@]}")
 [ -z "$left" ] || fail "a save beside hidden files left: $left"
 echo "hidden files beside the target: kept"
 
@@ -217,6 +223,24 @@ for round in $(seq 1 20); do
   [ -z "$left" ] || fail "round $round: the save after the kill left $left"
 done
 echo "killed saves (one takes ${save_ms} ms): $kept_old kept the earlier file, $got_new had the new one, $stale left a temporary until the next save"
+
+# ---- 7. Temporaries of killed saves filling the disk ----
+# Killed late, one after another, the saves leave temporaries that fill the 160 MiB tmpfs;
+# the next save removes them before it writes and succeeds.
+for round in 1 2 3 4; do
+  pack second "$work/big.bin" "$target" exec 2>/dev/null &
+  pid=$!
+  delay=$((save_ms * 4 / 5))
+  sleep "$(printf '%d.%03d' $((delay / 1000)) $((delay % 1000)))"
+  kill -KILL "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+done
+echo "killed saves left: $(others "$folder" part.cnt | wc -w) temporaries, $(du -sm "$folder" | cut -f1) MiB in all"
+pack first "$work/big.bin" "$target" || fail "a save after killed saves was refused"
+cmp -s "$target" "$work/first.cnt" || fail "the save after killed saves wrote other bytes"
+left=$(others "$folder" part.cnt)
+[ -z "$left" ] || fail "the save after killed saves left $left"
+echo "temporaries of killed saves: removed before the next save wrote"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "saves under faults: passed"

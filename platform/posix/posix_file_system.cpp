@@ -51,6 +51,16 @@ class PosixReader final : public FileReader {
   int fd_;
 };
 
+FolderEntry::Kind kindOf(int dir, const char* name) {
+  struct stat info {};
+  if (::fstatat(dir, name, &info, AT_SYMLINK_NOFOLLOW) != 0) return FolderEntry::Kind::Other;
+  if (S_ISDIR(info.st_mode)) return FolderEntry::Kind::Folder;
+  if (S_ISLNK(info.st_mode) && ::fstatat(dir, name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
+    return FolderEntry::Kind::File;
+  }
+  return S_ISREG(info.st_mode) ? FolderEntry::Kind::File : FolderEntry::Kind::Other;
+}
+
 class PosixFileSystem final : public FileSystem {
  public:
   std::unique_ptr<FileReader> openForReading(std::u16string_view path) override {
@@ -80,6 +90,26 @@ class PosixFileSystem final : public FileSystem {
     return names;
   }
 
+  std::optional<std::vector<FolderEntry>> readFolder(std::u16string_view folder) override {
+    DIR* dir = ::opendir(nativeFolder(folder).c_str());
+    if (dir == nullptr) return std::nullopt;
+    std::vector<FolderEntry> entries;
+    for (;;) {
+      errno = 0;
+      const dirent* entry = ::readdir(dir);
+      if (entry == nullptr) break;
+      const std::string_view name = entry->d_name;
+      if (name == "." || name == "..") continue;
+      std::u16string wide = fromUtf8(name);
+      const bool named = toUtf8(wide) == name;
+      entries.push_back({std::move(wide), kindOf(::dirfd(dir), entry->d_name), named});
+    }
+    const bool whole = errno == 0;
+    ::closedir(dir);
+    if (!whole) return std::nullopt;
+    return entries;
+  }
+
   std::optional<FolderAndName> resolve(std::u16string_view path) override {
     return resolvePosixPath(path);
   }
@@ -104,6 +134,18 @@ class PosixFileSystem final : public FileSystem {
       ::close(fd);
     }
     return state;
+  }
+
+  std::optional<FileIdentity> identify(std::u16string_view path) override {
+    struct stat info {};
+    if (::stat(nativePath(path).c_str(), &info) != 0) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino)};
+  }
+
+  bool isLink(std::u16string_view path) override {
+    struct stat info {};
+    return ::lstat(nativePath(path).c_str(), &info) == 0 && S_ISLNK(info.st_mode);
   }
 
   std::optional<FileStamp> stamp(std::u16string_view path) override {

@@ -73,6 +73,30 @@ class Win32FileSystem final : public FileSystem {
     return names;
   }
 
+  std::optional<std::vector<FolderEntry>> readFolder(std::u16string_view folder) override {
+    std::u16string pattern(folder);
+    appendName(pattern, u"*");
+    WIN32_FIND_DATAW entry{};
+    const HANDLE search = ::FindFirstFileW(fullPath(pattern).c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::vector<FolderEntry> entries;
+    do {
+      const std::wstring_view name = entry.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const DWORD attributes = entry.dwFileAttributes;
+      // A junction or a link to a folder is not entered.
+      const auto kind = (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ? FolderEntry::Kind::File
+                        : (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0
+                            ? FolderEntry::Kind::Other
+                            : FolderEntry::Kind::Folder;
+      entries.push_back({fromWide(name), kind, true});
+    } while (::FindNextFileW(search, &entry));
+    const bool whole = ::GetLastError() == ERROR_NO_MORE_FILES;
+    ::FindClose(search);
+    if (!whole) return std::nullopt;
+    return entries;
+  }
+
   std::optional<FolderAndName> resolve(std::u16string_view path) override {
     return resolveWin32Path(path);
   }
@@ -102,6 +126,22 @@ class Win32FileSystem final : public FileSystem {
       state = {FileState::Kind::NotAFile, false, WriteReason::Other};
     }
     return state;
+  }
+
+  std::optional<FileIdentity> identify(std::u16string_view path) override {
+    // No access asked, so that a file held by a writer is told too; folders need the flag.
+    const FileHandle file(::CreateFileW(fullPath(path).c_str(), 0, kShareAll, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file.valid() || !::GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+  }
+
+  bool isLink(std::u16string_view path) override {
+    const DWORD attributes = ::GetFileAttributesW(fullPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   }
 
   std::optional<FileStamp> stamp(std::u16string_view path) override {

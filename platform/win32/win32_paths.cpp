@@ -44,6 +44,18 @@ std::wstring fullPath(std::u16string_view path) {
   return L"\\\\?\\" + full;
 }
 
+std::optional<FolderAndName> splitAtName(std::u16string_view path) {
+  const std::size_t separator = path.find_last_of(u"\\/:");
+  const std::size_t start = separator == std::u16string_view::npos ? 0 : separator + 1;
+  if (start == path.size()) return std::nullopt;
+  return FolderAndName{std::u16string(path.substr(0, start)), std::u16string(path.substr(start))};
+}
+
+void appendName(std::u16string& folder, std::u16string_view name) {
+  if (!folder.empty() && folder.back() != u'\\' && folder.back() != u'/') folder += u'\\';
+  folder += name;
+}
+
 std::optional<FolderAndName> resolveWin32Path(std::u16string_view path) {
   const std::wstring full = fullPath(path);
   if (full.empty()) return std::nullopt;

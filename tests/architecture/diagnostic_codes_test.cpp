@@ -31,7 +31,7 @@ std::set<std::string> matches(const std::string& text, const std::regex& pattern
 TEST(DiagnosticCodes, AreTheOnesInTheCommandLineReference) {
   // Narrow literals only: u"model.obj" is a file name.
   static const std::regex inCode(
-      R"re([^u]"((?:path|obj|mtl|model|repair|blob|container)\.[a-z0-9-]+)")re");
+      R"re([^u]"((?:path|walk|obj|mtl|model|repair|blob|container)\.[a-z0-9-]+)")re");
   std::set<std::string> reported;
   for (const char* folder : {"model", "repair", "check"}) {
     for (const auto& entry : fs::directory_iterator(fs::path(QEL_SOURCE_DIR) / folder)) {

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "check/folder_walk.h"
 #include "cli_test_support.h"
 #include "container/container_format.h"
 
@@ -81,11 +86,13 @@ TEST(CheckCommand, GivesOneJsonObjectWithAnObjectPerProblemAndTheSummary) {
       nlohmann::json::parse(runCliWith({"check", "--json", folder.at("a.cnt")}).out)["problems"]
           .empty());
 
-  // A model without materials: refused as it is, mended by the repair.
-  folder.writeText("plain.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+  // A model without materials and with a face of five corners: refused as it is, mended by
+  // the repair.
+  folder.writeText("plain.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\nv 2 2 0\nf 1 2 3 4 5\n");
   const auto plain =
       nlohmann::json::parse(runCliWith({"check", "--json", folder.at("plain.obj")}).out);
   ASSERT_EQ(plain["errors"], 1);
+  ASSERT_NE(plain.dump().find("obj.polygon-cut"), std::string::npos);
   for (const auto& problem : plain["problems"]) EXPECT_EQ(problem["repairMends"], true) << problem;
 }
 
@@ -118,6 +125,32 @@ TEST(CheckCommand, WalksFoldersAndGivesARepeatedProblemOnce) {
   EXPECT_NE(run.out.find(walked("deep/b.q5c") + ": 1 error, 0 warnings\n"), std::string::npos);
   EXPECT_NE(run.out.find("4 files checked: "), std::string::npos) << run.out;
 }
+
+#ifndef _WIN32  // names of bytes that are not UTF-8
+// Every entry is accounted for: what cannot be named or entered is told on stderr and in
+// the JSON, which stays whole, and the walk goes on past it.
+TEST(CheckCommand, TellsWhatAFolderWalkCannotTakeAndGoesOn) {
+  CheckFolder folder;
+  std::filesystem::create_directories(folder.path() / "parts");
+  std::filesystem::copy_file(folder.path() / "a.cnt", folder.path() / "parts" / "z.cnt");
+  // 車.obj in code page 932.
+  std::ofstream(folder.path() / "parts" / "\x8e\xd4.obj") << "v 0 0 0\n";
+  std::filesystem::path deep = folder.path() / "parts";
+  for (std::size_t depth = 0; depth <= kDeepestWalk; ++depth) deep /= "d";
+  std::filesystem::create_directories(deep);
+
+  const auto run = runCliWith({"check", "--json", folder.at("parts")});
+  EXPECT_EQ(run.code, 1);
+  const auto report = nlohmann::json::parse(run.out);
+  std::vector<std::string> codes;
+  for (const auto& problem : report["problems"]) codes.push_back(problem["code"]);
+  EXPECT_EQ(codes, (std::vector<std::string>{"walk.too-deep", "walk.name-not-utf8"}));
+  ASSERT_EQ(report["files"].size(), 3u);
+  EXPECT_EQ(report["files"][1]["file"], folder.at("parts/z.cnt"));
+  EXPECT_EQ(report["errors"], 2);
+  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
+}
+#endif
 
 }  // namespace
 }  // namespace qel

@@ -107,6 +107,27 @@ TEST(PackCommand, TakesModelAndTextureFromAnObjFile) {
   EXPECT_EQ(record.textureWidth, 128);
 }
 
+// The same file under another name, as a hard link gives it, is still the input.
+TEST(PackCommand, RefusesAnOutputThatIsOneOfItsInputs) {
+  ModelFolder folder;
+  std::error_code error;
+  std::filesystem::create_hard_link(folder.path() / "s.png", folder.path() / "side.cnt", error);
+  if (!error) {
+    std::filesystem::create_hard_link(folder.path() / "car.mtl", folder.path() / "lib.cnt", error);
+  }
+  if (error) GTEST_SKIP() << "no hard link can be made here";
+  const Bytes side = test::readFile(folder.path() / "s.png");
+  const Bytes mtl = test::readFile(folder.path() / "car.mtl");
+  const auto named = runCliWith(folder.packArgs("side.cnt"));
+  EXPECT_EQ(named.code, 1);
+  EXPECT_EQ(named.err, folder.at("side.cnt") + ": is the input file " + folder.at("s.png") +
+                           "; not overwritten\n");
+  // The material library that the OBJ file names is an input as well.
+  EXPECT_EQ(runCliWith(folder.packObjArgs("lib.cnt", "car.obj")).code, 1);
+  EXPECT_EQ(test::readFile(folder.path() / "s.png"), side);
+  EXPECT_EQ(test::readFile(folder.path() / "car.mtl"), mtl);
+}
+
 TEST(PackCommand, WantsEitherAnObjFileOrAModelAndATexture) {
   ModelFolder folder("newmtl body\nmap_Kd body.png\n");
   folder.write("body.png", test::pngOf(257, 64));

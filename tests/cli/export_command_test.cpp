@@ -78,6 +78,19 @@ TEST(ExportCommand, RefusesABrokenBlobOrAFileInTheWayAndWritesNothing) {
   EXPECT_FALSE(fs::is_directory(folder.path() / "file"));
 }
 
+// The OBJ file is written piece by piece apart from the others: a link at its name is
+// replaced as theirs are, and the file it named elsewhere is left alone.
+TEST(ExportCommand, ReplacesALinkPlantedAtTheModelsNameAndLeavesItsFile) {
+  ExportFolder folder;
+  folder.write("theirs.obj", test::patterned(10));
+  std::error_code error;
+  fs::create_symlink(folder.path() / "theirs.obj", folder.path() / "out" / "model.obj", error);
+  if (error) GTEST_SKIP() << "no symbolic link can be made here";
+  ASSERT_EQ(runCliWith({"export", folder.at("a.cnt"), "-o", folder.at("out")}).code, 0);
+  EXPECT_FALSE(fs::is_symlink(folder.path() / "out" / "model.obj"));
+  EXPECT_EQ(test::readFile(folder.path() / "theirs.obj"), test::patterned(10));
+}
+
 TEST(ExportCommand, MakesAMissingFolderWithItsParents) {
   ExportFolder folder;
   const auto run = runCliWith({"export", folder.at("a.cnt"), "-o", folder.at("new/deep")});

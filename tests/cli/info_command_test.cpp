@@ -103,6 +103,28 @@ TEST(InfoCommand, TextShowsNumbersAsTheWindowDoes) {
   EXPECT_NE(run.out.find("\n3D MODEL 16 bytes\n  Vertex -1\n"), std::string::npos) << run.out;
 }
 
+// Random bytes behind the scrambled form's first bytes end the chunks at once, at no end chunk.
+TEST(ContainerCommands, EachRefusesAContainerDamagedBehindItsHeader) {
+  CliFolder folder;
+  Bytes file = {0x24, 0x25, 0x26, 0x00};
+  const Bytes noise = test::patterned(4096, 91);
+  file.insert(file.end(), noise.begin(), noise.end());
+  folder.write("noise.cnt", file);
+  const std::string in = folder.at("noise.cnt");
+  const std::vector<std::vector<std::string>> commands = {
+      {"info", in},
+      {"extract", in, "--model", folder.at("m.out")},
+      {"export", in, "-o", folder.at("out")},
+      {"render", in, "-o", folder.at("r.png")},
+      {"check", in}};
+  for (const auto& args : commands) {
+    const auto run = runCliWith(args);
+    EXPECT_EQ(run.code, 1) << args[0];
+    EXPECT_NE((run.out + run.err).find("damaged"), std::string::npos) << args[0] << run.err;
+  }
+  EXPECT_EQ(test::namesIn(folder.path()).size(), 4u);
+}
+
 TEST(InfoCommand, RefusesFilesThatAreNotWholeContainers) {
   CliFolder folder;
   ASSERT_EQ(runCliWith(folder.packArgs("a.cnt")).code, 0);

@@ -19,6 +19,7 @@
 #include "container/temporary_file.h"
 #include "container/whole_file.h"
 #include "platform/os.h"
+#include "tests/support/allocation_limit.h"
 #include "tests/support/container_fixtures.h"
 #include "tests/support/faulty_file_system.h"
 #include "tests/support/temp_folder.h"
@@ -100,15 +101,19 @@ TEST_P(Replacing, AReadOnlyFileIsRefusedEvenForRootAndKept) {
 
 TEST_P(Replacing, OnlyOurOwnUnusedTemporariesAreSwept) {
   const auto path = folder.write("real.cnt", patterned(10));
-  const Names others = {".real.cnt.backup", ".real.cnt.old123", ".real.cnt.qeltmp-abc",
-                        ".real.cnt.qeltmp-ABCD1234", "~real.cnt.0badf00d"};
+  // The last ones are named as our temporaries were and nearly as they are.
+  const Names others = {".real.cnt.backup",
+                        ".real.cnt.old123",
+                        "~real.cnt.0badf00d",
+                        ".other.cnt.qelcontainer-save-0123456789abcdef",
+                        ".real.cnt.qelcontainer-save-0123456789ABCDEF",
+                        ".real.cnt.qelcontainer-save-abc",
+                        ".real.cnt.qeltmp-abcdefgh"};
   for (const auto& name : others) folder.write(name, patterned(5));
-  folder.write(".real.cnt.qeltmp-stale123", patterned(5));  // left by a killed save
-  folder.write(".other.cnt.qeltmp-stale123", patterned(5));
 
   ASSERT_TRUE(writeWholeFile(path, patterned(20)));
   Names expected = others;
-  expected.insert(expected.end(), {".other.cnt.qeltmp-stale123", "real.cnt"});
+  expected.push_back("real.cnt");
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(namesIn(folder.path()), expected);
 }
@@ -148,18 +153,41 @@ TEST_P(Replacing, ConcurrentSavesToOneFileAllSucceed) {
   EXPECT_EQ(namesIn(folder.path()), Names{"shared.cnt"});
 }
 
+// Makes a symbolic link at link to target; false where none can be made.
+bool linked(const fs::path& target, const fs::path& link) {
+  std::error_code error;
+  fs::create_symlink(target, link, error);
+  return !error && fs::is_symlink(link);
+}
+
 TEST_P(Replacing, ASymbolicLinkStaysALinkAndItsFileGetsTheBytes) {
   folder.write("real.cnt", patterned(10));
   fs::create_directory(folder.path() / "links");
-  std::error_code error;
-  fs::create_symlink("../real.cnt", folder.path() / "links" / "link.cnt", error);
-  if (error || !fs::is_symlink(folder.path() / "links" / "link.cnt")) {
+  if (!linked("../real.cnt", folder.path() / "links" / "link.cnt")) {
     GTEST_SKIP() << "no symbolic link can be made here";
   }
-  ASSERT_TRUE(writeWholeFile(folder.file("links/link.cnt"), patterned(30)));
+  auto file = beginReplacing(folder.file("links/link.cnt"));
+  ASSERT_TRUE(file && file->write(patterned(30)) && file->commit());
   EXPECT_TRUE(fs::is_symlink(folder.path() / "links" / "link.cnt"));
   EXPECT_EQ(test::readFile(folder.path() / "real.cnt"), patterned(30));
   EXPECT_EQ(namesIn(folder.path() / "links"), Names{"link.cnt"});
+}
+
+// A link planted under an output's name, to a file or to none yet, leads nowhere.
+TEST_P(Replacing, AWholeFileReplacesALinkAtItsNameAndLeavesWhatItNamed) {
+  folder.write("theirs.png", patterned(10));
+  fs::create_directory(folder.path() / "out");
+  if (!linked("../theirs.png", folder.path() / "out" / "a.png") ||
+      !linked("../planted.png", folder.path() / "out" / "b.png")) {
+    GTEST_SKIP() << "no symbolic link can be made here";
+  }
+  for (const char* name : {"out/a.png", "out/b.png"}) {
+    ASSERT_TRUE(writeWholeFile(folder.file(name), patterned(30))) << name;
+    EXPECT_FALSE(fs::is_symlink(folder.path() / name)) << name;
+    EXPECT_EQ(test::readFile(folder.path() / name), patterned(30)) << name;
+  }
+  EXPECT_EQ(test::readFile(folder.path() / "theirs.png"), patterned(10));
+  EXPECT_FALSE(fs::exists(folder.path() / "planted.png"));
 }
 
 #ifndef _WIN32  // modes, owners, processes and backslashes as POSIX has them
@@ -189,6 +217,8 @@ TEST_P(Replacing, TheFileKeepsItsModeAndOwner) {
   }
 }
 
+// Swept before the next save writes, so that its room is there even for a save that then
+// finds the disk full.
 TEST_P(Replacing, AKilledSaveLeavesTheEarlierFileAndTheNextSaveSweepsItsTemporary) {
   const auto path = folder.write("big.cnt", patterned(10));
   const pid_t child = ::fork();
@@ -202,8 +232,14 @@ TEST_P(Replacing, AKilledSaveLeavesTheEarlierFileAndTheNextSaveSweepsItsTemporar
   ASSERT_TRUE(WIFSIGNALED(status));
   EXPECT_EQ(test::readFile(folder.path() / "big.cnt"), patterned(10));
   EXPECT_EQ(namesIn(folder.path()).size(), 2u);
-  ASSERT_TRUE(writeWholeFile(path, patterned(20)));
+  {
+    test::FaultyFileSystem full;
+    full.faults.writeFailsAfter = 1000;
+    full.faults.cause = WriteReason::DiskFull;
+    EXPECT_FALSE(writeWholeFile(path, patterned(5000)));
+  }
   EXPECT_EQ(namesIn(folder.path()), Names{"big.cnt"});
+  EXPECT_EQ(test::readFile(folder.path() / "big.cnt"), patterned(10));
 }
 
 // Root writes whatever the modes say, so these run in a child process as nobody when the
@@ -239,6 +275,21 @@ class AsOrdinaryUser : public Replacing {
 };
 
 INSTANTIATE_TEST_SUITE_P(FileSystems, AsOrdinaryUser, kBackends, nameOf);
+
+// Of the earlier file only the front that the new content covers is held to undo a failure.
+TEST(InPlaceReplacement, ASmallSaveOverAHugeFileHoldsLittle) {
+  test::TempFolder folder;
+  const auto path = folder.write("huge.cnt", patterned(10));
+  fs::resize_file(folder.path() / "huge.cnt", std::uintmax_t{3} << 30);
+  test::FaultyFileSystem files;
+  files.faults.newFilesRefused = true;
+  {
+    test::AllocationLimit limit(std::size_t{64} << 20);
+    auto file = beginReplacing(path);
+    ASSERT_TRUE(file && file->write(patterned(1000)) && file->commit());
+  }
+  EXPECT_EQ(test::readFile(folder.path() / "huge.cnt"), patterned(1000));
+}
 
 TEST_P(AsOrdinaryUser, AFileTheUserMayNotWriteIsRefusedAndLeftAsItWas) {
   own(folder.path(), 0777);

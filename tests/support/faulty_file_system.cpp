@@ -120,6 +120,12 @@ std::vector<std::u16string> FaultyFileSystem::listFolder(std::u16string_view fol
   return real().listFolder(folder);
 }
 
+std::optional<std::vector<platform::FolderEntry>> FaultyFileSystem::readFolder(
+    std::u16string_view folder) {
+  if (!nextCallRuns()) return std::nullopt;
+  return real().readFolder(folder);
+}
+
 std::optional<platform::FolderAndName> FaultyFileSystem::resolve(std::u16string_view path) {
   if (!nextCallRuns()) return std::nullopt;
   return real().resolve(path);
@@ -128,6 +134,15 @@ std::optional<platform::FolderAndName> FaultyFileSystem::resolve(std::u16string_
 platform::FileState FaultyFileSystem::inspect(std::u16string_view path) {
   if (!nextCallRuns()) return {platform::FileState::Kind::NotAFile, false, faults.cause};
   return real().inspect(path);
+}
+
+std::optional<platform::FileIdentity> FaultyFileSystem::identify(std::u16string_view path) {
+  if (!nextCallRuns()) return std::nullopt;
+  return real().identify(path);
+}
+
+bool FaultyFileSystem::isLink(std::u16string_view path) {
+  return nextCallRuns() && real().isLink(path);
 }
 
 std::optional<platform::FileStamp> FaultyFileSystem::stamp(std::u16string_view path) {

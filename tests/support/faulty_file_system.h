@@ -43,8 +43,11 @@ class FaultyFileSystem final : public platform::FileSystem {
 
   std::unique_ptr<platform::FileReader> openForReading(std::u16string_view path) override;
   std::vector<std::u16string> listFolder(std::u16string_view folder) override;
+  std::optional<std::vector<platform::FolderEntry>> readFolder(std::u16string_view folder) override;
   std::optional<platform::FolderAndName> resolve(std::u16string_view path) override;
   platform::FileState inspect(std::u16string_view path) override;
+  std::optional<platform::FileIdentity> identify(std::u16string_view path) override;
+  bool isLink(std::u16string_view path) override;
   std::optional<platform::FileStamp> stamp(std::u16string_view path) override;
   std::unique_ptr<platform::WritableFile> openForWriting(std::u16string_view path,
                                                          platform::OpenMode mode,

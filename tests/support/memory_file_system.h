@@ -48,6 +48,16 @@ class MemoryFileSystem final : public platform::FileSystem {
     return names;
   }
 
+  // Files only: no folder is held of its own.
+  std::optional<std::vector<platform::FolderEntry>> readFolder(
+      std::u16string_view folder) override {
+    std::vector<platform::FolderEntry> entries;
+    for (std::u16string& name : listFolder(folder)) {
+      entries.push_back({std::move(name), platform::FolderEntry::Kind::File, true});
+    }
+    return entries;
+  }
+
   std::optional<platform::FolderAndName> resolve(std::u16string_view path) override {
     const std::u16string_view folder = folderOf(path);
     if (folder.size() == path.size()) return std::nullopt;
@@ -59,6 +69,14 @@ class MemoryFileSystem final : public platform::FileSystem {
     if (!files_.contains(path)) return {};
     return {platform::FileState::Kind::File, readOnly_.contains(path), platform::WriteReason::None};
   }
+
+  // Each path is a file of its own.
+  std::optional<platform::FileIdentity> identify(std::u16string_view path) override {
+    if (!files_.contains(path)) return std::nullopt;
+    return platform::FileIdentity{0, std::hash<std::u16string_view>{}(path)};
+  }
+
+  bool isLink(std::u16string_view) override { return false; }
 
   // Every write gives the file a new time.
   std::optional<platform::FileStamp> stamp(std::u16string_view path) override {
