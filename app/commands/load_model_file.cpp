@@ -44,9 +44,8 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
   // What the repair can mend is offered; nothing is written beside the model's files.
   if (repair == RepairChoice::Ask && failed(conversion.result) &&
       repairMends(conversion.refusal.code)) {
-    if (app.ui.messageBox(window, resources::repairOfferText(conversion.refusal),
-                          resources::kModelCaption,
-                          platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
+    if (app.ui.askChoice(window, resources::repairOfferText(conversion.refusal),
+                         resources::kModelCaption, resources::kRepairChoices) != 0) {
       return;
     }
     conversion = convertObjModelWithRepair(path, messages);

@@ -45,9 +45,8 @@ void saveRecord(AppState& app, platform::WindowHandle window, const MakerName& m
   if (!path) return;
   // Written in place, a save that is cut off can leave the file damaged: the author decides.
   if (replacementModeOf(*path) == ReplacementMode::InPlace &&
-      app.ui.messageBox(window, resources::inPlaceSaveQuestion(*path),
-                        resources::kSaveContainerCaption,
-                        platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
+      app.ui.askChoice(window, resources::inPlaceSaveQuestion(*path),
+                       resources::kSaveContainerCaption, resources::kInPlaceSaveChoices) != 0) {
     return;
   }
   document.sign(app.workshopName.view());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frontends/win32/choice_box.h"
 #include "frontends/win32/gdi_sinks.h"
 #include "frontends/win32/menu.h"
 #include "frontends/win32/message_box.h"
