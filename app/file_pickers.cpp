@@ -35,7 +35,7 @@ std::optional<std::u16string> pickSavePath(AppState& app,
   auto path = app.ui.pickSaveFile(request);
   if (path && path->size() > kLongestPath) {
     app.ui.messageBox(request.owner,
-                      u"保存できません。" + std::u16string(resources::kPathTooLongText), caption,
+                      u"保存できません。\n" + std::u16string(resources::kPathTooLongText), caption,
                       platform::MessageBoxButtons::Ok);
     return std::nullopt;
   }

@@ -32,16 +32,19 @@ std::u16string fileName(std::u16string_view path) {
   return std::u16string(parts.base) + std::u16string(parts.extension);
 }
 
+// Pixel sizes are written as the image programs write them, without groups: 1024×1024.
 std::u16string imageSize(const PngSize& size) {
-  return grouped(size.width) + u"×" + grouped(size.height) + u"ピクセル";
+  return plain(size.width) + u"×" + plain(size.height) + u"ピクセル";
 }
 
 constexpr std::u16string_view kLargestImage = u"256×256ピクセル";
 constexpr std::u16string_view kSeeCheck =
     u"「qelcontainer-cli check」でOBJファイルの問題をすべて確認できます。";
 
+// Names in the files are read in the Windows Japanese code page: UTF-8 only keeps ASCII ones.
 constexpr std::u16string_view kSaveAsAnsi =
-    u"メモ帳などで文字コードを「ANSI」か「UTF-8」にして保存し直してください。";
+    u"メモ帳などで文字コードを「ANSI」にして保存し直してください。"
+    u"名前が半角英数字だけなら「UTF-8」でもかまいません。";
 
 std::u16string capacityText(const RefusalFacts& facts) {
   std::u16string_view what = u"三角形";
@@ -112,6 +115,10 @@ std::u16string modelReason(const ModelRefusal& r) {
            u"テクスチャーにはPNG形式の画像しか使用できません。\nPNG形式で保存し直してください。";
   }
   if (code == "model.texture-unreadable") {
+    if (subject.empty()) {
+      return u"マテリアルのテクスチャー（map_Kd）にファイル名が書かれていません。\n"
+             u"MTLファイルでテクスチャーの画像のファイル名を指定してください。";
+    }
     return fillPattern(
         u"テクスチャーファイル「%1」が見つかりません。\n"
         u"MTLファイルで指定された場所に画像があるか確認してください。",
@@ -124,12 +131,11 @@ std::u16string modelReason(const ModelRefusal& r) {
         {subject, imageSize(r.facts.image.size), std::u16string(kLargestImage)});
   }
   if (code == "model.texture-path-too-long" || code == "path.too-long") {
-    return fillPattern(
-        u"ファイルのパスが長すぎます。使用できるのは%1文字までです。\n"
-        u"短いパスのフォルダーに移してください。",
-        {plain(kLongestPath)});
+    return std::u16string(kPathTooLongText) + u"\n短いパスのフォルダーに移してください。";
   }
-  if (code == "model.no-face") return u"このモデルには面がありません。";
+  if (code == "model.no-face") {
+    return u"このモデルには面がありません。\n面（f行）のあるOBJファイルを選んでください。";
+  }
   if (code == "repair.texture-unreadable") {
     return fillPattern(
         u"テクスチャー「%"
@@ -164,6 +170,9 @@ std::u16string repairOfferText(const ModelRefusal& refusal) {
   std::u16string_view mend = u"テクスチャーを作り直して読み込みます。";
   if (refusal.code == "model.texture-not-png" || refusal.code == "model.texture-too-large") {
     mend = u"テクスチャーをPNG形式の256×256ピクセル以内に変換して読み込みます。";
+  } else if (refusal.code == "model.no-texture-material" && !refusal.unreadableLibrary.empty()) {
+    // Without its MTL file the model has no colours to take.
+    mend = u"モデルを灰色で塗って読み込みます。";
   } else if (refusal.code == "model.no-texture-material") {
     mend = u"マテリアルの色（Kd）からテクスチャーを作って読み込みます。";
   }
@@ -173,8 +182,8 @@ std::u16string repairOfferText(const ModelRefusal& refusal) {
 
 std::u16string cutFacesOfferText(std::uint32_t cutFaces) {
   return fillPattern(
-      u"このモデルには角が5つ以上ある面が%1個あり、"
-      u"そのままでは最初の4つの角しか使われないため、面が欠けます。\n"
+      u"このモデルには頂点が5つ以上ある面が%1個あり、"
+      u"そのままでは最初の4つの頂点しか使われないため、面が欠けます。\n"
       u"修復すると、これらの面を三角形に分けて読み込みます。"
       u"元のファイルは変更されません。\n"
       u"修復して読み込みますか？",
@@ -190,8 +199,9 @@ std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_
       reason = u"ファイルを読み込めません（見つからないか、空か、読み取りが許可されていません）。";
       break;
     case ContainerFileRefusal::TooLarge:
-      reason = fillPattern(u"ファイルの大きさが%1バイトです。コンテナファイルは%2バイト未満です。",
-                           {grouped(opening.fileSize), grouped(kContainerFileLimit)});
+      reason =
+          fillPattern(u"ファイルの大きさが%1バイトです。開けるのは%2バイト未満のファイルです。",
+                      {grouped(opening.fileSize), grouped(kContainerFileLimit)});
       break;
     case ContainerFileRefusal::NotAContainer:
       reason = u"コンテナファイルではありません。";
@@ -216,8 +226,10 @@ std::u16string japaneseText(const ImageCheck& check) {
     case ImageProblem::NotPng:
       return u"PNG形式の画像ではありません。PNG形式の画像を選んでください。";
     case ImageProblem::TooLarge:
-      return fillPattern(u"画像の大きさが%1です。使用できるのは%2までです。",
-                         {imageSize(check.size), std::u16string(kLargestImage)});
+      return fillPattern(
+          u"画像の大きさが%1です。使用できるのは%2までです。\n"
+          u"画像を縮小してから、もう一度設定してください。",
+          {imageSize(check.size), std::u16string(kLargestImage)});
   }
   return {};
 }
@@ -239,16 +251,26 @@ std::u16string japaneseText(const SaveReadiness& readiness) {
     return u"サイドビュー";
   };
   if (readiness.missing.empty()) return {};
-  // One missing item keeps the program's long-standing text.
+  // The workshop name is set in the File menu, every other item in the Settings menu.
+  const bool maker = readiness.missing[0] == RecordItem::MakerName;
+  const bool others = readiness.missing.size() > (maker ? 1u : 0u);
+  std::u16string_view where = u"「設定」メニューで";
+  if (maker) {
+    where = others
+                ? u"工房名は「ファイル」メニューの「工房の設定」で、ほかの項目は「設定」メニューで"
+                : u"「ファイル」メニューの「工房の設定」で";
+  }
+  const std::u16string advice = std::u16string(where) + u"設定してから、もう一度保存してください。";
+  // One missing item keeps the program's long-standing first line.
   if (readiness.missing.size() == 1) {
     return u"保存できません。" + std::u16string(itemName(readiness.missing[0])) +
-           u"が設定されていません。";
+           u"が設定されていません。\n" + advice;
   }
   std::u16string text = u"保存できません。次の項目が設定されていません。\n";
   for (const RecordItem item : readiness.missing) {
     text += u"・" + std::u16string(itemName(item)) + u"\n";
   }
-  return text + u"「設定」メニューで設定してから、もう一度保存してください。";
+  return text + advice;
 }
 
 std::u16string japaneseText(platform::WriteFailure failure) {
@@ -263,7 +285,7 @@ std::u16string japaneseText(platform::WriteFailure failure) {
     case WriteFailure::FolderMissing:
       return u"フォルダーが見つかりません。";
     case WriteFailure::PathTooLong:
-      return u"パスが長すぎます。短いパスのフォルダーを選んでください。";
+      return std::u16string(kPathTooLongText) + u"\n短いパスのフォルダーを選んでください。";
     case WriteFailure::None:
     case WriteFailure::Other:
       break;
@@ -278,7 +300,7 @@ std::u16string inPlaceSaveQuestion(std::u16string_view path) {
 }
 
 std::u16string writeFailedText(std::u16string_view path, platform::WriteFailure failure) {
-  std::u16string text = u"ファイルを書き込めませんでした。\n" + std::u16string(path);
+  std::u16string text = u"保存できませんでした。\n" + std::u16string(path);
   const std::u16string cause = japaneseText(failure);
   if (!cause.empty()) text += u"\n" + cause;
   return text;

@@ -103,9 +103,9 @@ TEST_F(ImageCommands, FailedExportSaysSoUnderTheCaptionOfItsSlot) {
   bench.run(exportSideViewFile);
   ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
   const std::u16string why = u"\nフォルダーが見つかりません。";
-  EXPECT_EQ(bench.ui.messageBoxes[0].text, u"ファイルを書き込めませんでした。\n" + texture + why);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text, u"保存できませんでした。\n" + texture + why);
   EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"テクスチャー");
-  EXPECT_EQ(bench.ui.messageBoxes[1].text, u"ファイルを書き込めませんでした。\n" + sideView + why);
+  EXPECT_EQ(bench.ui.messageBoxes[1].text, u"保存できませんでした。\n" + sideView + why);
   EXPECT_EQ(bench.ui.messageBoxes[1].caption, u"サイドビュー");
   EXPECT_EQ(bench.ui.repaintCount, 0);
 }
