@@ -48,7 +48,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       {
         const UINT dpi = ::GetDpiForWindow(window);
         const ScaledFont font(context, dpi);
-        GdiTextSink sink(context, dpi);
+        RECT client{};
+        ::GetClientRect(window, &client);
+        GdiTextSink sink(context, dpi, client.right);
         handler->onPaint(window, sink);
       }
       paintPane(window, context, *handler);
