@@ -4,6 +4,7 @@
 #include "base/utf.h"
 #include "container/container_format.h"
 #include "platform/os.h"
+#include "resources/refusal_texts.h"
 #include "tests/support/faulty_file_system.h"
 #include "tests/support/shell_fixtures.h"
 #include "tests/support/temp_folder.h"
