@@ -189,14 +189,14 @@ first_steps() {
   [ -n "$(stored_maker)" ] && fail "a refused name was kept: '$(stored_maker)'"
   focus "$prompt"
   xdotool key ctrl+a
-  xdotool type --delay "$type_delay" "SmokeWorks"
+  xdotool type --delay "$type_delay" "Yamada"
   xdotool key Return
 
   step "an allowed name opens the main window and is kept"
   main=$(window "ノルカ")
   sleep 1
   shot 03-main-window "$main"
-  [ "$(stored_maker)" = "SmokeWorks" ] || fail "'$(stored_maker)' is kept as the workshop name"
+  [ "$(stored_maker)" = "Yamada" ] || fail "'$(stored_maker)' is kept as the workshop name"
 
   step "Ctrl+S on an empty part lists every missing item before any picker"
   focus "$main"
@@ -329,16 +329,16 @@ name_and_parameters() {
   menu_item s 0 "コンテナ名の設定"
   dialog=$(window "コンテナ名の設定")
   focus "$dialog"
-  xdotool type --delay "$type_delay" "SmokeBox"
+  xdotool type --delay "$type_delay" "40ftコンテナ"
   xdotool key Return
   gone "コンテナ名の設定"
   menu_item s 1 "パラメーター設定"
   dialog=$(window "パラメーター設定")
   focus "$dialog"
-  xdotool key Tab Tab Down Tab ctrl+a
+  xdotool key Tab Tab i Down Tab ctrl+a  # ISO40ft
   xdotool type --delay "$type_delay" "12192"
   xdotool key Tab
-  xdotool type --delay "$type_delay" "smoke"
+  xdotool type --delay "$type_delay" "海上コンテナ"
   shot 07-parameters "$dialog"
   xdotool key Return
   gone "パラメーター設定"
