@@ -323,13 +323,14 @@ choice_questions() {
   second_gone "ノルカ" "$main"
 }
 
-# The container name and the parameters, entered through their dialogs.
+# The container name and the parameters, entered through their dialogs, as an author names a
+# 40 ft container (in ASCII: wine's windows lose Japanese that xdotool types).
 name_and_parameters() {
   local dialog
   menu_item s 0 "コンテナ名の設定"
   dialog=$(window "コンテナ名の設定")
   focus "$dialog"
-  xdotool type --delay "$type_delay" "40ftコンテナ"
+  xdotool type --delay "$type_delay" "ISO 40ft Dry"
   xdotool key Return
   gone "コンテナ名の設定"
   menu_item s 1 "パラメーター設定"
@@ -338,7 +339,7 @@ name_and_parameters() {
   xdotool key Tab Tab i Down Tab ctrl+a  # ISO40ft
   xdotool type --delay "$type_delay" "12192"
   xdotool key Tab
-  xdotool type --delay "$type_delay" "海上コンテナ"
+  xdotool type --delay "$type_delay" "40ft dry container"
   shot 07-parameters "$dialog"
   xdotool key Return
   gone "パラメーター設定"
