@@ -174,6 +174,7 @@ first_steps() {
   step "first start asks for the workshop name"
   local prompt refusal about question
   prompt=$(window "工房名の設定")
+  settle
   shot 01-workshop-prompt "$prompt"
   focus "$prompt"
   xdotool type --delay "$type_delay" "test"
