@@ -13,9 +13,14 @@ QString elidedPath(const QString& path, const QFontMetrics& metrics, int width) 
   if (slash < 0 || nameWidth + metrics.horizontalAdvance(ellipsis) > width) {
     return metrics.elidedText(path, Qt::ElideMiddle, width);
   }
-  QString folders = metrics.elidedText(path.left(slash + 1), Qt::ElideMiddle, width - nameWidth);
-  if (folders.isEmpty()) folders = ellipsis;
-  return folders + name;
+  // Widths are rounded apart and together: a pixel more may be needed for the whole.
+  for (int room = width - nameWidth;; --room) {
+    QString folders = metrics.elidedText(path.left(slash + 1), Qt::ElideMiddle, room);
+    if (folders.isEmpty()) folders = ellipsis;
+    if (metrics.horizontalAdvance(folders + name) <= width || folders == ellipsis) {
+      return folders + name;
+    }
+  }
 }
 
 }  // namespace qel::qt
