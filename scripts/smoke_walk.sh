@@ -174,7 +174,7 @@ first_steps() {
   step "first start asks for the workshop name"
   local prompt refusal about question
   prompt=$(window "工房名の設定")
-  settle
+  sleep 1  # drawn whole, also under wine
   shot 01-workshop-prompt "$prompt"
   focus "$prompt"
   xdotool type --delay "$type_delay" "test"
