@@ -35,6 +35,9 @@ class StatusLines {
   void draw(int x, int y, std::u16string_view text) {
     if (!text.empty()) sink_.textOut(x, y, text);
   }
+  void drawPath(int x, int y, std::u16string_view path) {
+    if (!path.empty()) sink_.pathOut(x, y, path);
+  }
 
   // Lines of one block at the value column, 20 pixels apart from start; answers the y of
   // its last line.
@@ -54,7 +57,7 @@ void paintStatusView(const ContainerRecord& record, std::u16string_view containe
                      platform::TextSink& sink) {
   StatusLines lines(sink);
   lines.draw(kLabelX, 0, resources::kStatusPathLabel);
-  lines.draw(kPathX, 0, containerPath);
+  lines.drawPath(kPathX, 0, containerPath);
   lines.draw(kLabelX, 40, resources::kStatusWorkshopLabel);
   lines.draw(kValueX, 40, record.makerName.view());
   lines.draw(kLabelX, 60, resources::kStatusContainerNameLabel);

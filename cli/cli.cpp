@@ -29,6 +29,13 @@ CommandLine::CommandLine()
   // CLI11 reads /x as an option on Windows, which takes absolute paths from the Linux build's
   // users and scripts; subcommands inherit this as they are added.
   app_->allow_windows_style_options(false);
+#ifdef _WIN32
+  // Taken before the command by the Windows console code, which CLI11 never sees.
+  app_->footer(
+      "--encoding utf-8|cp932|console, before the command: how output into a pipe or file is "
+      "written. By default in the console's code page with CRLF line ends (console); utf-8 "
+      "writes the bytes the Linux build writes.");
+#endif
   for (AddCommand add : kCommands) commands_.push_back(add(*app_));
 }
 

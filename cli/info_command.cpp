@@ -110,7 +110,9 @@ void describeAsText(const std::string& file, const LoadedContainer& loaded, std:
     out << oneLine(line) << "\n";
   }
   out << "\n形式        "
-      << (loaded.seed ? "scrambled, seed " + std::to_string(*loaded.seed) : "plain") << "\n";
+      << (loaded.seed ? "スクランブル形式（シード " + std::to_string(*loaded.seed) + "）"
+                      : "非スクランブル形式")
+      << "\n";
   out << "全長        " << lengthOf(r.lengthMm).dump() << " mm\n";
   out << "作成日時    " << formatUtcDate(r.createdTime) << "\n";
 }

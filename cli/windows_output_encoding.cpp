@@ -10,12 +10,24 @@ namespace {
 std::optional<unsigned> codePageNamed(std::string_view name) {
   if (name == "utf-8") return CP_UTF8;
   if (name == "cp932") return 932u;
-  // Without a console of its own the tool writes what a new console would show.
-  if (name == "console") {
-    const UINT console = ::GetConsoleOutputCP();
-    return console != 0 ? console : ::GetOEMCP();
-  }
+  if (name == "console") return 0u;
   return std::nullopt;
+}
+
+// Without a console of its own the tool writes what a new console would show.
+unsigned consoleCodePage() {
+  const UINT console = ::GetConsoleOutputCP();
+  return console != 0 ? console : ::GetOEMCP();
+}
+
+std::string withCrlf(std::string_view text) {
+  std::string lines;
+  lines.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) lines += '\r';
+    lines += text[i];
+  }
+  return lines;
 }
 
 }  // namespace
@@ -45,15 +57,15 @@ std::optional<OutputEncoding> takeOutputEncoding(std::vector<std::string>& args)
 
 std::string encodeOutput(const OutputEncoding& encoding, std::string_view utf8) {
   if (encoding.codePage == CP_UTF8 || utf8.empty()) return std::string(utf8);
-  const std::u16string text = fromUtf8(utf8);
+  const UINT codePage = encoding.codePage != 0 ? encoding.codePage : consoleCodePage();
+  const std::u16string text = fromUtf8(withCrlf(utf8));
   const std::wstring wide(text.begin(), text.end());
   const int units = static_cast<int>(wide.size());
   const int length =
-      ::WideCharToMultiByte(encoding.codePage, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return std::string(utf8);
+      ::WideCharToMultiByte(codePage, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return withCrlf(utf8);
   std::string bytes(static_cast<std::size_t>(length), '\0');
-  ::WideCharToMultiByte(encoding.codePage, 0, wide.data(), units, bytes.data(), length, nullptr,
-                        nullptr);
+  ::WideCharToMultiByte(codePage, 0, wide.data(), units, bytes.data(), length, nullptr, nullptr);
   return bytes;
 }
 

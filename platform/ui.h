@@ -85,6 +85,9 @@ class TextSink {
  public:
   virtual ~TextSink() = default;
   virtual void textOut(int x, int y, std::u16string_view text) = 0;
+  // A path as textOut draws a text, shortened in the middle with an ellipsis where it would
+  // run past the window's right edge; its file name stays whole as long as it fits.
+  virtual void pathOut(int x, int y, std::u16string_view path) { textOut(x, y, path); }
 };
 
 // A picture of 8-bit RGBA pixels, not premultiplied, rows top to bottom without gaps.

@@ -10,7 +10,8 @@ namespace qel::resources {
 // The buttons above the model, each with its key: the four views, the first view again, and
 // the wireframe, the texture coordinates and the side view over the side-on model.
 inline constexpr std::array<std::u16string_view, 8> kPaneButtons = {
-    u"正面 1", u"側面 2", u"上面 3", u"背面 4", u"リセット Home", u"線画 W", u"UV U", u"重ねる O"};
+    u"正面(1)",        u"側面(2)", u"上面(3)", u"背面(4)",
+    u"リセット(Home)", u"線画(W)", u"UV(U)",   u"重ねる(O)"};
 inline constexpr std::u16string_view kPaneModelSize =
     u"モデルの大きさ（1単位＝1 mm）：長さ %1 × 幅 %2 × 高さ %3 mm";
 inline constexpr std::u16string_view kPaneLengthMatches =

@@ -15,8 +15,10 @@ namespace {
 constexpr std::u16string_view kSeeCheck =
     u"「qelcontainer-cli check」でOBJファイルの問題をすべて確認できます。";
 
+// Names in the files are read in the Windows Japanese code page: UTF-8 only keeps ASCII ones.
 constexpr std::u16string_view kSaveAsAnsi =
-    u"メモ帳などで文字コードを「ANSI」か「UTF-8」にして保存し直してください。";
+    u"メモ帳などで文字コードを「ANSI」にして保存し直してください。"
+    u"名前が半角英数字だけなら「UTF-8」でもかまいません。";
 
 std::u16string_view listName(ModelList list) {
   switch (list) {
@@ -97,7 +99,9 @@ constexpr ModelCodeText kModelCodeTexts[] = {
      {}},
     {"model.texture-path-too-long", kPathTooLong, {}},
     {"path.too-long", kPathTooLong, {}},
-    {"model.no-face", u"このモデルには面がありません。", {}},
+    {"model.no-face",
+     u"このモデルには面がありません。\n面（f行）のあるOBJファイルを選んでください。",
+     {}},
     {"repair.decoding-bound",
      u"テクスチャーの画像が合わせて大きすぎるため、修復できません。\n"
      u"画像を縮小するか、数を減らしてから、もう一度設定してください。",
@@ -119,6 +123,10 @@ constexpr ModelCodeText kModelCodeTexts[] = {
 std::u16string modelReason(const ModelRefusal& r) {
   if (r.code == "model.no-texture-material" && !r.unreadableLibrary.empty()) {
     return libraryReason(r);
+  }
+  if (r.code == "model.texture-unreadable" && r.facts.subject.empty()) {
+    return u"マテリアルのテクスチャー（map_Kd）にファイル名が書かれていません。\n"
+           u"MTLファイルでテクスチャーの画像のファイル名を指定してください。";
   }
   if (r.code == "obj.face-too-large") {
     return fillPattern(
@@ -155,8 +163,9 @@ std::u16string japaneseText(const ContainerFileOpening& opening, std::u16string_
       reason = u"ファイルを読み込めません（見つからないか、空か、読み取りが許可されていません）。";
       break;
     case ContainerFileRefusal::TooLarge:
-      reason = fillPattern(u"ファイルの大きさが%1バイトです。コンテナファイルは%2バイト未満です。",
-                           {grouped(opening.fileSize), grouped(kContainerFileLimit)});
+      reason =
+          fillPattern(u"ファイルの大きさが%1バイトです。開けるのは%2バイト未満のファイルです。",
+                      {grouped(opening.fileSize), grouped(kContainerFileLimit)});
       break;
     case ContainerFileRefusal::NotAContainer:
       reason = u"コンテナファイルではありません。";
@@ -173,7 +182,8 @@ std::u16string openRefusedText(std::u16string_view path, std::u16string_view rea
 }
 
 std::u16string pathTooLongText() {
-  return fillPattern(u"ファイルパスが%1文字を超えています。", {plain(kLongestPath)});
+  return fillPattern(u"ファイルのパスが長すぎます。使用できるのは%1文字までです。",
+                     {plain(kLongestPath)});
 }
 
 std::u16string japaneseText(const ModelRefusal& refusal) {
@@ -194,8 +204,10 @@ std::u16string japaneseText(const ImageCheck& check) {
     case ImageProblem::NotPng:
       return u"PNG形式の画像ではありません。PNG形式の画像を選んでください。";
     case ImageProblem::TooLarge:
-      return fillPattern(u"画像の大きさが%1です。使用できるのは%2までです。",
-                         {imageSize(check.size), largestImage()});
+      return fillPattern(
+          u"画像の大きさが%1です。使用できるのは%2までです。\n"
+          u"画像を縮小してから、もう一度設定してください。",
+          {imageSize(check.size), largestImage()});
   }
   return {};
 }
@@ -232,16 +244,26 @@ std::u16string japaneseText(const SaveReadiness& readiness) {
     return u"サイドビュー";
   };
   if (readiness.missing.empty()) return {};
-  // One missing item keeps the program's long-standing text.
+  // The workshop name is set in the File menu, every other item in the Settings menu.
+  const bool maker = readiness.missing[0] == RecordItem::MakerName;
+  const bool others = readiness.missing.size() > (maker ? 1u : 0u);
+  std::u16string_view where = u"「設定」メニューで";
+  if (maker) {
+    where = others
+                ? u"工房名は「ファイル」メニューの「工房の設定」で、ほかの項目は「設定」メニューで"
+                : u"「ファイル」メニューの「工房の設定」で";
+  }
+  const std::u16string advice = std::u16string(where) + u"設定してから、もう一度保存してください。";
+  // One missing item keeps the program's long-standing first line.
   if (readiness.missing.size() == 1) {
     return u"保存できません。" + std::u16string(itemName(readiness.missing[0])) +
-           u"が設定されていません。";
+           u"が設定されていません。\n" + advice;
   }
   std::u16string text = u"保存できません。次の項目が設定されていません。\n";
   for (const RecordItem item : readiness.missing) {
     text += u"・" + std::u16string(itemName(item)) + u"\n";
   }
-  return text + u"「設定」メニューで設定してから、もう一度保存してください。";
+  return text + advice;
 }
 
 std::u16string japaneseText(platform::WriteFailure failure) {
@@ -257,7 +279,7 @@ std::u16string japaneseText(platform::WriteFailure failure) {
     case WriteReason::FolderMissing:
       return u"フォルダーが見つかりません。";
     case WriteReason::PathTooLong:
-      return u"パスが長すぎます。短いパスのフォルダーを選んでください。";
+      return pathTooLongText() + u"\n短いパスのフォルダーを選んでください。";
     case WriteReason::HeldByOther:
       return u"ほかのプログラムがこのファイルを使用しています。"
              u"そのプログラムでファイルを閉じてから、もう一度保存してください。";
@@ -271,7 +293,7 @@ std::u16string japaneseText(platform::WriteFailure failure) {
 }
 
 std::u16string writeFailedText(std::u16string_view path, platform::WriteFailure failure) {
-  std::u16string text = u"ファイルを書き込めませんでした。\n" + std::u16string(path);
+  std::u16string text = u"保存できませんでした。\n" + std::u16string(path);
   const std::u16string cause = japaneseText(failure);
   if (!cause.empty()) text += u"\n" + cause;
   return text;

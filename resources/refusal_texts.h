@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/path_parts.h"
 #include "container/container_file.h"
 #include "image/png_check.h"
 #include "model/model_refusal.h"
@@ -51,7 +52,7 @@ std::u16string japaneseText(const ContainerSave& save, std::u16string_view path)
 // and call, and empty for a refusal of the program's own that names none.
 std::u16string japaneseText(platform::WriteFailure failure);
 
-// "ファイルを書き込めませんでした。" with the path and the cause, for any failed write.
+// "保存できませんでした。" with the path and the cause, for any failed write.
 std::u16string writeFailedText(std::u16string_view path, platform::WriteFailure failure);
 
 }  // namespace qel::resources

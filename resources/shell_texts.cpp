@@ -66,7 +66,7 @@ std::u16string repairOfferText(const ModelRefusal& refusal, const RepairNotes& n
   } else if (notes.imageFoundBeside && !notes.images.empty()) {
     mend = fillPattern(u"モデルと同じ名前の画像「%1」をテクスチャーとして読み込みます。",
                        {fileName(notes.images.front())});
-  } else if (!notes.unreadableLibrary.empty()) {
+  } else if (!notes.unreadableLibrary.empty() || !refusal.unreadableLibrary.empty()) {
     mend = u"マテリアルがないため、面を薄い灰色で塗って読み込みます。";
   } else if (refusal.code == "model.no-texture-material") {
     mend = u"マテリアルの色（Kd）からテクスチャーを作って読み込みます。";
@@ -93,7 +93,7 @@ std::u16string inPlaceSaveQuestion(std::u16string_view path) {
 }
 
 std::u16string savePathTooLongText() {
-  return u"保存できません。" + pathTooLongText();
+  return u"保存できません。\n" + pathTooLongText();
 }
 
 std::u16string guideNotShownText(std::u16string_view path) {

@@ -24,7 +24,7 @@ std::u16string recentFileMissingText(std::u16string_view path);
 // A PNG image dropped outside the pane's two pictures: which slot it goes into.
 std::u16string droppedImageQuestion(std::u16string_view path);
 inline constexpr std::array<std::u16string_view, 3> kDroppedImageChoices = {
-    u"テクスチャー", u"サイドビュー", kCancelButton};
+    u"テクスチャー(&T)", u"サイドビュー(&V)", kCancelButton};
 
 // What a watched source file was set as, in the reload offer.
 enum class SourceKind { Model, Texture, SideView };
@@ -37,7 +37,7 @@ enum class SourceFileRole { Source, MaterialLibrary, Texture };
 std::u16string reloadOfferText(std::u16string_view containerName, SourceKind kind,
                                SourceFileRole role, std::u16string_view path);
 inline constexpr std::array<std::u16string_view, 3> kReloadChoices = {
-    u"読み込み直す", u"今後は確認せずに読み込み直す", u"読み込み直さない"};
+    u"読み込み直す(&R)", u"今後は確認せずに読み込み直す(&A)", u"読み込み直さない(&N)"};
 
 // The box of long work, while it runs.
 inline constexpr std::u16string_view kConvertingModelText = u"3Dモデルを変換しています…";
@@ -47,21 +47,25 @@ inline constexpr std::u16string_view kSavingContainerText = u"コンテナファ
 // Changes not saved yet, before the program closes or opens another file: whether to save.
 std::u16string unsavedChangesQuestion(std::u16string_view containerName, bool closing);
 inline constexpr std::array<std::u16string_view, 3> kUnsavedChangesChoices = {
-    u"保存", u"保存しない", kCancelButton};
+    u"保存する(&S)", u"保存しない(&N)", kCancelButton};
 
 // Setting a model that the repair can mend: the refusal's reason, what the repair will do,
 // and the question whether to repair.
 std::u16string repairOfferText(const ModelRefusal& refusal, const RepairNotes& notes);
+inline constexpr std::array<std::u16string_view, 2> kRepairChoices = {u"修復して読み込む(&R)",
+                                                                      kCancelButton};
 
 // A model that, set as it is, keeps only four corners of its cutFaces faces of more: whether
 // to repair it, set it as it is, or not set it.
 std::u16string cutFacesOfferText(std::uint32_t cutFaces);
 inline constexpr std::array<std::u16string_view, 3> kCutFacesChoices = {
-    u"修復して読み込む", u"そのまま読み込む", kCancelButton};
+    u"修復して読み込む(&R)", u"そのまま読み込む(&L)", kCancelButton};
 
 // Before a save that can only overwrite the file where it stands (its folder takes no new
 // file): why that is a risk, and whether to go on.
 std::u16string inPlaceSaveQuestion(std::u16string_view path);
+inline constexpr std::array<std::u16string_view, 2> kInPlaceSaveChoices = {u"上書き保存する(&S)",
+                                                                           kCancelButton};
 
 // A save to a path longer than a path buffer holds: the box's whole text.
 std::u16string savePathTooLongText();

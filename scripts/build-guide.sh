@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Japanese guide, docs/guide-ja.md, as one HTML page:
-#   scripts/build-guide.sh OUT_FOLDER [SCREENSHOT_FOLDER]
-# The screenshots that a smoke walk took are copied beside it, so the guide shows the program
-# as it is; an image not taken yet shows its caption.
+# Builds the Japanese guide, docs/guide-ja.md, as one HTML page with its tables, and copies
+# the pictures it shows from docs/images beside it:
+#   scripts/build-guide.sh OUT_FOLDER
+# A picture the guide names that docs/images lacks fails the build.
 set -euo pipefail
-source_file="$(cd "$(dirname "$0")/.." && pwd)/docs/guide-ja.md"
+docs="$(cd "$(dirname "$0")/.." && pwd)/docs"
+source_file="$docs/guide-ja.md"
 out=$1
-shots=${2:-}
 rm -rf "$out/images"  # only the pictures the guide shows now
 mkdir -p "$out/images"
 {
@@ -15,14 +15,15 @@ mkdir -p "$out/images"
   printf '<style>body{max-width:48em;margin:2em auto;padding:0 1em;line-height:1.7;'
   printf 'font-family:"Noto Sans CJK JP","Yu Gothic UI","Meiryo",sans-serif}'
   printf 'img{max-width:100%%;border:1px solid #ccc}table{border-collapse:collapse}'
-  printf 'td,th{border:1px solid #ccc;padding:.3em .6em}pre{background:#f4f4f4;padding:.6em;'
-  printf 'overflow-x:auto}</style>\n</head>\n<body>\n'
-  cmark "$source_file"
+  printf 'td,th{border:1px solid #ccc;padding:.3em .6em;vertical-align:top}'
+  printf 'pre{background:#f4f4f4;padding:.6em;overflow-x:auto}</style>\n</head>\n<body>\n'
+  cmark-gfm --extension table "$source_file"
   printf '</body>\n</html>\n'
 } >"$out/guide-ja.html.part"
+grep -o 'images/[^)]*\.png' "$source_file" | sort -u | while read -r image; do
+  cp "$docs/$image" "$out/$image" || {
+    echo "build-guide.sh: the guide shows $image, which docs/ lacks" >&2
+    exit 1
+  }
+done
 mv "$out/guide-ja.html.part" "$out/guide-ja.html"
-if [ -n "$shots" ]; then
-  grep -o 'images/[^)]*\.png' "$source_file" | sort -u | while read -r image; do
-    if [ -f "$shots/${image#images/}" ]; then cp "$shots/${image#images/}" "$out/$image"; fi
-  done
-fi

@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-noto-cjk python3
   locales-all
-  time ccache shellcheck clang-format cmark
+  time ccache shellcheck clang-format cmark-gfm
 )
 if [ "${WINDOWS:-0}" = "1" ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis)

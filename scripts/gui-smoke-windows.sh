@@ -110,6 +110,7 @@ generated_side_view
 menu_item s 4 "サイドビューファイルを開く"
 pick "サイドビューファイルを開く" "$winparts\\side.png"
 z_up_model "$winparts\\zup.obj"
+choice_questions "$winparts\\pentagon.obj" "$parts/zup.obj" "$parts/side.png"
 focus "$main"
 xdotool key ctrl+s
 pick "コンテナファイルを保存する" "$winparts\\part"

@@ -163,6 +163,7 @@ generated_side_view
 menu_item s 4 "サイドビューファイルを開く"
 pick "サイドビューファイルを開く" "$parts/side.png"
 z_up_model "$parts/zup.obj"
+choice_questions "$parts/pentagon.obj" "$parts/zup.obj" "$parts/side.png"
 focus "$main"
 xdotool key ctrl+s
 pick "コンテナファイルを保存する" "$parts/part"

@@ -90,7 +90,8 @@ file_appears() {
   done
   fail "no file $1"
 }
-shot() { import -window root "$shots/$1.png"; }
+# The window $2 (the whole screen without it) into the screenshot named $1.
+shot() { import -window "${2:-root}" "$shots/$1.png"; }
 
 # The visible window titled $1 that is not window $2, once it is there.
 second_window() {
@@ -173,14 +174,15 @@ first_steps() {
   step "first start asks for the workshop name"
   local prompt refusal about question
   prompt=$(window "工房名の設定")
-  shot 01-workshop-prompt
+  sleep 1  # drawn whole, also under wine
+  shot 01-workshop-prompt "$prompt"
   focus "$prompt"
   xdotool type --delay "$type_delay" "test"
   xdotool key Return
 
   step "a prohibited name is refused under 設定 and the prompt returns"
   refusal=$(window "設定")
-  shot 02-name-refused
+  shot 02-name-refused "$refusal"
   focus "$refusal"
   xdotool key Return
   gone "設定"
@@ -188,20 +190,20 @@ first_steps() {
   [ -n "$(stored_maker)" ] && fail "a refused name was kept: '$(stored_maker)'"
   focus "$prompt"
   xdotool key ctrl+a
-  xdotool type --delay "$type_delay" "SmokeWorks"
+  xdotool type --delay "$type_delay" "Yamada"
   xdotool key Return
 
   step "an allowed name opens the main window and is kept"
   main=$(window "ノルカ")
   sleep 1
-  shot 03-main-window
-  [ "$(stored_maker)" = "SmokeWorks" ] || fail "'$(stored_maker)' is kept as the workshop name"
+  shot 03-main-window "$main"
+  [ "$(stored_maker)" = "Yamada" ] || fail "'$(stored_maker)' is kept as the workshop name"
 
   step "Ctrl+S on an empty part lists every missing item before any picker"
   focus "$main"
   xdotool key ctrl+s
   refusal=$(window "コンテナを保存")
-  shot 04-save-refused
+  shot 04-save-refused "$refusal"
   focus "$refusal"
   xdotool key Return
   gone "コンテナを保存"
@@ -210,7 +212,7 @@ first_steps() {
   focus "$main"
   xdotool key alt+slash
   about=$(window "バージョン情報 QELContainer")
-  shot 05-about
+  shot 05-about "$about"
   focus "$about"
   xdotool key Return
   gone "バージョン情報 QELContainer"
@@ -219,7 +221,7 @@ first_steps() {
   focus "$main"
   xdotool key ctrl+n
   question=$(window "コンテナ初期化")
-  shot 06-new-question
+  shot 06-new-question "$question"
   focus "$question"
   xdotool key Escape
   gone "コンテナ初期化"
@@ -249,6 +251,8 @@ make_parts() {
       "$i" $((i + 1)) $((i + 1)) "$i" "$i" >>"$1/slow.obj"
   done
   # A 12192 x 2438 x 2591 mm box exported Z-up: in the program it lies on its side.
+  # A face of five corners, which the program offers to cut into triangles.
+  printf 'mtllib box.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0.5 1.5 0\nv 0 1 0\nusemtl body\nf 1 2 3 4 5\n' >"$1/pentagon.obj"
   printf 'mtllib box.mtl\nv 0 0 0\nv 12192 0 0\nv 12192 2438 0\nv 0 2438 0\nv 0 0 2591\nv 12192 0 2591\nv 12192 2438 2591\nv 0 2438 2591\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl body\nf 1/1 4/2 3/3 2/4\nf 5/1 6/2 7/3 8/4\nf 1/1 2/2 6/3 5/4\nf 2/1 3/2 7/3 6/4\nf 3/1 4/2 8/3 7/4\nf 4/1 1/2 5/3 8/4\n' >"$1/zup.obj"
 }
 
@@ -260,7 +264,7 @@ refused_model() {
   menu_item s 2 "Wavefront OBJファイルを開く"
   pick "Wavefront OBJファイルを開く" "$1"
   box=$(window "モデルを設定")
-  shot 10-model-refused
+  shot 10-model-refused "$box"
   focus "$box"
   xdotool key Escape
   gone "モデルを設定"
@@ -291,7 +295,7 @@ generated_side_view() {
   step "サイドビューを生成 shows the side view from the model, and OK stores it"
   menu_item s 5 "サイドビューを生成"
   box=$(window "サイドビューを生成")
-  shot 08-side-view-generated
+  shot 08-side-view-generated "$box"
   focus "$box"
   xdotool key Return
   gone "サイドビューを生成"
@@ -316,23 +320,57 @@ z_up_model() {
   settle
 }
 
-# The container name and the parameters, entered through their dialogs.
+# The questions of buttons of the program's own, each shot and answered with Escape, which
+# changes nothing: the model $1 with a face of five corners (pentagon.obj of make_parts, as
+# the program names it); the set model's file $2 written again; the image $3 dropped on the
+# status lines (both as this system names them).
+choice_questions() {
+  local box
+  step "a face of five corners is offered the repair"
+  menu_item s 2 "Wavefront OBJファイルを開く"
+  pick "Wavefront OBJファイルを開く" "$1"
+  box=$(window "モデルを設定")
+  shot 14-cut-faces-question "$box"
+  focus "$box"
+  xdotool key Escape
+  gone "モデルを設定"
+  step "the set model's file written again is offered to be read again"
+  echo "# saved again" >>"$2"
+  focus "$main"
+  box=$(second_window "ノルカ" "$main")
+  shot 15-reload-question "$box"
+  focus "$box"
+  xdotool key Escape
+  second_gone "ノルカ" "$main"
+  step "an image dropped on the status lines asks which picture it is"
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  python3 "$smoke_scripts/xdnd_drop.py" "$main" $((X + 200)) $((Y + 200)) "$3" ||
+    fail "the window did not take the drop"
+  box=$(second_window "ノルカ" "$main")
+  shot 16-drop-question "$box"
+  focus "$box"
+  xdotool key Escape
+  second_gone "ノルカ" "$main"
+}
+
+# The container name and the parameters, entered through their dialogs, as an author names a
+# 40 ft container (in ASCII: wine's windows lose Japanese that xdotool types).
 name_and_parameters() {
   local dialog
   menu_item s 0 "コンテナ名の設定"
   dialog=$(window "コンテナ名の設定")
   focus "$dialog"
-  xdotool type --delay "$type_delay" "SmokeBox"
+  xdotool type --delay "$type_delay" "ISO 40ft Dry"
   xdotool key Return
   gone "コンテナ名の設定"
   menu_item s 1 "パラメーター設定"
   dialog=$(window "パラメーター設定")
   focus "$dialog"
-  xdotool key Tab Tab Down Tab ctrl+a
+  xdotool key Tab Tab i Down Tab ctrl+a  # ISO40ft
   xdotool type --delay "$type_delay" "12192"
   xdotool key Tab
-  xdotool type --delay "$type_delay" "smoke"
-  shot 07-parameters
+  xdotool type --delay "$type_delay" "40ft dry container"
+  shot 07-parameters "$dialog"
   xdotool key Return
   gone "パラメーター設定"
 }
@@ -371,7 +409,7 @@ unsaved_question() {
   gone "コンテナ名の設定"
   exit_item
   box=$(second_window "ノルカ" "$main")
-  shot 11-unsaved-question
+  shot 11-unsaved-question "$box"
   focus "$box"
   xdotool key Escape
   second_gone "ノルカ" "$main"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Packs the built Windows programs (scripts/package-windows.sh without the build) and tries
-# the installer under wine as a new user would: a silent install into a fresh prefix, every
-# Start-menu shortcut pointing at an installed file, both installed programs answering
+# the installer under wine as a new user would: an installer in Japanese first (English
+# second) with its welcome and finish pages, sharp at a high DPI; a silent install into a
+# fresh prefix, every Start-menu shortcut pointing at an installed file, among them
+# アンインストール and 使い方, the file type named コンテナファイル, both installed programs answering
 # --version, the "Open with" entries for .cnt and .q5c written without a default taken, and a
 # silent uninstall that leaves no file, shortcut or "Open with" entry of the program but the
 # workshop name in the registry.
@@ -17,7 +19,7 @@ fail() {
   exit 1
 }
 
-# The guide again, now with the screenshots of the walk that ran before.
+# The guide with its pictures, as the packages carry it.
 cmake --build "$build" --target guide >/dev/null
 (cd "$build" && cpack >/dev/null)
 installer=$(echo "$build"/QELContainer-*-windows-x64.exe)
@@ -41,6 +43,19 @@ folder=$(unix_path '%LOCALAPPDATA%\Programs\QELContainer')
 menu=$(unix_path '%APPDATA%\Microsoft\Windows\Start Menu\Programs\QELContainer')
 [ -x "$folder/qelcontainer.exe" ] || fail "nothing installed in $folder"
 
+script="$build/_CPack_Packages/win64/NSIS64/project.nsi"
+languages=$(sed -n 's/^!insertmacro MUI_LANGUAGE "\(.*\)"/\1/p' "$script" | paste -sd,)
+[ "$languages" = "Japanese,English" ] || fail "the installer's languages are $languages"
+for line in 'ManifestDPIAware true' '!insertmacro MUI_PAGE_WELCOME' '!insertmacro MUI_PAGE_FINISH'; do
+  grep -qxF "$line" "$script" || fail "the installer's script lacks $line"
+done
+for shortcut in アンインストール 使い方; do
+  [ -f "$menu/$shortcut.lnk" ] || fail "no Start-menu shortcut $shortcut"
+done
+wine reg export 'HKCU\Software\Classes\QELContainer.Container' "$build/package-wine/type.reg" /y >/dev/null 2>&1
+iconv -f UTF-16LE -t UTF-8 "$build/package-wine/type.reg" | grep -q '^@="コンテナファイル"' ||
+  fail "the file type is not named コンテナファイル"
+
 # The shortcuts as the installer's script makes them, with its folders put in.
 shortcuts=0
 while IFS=$'\t' read -r link target; do
@@ -49,9 +64,8 @@ while IFS=$'\t' read -r link target; do
   [ -f "${link//\\//}" ] || fail "no shortcut $link"
   [ -f "${target//\\//}" ] || fail "shortcut $link points at $target, which is not there"
   shortcuts=$((shortcuts + 1))
-done < <(sed -n 's/^ *CreateShortCut "\([^"]*\)" "\([^"]*\)".*/\1\t\2/p' \
-  "$build/_CPack_Packages/win64/NSIS64/project.nsi")
-[ $shortcuts -ge 2 ] || fail "the installer's script names $shortcuts shortcuts"
+done < <(sed -n 's/^ *CreateShortCut "\([^"]*\)" "\([^"]*\)".*/\1\t\2/p' "$script")
+[ $shortcuts -ge 3 ] || fail "the installer's script names $shortcuts shortcuts"
 
 classes='HKCU\Software\Classes'
 # One line for each entry there is; reg prints the key's own name first.

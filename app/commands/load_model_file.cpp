@@ -74,10 +74,10 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
     std::optional<HeldConversion> repaired = convert(app, window, path, true);
     if (!repaired) return;
     if (!failed(repaired->conversion.result) &&
-        app.ui.messageBox(
+        app.ui.askChoice(
             window,
             resources::repairOfferText(made->conversion.refusal, repaired->conversion.repairNotes),
-            resources::kModelCaption, platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
+            resources::kModelCaption, resources::kRepairChoices) != 0) {
       return;
     }
     made = std::move(repaired);

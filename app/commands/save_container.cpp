@@ -48,9 +48,8 @@ void saveContainer(AppState& app, platform::WindowHandle window) {
   if (!path) return;
   // Written in place, a save that is cut off can leave the file damaged: the author decides.
   if (replacementModeOf(*path) == ReplacementMode::InPlace &&
-      app.ui.messageBox(window, resources::inPlaceSaveQuestion(*path),
-                        resources::kSaveContainerCaption,
-                        platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
+      app.ui.askChoice(window, resources::inPlaceSaveQuestion(*path),
+                       resources::kSaveContainerCaption, resources::kInPlaceSaveChoices) != 0) {
     return;
   }
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "app/status_view.h"
+#include "frontends/qt/elided_path.h"
 #include "frontends/qt/qt_text.h"
 
 namespace qel::qt {
@@ -17,6 +18,12 @@ void PainterTextSink::textOut(int x, int y, std::u16string_view text) {
       QRect(x, y, kUnbounded, kUnbounded),
       Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
       toQString(text));
+}
+
+void PainterTextSink::pathOut(int x, int y, std::u16string_view path) {
+  const int room = painter_.device()->width() - x;
+  const QString shown = elidedPath(toQString(path), painter_.fontMetrics(), room);
+  textOut(x, y, toU16(shown));
 }
 
 StatusView::StatusView(Paint paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint)) {

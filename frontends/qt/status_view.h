@@ -15,6 +15,7 @@ class PainterTextSink final : public platform::TextSink {
  public:
   explicit PainterTextSink(QPainter& painter) : painter_(painter) {}
   void textOut(int x, int y, std::u16string_view text) override;
+  void pathOut(int x, int y, std::u16string_view path) override;
 
  private:
   QPainter& painter_;

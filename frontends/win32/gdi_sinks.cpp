@@ -34,8 +34,16 @@ void GdiTextSink::textOut(int x, int y, std::u16string_view text) {
   textOutOn(context_, scaledForDpi(x, dpi_), scaledForDpi(y, dpi_), text);
 }
 
+void GdiTextSink::pathOut(int x, int y, std::u16string_view path) {
+  std::wstring wide = toWide(path);
+  RECT room{scaledForDpi(x, dpi_), scaledForDpi(y, dpi_), right_, scaledForDpi(y, dpi_)};
+  // The ellipsis goes into the folders; the part after the last backslash is kept.
+  ::DrawTextW(context_, wide.data(), static_cast<int>(wide.size()), &room,
+              DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_PATH_ELLIPSIS);
+}
+
 void GdiPaneSink::textOut(int x, int y, std::u16string_view text) {
-  textOutOn(context_, x, y, text);
+  textOutOn(context_, scaledForDpi(x, dpi_), scaledForDpi(y, dpi_), text);
 }
 
 void GdiPaneSink::drawPicture(int x, int y, const platform::RgbaPixels& picture) {
@@ -43,9 +51,17 @@ void GdiPaneSink::drawPicture(int x, int y, const platform::RgbaPixels& picture)
   if (picture.width <= 0 || picture.height <= 0 || picture.bytes.size() < pixels * 4) return;
   const std::vector<std::uint8_t> bgra = bgraOver(picture.bytes, windowColour());
   const BITMAPINFO info = bgraBitmapInfo(picture.width, picture.height);
-  ::SetDIBitsToDevice(context_, x, y, static_cast<DWORD>(picture.width),
-                      static_cast<DWORD>(picture.height), 0, 0, 0,
-                      static_cast<UINT>(picture.height), bgra.data(), &info, DIB_RGB_COLORS);
+  if (dpi_ == kLayoutDpi) {
+    ::SetDIBitsToDevice(context_, x, y, static_cast<DWORD>(picture.width),
+                        static_cast<DWORD>(picture.height), 0, 0, 0,
+                        static_cast<UINT>(picture.height), bgra.data(), &info, DIB_RGB_COLORS);
+    return;
+  }
+  ::SetStretchBltMode(context_, HALFTONE);
+  ::SetBrushOrgEx(context_, 0, 0, nullptr);  // as HALFTONE asks
+  ::StretchDIBits(context_, scaledForDpi(x, dpi_), scaledForDpi(y, dpi_),
+                  scaledForDpi(picture.width, dpi_), scaledForDpi(picture.height, dpi_), 0, 0,
+                  picture.width, picture.height, bgra.data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 }  // namespace qel::win32

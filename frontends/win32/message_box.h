@@ -1,13 +1,12 @@
 #pragma once
 
-#include <span>
 #include <string_view>
 
 #include "platform/ui.h"
 
 namespace qel::win32 {
 
-// A system message box with OK, or OK and Cancel; answers kIdOk or kIdCancel.
+// A system message box with OK, or OK and キャンセル.
 int showMessageBox(platform::WindowHandle owner, std::u16string_view text,
                    std::u16string_view caption, platform::MessageBoxButtons buttons);
 
@@ -15,10 +14,5 @@ int showMessageBox(platform::WindowHandle owner, std::u16string_view text,
 // larger when it opens, its buttons moved down, and the picture put where they stood.
 int showPictureBox(platform::WindowHandle owner, std::u16string_view text,
                    std::u16string_view caption, const platform::RgbaPixels& picture);
-
-// A question with two or three buttons of the program's labels (the system's OK and Cancel,
-// or Yes, No and Cancel, renamed); answers the pressed button's index.
-int showChoiceBox(platform::WindowHandle owner, std::u16string_view text,
-                  std::u16string_view caption, std::span<const std::u16string_view> buttons);
 
 }  // namespace qel::win32

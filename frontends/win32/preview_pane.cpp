@@ -10,11 +10,10 @@
 namespace qel::win32 {
 namespace {
 
-// Where the handler places the pane in the client area as it is now: laid out, and drawn, at
-// 96 DPI (width by height) and shown scaled to the window's DPI (rect).
+// Where the handler places the pane in the client area as it is now: laid out at 96 DPI,
+// drawn at the window's.
 struct PanePlace {
   RECT rect;
-  int width, height;
   UINT dpi;
 };
 
@@ -28,8 +27,6 @@ std::optional<PanePlace> panePlace(HWND window, platform::MainWindowHandler& han
   return PanePlace{
       {scaledForDpi(area.x, dpi), scaledForDpi(area.y, dpi), scaledForDpi(area.x + area.width, dpi),
        scaledForDpi(area.y + area.height, dpi)},
-      area.width,
-      area.height,
       dpi};
 }
 
@@ -107,30 +104,25 @@ void eraseAroundPane(HWND window, HDC context, platform::MainWindowHandler& hand
 void paintPane(HWND window, HDC context, platform::MainWindowHandler& handler) {
   const std::optional<PanePlace> pane = panePlace(window, handler);
   if (!pane || !::RectVisible(context, &pane->rect)) return;
-  const int width = pane->width;
-  const int height = pane->height;
+  const RECT& shown = pane->rect;
+  const int width = shown.right - shown.left;
+  const int height = shown.bottom - shown.top;
+  // Drawn whole off the screen first, so that a drag shows no half-drawn frame.
   HDC buffer = ::CreateCompatibleDC(context);
   HBITMAP bitmap = ::CreateCompatibleBitmap(context, width, height);
   if (buffer != nullptr && bitmap != nullptr) {
     const Selection picture(buffer, bitmap);
-    // The font and colours the status view draws with.
+    // The font and colours the status view draws with, the font at the window's DPI.
     const Selection font(buffer, ::GetCurrentObject(context, OBJ_FONT));
-    const ScaledFont layoutFont(buffer, kLayoutDpi);
+    const ScaledFont windowFont(buffer, pane->dpi);
     ::SetTextColor(buffer, ::GetTextColor(context));
     // Texts stand on the pane's pictures (its buttons) without a box of their own.
     ::SetBkMode(buffer, TRANSPARENT);
     const RECT whole{0, 0, width, height};
     ::FillRect(buffer, &whole, windowBrush());
-    GdiPaneSink sink(buffer);
+    GdiPaneSink sink(buffer, pane->dpi);
     handler.onPaintPane(window, sink);
-    const RECT& shown = pane->rect;
-    if (pane->dpi == kLayoutDpi) {
-      ::BitBlt(context, shown.left, shown.top, width, height, buffer, 0, 0, SRCCOPY);
-    } else {
-      ::SetStretchBltMode(context, HALFTONE);
-      ::StretchBlt(context, shown.left, shown.top, shown.right - shown.left,
-                   shown.bottom - shown.top, buffer, 0, 0, width, height, SRCCOPY);
-    }
+    ::BitBlt(context, shown.left, shown.top, width, height, buffer, 0, 0, SRCCOPY);
   }
   if (bitmap != nullptr) ::DeleteObject(bitmap);
   if (buffer != nullptr) ::DeleteDC(buffer);

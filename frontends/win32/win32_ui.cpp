@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frontends/win32/choice_box.h"
 #include "frontends/win32/gdi_sinks.h"
 #include "frontends/win32/menu.h"
 #include "frontends/win32/message_box.h"
@@ -48,7 +49,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       {
         const UINT dpi = ::GetDpiForWindow(window);
         const ScaledFont font(context, dpi);
-        GdiTextSink sink(context, dpi);
+        RECT client{};
+        ::GetClientRect(window, &client);
+        GdiTextSink sink(context, dpi, client.right);
         handler->onPaint(window, sink);
       }
       paintPane(window, context, *handler);

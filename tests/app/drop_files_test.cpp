@@ -47,7 +47,7 @@ TEST(DroppedFiles, APngGoesIntoThePanePictureItLandsOnOrWhereTheAuthorSays) {
   ASSERT_EQ(ui.choices.size(), 3u);
   EXPECT_NE(ui.choices[0].text.find(wide), std::u16string::npos);
   EXPECT_EQ(ui.choices[0].buttons,
-            (std::vector<std::u16string>{u"テクスチャー", u"サイドビュー", u"キャンセル"}));
+            (std::vector<std::u16string>{u"テクスチャー(&T)", u"サイドビュー(&V)", u"キャンセル"}));
 }
 
 TEST(DroppedFiles, AContainerOpensAfterTheUnsavedQuestionAndAModelIsSet) {

@@ -36,7 +36,8 @@ TEST_F(ImageCommands, LoadedTextureAndSideViewReplaceTheirSlotsAndRepaint) {
   ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
   EXPECT_EQ(bench.ui.messageBoxes[0].text,
             std::u16string(kUnusable) +
-                u"\n画像の大きさが300×1ピクセルです。使用できるのは256×256ピクセルまでです。");
+                u"\n画像の大きさが300×1ピクセルです。使用できるのは256×256ピクセルまでです。\n"
+                u"画像を縮小してから、もう一度設定してください。");
   EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"サイドビュー");
   EXPECT_EQ(bench.ui.repaintCount, 3);  // a refused file repaints too
 
@@ -114,9 +115,9 @@ TEST_F(ImageCommands, FailedExportSaysSoUnderTheCaptionOfItsSlot) {
   bench.run(exportSideViewFile);
   ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
   const std::u16string why = u"\nフォルダーが見つかりません。";
-  EXPECT_EQ(bench.ui.messageBoxes[0].text, u"ファイルを書き込めませんでした。\n" + texture + why);
+  EXPECT_EQ(bench.ui.messageBoxes[0].text, u"保存できませんでした。\n" + texture + why);
   EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"テクスチャー");
-  EXPECT_EQ(bench.ui.messageBoxes[1].text, u"ファイルを書き込めませんでした。\n" + sideView + why);
+  EXPECT_EQ(bench.ui.messageBoxes[1].text, u"保存できませんでした。\n" + sideView + why);
   EXPECT_EQ(bench.ui.messageBoxes[1].caption, u"サイドビュー");
   EXPECT_EQ(bench.ui.repaintCount, 0);
 }

@@ -76,12 +76,17 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
   for (const Case& c : cases) {
     writeModel(c.texture);
     bench.ui.choose(folder.writeText("box.obj", c.obj));
-    bench.ui.answer(c.offered ? platform::kIdCancel : platform::kIdOk);
+    if (c.offered) {
+      bench.ui.pressChoice(1);
+    } else {
+      bench.ui.answer(platform::kIdOk);
+    }
     const std::size_t boxesBefore = bench.ui.messageBoxes.size();
     bench.run(loadModelFile);
-    // One box: a JPEG's TIM box of the exact conversion comes before no offer.
-    ASSERT_EQ(bench.ui.messageBoxes.size(), boxesBefore + 1);
-    const std::u16string& text = bench.ui.messageBoxes.back().text;
+    // No TIM box of the exact conversion comes before an offer.
+    ASSERT_EQ(bench.ui.messageBoxes.size(), boxesBefore + (c.offered ? 0 : 1));
+    const std::u16string& text =
+        c.offered ? bench.ui.choices.back().text : bench.ui.messageBoxes.back().text;
     const std::u16string_view first = c.offered ? u"このモデルはそのままでは設定できません。\n"
                                                 : u"このモデルは設定できません。\n";
     EXPECT_EQ(text.rfind(first, 0), 0u) << toUtf8(text);
@@ -89,7 +94,7 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
     EXPECT_EQ(c.offered, text.ends_with(u"修復して読み込みますか？")) << toUtf8(text);
   }
   // Without its material library the repair has no Kd to draw from.
-  EXPECT_EQ(bench.ui.messageBoxes.back().text.find(u"（Kd）"), std::u16string::npos);
+  EXPECT_EQ(bench.ui.choices.back().text.find(u"（Kd）"), std::u16string::npos);
   EXPECT_EQ(bench.record().modelData, test::readyRecord().modelData);
   EXPECT_EQ(bench.record().textureData, test::readyRecord().textureData);
   EXPECT_EQ(bench.ui.repaintCount, 0);
@@ -104,10 +109,10 @@ TEST_F(ModelCommand, TheRepairOfferNamesTheImagesItPacksAndThoseItLeavesOut) {
   bench.ui.choose(folder.writeText("box.obj", std::string(kTriangle) +
                                                   "usemtl lid\nf 1/1 2/2 3/3\n"
                                                   "usemtl rim\nf 1/1 2/2 3/3\n"));
-  bench.ui.answer(platform::kIdCancel);
+  bench.ui.pressChoice(1);
   bench.run(loadModelFile);
-  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
-  const std::u16string& text = bench.ui.messageBoxes[0].text;
+  ASSERT_EQ(bench.ui.choices.size(), 1u);
+  const std::u16string& text = bench.ui.choices[0].text;
   EXPECT_NE(text.find(u"（1枚のテクスチャーにまとめます）：「a.png」、「b.png」"),
             std::u16string::npos)
       << toUtf8(text);
@@ -117,9 +122,9 @@ TEST_F(ModelCommand, TheRepairOfferNamesTheImagesItPacksAndThoseItLeavesOut) {
 
 TEST_F(ModelCommand, TheRepairOfferedSetsTheModelWithATextureThatFits) {
   folder.write("large.png", encodePng(RgbaImage(512, 300, {200, 40, 40, 255})));
-  bench.ui.choose(writeModel("large.png")).answer(platform::kIdOk);
+  bench.ui.choose(writeModel("large.png")).pressChoice(0);
   bench.run(loadModelFile);
-  ASSERT_EQ(bench.ui.messageBoxes.size(), 1u);
+  ASSERT_EQ(bench.ui.choices.size(), 1u);
   ASSERT_TRUE(bench.record().modelData && bench.record().textureData);
   EXPECT_LE(bench.record().textureWidth, 256);
   EXPECT_LE(bench.record().textureHeight, 256);

@@ -116,5 +116,17 @@ TEST(StatusView, ValuesFromAFileAreShownWithoutReadingPastTheirFields) {
   EXPECT_EQ(textAt(lines, 96, 280), u"  DY -2147483648");
 }
 
+// The path alone goes to the sink as a path, which the front ends shorten to the window.
+TEST(StatusView, ThePathIsDrawnAsAPath) {
+  struct PathSink : LineSink {
+    void pathOut(int x, int y, std::u16string_view path) override {
+      paths.push_back({x, y, std::u16string(path)});
+    }
+    std::vector<TextLine> paths;
+  } sink;
+  paintStatusView(test::readyRecord(), u"C:\\parts\\box.cnt", sink);
+  EXPECT_EQ(sink.paths, (std::vector<TextLine>{{128, 0, u"C:\\parts\\box.cnt"}}));
+}
+
 }  // namespace
 }  // namespace qel

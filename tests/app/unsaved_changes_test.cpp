@@ -40,7 +40,7 @@ TEST(UnsavedChanges, ClosingAfterAChangeAsksAndEachAnswerDoesWhatItSays) {
   ASSERT_EQ(discarded.ui.choices.size(), 1u);
   EXPECT_EQ(discarded.ui.choices[0].text, kCloseQuestion);
   EXPECT_EQ(discarded.ui.choices[0].buttons,
-            (std::vector<std::u16string>{u"保存", u"保存しない", u"キャンセル"}));
+            (std::vector<std::u16string>{u"保存する(&S)", u"保存しない(&N)", u"キャンセル"}));
   EXPECT_TRUE(discarded.ui.scriptFinished());
 
   // キャンセル keeps the window: the command after it still runs.

@@ -42,10 +42,13 @@ TEST(WholeRoad, APartBuiltFromTheMenuIsSavedAndOpensAgainAsItWasShown) {
   EXPECT_EQ(runApplication(first, settings), 0);
   EXPECT_TRUE(first.scriptFinished());
   ASSERT_EQ(first.messageBoxes.size(), 2u);
-  EXPECT_EQ(first.messageBoxes[0].text, u"保存できません。サイドビューが設定されていません。");
+  EXPECT_EQ(first.messageBoxes[0].text,
+            u"保存できません。サイドビューが設定されていません。\n"
+            u"「設定」メニューで設定してから、もう一度保存してください。");
   EXPECT_EQ(first.messageBoxes[1].text,
             u"このファイルは使用できません。\n"
-            u"画像の大きさが512×512ピクセルです。使用できるのは256×256ピクセルまでです。");
+            u"画像の大きさが512×512ピクセルです。使用できるのは256×256ピクセルまでです。\n"
+            u"画像を縮小してから、もう一度設定してください。");
   EXPECT_EQ(first.textAt(128, 0), saved);
   EXPECT_EQ(first.textAt(96, 100), u"自動車M");
   EXPECT_EQ(first.textAt(96, 160), u"  Vertex 3");

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/utf.h"
+#include "resources/shell_texts.h"
 
 namespace qel::resources {
 namespace {
@@ -85,6 +86,22 @@ TEST(RefusalTexts, AMaterialLibraryThatCouldNotBeReadIsNamedWithWhatWasWrong) {
   EXPECT_NE(said[0], said[1]);
   EXPECT_NE(said[1], said[2]);
   EXPECT_NE(said[2].find(u"UTF-16"), std::u16string::npos);
+}
+
+// Without its MTL file the repair has no material colours: the offer must not promise them.
+TEST(RefusalTexts, TheRepairOfAModelWithoutItsMaterialLibraryOffersGrey) {
+  ModelRefusal refusal{"model.no-texture-material", u"m.obj", 0, "?", {}, u"C:/a/car.mtl"};
+  const std::u16string offer = repairOfferText(refusal, {});
+  EXPECT_EQ(offer.find(u"Kd"), std::u16string::npos) << toUtf8(offer);
+  EXPECT_NE(offer.find(u"灰色"), std::u16string::npos) << toUtf8(offer);
+  refusal.unreadableLibrary.clear();
+  EXPECT_NE(repairOfferText(refusal, {}).find(u"Kd"), std::u16string::npos);
+}
+
+TEST(RefusalTexts, ATextureWithoutANameIsSaidInWordsNotAsEmptyQuotes) {
+  const ModelRefusal refusal{"model.texture-unreadable", u"m.obj", 0, "?", {}, {}};
+  const std::u16string said = japaneseText(refusal);
+  EXPECT_EQ(said.find(u"「」"), std::u16string::npos) << toUtf8(said);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ for locale in ja_JP.UTF-8 en_US.UTF-8; do
   inputs=(--model モデル.blob --texture テクスチャ.png)
   [ $locale = ja_JP.UTF-8 ] && inputs=(--obj コキ.obj)
   LANG=$locale LC_ALL=$locale wine "$windows_cli" pack -o 出力.cnt "${inputs[@]}" "${common[@]}"
-  LANG=$locale LC_ALL=$locale wine "$windows_cli" info --json 出力.cnt >windows.json
+  LANG=$locale LC_ALL=$locale wine "$windows_cli" --encoding utf-8 info --json 出力.cnt >windows.json
   cmp linux.cnt 出力.cnt || { echo "pack differs under $locale" >&2; status=1; }
   cmp linux.json windows.json || { echo "info --json differs under $locale" >&2; status=1; }
   rm -f 出力.cnt windows.json
