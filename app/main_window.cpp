@@ -9,6 +9,7 @@
 #include "app/status_view.h"
 #include "app/unsaved_changes.h"
 #include "app/window_layout.h"
+#include "base/out_of_memory.h"
 #include "resources/captions.h"
 #include "resources/preview_texts.h"
 
@@ -34,12 +35,10 @@ template <typename Run>
 void MainWindow::runGuarded(platform::WindowHandle window, std::u16string_view caption, Run run) {
   const bool outer = !running_;
   running_ = true;
-  try {
-    run();
-  } catch (const std::bad_alloc&) {
+  handlingOutOfMemory(run, [&] {
     app_.ui.messageBox(window, u"メモリが足りません。何も変更していません。", caption,
                        platform::MessageBoxButtons::Ok);
-  }
+  });
   if (outer) running_ = false;
 }
 

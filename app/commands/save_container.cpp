@@ -5,6 +5,7 @@
 #include "app/file_pickers.h"
 #include "app/recent_files.h"
 #include "app/unsaved_changes.h"
+#include "base/out_of_memory.h"
 #include "base/path_parts.h"
 #include "container/container_file.h"
 #include "container/file_replacement.h"
@@ -73,13 +74,11 @@ void saveRecord(AppState& app, platform::WindowHandle window, const MakerName& m
 void saveContainer(AppState& app, platform::WindowHandle window) {
   // Running out of memory leaves the record as it was, its maker included.
   const MakerName makerBefore = app.document.record().makerName;
-  try {
-    saveRecord(app, window, makerBefore);
-  } catch (const std::bad_alloc&) {
-    if (app.document.record().makerName != makerBefore)
-      app.document.change().makerName = makerBefore;
-    throw;
-  }
+  undoingOnOutOfMemory([&] { saveRecord(app, window, makerBefore); },
+                       [&] {
+                         if (app.document.record().makerName != makerBefore)
+                           app.document.change().makerName = makerBefore;
+                       });
 }
 
 }  // namespace qel
