@@ -8,7 +8,6 @@ set(CMAKE_CXX_COMPILER clang++-22)
 # calls deprecated.
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions -Wno-deprecated")
-set(CMAKE_EXECUTABLE_SUFFIX ".wasm")
 
 set(CMAKE_FIND_ROOT_PATH /usr/lib/wasm32-wasi /usr/include/wasm32-wasi)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -13,8 +13,10 @@
 
 extern "C" {
 
-// The window: its title and menus, and the canvas of its client area.
-QEL_PAGE(open_window) void pageOpenWindow(const char16_t* title, std::size_t length);
+// The window: its title and menus, and the canvas of its client area, at least
+// minimumWidth x minimumHeight pixels.
+QEL_PAGE(open_window)
+void pageOpenWindow(const char16_t* title, std::size_t length, int minimumWidth, int minimumHeight);
 QEL_PAGE(add_menu) void pageAddMenu(const char16_t* caption, std::size_t length);
 // An item of the last menu added; command 0 is a separator line.
 QEL_PAGE(add_menu_item)

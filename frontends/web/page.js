@@ -81,14 +81,17 @@ async function withBytes(files) {
 
 const page = {
   window: null, canvas: null, context: null, menuBar: null, menus: [], listed: [],
-  modal: null, ended: false, unsaved: false,
+  modals: [], ended: false, unsaved: false,
+  get modal() { return this.modals[this.modals.length - 1] ?? null; },
 };
 
-function openWindow(title) {
+function openWindow(title, minimumWidth, minimumHeight) {
   document.title = title;
   page.window = element('div', 'window', document.body);
   page.menuBar = element('nav', 'menu-bar', page.window);
   page.canvas = element('canvas', 'client', page.window);
+  page.canvas.style.minWidth = `${minimumWidth}px`;
+  page.canvas.style.minHeight = `${minimumHeight}px`;
   page.context = page.canvas.getContext('2d');
   watchCanvas();
   requestAnimationFrame(resize);
@@ -282,13 +285,14 @@ function openModal(caption, className) {
   const frame = element('div', `modal ${className}`, layer);
   element('div', 'modal-caption', frame).textContent = caption;
   const body = element('div', 'modal-body', frame);
-  page.modal = { layer, frame, body };
+  page.modals.push({ layer, frame, body });
   return page.modal;
 }
 
+// Closes the modal layer on top: a box over a dialog closes before the dialog.
 function closeModal() {
-  if (page.modal) page.modal.layer.remove();
-  page.modal = null;
+  const top = page.modals.pop();
+  if (top) top.layer.remove();
 }
 
 let box = null;
@@ -325,6 +329,8 @@ function runBox() {
     };
     current.buttons.forEach((button, index) => button.addEventListener('click', () => finish(index)));
     current.frame.addEventListener('keydown', (event) => {
+      // Enter on a button presses that button.
+      if (event.key === 'Enter' && event.target.tagName === 'BUTTON') return;
       if (event.key === 'Enter') finish(0);
       else if (event.key === 'Escape') finish(current.buttons.length - 1);
       else return;
@@ -487,7 +493,7 @@ const settingsPrefix = 'qelcontainer:';
 function pageImports() {
   const suspending = (fn) => new WebAssembly.Suspending(fn);
   return {
-    open_window: (title, length) => openWindow(textAt(title, length)),
+    open_window: (title, length, width, height) => openWindow(textAt(title, length), width, height),
     add_menu: (caption, length) => addMenu(textAt(caption, length)),
     add_menu_item: (command, caption, length) => addMenuItem(command, textAt(caption, length)),
     begin_menu_list: beginMenuList,

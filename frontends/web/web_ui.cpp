@@ -147,7 +147,8 @@ platform::WindowHandle WebUi::createMainWindow(const platform::MainWindowDescrip
                                                platform::MainWindowHandler& handler) {
   handler_ = &handler;
   accelerators_ = description.accelerators;
-  pageOpenWindow(description.title.data(), description.title.size());
+  const platform::ClientArea first = handler.firstClientArea();
+  pageOpenWindow(description.title.data(), description.title.size(), first.width, first.height);
   for (const resources::Menu& menu : resources::findMenu(description.menu)) {
     pageAddMenu(menu.caption.data(), menu.caption.size());
     for (const resources::MenuItem& item : menu.items)

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <memory>
+
+#include "platform/code_page.h"
+
 namespace qel::platform {
 
 // The two-byte characters of code page 932 by lead byte (0x81 to 0x9F, then 0xE0 to 0xFC)
@@ -12,5 +16,8 @@ constexpr int cp932LeadIndex(unsigned char lead) {
 }
 
 extern const char16_t kCp932PairTable[kCp932LeadBytes][256];
+
+// Code page 932 converted with the table.
+std::unique_ptr<CodePage> makeTableCodePage();
 
 }  // namespace qel::platform

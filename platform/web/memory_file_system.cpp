@@ -55,8 +55,6 @@ std::u16string_view folderPart(std::u16string_view path) {
   return slash == std::u16string_view::npos ? std::u16string_view() : path.substr(0, slash + 1);
 }
 
-class MemoryFileSystem;
-
 class Reader final : public FileReader {
  public:
   explicit Reader(FilePointer file) : file_(std::move(file)) {}
@@ -74,7 +72,7 @@ class Reader final : public FileReader {
   std::size_t at_ = 0;
 };
 
-class MemoryFileSystem final : public FileSystem, public MemoryFiles {
+class Files final : public MemoryFileSystem {
  public:
   std::uint8_t* make(std::u16string_view path, std::size_t size) override {
     auto file = std::make_shared<File>();
@@ -182,7 +180,7 @@ class MemoryFileSystem final : public FileSystem, public MemoryFiles {
 
 class Writer final : public WritableFile {
  public:
-  Writer(MemoryFileSystem& files, std::u16string path, FilePointer file, bool made)
+  Writer(Files& files, std::u16string path, FilePointer file, bool made)
       : files_(files), path_(std::move(path)), file_(std::move(file)), made_(made) {}
   ~Writer() override {
     if (made_) files_.finishMaking(path_);
@@ -227,7 +225,7 @@ class Writer final : public WritableFile {
     wrote_ = true;
   }
 
-  MemoryFileSystem& files_;
+  Files& files_;
   std::u16string path_;
   FilePointer file_;
   bool made_;
@@ -235,8 +233,8 @@ class Writer final : public WritableFile {
   bool wrote_ = false;
 };
 
-std::unique_ptr<WritableFile> MemoryFileSystem::openForWriting(std::u16string_view path,
-                                                               OpenMode mode, WriteFailure& why) {
+std::unique_ptr<WritableFile> Files::openForWriting(std::u16string_view path, OpenMode mode,
+                                                    WriteFailure& why) {
   const auto found = files_.find(path);
   const bool exists = found != files_.end();
   if (mode == OpenMode::CreateNew && exists) {
@@ -257,19 +255,10 @@ std::unique_ptr<WritableFile> MemoryFileSystem::openForWriting(std::u16string_vi
   return std::make_unique<Writer>(*this, std::u16string(path), std::move(file), !exists);
 }
 
-MemoryFileSystem& theFiles() {
-  static MemoryFileSystem files;
-  return files;
-}
-
 }  // namespace
 
-FileSystem& systemFileSystem() {
-  return theFiles();
-}
-
-MemoryFiles& memoryFiles() {
-  return theFiles();
+std::unique_ptr<MemoryFileSystem> makeMemoryFileSystem() {
+  return std::make_unique<Files>();
 }
 
 }  // namespace qel::platform

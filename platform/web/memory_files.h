@@ -3,9 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "platform/file_system.h"
 
 namespace qel::platform {
 
@@ -24,6 +27,11 @@ class MemoryFiles {
       std::function<void(std::u16string_view, std::span<const std::uint8_t>)> handler) = 0;
 };
 
+// Files in memory as the program's file system, with the page's side of them.
+class MemoryFileSystem : public FileSystem, public MemoryFiles {};
+std::unique_ptr<MemoryFileSystem> makeMemoryFileSystem();
+
+// The one the page's program uses, its system file system.
 MemoryFiles& memoryFiles();
 
 }  // namespace qel::platform

@@ -1,5 +1,4 @@
 #include "platform/code_page_932.h"
-#include "platform/os.h"
 #include "platform/web/cp932_table.h"
 
 namespace qel::platform {
@@ -17,9 +16,8 @@ class TableCodePage final : public CodePage, private Cp932Pairs {
 
 }  // namespace
 
-CodePage& systemCodePage() {
-  static TableCodePage codePage;
-  return codePage;
+std::unique_ptr<CodePage> makeTableCodePage() {
+  return std::make_unique<TableCodePage>();
 }
 
 }  // namespace qel::platform

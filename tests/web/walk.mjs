@@ -99,7 +99,7 @@ try {
 
   step('the side view is dropped and sent to its slot');
   await drop([path.join(work, 'parts', 'side.png')], 100, 100);
-  await dialogTitled('QELContainer').catch(() => fail('no question for the dropped image'));
+  await dialogTitled('ノルカ').catch(() => fail('no question for the dropped image'));
   await shot('03-image-question');
   await clickButton('サイドビュー');
   await statusSettles();
