@@ -79,6 +79,10 @@ bool MainWindow::onCloseRequest(platform::WindowHandle window) {
   return mayLoseChanges(app_, window, ChangesAt::Close);
 }
 
+bool MainWindow::hasUnsavedChanges() const {
+  return qel::hasUnsavedChanges(app_);
+}
+
 void MainWindow::onDestroy(platform::WindowHandle) {
   app_.ui.postQuit(0);
 }

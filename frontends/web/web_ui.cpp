@@ -195,7 +195,10 @@ void WebUi::postQuit(int exitCode) {
 }
 
 int WebUi::runMessageLoop() {
-  while (!quit_) dispatch(static_cast<PageEvent>(pageWaitEvent()));
+  while (!quit_) {
+    dispatch(static_cast<PageEvent>(pageWaitEvent()));
+    if (handler_ != nullptr) pageSetUnsaved(handler_->hasUnsavedChanges() ? 1 : 0);
+  }
   return *quit_;
 }
 

@@ -35,7 +35,7 @@ const browser = await puppeteer.launch({
 });
 try {
   const page = await browser.newPage();
-  await page.setViewport({ width: 1000, height: 640 });
+  await page.setViewport({ width: 1280, height: 800 });
   page.on('pageerror', (error) => fail(`page error: ${error.message}`));
   page.on('console', (message) => console.log(`page: ${message.text()}`));
   // The page never reaches beyond its own folder.
@@ -123,6 +123,9 @@ try {
   await statusSettles();
   await shot('05-part-made');
 
+  // Leaving the page now would lose the part: the page warns.
+  if (!await page.evaluate(() => page.unsaved)) fail('the page would not warn before the part is lost');
+
   step('the part is saved as a download');
   await menu('ファイル', 'コンテナを保存');
   await page.waitForSelector('.box-field', { timeout });
@@ -136,14 +139,18 @@ try {
   if (!fs.existsSync(saved)) fail('no download of walk.cnt');
   await statusSettles();
   await shot('06-saved');
+  if (await page.evaluate(() => page.unsaved)) fail('the page warns of changes after the save');
 
   step('the download opens again');
   await menu('ファイル', '新規コンテナ');
+  await dialogTitled('コンテナ初期化');
+  await shot('07-new-question');
+  await clickButton('OK');
   await statusSettles();
-  await shot('07-new');
   await drop([saved], 100, 100);
   await statusSettles();
   await shot('08-reopened');
+  if (await page.$('.modal')) fail('the saved part does not open again');
 } finally {
   await browser.close();
 }
