@@ -30,7 +30,7 @@ parts=$work/parts
 convert -size 64x32 xc:orange "$parts/texture.png"
 convert -size 200x64 xc:skyblue "$parts/side.png"
 printf 'newmtl body\nKd 1 1 1\nmap_Kd texture.png\n' >"$parts/box.mtl"
-printf 'mtllib box.mtl\nv 0 0 0\nv 2438 0 0\nv 2438 2591 0\nv 0 2591 0\nv 0 0 6058\nv 2438 0 6058\nv 2438 2591 6058\nv 0 2591 6058\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl body\nf 1/1 2/2 3/3 4/4\nf 8/1 7/2 6/3 5/4\nf 1/1 5/2 6/3 2/4\nf 2/1 6/2 7/3 3/4\nf 3/1 7/2 8/3 4/4\nf 4/1 8/2 5/3 1/4\n' >"$parts/box.obj"
+printf 'mtllib box.mtl\nv 0 0 0\nv 2438 0 0\nv 2438 2591 0\nv 0 2591 0\nv 0 0 6058\nv 2438 0 6058\nv 2438 2591 6058\nv 0 2591 6058\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl body\nf 4/4 3/3 2/2 1/1\nf 5/4 6/3 7/2 8/1\nf 2/4 6/3 5/2 1/1\nf 3/4 7/3 6/2 2/1\nf 4/4 8/3 7/2 3/1\nf 1/4 5/3 8/2 4/1\n' >"$parts/box.obj"
 
 maker=試験工房
 name=試験コンテナ20ft
@@ -57,6 +57,10 @@ QEL_WALK_TOOLS=$tools node "$root/tests/web/walk.mjs" "http://127.0.0.1:$port/in
   -o "$work/cli.cnt" >/dev/null
 if ! cmp "$work/downloads/walk.cnt" "$work/cli.cnt"; then
   echo "FAIL: the page's container differs from qelcontainer-cli's" >&2
+  exit 1
+fi
+if ! cmp "$work/downloads/texture-out.png" "$parts/texture.png"; then
+  echo "FAIL: the exported texture differs from the one set" >&2
   exit 1
 fi
 echo "web walk: the page's container equals qelcontainer-cli's byte for byte; screenshots in $work/shots"

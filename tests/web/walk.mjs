@@ -1,7 +1,7 @@
 // Walks the page in headless Chromium as an author would: the workshop name at the first
 // start, a model dropped with its material library and texture, the side view dropped and
-// sent to its slot, the container name and parameters, the save as a download, and the
-// download opened again. The clock is pinned so that the download can be compared byte for
+// sent to its slot, the container name and parameters, the save and the texture's export as
+// downloads, and the saved part opened again, dropped and through the picker. The clock is pinned so that the download can be compared byte for
 // byte with what qelcontainer-cli packs from the same files. Screenshots go to the work folder.
 //
 //   node walk.mjs URL WORK_FOLDER   (scripts/web-walk.sh prepares both)
@@ -141,6 +141,13 @@ try {
   await shot('06-saved');
   if (await page.evaluate(() => page.unsaved)) fail('the page warns of changes after the save');
 
+  step('the texture is exported as a download');
+  await menu('設定', 'テクスチャーを保存');
+  await page.waitForSelector('.box-field', { timeout });
+  await page.evaluate(() => { document.querySelector('.box-field').value = 'texture-out'; });
+  await clickButton('OK');
+  await statusSettles();
+
   step('the download opens again');
   await menu('ファイル', '新規コンテナ');
   await dialogTitled('コンテナ初期化');
@@ -151,6 +158,19 @@ try {
   await statusSettles();
   await shot('08-reopened');
   if (await page.$('.modal')) fail('the saved part does not open again');
+
+  step('the part opens through the picker');
+  await menu('ファイル', '新規コンテナ');
+  await dialogTitled('コンテナ初期化');
+  await clickButton('OK');
+  const [chooser] = await Promise.all([
+    page.waitForFileChooser({ timeout }),
+    menu('ファイル', 'コンテナを開く'),
+  ]);
+  await chooser.accept([saved]);
+  await statusSettles();
+  await shot('09-opened-through-picker');
+  if (await page.$('.modal')) fail('the saved part does not open through the picker');
 } finally {
   await browser.close();
 }
