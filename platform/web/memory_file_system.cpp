@@ -182,9 +182,14 @@ class Writer final : public WritableFile {
  public:
   Writer(Files& files, std::u16string path, FilePointer file, bool made)
       : files_(files), path_(std::move(path)), file_(std::move(file)), made_(made) {}
+  // A file made new is announced only once renamed over its target: one left behind is a
+  // temporary of a replacement that failed.
   ~Writer() override {
-    if (made_) files_.finishMaking(path_);
-    if (wrote_) files_.announce(path_);
+    if (made_) {
+      files_.finishMaking(path_);
+    } else if (wrote_) {
+      files_.announce(path_);
+    }
   }
 
   WriteFailure write(std::span<const std::uint8_t> bytes) override {
