@@ -9,6 +9,7 @@
 #include "app/status_view.h"
 #include "app/unsaved_changes.h"
 #include "app/window_layout.h"
+#include "base/out_of_memory.h"
 #include "resources/captions.h"
 #include "resources/preview_texts.h"
 #include "resources/shell_texts.h"
@@ -35,12 +36,10 @@ template <typename Run>
 void MainWindow::runGuarded(platform::WindowHandle window, std::u16string_view caption, Run run) {
   const bool outer = !running_;
   running_ = true;
-  try {
-    run();
-  } catch (const std::bad_alloc&) {
+  handlingOutOfMemory(run, [&] {
     app_.ui.messageBox(window, resources::kOutOfMemoryText, caption,
                        platform::MessageBoxButtons::Ok);
-  }
+  });
   if (outer) running_ = false;
 }
 
@@ -80,6 +79,10 @@ void MainWindow::onTimer(platform::WindowHandle window) {
 
 bool MainWindow::onCloseRequest(platform::WindowHandle window) {
   return mayLoseChanges(app_, window, ChangesAt::Close);
+}
+
+bool MainWindow::hasUnsavedChanges() const {
+  return app_.document.hasUnsavedChanges();
 }
 
 void MainWindow::onDestroy(platform::WindowHandle) {

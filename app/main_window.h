@@ -15,6 +15,7 @@ class MainWindow : public platform::MainWindowHandler {
   void onPaint(platform::WindowHandle window, platform::TextSink& sink) override;
   bool onCommand(platform::WindowHandle window, int command) override;
   bool onCloseRequest(platform::WindowHandle window) override;
+  bool hasUnsavedChanges() const override;
   void onDestroy(platform::WindowHandle window) override;
   platform::ClientArea firstClientArea() const override;
   platform::ClientArea placePreviewPane(int clientWidth, int clientHeight) override;

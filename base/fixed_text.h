@@ -36,7 +36,7 @@ class FixedText {
   void terminate() { units_[Capacity - 1] = u'\0'; }
 
   std::u16string_view view() const {
-    const auto* end = std::find(units_.begin(), units_.end(), u'\0');
+    const auto end = std::find(units_.begin(), units_.end(), u'\0');
     return {units_.data(), static_cast<std::size_t>(end - units_.begin())};
   }
   std::u16string str() const { return std::u16string(view()); }

@@ -6,6 +6,8 @@
 #include <new>
 #include <type_traits>
 
+#include "base/out_of_memory.h"
+
 namespace qel {
 
 void MaterialEntry::setName(std::string_view text) {
@@ -49,7 +51,7 @@ ObjModelPtr createObjModel() {
   // malloc creates the model, an implicit-lifetime aggregate, without writing a byte of it.
   static_assert(std::is_aggregate_v<ObjModel> && std::is_trivially_destructible_v<ObjModel>);
   ObjModelPtr model(static_cast<ObjModel*>(std::malloc(sizeof(ObjModel))));
-  if (!model) throw std::bad_alloc();
+  if (!model) reportOutOfMemory();
   model->positions.startEmpty();
   model->normals.startEmpty();
   model->texCoords.startEmpty();

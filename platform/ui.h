@@ -134,6 +134,9 @@ class MainWindowHandler {
   // The close box, Alt+F4 or the end of the session asks to close the window; answers
   // whether it may be destroyed.
   virtual bool onCloseRequest(WindowHandle) { return true; }
+  // Whether closing now would lose changes: for a window that cannot ask when it closes (a
+  // page being left), which only warns.
+  virtual bool hasUnsavedChanges() const { return false; }
   // The window is being destroyed (exit item or close box).
   virtual void onDestroy(WindowHandle window) = 0;
 

@@ -1,6 +1,7 @@
 #include "resources/resources.h"
 
 #include "container/container_record.h"
+#include "resources/box_texts.h"
 
 namespace qel::resources {
 namespace {
@@ -12,10 +13,10 @@ constexpr int kUnaddressed = -1;
 constexpr std::uint32_t kSingleLineEdit = kBorder | kEditAutoHScroll | kTabStop;
 
 constexpr ControlTemplate okButton(int x, int y) {
-  return {kOk, ControlKind::DefaultPushButton, u"OK", x, y, 50, 14, kTabStop};
+  return {kOk, ControlKind::DefaultPushButton, kOkButtonText, x, y, 50, 14, kTabStop};
 }
 constexpr ControlTemplate cancelButton(int x, int y) {
-  return {kCancel, ControlKind::PushButton, u"キャンセル", x, y, 50, 14, kTabStop};
+  return {kCancel, ControlKind::PushButton, kCancelButtonText, x, y, 50, 14, kTabStop};
 }
 constexpr ControlTemplate label(std::u16string_view text, int x, int y, int width, int height) {
   return {kUnaddressed, ControlKind::Static, text, x, y, width, height};

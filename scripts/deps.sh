@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, skipping those present.
-# WINDOWS=1 adds the Windows cross build and wine, which only the Windows scripts need.
+# WINDOWS=1 adds the Windows cross build and wine, which only the Windows scripts need; WEB=1
+# the WebAssembly build of the page and the browser its walk runs in.
 set -euo pipefail
 
 packages=(
@@ -15,6 +16,9 @@ packages=(
 )
 if [ "${WINDOWS:-0}" = "1" ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis)
+fi
+if [ "${WEB:-0}" = "1" ]; then
+  packages+=(clang-22 lld-22 libc++-22-dev-wasm32 libclang-rt-22-dev-wasm32 chromium nodejs curl)
 fi
 
 missing=()

@@ -4,6 +4,7 @@
 #include "app/file_pickers.h"
 #include "app/recent_files.h"
 #include "app/unsaved_changes.h"
+#include "base/out_of_memory.h"
 #include "base/path_parts.h"
 #include "container/container_file.h"
 #include "container/file_replacement.h"

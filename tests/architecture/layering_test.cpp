@@ -39,6 +39,9 @@ const std::map<std::string, std::set<std::string>> kAllowedIncludes = {
     {"frontends/win32",
      {"base", "platform", "resources", "container", "image", "model", "dialogs", "preview",
       "repair", "app"}},
+    {"frontends/web",
+     {"base", "platform", "resources", "container", "image", "model", "dialogs", "preview",
+      "repair", "app"}},
 };
 
 std::string layerOf(const std::string& path) {
