@@ -257,8 +257,7 @@ TEST_F(ContainerCommands, ASavePathLongerThanAPathBufferIsRefusedAndSaid) {
   bench.run(saveContainer);
   bench.run(exportTextureFile);
   ASSERT_EQ(bench.ui.messageBoxes.size(), 2u);
-  EXPECT_EQ(bench.ui.messageBoxes[0].text,
-            u"保存できません。\n" + resources::pathTooLongText());
+  EXPECT_EQ(bench.ui.messageBoxes[0].text, u"保存できません。\n" + resources::pathTooLongText());
   EXPECT_EQ(bench.ui.messageBoxes[0].caption, u"コンテナを保存");
   EXPECT_EQ(bench.ui.messageBoxes[1].caption, u"テクスチャー");
   EXPECT_EQ(bench.app.document.path(), u"before.cnt");
