@@ -1,8 +1,8 @@
 #include "resources/repair_notes_text.h"
 
-#include "base/path_parts.h"
 #include "base/text_pattern.h"
 #include "base/utf.h"
+#include "resources/text_parts.h"
 
 namespace qel::resources {
 namespace {
@@ -11,8 +11,7 @@ namespace {
 constexpr std::size_t kNamesListed = 4;
 
 std::u16string quotedName(std::u16string_view path) {
-  const PathParts parts = splitPath(path);
-  return u"「" + std::u16string(parts.base) + std::u16string(parts.extension) + u"」";
+  return u"「" + fileName(path) + u"」";
 }
 
 }  // namespace
