@@ -15,6 +15,13 @@ if [ ! -x "$linux_cli" ]; then
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# A step that fails says which it was, with its exit code: under set -e a crash under wine
+# (WINEDEBUG=-all) would end the script without a word.
+step() {
+  local rc=0
+  "$@" || rc=$?
+  [ $rc -eq 0 ] || { echo "failed with exit code $rc: $*" >&2; exit 1; }
+}
 
 # A textured quad whose texture is named in code page 932, as Windows tools write it.
 python3 - "$work" <<'PY'
@@ -37,9 +44,9 @@ PY
 cd "$work"
 common=(--sideview 側面.png --name コキ50000 --maker 山田工房 --type 20ft --length 6058
         --description "試作 一号" --seed 4711 --created 1700000000)
-"$linux_cli" pack -o linux.cnt --obj コキ.obj "${common[@]}"
-"$linux_cli" info --json linux.cnt >linux.json
-"$linux_cli" convert コキ.obj -o モデル.blob
+step "$linux_cli" pack -o linux.cnt --obj コキ.obj "${common[@]}"
+step "$linux_cli" info --json linux.cnt >linux.json
+step "$linux_cli" convert コキ.obj -o モデル.blob
 
 # Model files name things in the ANSI code page, so the OBJ is read under 932 only; the
 # converted model and its texture go in under both.
@@ -47,8 +54,8 @@ status=0
 for locale in ja_JP.UTF-8 en_US.UTF-8; do
   inputs=(--model モデル.blob --texture テクスチャ.png)
   [ $locale = ja_JP.UTF-8 ] && inputs=(--obj コキ.obj)
-  LANG=$locale LC_ALL=$locale wine "$windows_cli" pack -o 出力.cnt "${inputs[@]}" "${common[@]}"
-  LANG=$locale LC_ALL=$locale wine "$windows_cli" --encoding utf-8 info --json 出力.cnt >windows.json
+  step env LANG=$locale LC_ALL=$locale wine "$windows_cli" pack -o 出力.cnt "${inputs[@]}" "${common[@]}"
+  step env LANG=$locale LC_ALL=$locale wine "$windows_cli" --encoding utf-8 info --json 出力.cnt >windows.json
   cmp linux.cnt 出力.cnt || { echo "pack differs under $locale" >&2; status=1; }
   cmp linux.json windows.json || { echo "info --json differs under $locale" >&2; status=1; }
   rm -f 出力.cnt windows.json
