@@ -1,8 +1,11 @@
 #include "cli/model_input.h"
 
+#include <cmath>
+
 #include "base/utf.h"
 #include "cli/refusal.h"
 #include "cli/utf8_argument.h"
+#include "model/model_scale.h"
 #include "repair/model_repair.h"
 
 namespace qel::cli {
@@ -25,19 +28,53 @@ class StreamMessageSink final : public InfoMessageSink {
   std::ostream& err_;
 };
 
+// The factor that the options ask for; nothing after a refusal on err.
+std::optional<float> scaleAskedFor(const ModelConversion& conversion,
+                                   const ModelInputOptions& options, const std::string& subject,
+                                   std::ostream& err) {
+  if (options.scale > 0.0) return static_cast<float>(options.scale);
+  const auto extent = modelExtent(conversion.blob);
+  if (!extent || !(extent->length > 0.0)) {
+    refuse(err, subject, "the model has no length to fit");
+    return std::nullopt;
+  }
+  return static_cast<float>(options.fitLengthMm / extent->length);
+}
+
 }  // namespace
+
+void addScaleOptions(CLI::App& command, ModelInputOptions& options) {
+  CLI::Option* scale =
+      command.add_option("--scale", options.scale, "Multiply the model's positions by F")
+          ->option_text("F")
+          ->check(CLI::PositiveNumber);
+  command.add_option("--fit-length", options.fitLengthMm, "Scale the model to be MM long")
+      ->option_text("MM")
+      ->check(CLI::PositiveNumber)
+      ->excludes(scale);
+}
 
 std::optional<ModelConversion> convertModelInput(const std::string& path,
                                                  const std::string& subject, std::ostream& err,
-                                                 bool repair) {
+                                                 const ModelInputOptions& options) {
   const auto wide = pathArgument(path, err);
   if (!wide) return std::nullopt;
   StreamMessageSink messages(err);
-  ModelConversion conversion =
-      repair ? convertObjModelWithRepair(*wide, messages) : convertObjModel(*wide, messages);
+  ModelConversion conversion = options.repair ? convertObjModelWithRepair(*wide, messages)
+                                              : convertObjModel(*wide, messages);
   if (failed(conversion.result)) {
     refuse(err, subject, conversion.refusal.english);
     return std::nullopt;
+  }
+  if (const auto& simplified = conversion.simplification) {
+    err << subject << ": simplified from " << simplified->trianglesBefore << " to "
+        << simplified->trianglesAfter << " triangles, deviating by up to "
+        << std::lround(simplified->error * 1000.0f) / 10.0 << "% of the model's size\n";
+  }
+  if (options.scale > 0.0 || options.fitLengthMm > 0.0) {
+    const auto scale = scaleAskedFor(conversion, options, subject, err);
+    if (!scale) return std::nullopt;
+    scaleModelBlob(conversion.blob, *scale);
   }
   if (conversion.cutFaces > 0) {
     const bool one = conversion.cutFaces == 1;

@@ -46,8 +46,8 @@ struct PackOptions {
   std::string seed;
   std::string model;
   std::string texture;
-  std::string obj;      // instead of model and texture
-  bool repair = false;  // of obj
+  std::string obj;  // instead of model and texture
+  ModelInputOptions objInput;
   std::string sideView;
   bool watch = false;  // pack again whenever an input changes, until interrupted
   bool createdGiven = false;
@@ -182,8 +182,9 @@ int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream
 }
 
 // Model and texture together from an OBJ file, as the set-model command sets them.
-int convertModel(const std::string& path, bool repair, ContainerRecord& record, std::ostream& err) {
-  const auto conversion = convertModelInput(path, "--obj", err, repair);
+int convertModel(const std::string& path, const ModelInputOptions& options, ContainerRecord& record,
+                 std::ostream& err) {
+  const auto conversion = convertModelInput(path, "--obj", err, options);
   if (!conversion) return kExitRefused;
   // Both checks pass for what a conversion gives.
   storeModel(record, conversion->blob);
@@ -193,7 +194,7 @@ int convertModel(const std::string& path, bool repair, ContainerRecord& record, 
 
 // The model and the texture, from --obj or from --model and --texture.
 int loadModelAndTexture(const PackOptions& options, ContainerRecord& record, std::ostream& err) {
-  if (!options.obj.empty()) return convertModel(options.obj, options.repair, record, err);
+  if (!options.obj.empty()) return convertModel(options.obj, options.objInput, record, err);
   // The model file's buffer becomes the record's block and each input is dropped once stored,
   // so that a large model is held once.
   if (int code = loadModel(options.model, record, err)) return code;
@@ -293,7 +294,9 @@ Command addPackCommand(CLI::App& app) {
                    "OBJ model converted with its texture, instead of --model and --texture")
       ->excludes(model)
       ->excludes(texture);
-  pack->add_flag("--repair", options->repair, "Convert --obj with the repair (see convert)");
+  pack->add_flag("--repair", options->objInput.repair,
+                 "Convert --obj with the repair (see convert)");
+  addScaleOptions(*pack, options->objInput);
   pack->add_option("--sideview", options->sideView, "Side-view PNG, at most 256 x 256")->required();
   pack->add_flag("--watch", options->watch,
                  "Pack again whenever an input file changes, until interrupted (Ctrl+C)");

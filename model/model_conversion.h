@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,14 @@
 #include "model/obj_model.h"
 
 namespace qel {
+
+// How the repair reduced a model over capacity to fit.
+struct ModelSimplification {
+  std::int32_t trianglesBefore = 0;
+  std::int32_t trianglesAfter = 0;
+  // The largest deviation of the surface, as a share of the model's extent (0.01 is 1%).
+  float error = 0.0f;
+};
 
 // The outcome of converting an OBJ file for a container.
 struct ModelConversion {
@@ -33,6 +42,8 @@ struct ModelConversion {
   // Faces of more than four corners that kept their first four: the model has holes that
   // the repair, which takes every corner, would not leave.
   std::uint32_t cutFaces = 0;
+  // Set when the repair simplified the model to fit.
+  std::optional<ModelSimplification> simplification;
   // The files it was made of besides the OBJ file: its material libraries and the
   // textures taken, for a caller that watches them.
   std::vector<std::u16string> sourceFiles;

@@ -57,9 +57,36 @@ MaterialEntry entryAt(const AtlasPlace& place, int atlasHeight) {
   return entry;
 }
 
+// Passes progress on and notes whether it asked to stop.
+class CancelNoted final : public Progress {
+ public:
+  CancelNoted(Progress& progress, bool& cancelled) : progress_(progress), cancelled_(cancelled) {}
+  bool advance(std::uint64_t done, std::uint64_t total) override {
+    cancelled_ = !progress_.advance(done, total);
+    return !cancelled_;
+  }
+
+ private:
+  Progress& progress_;
+  bool& cancelled_;
+};
+
+// The mesh, which fits the working model's lists, moved into them.
+void takeMesh(RepairMesh& mesh, ObjModel& model) {
+  const std::int32_t count = mesh.vertices.size();
+  std::copy(mesh.vertices.begin(), mesh.vertices.end(), model.vertices.spare(count));
+  model.vertices.extend(count);
+  for (const std::uint32_t index : mesh.indices) {
+    model.indices.push(static_cast<std::uint16_t>(index));
+  }
+  mesh.vertices.release();
+  mesh.indices.release();
+}
+
 }  // namespace
 
-ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages) {
+ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages,
+                                          Progress& progress) {
   const ObjModelPtr model = createObjModel();
   RepairReading reading;
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
@@ -67,14 +94,40 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   if (failed(readObjFile(objPath, *model, messages, diagnostics, &reading))) {
     return refused(diagnostics, objPath);
   }
-  if (model->indices.size() == 0) {
+  const std::int32_t triangles = reading.mesh.indices.size() / 3;
+  if (triangles == 0) {
     diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
     return refused(diagnostics, objPath);
   }
-  if (needsNoMending(reading)) {
+  const bool overCapacity = triangles > ObjModel::kTriangleCapacity;
+  if (!overCapacity && needsNoMending(reading)) {
     ModelConversion exact = convertObjModel(objPath, messages);
     if (!failed(exact.result)) return exact;
   }
+  std::optional<ModelSimplification> simplification;
+  if (overCapacity) {
+    bool cancelled = false;
+    CancelNoted noted(progress, cancelled);
+    simplification = simplifyToFit(reading, ObjModel::kTriangleCapacity, noted);
+    if (cancelled) {
+      diagnostics.error(objPath, 0, "repair.cancelled", "the simplification was cancelled");
+      ModelConversion stopped = refused(diagnostics, objPath);
+      stopped.result = kCancelled;
+      return stopped;
+    }
+    if (!simplification) {
+      RefusalFacts facts;
+      facts.list = ModelList::Triangles;
+      facts.count = facts.triangles = static_cast<std::uint64_t>(triangles);
+      facts.limit = ObjModel::kTriangleCapacity;
+      diagnostics.error(objPath, 0, "repair.not-simplified",
+                        std::to_string(triangles) + " triangles, which cannot be simplified to " +
+                            std::to_string(ObjModel::kTriangleCapacity),
+                        std::move(facts));
+      return refused(diagnostics, objPath);
+    }
+  }
+  takeMesh(reading.mesh, *model);
 
   const auto cells = gatherAtlasCells(reading, objPath, diagnostics);
   if (!cells) return refused(diagnostics, objPath);
@@ -115,6 +168,7 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   conversion.materialCount = model->materials.size();
   conversion.atlasWidth = model->atlasWidth;
   conversion.atlasHeight = model->atlasHeight;
+  conversion.simplification = simplification;
   conversion.sourceFiles = diagnostics.libraries();
   for (const RepairReading::Material& material : reading.materials) {
     if (!material.texture.empty()) conversion.sourceFiles.push_back(material.texture);

@@ -6,9 +6,14 @@
 namespace qel {
 
 bool repairMends(std::string_view code) {
-  static constexpr std::array<std::string_view, 6> kMended = {
-      "model.no-texture-material", "model.texture-not-png",        "model.texture-too-large",
-      "obj.face-without-material", "obj.material-without-texture", "obj.texcoord-outside",
+  static constexpr std::array<std::string_view, 7> kMended = {
+      "model.no-texture-material",
+      "model.texture-not-png",
+      "model.texture-too-large",
+      "obj.face-without-material",
+      "obj.material-without-texture",
+      "obj.texcoord-outside",
+      "obj.capacity",
   };
   return std::find(kMended.begin(), kMended.end(), code) != kMended.end();
 }

@@ -1,5 +1,8 @@
 #include "resources/refusal_texts.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <initializer_list>
 
 #include "base/path_parts.h"
@@ -7,6 +10,7 @@
 #include "base/utf.h"
 #include "container/container_format.h"
 #include "model/line_pieces.h"
+#include "model/repair_reading.h"
 
 namespace qel::resources {
 namespace {
@@ -43,32 +47,57 @@ constexpr std::u16string_view kSeeCheck =
 constexpr std::u16string_view kSaveAsAnsi =
     u"メモ帳などで文字コードを「ANSI」か「UTF-8」にして保存し直してください。";
 
-std::u16string capacityText(const RefusalFacts& facts) {
-  std::u16string_view what = u"三角形";
-  switch (facts.list) {
+std::u16string_view listName(ModelList list) {
+  switch (list) {
     case ModelList::Positions:
-      what = u"頂点の座標（v）";
-      break;
+      return u"頂点の座標（v）";
     case ModelList::Normals:
-      what = u"法線（vn）";
-      break;
+      return u"法線（vn）";
     case ModelList::TexCoords:
-      what = u"テクスチャー座標（vt）";
-      break;
-    case ModelList::Triangles:
-      what = u"三角形";
-      break;
+      return u"テクスチャー座標（vt）";
     case ModelList::Materials:
-      what = u"マテリアル";
-      break;
+      return u"マテリアル";
+    case ModelList::Triangles:
     case ModelList::None:
       break;
   }
-  return fillPattern(
-      u"%1が%2個あります。設定できるのは%"
-      u"3個までです。\nモデルを簡略化してから、もう一度設定してください。",
-      {std::u16string(what), grouped(facts.count), grouped(facts.limit)});
+  return u"三角形";
 }
+
+// The triangles first, as an author counts them, then the list that was full, if another.
+// triangleLimit is what the reading took; the repair reads more, to simplify.
+std::u16string countsText(const RefusalFacts& facts, std::uint64_t triangleLimit,
+                          std::u16string_view upTo) {
+  const bool otherList = facts.list != ModelList::Triangles && facts.list != ModelList::None;
+  const std::uint64_t triangles = otherList ? facts.triangles : facts.count;
+  std::u16string text;
+  if (!otherList || triangles > triangleLimit) {
+    text = fillPattern(u"三角形が%1個あります。%2%3個までです。",
+                       {grouped(triangles), std::u16string(upTo), grouped(triangleLimit)});
+  }
+  if (otherList) {
+    text += fillPattern(u"%1が%2個あります。%3%4個までです。",
+                        {std::u16string(listName(facts.list)), grouped(facts.count),
+                         std::u16string(upTo), grouped(facts.limit)});
+  }
+  return text;
+}
+
+std::u16string capacityText(const RefusalFacts& facts) {
+  if (facts.list == ModelList::Materials) {
+    return fillPattern(u"マテリアルが%1個あります。設定できるのは%2個までです。",
+                       {grouped(facts.count), grouped(facts.limit)});
+  }
+  const bool overTriangles =
+      facts.triangles > static_cast<std::uint64_t>(ObjModel::kTriangleCapacity) ||
+      facts.list == ModelList::Triangles;
+  return countsText(facts, ObjModel::kTriangleCapacity, u"設定できるのは") +
+         (overTriangles ? u"\n修復して読み込むと、三角形を減らして（簡略化して）設定できます。"
+                        : u"\n修復して読み込むと、面に使われている分だけを設定できます。");
+}
+
+constexpr std::u16string_view kReduceTriangles =
+    u"\nモデリングソフトで三角形を減らしてから、もう一度設定してください。";
 
 // Why a model has no material with a texture: its MTL file could not be read.
 std::u16string libraryReason(const ModelRefusal& r) {
@@ -130,6 +159,16 @@ std::u16string modelReason(const ModelRefusal& r) {
         {plain(kLongestPath)});
   }
   if (code == "model.no-face") return u"このモデルには面がありません。";
+  if (code == "repair.too-large") {
+    return countsText(r.facts, kRepairTriangleBound, u"修復で読み込めるのは") +
+           std::u16string(kReduceTriangles);
+  }
+  if (code == "repair.not-simplified") {
+    return fillPattern(u"三角形が%1個あり、%2個まで減らせませんでした。",
+                       {grouped(r.facts.count), grouped(r.facts.limit)}) +
+           std::u16string(kReduceTriangles);
+  }
+  if (code == "repair.cancelled") return u"簡略化を中止しました。";
   if (code == "repair.texture-unreadable") {
     return fillPattern(
         u"テクスチャー「%"
@@ -164,11 +203,30 @@ std::u16string repairOfferText(const ModelRefusal& refusal) {
   std::u16string_view mend = u"テクスチャーを作り直して読み込みます。";
   if (refusal.code == "model.texture-not-png" || refusal.code == "model.texture-too-large") {
     mend = u"テクスチャーをPNG形式の256×256ピクセル以内に変換して読み込みます。";
+  } else if (refusal.code == "obj.capacity") {
+    mend = u"面に使われている分だけを読み込みます。";
   } else if (refusal.code == "model.no-texture-material") {
     mend = u"マテリアルの色（Kd）からテクスチャーを作って読み込みます。";
   }
   return u"このモデルはそのままでは設定できません。\n" + reason.substr(0, reason.find(u'\n')) +
          u"\n" + std::u16string(mend) + u"元のファイルは変更されません。\n修復して読み込みますか？";
+}
+
+std::u16string simplifyOfferText(const ModelSimplification& simplification) {
+  // A tenth of a percent at least, so that a small deviation does not read as none.
+  const double percent = std::max(0.1, std::round(simplification.error * 1000.0) / 10.0);
+  char share[16];
+  std::snprintf(share, sizeof share, "%.1f", percent);
+  return fillPattern(
+      u"このモデルはそのままでは設定できません。\n"
+      u"三角形が%1個あります。設定できるのは%2個までです。\n"
+      u"修復すると、テクスチャーの継ぎ目やマテリアルの境目と輪郭を保ったまま、"
+      u"三角形を%3個に減らして読み込みます（形のずれはモデルの大きさの約%4%）。"
+      u"元のファイルは変更されません。\n"
+      u"修復して読み込みますか？",
+      {grouped(static_cast<std::uint64_t>(simplification.trianglesBefore)),
+       grouped(ObjModel::kTriangleCapacity),
+       grouped(static_cast<std::uint64_t>(simplification.trianglesAfter)), fromUtf8(share)});
 }
 
 std::u16string cutFacesOfferText(std::uint32_t cutFaces) {

@@ -7,6 +7,7 @@
 
 #include "container/container_file.h"
 #include "image/png_check.h"
+#include "model/model_conversion.h"
 #include "model/model_refusal.h"
 
 namespace qel::resources {
@@ -26,6 +27,10 @@ inline constexpr std::u16string_view kPathTooLongText = u"ファイルパスが2
 // Setting a model that the repair can mend: the refusal's reason, what the repair will do,
 // and the question whether to repair.
 std::u16string repairOfferText(const ModelRefusal& refusal);
+
+// Setting a model over capacity that the repair has simplified: the triangles before and
+// after, the deviation as a share of the model's size, and whether to take it.
+std::u16string simplifyOfferText(const ModelSimplification& simplification);
 
 // A model that, set as it is, keeps only four corners of its cutFaces faces of more: whether
 // to repair it, set it as it is, or not set it.

@@ -41,6 +41,22 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
   ModelConversion conversion = repair == RepairChoice::Repair
                                    ? convertObjModelWithRepair(path, messages)
                                    : convertObjModel(path, messages);
+  // A model over capacity is repaired first, so that the offer can say what it gives; what
+  // the repair refuses is said instead.
+  if (repair == RepairChoice::Ask && conversion.refusal.code == "obj.capacity") {
+    ModelConversion repaired = convertObjModelWithRepair(path, messages);
+    if (!failed(repaired.result)) {
+      const std::u16string offer = repaired.simplification
+                                       ? resources::simplifyOfferText(*repaired.simplification)
+                                       : resources::repairOfferText(conversion.refusal);
+      if (app.ui.messageBox(window, offer, resources::kModelCaption,
+                            platform::MessageBoxButtons::OkCancel) != platform::kIdOk) {
+        return;
+      }
+      repair = RepairChoice::Repair;
+    }
+    conversion = std::move(repaired);
+  }
   // What the repair can mend is offered; nothing is written beside the model's files.
   if (repair == RepairChoice::Ask && failed(conversion.result) &&
       repairMends(conversion.refusal.code)) {
