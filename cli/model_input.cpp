@@ -1,6 +1,6 @@
 #include "cli/model_input.h"
 
-#include <cmath>
+#include <cstdio>
 
 #include "base/utf.h"
 #include "cli/refusal.h"
@@ -67,9 +67,11 @@ std::optional<ModelConversion> convertModelInput(const std::string& path,
     return std::nullopt;
   }
   if (const auto& simplified = conversion.simplification) {
+    char share[32];
+    std::snprintf(share, sizeof share, "%.2g%%", simplified->error * 100.0);
     err << subject << ": simplified from " << simplified->trianglesBefore << " to "
-        << simplified->trianglesAfter << " triangles, deviating by up to "
-        << std::lround(simplified->error * 1000.0f) / 10.0 << "% of the model's size\n";
+        << simplified->trianglesAfter << " triangles, deviating by up to " << share
+        << " of the model's size\n";
   }
   if (options.scale > 0.0 || options.fitLengthMm > 0.0) {
     const auto scale = scaleAskedFor(conversion, options, subject, err);
