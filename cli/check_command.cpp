@@ -2,6 +2,8 @@
 // models and container files at once; folders are walked for them.
 #include <CLI/CLI.hpp>
 
+#include <map>
+
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -26,16 +28,17 @@ struct CheckOptions {
   bool json = false;
   bool strict = false;
   bool quiet = false;
+  ModelUnit unit = ModelUnit::Millimetre;  // of the models in container files
 };
 
 // An OBJ model by its extension; anything else is read as a container file.
-void checkFile(std::u16string_view path, CheckReport& report) {
+void checkFile(std::u16string_view path, ModelUnit unit, CheckReport& report) {
   report.beginFile(path);
   const auto add = [&report](const Diagnostic& d) { report.add(d); };
   if (isObjPath(path)) {
     checkObjFile(path, add);
   } else {
-    for (const Diagnostic& d : checkContainerFile(path)) add(d);
+    for (const Diagnostic& d : checkContainerFile(path, unit)) add(d);
   }
   report.endFile();
 }
@@ -74,9 +77,10 @@ int runCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
   for (const std::u16string& path : paths) {
     std::error_code error;
     if (fs::is_directory(fs::path(path), error)) {
-      for (const std::u16string& file : filesUnder(fs::path(path))) checkFile(file, report);
+      for (const std::u16string& file : filesUnder(fs::path(path)))
+        checkFile(file, options.unit, report);
     } else {
-      checkFile(path, report);
+      checkFile(path, options.unit, report);
     }
   }
   return report.finish(options.strict) ? kExitRefused : kExitSuccess;
@@ -94,6 +98,15 @@ Command addCheckCommand(CLI::App& app) {
   check->add_flag("--json", options->json, "Print one JSON object: the problems and a summary");
   check->add_flag("--strict", options->strict, "Warnings count as errors for the exit code");
   check->add_flag("--quiet", options->quiet, "No line for a file without problems");
+  const std::map<std::string, ModelUnit> units = {{"mm", ModelUnit::Millimetre},
+                                                  {"cm", ModelUnit::Centimetre},
+                                                  {"m", ModelUnit::Metre},
+                                                  {"inch", ModelUnit::Inch}};
+  check
+      ->add_option("--unit", options->unit,
+                   "What one unit of a container's model is, for comparing its length with the "
+                   "part's: mm (default), cm, m or inch")
+      ->transform(CLI::CheckedTransformer(units));
   return {check,
           [options](std::ostream& out, std::ostream& err) { return runCheck(*options, out, err); },
           resetting(options)};

@@ -8,6 +8,7 @@
 
 #include "base/bytes.h"
 #include "container/container_record.h"
+#include "model/model_scale.h"
 #include "preview/preview_mesh.h"
 #include "preview/preview_view.h"
 #include "preview/render_preview.h"
@@ -56,9 +57,6 @@ struct PaneWording {
   std::u16string_view partlyDrawn;
   std::u16string_view noSideView;  // the side view is to be laid over, but there is none
 };
-
-// The model's length may differ from the part's by this share before the pane marks it.
-inline constexpr double kLengthTolerance = 0.05;
 
 // The preview beside the status lines: the record's model, turned with the left button,
 // moved with the right or middle one and zoomed with the wheel, seen from the named views

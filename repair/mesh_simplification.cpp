@@ -2,7 +2,9 @@
 
 #include <meshoptimizer.h>
 
+#include <algorithm>
 #include <cfloat>
+#include <cmath>
 #include <vector>
 
 #include "model/flat_normal.h"
@@ -47,6 +49,11 @@ std::vector<std::uint32_t> weldCorners(RepairReading& reading, std::size_t& weld
 std::optional<ModelSimplification> simplifyToFit(RepairReading& reading, std::int32_t maxTriangles,
                                                  Progress& progress) {
   RepairMesh& mesh = reading.mesh;
+  // The simplifier's measures of a surface have no meaning at an infinite coordinate.
+  const auto finite = [](const ModelVertex& v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+  };
+  if (!std::all_of(mesh.vertices.begin(), mesh.vertices.end(), finite)) return std::nullopt;
   const auto indexCount = static_cast<std::size_t>(mesh.indices.size());
   std::size_t weldedCount = 0;
   const std::vector<std::uint32_t> remap = weldCorners(reading, weldedCount);
