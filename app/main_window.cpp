@@ -17,10 +17,11 @@
 namespace qel {
 namespace {
 
-constexpr PaneWording kPaneWording{resources::kPaneButtons,       resources::kPaneModelSize,
-                                   resources::kPaneLengthMatches, resources::kPaneLengthDiffers,
-                                   resources::kPaneLegend,        resources::kPaneNoTexture,
-                                   resources::kPanePartlyDrawn,   resources::kPaneNoSideView};
+constexpr PaneWording kPaneWording{resources::kPaneButtons,        resources::kPaneModelSize,
+                                   resources::kPaneLengthMatches,  resources::kPaneLengthDiffers,
+                                   resources::kPaneLegend,         resources::kPaneNoTexture,
+                                   resources::kPanePartlyDrawn,    resources::kPaneNoSideView,
+                                   resources::kPaneUnitWouldMatch, resources::kPaneUnitNames};
 
 }  // namespace
 

@@ -20,6 +20,7 @@ class FixedList {
 
   std::int32_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
+  static constexpr std::int32_t capacity() { return N; }
   bool hasRoomFor(std::int32_t more) const { return more <= N - count_; }
 
   // Adds item at the end; false, with the list unchanged, when it is full.

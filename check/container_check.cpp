@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "dialogs/parameter_dialog.h"
 #include "image/png_check.h"
 #include "model/model_blob_view.h"
+#include "model/model_scale.h"
 
 namespace qel {
 namespace {
@@ -83,7 +85,27 @@ void checkImage(const std::optional<Bytes>& data, const char* what, ContainerPro
   }
 }
 
-void checkRecord(const ContainerRecord& r, ContainerProblems& problems) {
+std::string number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3g", value);
+  return text;
+}
+
+void checkLength(const ContainerRecord& r, ModelUnit unit, ContainerProblems& problems) {
+  const auto extent = modelExtent(*r.modelData);
+  // A model of no length says nothing of its unit.
+  if (!extent || !(extent->length > 0.0) || !(r.lengthMm > 0.0f)) return;
+  const double length = extent->length * millimetresPer(unit);
+  const double off = std::fabs(length - r.lengthMm) / r.lengthMm;
+  if (off <= kLengthTolerance) return;
+  problems.warning("container.length-differs",
+                   "the model is " + number(extent->length) + " units long, " + number(length) +
+                       " mm at 1 unit = " + number(millimetresPer(unit)) +
+                       " mm, where the part is " + number(r.lengthMm) + " mm long (off by " +
+                       number(off * 100.0) + "%)");
+}
+
+void checkRecord(const ContainerRecord& r, ModelUnit unit, ContainerProblems& problems) {
   if (!r.modelData) {
     problems.warning("container.block-missing", "holds no model");
   } else {
@@ -95,6 +117,7 @@ void checkRecord(const ContainerRecord& r, ContainerProblems& problems) {
                                                   std::to_string(blob.view->trailingBytes()) +
                                                   " bytes after its indices");
     }
+    if (blob.view) checkLength(r, unit, problems);
   }
   checkImage(r.textureData, "texture", problems);
   PngSize size;
@@ -121,7 +144,7 @@ void checkRecord(const ContainerRecord& r, ContainerProblems& problems) {
 
 }  // namespace
 
-std::vector<Diagnostic> checkContainerFile(std::u16string_view path) {
+std::vector<Diagnostic> checkContainerFile(std::u16string_view path, ModelUnit unit) {
   ContainerProblems problems(path);
   ContainerRecord record;
   StoredTerminators terminators;
@@ -132,7 +155,7 @@ std::vector<Diagnostic> checkContainerFile(std::u16string_view path) {
   switch (opening.refusal) {
     case ContainerFileRefusal::None:
       terminators.check(problems);
-      checkRecord(record, problems);
+      checkRecord(record, unit, problems);
       break;
     case ContainerFileRefusal::Unreadable:
       problems.error("container.unreadable", englishText(opening));

@@ -2,6 +2,7 @@
 // models and container files at once; folders are walked for them.
 #include <CLI/CLI.hpp>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -24,16 +25,17 @@ struct CheckOptions {
   bool json = false;
   bool strict = false;
   bool quiet = false;
+  ModelUnit unit = ModelUnit::Millimetre;  // of the models in container files
 };
 
 // An OBJ model by its extension; anything else is read as a container file.
-void checkFile(std::u16string_view path, CheckReport& report) {
+void checkFile(std::u16string_view path, ModelUnit unit, CheckReport& report) {
   report.beginFile(path);
   const auto add = [&report](const Diagnostic& d) { report.add(d); };
   if (isObjPath(path)) {
     checkObjFile(path, add);
   } else {
-    for (const Diagnostic& d : checkContainerFile(path)) add(d);
+    for (const Diagnostic& d : checkContainerFile(path, unit)) add(d);
   }
   report.endFile();
 }
@@ -46,15 +48,15 @@ bool isCheckedInFolder(std::u16string_view path) {
 
 // A folder is walked for the models and containers beneath it; an entry that cannot be
 // checked is told on err too, and counts as an error.
-void checkPath(std::u16string_view path, CheckReport& report, std::ostream& err) {
+void checkPath(std::u16string_view path, ModelUnit unit, CheckReport& report, std::ostream& err) {
   const auto unchecked = [&](const Diagnostic& problem) {
     err << displayPath(problem.file) << ": not checked: " << problem.message << "\n";
     report.beginFile(problem.file);
     report.add(problem);
     report.endFile();
   };
-  const auto check = [&](std::u16string_view file) { checkFile(file, report); };
-  if (!walkFolder(path, isCheckedInFolder, check, unchecked)) checkFile(path, report);
+  const auto check = [&](std::u16string_view file) { checkFile(file, unit, report); };
+  if (!walkFolder(path, isCheckedInFolder, check, unchecked)) checkFile(path, unit, report);
 }
 
 int runCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) {
@@ -66,7 +68,7 @@ int runCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
   }
   CheckReport report(out, options.json ? CheckReport::Form::Json : CheckReport::Form::Text,
                      options.quiet);
-  for (const std::u16string& path : paths) checkPath(path, report, err);
+  for (const std::u16string& path : paths) checkPath(path, options.unit, report, err);
   return report.finish(options.strict) ? kExitRefused : kExitSuccess;
 }
 
@@ -82,6 +84,15 @@ Command addCheckCommand(CLI::App& app) {
   check->add_flag("--json", options->json, "Print one JSON object: the problems and a summary");
   check->add_flag("--strict", options->strict, "Warnings count as errors for the exit code");
   check->add_flag("--quiet", options->quiet, "No line for a file without problems");
+  const std::map<std::string, ModelUnit> units = {{"mm", ModelUnit::Millimetre},
+                                                  {"cm", ModelUnit::Centimetre},
+                                                  {"m", ModelUnit::Metre},
+                                                  {"inch", ModelUnit::Inch}};
+  check
+      ->add_option("--unit", options->unit,
+                   "What one unit of a container's model is, for comparing its length with the "
+                   "part's: mm (default), cm, m or inch")
+      ->transform(CLI::CheckedTransformer(units));
   return {check,
           [options](std::ostream& out, std::ostream& err) { return runCheck(*options, out, err); },
           resetting(options)};

@@ -18,7 +18,7 @@ struct ConvertOptions {
   std::string model;
   std::string output;
   std::string textureOutput;
-  bool repair = false;
+  ModelInputOptions input;
 };
 
 void printSummary(const ModelConversion& conversion, std::ostream& out) {
@@ -41,7 +41,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     textureOutput = pathArgument(options.textureOutput, err);
     if (!textureOutput) return kExitRefused;
   }
-  const auto conversion = convertModelInput(options.model, options.model, err, options.repair);
+  const auto conversion = convertModelInput(options.model, options.model, err, options.input);
   if (!conversion) return kExitRefused;
   platform::WriteFailure why = platform::WriteReason::Other;
   if (!writeWholeFile(*output, conversion->blob, &why)) {
@@ -65,7 +65,8 @@ Command addConvertCommand(CLI::App& app) {
   convert->add_option("-o,--output", options->output, "Model blob file to write")->required();
   convert->add_option("--texture-out", options->textureOutput,
                       "Also write the texture that the container would take");
-  convert->add_flag("--repair", options->repair,
+  addScaleOptions(*convert, options->input);
+  convert->add_flag("--repair", options->input.repair,
                     "Mend textures of other formats and sizes, several images and colours");
   return {
       convert,

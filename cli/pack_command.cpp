@@ -47,8 +47,8 @@ struct PackOptions {
   std::string seed;
   std::string model;
   std::string texture;
-  std::string obj;      // instead of model and texture
-  bool repair = false;  // of obj, texture and side view
+  std::string obj;             // instead of model and texture
+  ModelInputOptions objInput;  // its repair also converts texture and side view
   std::string sideView;
   bool watch = false;  // pack again whenever an input changes, until interrupted
   bool createdGiven = false;
@@ -204,9 +204,9 @@ int fillFields(const PackOptions& options, ContainerRecord& record, std::ostream
 
 // Model and texture together from an OBJ file, as the set-model command sets them; the
 // material libraries and textures it read are added to inputs.
-int convertModel(const std::string& path, bool repair, ContainerRecord& record,
+int convertModel(const std::string& path, const ModelInputOptions& options, ContainerRecord& record,
                  std::vector<std::u16string>& inputs, std::ostream& err) {
-  const auto conversion = convertModelInput(path, "--obj", err, repair);
+  const auto conversion = convertModelInput(path, "--obj", err, options);
   if (!conversion) return kExitRefused;
   // Both checks pass for what a conversion gives.
   storeModel(record, conversion->blob);
@@ -220,11 +220,11 @@ int convertModel(const std::string& path, bool repair, ContainerRecord& record,
 // The model and the texture, from --obj or from --model and --texture.
 int loadModelAndTexture(const PackOptions& options, ContainerRecord& record,
                         std::vector<std::u16string>& inputs, std::ostream& err) {
-  if (!options.obj.empty()) return convertModel(options.obj, options.repair, record, inputs, err);
+  if (!options.obj.empty()) return convertModel(options.obj, options.objInput, record, inputs, err);
   // The model file's buffer becomes the record's block and each input is dropped once stored,
   // so that a large model is held once.
   if (int code = loadModel(options.model, record, err)) return code;
-  return loadImage(options.texture, record, storeTexture, options.repair, err);
+  return loadImage(options.texture, record, storeTexture, options.objInput.repair, err);
 }
 
 // The files a pack reads, as the file system takes them.
@@ -270,7 +270,7 @@ int runPack(const PackOptions& options, std::ostream& err) {
   if (int code = fillFields(options, record, err)) return code;
   if (int code = loadModelAndTexture(options, record, inputs, err)) return code;
   if (const auto input = inputAt(*output, inputs)) return refuseInputAsOutput(options, *input, err);
-  if (int code = loadImage(options.sideView, record, storeSideView, options.repair, err)) {
+  if (int code = loadImage(options.sideView, record, storeSideView, options.objInput.repair, err)) {
     return code;
   }
   if (const SaveReadiness readiness = checkSaveReady(record); !readiness.ready()) {
@@ -344,9 +344,10 @@ Command addPackCommand(CLI::App& app) {
                    "OBJ model converted with its texture, instead of --model and --texture")
       ->excludes(model)
       ->excludes(texture);
-  pack->add_flag("--repair", options->repair,
+  pack->add_flag("--repair", options->objInput.repair,
                  "Convert --obj with the repair (see convert), and a --texture or --sideview "
                  "that is no PNG or too large into a PNG that fits");
+  addScaleOptions(*pack, options->objInput);
   pack->add_option("--sideview", options->sideView, "Side-view PNG, at most " + largestImageText())
       ->required();
   pack->add_flag("--watch", options->watch,

@@ -31,7 +31,7 @@ struct RenderOptions {
   std::string size;  // empty: 512 x 512, or for a side view the size sideViewSizeFor picks
   double yaw = PreviewView{}.yawDegrees;
   double pitch = PreviewView{}.pitchDegrees;
-  bool repair = false;  // of an OBJ model
+  ModelInputOptions model;  // of an OBJ model
   bool sideView = false;
 };
 
@@ -87,9 +87,10 @@ struct ModelToDraw {
 };
 
 // The model and texture of an OBJ file as set-model takes them, or of a container file.
-std::optional<ModelToDraw> modelOf(const std::string& input, bool repair, std::ostream& err) {
+std::optional<ModelToDraw> modelOf(const std::string& input, const ModelInputOptions& options,
+                                   std::ostream& err) {
   if (const auto wide = fromUtf8Argument(input); wide && isObjPath(*wide)) {
-    auto conversion = convertModelInput(input, input, err, repair);
+    auto conversion = convertModelInput(input, input, err, options);
     if (!conversion) return std::nullopt;
     return ModelToDraw{std::move(conversion->blob), std::move(conversion->texture), {}};
   }
@@ -106,7 +107,7 @@ std::optional<ModelToDraw> modelOf(const std::string& input, bool repair, std::o
 int runRender(const RenderOptions& options, std::ostream& err) {
   const auto output = pathArgument(options.output, err);
   if (!output) return kExitRefused;
-  const auto model = modelOf(options.input, options.repair, err);
+  const auto model = modelOf(options.input, options.model, err);
   if (!model) return kExitRefused;
   const PreviewMeshReading mesh = readPreviewMesh(model->blob);
   if (!mesh.mesh)
@@ -159,7 +160,8 @@ Command addRenderCommand(CLI::App& app) {
   render->add_option("FILE", options->input, "Container file (.cnt, .q5c) or OBJ model (.obj)")
       ->required();
   render->add_option("-o,--output", options->output, "PNG file to write")->required();
-  render->add_flag("--repair", options->repair, "Convert an OBJ model with the repair");
+  render->add_flag("--repair", options->model.repair, "Convert an OBJ model with the repair");
+  addScaleOptions(*render, options->model);
   render
       ->add_option("--size", options->size,
                    "Picture size; default 512x512, for a side view that of the container's side "

@@ -16,8 +16,9 @@ struct RefusalFacts {
   std::string format;      // what a texture that is no PNG is instead ("JPEG"), when known
   ImageCheck image;        // a texture's size
   ModelList list = ModelList::None;
-  std::uint64_t count = 0;  // how many the file holds of list
-  std::uint64_t limit = 0;  // how many list takes
+  std::uint64_t count = 0;      // how many the file holds of list
+  std::uint64_t limit = 0;      // how many list takes
+  std::uint64_t triangles = 0;  // how many triangles the file holds, when a list was full
 };
 
 // Why a material library could not be read.

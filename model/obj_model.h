@@ -49,6 +49,9 @@ static_assert(sizeof(ModelVertex) == 32);
 // The working model of one conversion, with lists of fixed capacity. Several megabytes:
 // always on the heap (createObjModel).
 struct ObjModel {
+  // A triangle takes three entries of the index list.
+  static constexpr std::int32_t kTriangleCapacity = kObjListCapacity / 3;
+
   float atlasWidth, atlasHeight;
   std::int32_t smoothing;        // 0: flat face normals
   std::int32_t currentMaterial;  // -1: none

@@ -87,6 +87,10 @@ std::optional<std::int32_t> entryIndex(int number, std::int32_t count) {
   return std::nullopt;
 }
 
+std::string capacityText(std::int32_t capacity, std::string_view list) {
+  return "more than " + std::to_string(capacity) + " " + std::string(list);
+}
+
 bool isFinite(const Vector3& v) {
   return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
@@ -107,13 +111,17 @@ std::string shown(std::string_view name) {
   return displayPath(platform::codePage().toWide(name));
 }
 
+// Lists is where positions, normals, texture coordinates and the faces go: the working
+// model's fixed lists, or the repair's mesh.
+template <typename Lists>
 class ObjReading {
  public:
-  ObjReading(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
+  ObjReading(std::u16string_view path, ObjModel& model, Lists& lists, InfoMessageSink& messages,
              ModelDiagnostics& diagnostics, RepairReading* repair, NameEncoding encoding)
       : path_(path),
         objDir_(folderOf(path)),
         model_(model),
+        lists_(lists),
         messages_(messages),
         diagnostics_(diagnostics),
         checking_(diagnostics.checking()),
@@ -137,10 +145,10 @@ class ObjReading {
       case 'v':
         switch (byteAt(1)) {
           case '\0':
-            addVector(model_.positions, full_.positions, piece, ModelList::Positions, "positions");
+            addVector(lists_.positions, full_.positions, piece, ModelList::Positions, "positions");
             break;
           case 'n':
-            addVector(model_.normals, full_.normals, piece, ModelList::Normals, "normals");
+            addVector(lists_.normals, full_.normals, piece, ModelList::Normals, "normals");
             break;
           case 't':
             addTexCoord(piece);
@@ -211,9 +219,9 @@ class ObjReading {
   // A list that is full takes nothing more; while checking, its error is told once. A
   // conversion stops taking statements and counts the rest of the list, so that its
   // refusal can say how many the model holds.
-  void refuseFull(bool& told, ModelList list, std::string_view name) {
+  void refuseFull(bool& told, ModelList list, std::string_view name, std::int32_t capacity) {
     if (!checking_) {
-      overflow_ = Overflow{list, name, line_, 0};
+      overflow_ = Overflow{list, name, capacity, line_, 0, 0};
       return;
     }
     if (!told) diagnostics_.listFull(path_, line_, "obj.capacity", list, name);
@@ -223,14 +231,18 @@ class ObjReading {
   struct Overflow {
     ModelList list;
     std::string_view name;
+    std::int32_t capacity;
     std::uint32_t line;
-    std::uint64_t count;
+    std::uint64_t count;      // of list, past those it holds
+    std::uint64_t triangles;  // past those read
   };
 
   void countOverflow(const TokenTable& tokens) {
     const char kind = tokens.byteAt(0, 0);
     const char second = tokens.byteAt(0, 1);
     const bool face = kind == 'f' && second == '\0' && tokens.has(2) && tokens.has(3);
+    const std::uint64_t triangles = face ? (tokens.has(4) ? 2 : 1) : 0;
+    overflow_->triangles += triangles;
     switch (overflow_->list) {
       case ModelList::Positions:
         overflow_->count += kind == 'v' && second == '\0';
@@ -242,7 +254,7 @@ class ObjReading {
         overflow_->count += kind == 'v' && second == 't';
         break;
       case ModelList::Triangles:
-        overflow_->count += face ? (tokens.has(4) ? 2 : 1) : 0;
+        overflow_->count += triangles;
         break;
       case ModelList::None:
       case ModelList::Materials:
@@ -250,39 +262,60 @@ class ObjReading {
     }
   }
 
+  // Names the triangles first, as an author counts: they are what simplifying reduces.
   void reportOverflow() {
-    const std::uint64_t held = overflow_->list == ModelList::Triangles
-                                   ? model_.indices.size() / 3
-                                   : static_cast<std::uint64_t>(listSize(overflow_->list));
-    diagnostics_.listFull(path_, overflow_->line, "obj.capacity", overflow_->list, overflow_->name,
-                          held, overflow_->count);
+    const std::uint64_t triangles = lists_.indices.size() / 3 + overflow_->triangles;
+    const bool ofTriangles = overflow_->list == ModelList::Triangles;
+    const std::int32_t triangleLimit = repair_ ? kRepairTriangleBound : ObjModel::kTriangleCapacity;
+    RefusalFacts facts;
+    facts.list = overflow_->list;
+    facts.count = (ofTriangles ? triangles : listSize(overflow_->list) + overflow_->count);
+    facts.limit = ofTriangles ? triangleLimit : overflow_->capacity;
+    facts.triangles = triangles;
+    std::string what = std::to_string(triangles) + " triangles";
+    if (triangles > static_cast<std::uint64_t>(triangleLimit)) {
+      what += repair_ ? ", more than the " + std::to_string(triangleLimit) +
+                            " that the repair reads to simplify"
+                      : ", more than the " + std::to_string(triangleLimit) + " a model takes";
+    }
+    if (!ofTriangles) what += "; " + capacityText(overflow_->capacity, overflow_->name);
+    if (!repair_ && triangles <= static_cast<std::uint64_t>(kRepairTriangleBound)) {
+      what += triangles > static_cast<std::uint64_t>(triangleLimit) ? " (--repair simplifies it)"
+                                                                    : " (--repair takes it)";
+    }
+    diagnostics_.error(path_, overflow_->line, repair_ ? "repair.too-large" : "obj.capacity",
+                       std::move(what), std::move(facts));
   }
+
+  using Index = std::remove_cvref_t<decltype(*std::declval<Lists&>().indices.begin())>;
 
   std::int32_t listSize(ModelList list) const {
     switch (list) {
       case ModelList::Normals:
-        return model_.normals.size();
+        return lists_.normals.size();
       case ModelList::TexCoords:
-        return model_.texCoords.size();
+        return lists_.texCoords.size();
       default:
-        return model_.positions.size();
+        return lists_.positions.size();
     }
   }
 
-  void addVector(FixedList<Vector3, kObjListCapacity>& list, bool& full, LinePieces& piece,
-                 ModelList which, std::string_view what) {
+  template <typename List>
+  void addVector(List& list, bool& full, LinePieces& piece, ModelList which,
+                 std::string_view what) {
     const auto x = static_cast<float>(piece.nextNumber());
     const auto y = static_cast<float>(piece.nextNumber());
     const Vector3 v{x, y, static_cast<float>(piece.nextNumber())};
-    if (!list.push(v)) return refuseFull(full, which, what);
+    if (!list.push(v)) return refuseFull(full, which, what, list.capacity());
     if (checking_ && !isFinite(v)) warning("obj.non-finite", "a coordinate that is not finite");
   }
 
   void addTexCoord(LinePieces& piece) {
     const auto u = static_cast<float>(piece.nextNumber());
     const TexCoord uv{u, static_cast<float>(piece.nextNumber())};
-    if (!model_.texCoords.push(uv))
-      return refuseFull(full_.texCoords, ModelList::TexCoords, "texture coordinates");
+    if (!lists_.texCoords.push(uv))
+      return refuseFull(full_.texCoords, ModelList::TexCoords, "texture coordinates",
+                        lists_.texCoords.capacity());
     if (checking_ && !(std::isfinite(uv.u) && std::isfinite(uv.v))) {
       warning("obj.non-finite", "a coordinate that is not finite");
     }
@@ -371,26 +404,26 @@ class ObjReading {
       error("obj.corner-without-position", "a face corner without a position number");
       return false;
     }
-    const auto position = entryOrRefuse(*corner.position, model_.positions.size(), full_.positions,
+    const auto position = entryOrRefuse(*corner.position, lists_.positions.size(), full_.positions,
                                         "obj.no-such-position", "position");
     if (!position) return false;
-    const Vector3& p = model_.positions[*position];
+    const Vector3& p = lists_.positions[*position];
     vertex = {p.x, p.y, p.z, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
     if (corner.normal) {
-      const auto normal = entryOrRefuse(*corner.normal, model_.normals.size(), full_.normals,
+      const auto normal = entryOrRefuse(*corner.normal, lists_.normals.size(), full_.normals,
                                         "obj.no-such-normal", "normal");
       if (!normal) return false;
-      const Vector3& n = model_.normals[*normal];
+      const Vector3& n = lists_.normals[*normal];
       vertex.nx = n.x;
       vertex.ny = n.y;
       vertex.nz = n.z;
     }
     if (corner.texCoord) {
       const auto texCoord =
-          entryOrRefuse(*corner.texCoord, model_.texCoords.size(), full_.texCoords,
+          entryOrRefuse(*corner.texCoord, lists_.texCoords.size(), full_.texCoords,
                         "obj.no-such-texcoord", "texture coordinate");
       if (!texCoord) return false;
-      written = model_.texCoords[*texCoord];
+      written = lists_.texCoords[*texCoord];
       if (mapping) {
         if (checking_ && !isInUnitSquare(written)) outsideUnitSquare_ = *corner.texCoord;
         const TexCoord uv = mapping->map(written);
@@ -453,17 +486,18 @@ class ObjReading {
       }
     }
     const std::int32_t newIndices = 3 * (corners - 2);
-    if (!model_.vertices.hasRoomFor(corners)) {
+    if (!lists_.vertices.hasRoomFor(corners)) {
       // An author counts triangles, and for them both lists fill together.
-      return refuseFull(full_.vertices, ModelList::Triangles, "vertices");
+      return refuseFull(full_.vertices, ModelList::Triangles, "vertices",
+                        lists_.vertices.capacity());
     }
-    if (!model_.indices.hasRoomFor(newIndices)) {
-      return refuseFull(full_.indices, ModelList::Triangles, "indices");
+    if (!lists_.indices.hasRoomFor(newIndices)) {
+      return refuseFull(full_.indices, ModelList::Triangles, "indices", lists_.indices.capacity());
     }
 
     const MaterialMapping* const mapping = currentMapping();
-    const std::int32_t first = model_.vertices.size();
-    ModelVertex* added = model_.vertices.spare(corners);
+    const std::int32_t first = lists_.vertices.size();
+    ModelVertex* added = lists_.vertices.spare(corners);
     outsideUnitSquare_.reset();
     const std::size_t repairWritten = repair_ ? repair_->vertexTexCoords.size() : 0;
     for (std::int32_t k = 0; k < corners; ++k) {
@@ -474,32 +508,33 @@ class ObjReading {
       }
       if (repair_) repair_->vertexTexCoords.push_back(written);
     }
-    model_.vertices.extend(corners);
+    lists_.vertices.extend(corners);
     if (repair_) {
       repair_->vertexMaterials.insert(repair_->vertexMaterials.end(), corners,
                                       model_.currentMaterial);
+      repair_->vertexFlat.insert(repair_->vertexFlat.end(), corners, model_.smoothing == 0);
     }
     if (cut) diagnostics_.noteCutFace();
 
     // A fan from the first corner: 0 1 2, 0 2 3, and so on.
     for (std::int32_t k = 1; k + 1 < corners; ++k) {
-      model_.indices.push(static_cast<std::uint16_t>(first));
-      model_.indices.push(static_cast<std::uint16_t>(first + k));
-      model_.indices.push(static_cast<std::uint16_t>(first + k + 1));
+      lists_.indices.push(static_cast<Index>(first));
+      lists_.indices.push(static_cast<Index>(first + k));
+      lists_.indices.push(static_cast<Index>(first + k + 1));
     }
 
     if (model_.smoothing == 0) {
-      const ModelVertex* v = &model_.vertices[first];
+      const ModelVertex* v = &lists_.vertices[first];
       const Vector3 normal =
           flatNormal({v[0].x, v[0].y, v[0].z}, {v[1].x, v[1].y, v[1].z}, {v[2].x, v[2].y, v[2].z});
       for (std::int32_t k = 0; k < corners; ++k) {
-        ModelVertex& vertex = model_.vertices[first + k];
+        ModelVertex& vertex = lists_.vertices[first + k];
         vertex.nx = normal.x;
         vertex.ny = normal.y;
         vertex.nz = normal.z;
       }
     }
-    if (checking_) checkFace(&model_.vertices[first], corners, cut);
+    if (checking_) checkFace(&lists_.vertices[first], corners, cut);
   }
 
   // The repair's corners of a face of more than four: the four read, fifth and those after
@@ -566,6 +601,7 @@ class ObjReading {
   std::u16string_view path_;
   std::u16string objDir_;
   ObjModel& model_;
+  Lists& lists_;
   InfoMessageSink& messages_;
   ModelDiagnostics& diagnostics_;
   const bool checking_;
@@ -586,6 +622,34 @@ class ObjReading {
   std::vector<Corner> repairCorners_;  // of the face being read
 };
 
+void reportUnread(std::u16string_view path, Result read, ModelDiagnostics& diagnostics) {
+  if (read == kFileTooLong) {
+    diagnostics.error(
+        path, 0, "obj.unreadable",
+        "the OBJ file is longer than " + std::to_string(kLongestModelFile) + " bytes");
+  } else if (read == kUtf16Text) {
+    diagnostics.error(
+        path, 0, "obj.utf16",
+        "the OBJ file is UTF-16 text, which is not read: " + std::string(kSaveAsAnsiOrUtf8));
+  } else if (failed(read) && !diagnostics.stopped()) {
+    diagnostics.error(path, 0, "obj.unreadable", "the OBJ file cannot be read");
+  }
+}
+
+// Nothing is reported of a reading that its progress cancelled.
+template <typename Lists>
+Result readObjStatements(std::u16string_view path, ObjModel& model, Lists& lists,
+                         InfoMessageSink& messages, ModelDiagnostics& diagnostics,
+                         RepairReading* repair, NameEncoding encoding, Progress& progress) {
+  ObjReading<Lists> reading(path, model, lists, messages, diagnostics, repair, encoding);
+  const Result result = readLinePieces(
+      path, [&reading](LinePieces& piece) { return reading.statement(piece); }, progress);
+  if (result == kCancelled) return kCancelled;
+  reportUnread(path, result, diagnostics);
+  reading.finish();
+  return result;
+}
+
 }  // namespace
 
 Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& messages,
@@ -602,22 +666,15 @@ Result readObjFile(std::u16string_view path, ObjModel& model, InfoMessageSink& m
       encoding = nameEncodingOf({reinterpret_cast<const char*>(whole->data()), whole->size()});
     }
   }
-  ObjReading reading(path, model, messages, diagnostics, repair, encoding);
-  const Result result = readLinePieces(
-      path, [&reading](LinePieces& piece) { return reading.statement(piece); }, progress);
-  if (result == kCancelled) return kCancelled;
-  if (result == kFileTooLong) {
-    diagnostics.error(
-        path, 0, "obj.unreadable",
-        "the OBJ file is longer than " + std::to_string(kLongestModelFile) + " bytes");
-  } else if (result == kUtf16Text) {
-    diagnostics.error(
-        path, 0, "obj.utf16",
-        "the OBJ file is UTF-16 text, which is not read: " + std::string(kSaveAsAnsiOrUtf8));
-  } else if (failed(result) && !diagnostics.stopped()) {
-    diagnostics.error(path, 0, "obj.unreadable", "the OBJ file cannot be read");
+  Result result = kSuccess;
+  if (repair) {
+    result = readObjStatements(path, model, repair->mesh, messages, diagnostics, repair, encoding,
+                               progress);
+  } else {
+    result =
+        readObjStatements(path, model, model, messages, diagnostics, repair, encoding, progress);
   }
-  reading.finish();
+  if (result == kCancelled) return kCancelled;
   return diagnostics.hasError() ? kFailure : kSuccess;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,14 @@ struct SkippedImage {
   ImageFault fault = ImageFault::Missing;
 };
 
+// How the repair reduced a model over capacity to fit.
+struct ModelSimplification {
+  std::int32_t trianglesBefore = 0;
+  std::int32_t trianglesAfter = 0;
+  // The largest deviation of the surface, as a share of the model's extent (0.01 is 1%).
+  float error = 0.0f;
+};
+
 // What the repair did that its offer and the command line tell the author.
 struct RepairNotes {
   std::vector<std::u16string> images;  // packed into the part's texture, in order
@@ -31,6 +41,8 @@ struct RepairNotes {
   // A material library that could not be read, so its materials are drawn light grey.
   std::u16string unreadableLibrary;
   LibraryFault libraryFault = LibraryFault::NotRead;
+  // Set when the model had more triangles than a part takes.
+  std::optional<ModelSimplification> simplification;
 };
 
 // The fault in a few English words: "is missing", "is damaged".

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "base/text_pattern.h"
@@ -80,6 +82,16 @@ std::u16string metres(double millimetres) {
   std::u16string text = u"0.";
   for (double step = 100; step > millimetres; step /= 10) text += u'0';
   return text + u'1';
+}
+
+// A size in the model's units to three significant figures (whole units from 100 on).
+std::u16string threeFigures(double value) {
+  const double magnitude = std::fabs(value);
+  const int decimals =
+      magnitude > 0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(magnitude))), 0, 9) : 0;
+  char text[48];
+  std::snprintf(text, sizeof text, "%.*f", decimals, std::clamp(value, -1e15, 1e15));
+  return std::u16string(text, text + std::strlen(text));
 }
 
 }  // namespace
@@ -198,20 +210,44 @@ bool PreviewPane::toggled(PaneButton button) const {
   }
 }
 
+// The line that compares the model's length in units with the part's, at unit_; past the
+// tolerance it names a unit that would make them match, if one does.
+std::u16string PreviewPane::lengthLine(double units) const {
+  const std::u16string unitName(wording_.unitNames[static_cast<std::size_t>(unit_)]);
+  const auto offBy = [&](ModelUnit unit) {
+    return std::fabs(units * millimetresPer(unit) - lengthMm_) / lengthMm_;
+  };
+  const double difference = offBy(unit_);
+  if (difference <= kLengthTolerance) {
+    return fillPattern(wording_.lengthMatches, {numberText(lengthMm_), unitName});
+  }
+  std::u16string line = fillPattern(
+      wording_.lengthDiffers, {numberText(lengthMm_), numberText(difference * 100), unitName});
+  for (const ModelUnit unit :
+       {ModelUnit::Millimetre, ModelUnit::Centimetre, ModelUnit::Metre, ModelUnit::Inch}) {
+    if (offBy(unit) <= kLengthTolerance) {
+      line += fillPattern(wording_.unitWouldMatch,
+                          {std::u16string(wording_.unitNames[static_cast<std::size_t>(unit)])});
+      break;
+    }
+  }
+  return line;
+}
+
 void PreviewPane::describe(PaneContents& contents) {
   lines_.clear();
   const PreviewMesh& mesh = *mesh_;
   const double dx = mesh.high.x - mesh.low.x, dz = mesh.high.z - mesh.low.z;
-  const double length = std::max(dx, dz);
-  lines_.push_back(fillPattern(
-      wording_.modelSize,
-      {numberText(length), numberText(std::min(dx, dz)), numberText(mesh.high.y - mesh.low.y)}));
+  const double length = std::max(dx, dz), width = std::min(dx, dz);
+  const double height = mesh.high.y - mesh.low.y;
+  const double mm = millimetresPer(unit_);
+  lines_.push_back(
+      fillPattern(wording_.modelSize,
+                  {threeFigures(length), threeFigures(width), threeFigures(height),
+                   std::u16string(wording_.unitNames[static_cast<std::size_t>(unit_)]),
+                   numberText(length * mm), numberText(width * mm), numberText(height * mm)}));
   if (lengthMm_ > 0) {
-    const double difference = std::fabs(length - lengthMm_) / lengthMm_;
-    lines_.push_back(difference > kLengthTolerance
-                         ? fillPattern(wording_.lengthDiffers,
-                                       {numberText(lengthMm_), numberText(difference * 100)})
-                         : fillPattern(wording_.lengthMatches, {numberText(lengthMm_)}));
+    lines_.push_back(lengthLine(length));
   } else {
     lines_.emplace_back();
   }

@@ -9,6 +9,7 @@
 #include "base/bytes.h"
 #include "container/container_record.h"
 #include "image/png_check.h"
+#include "model/model_scale.h"
 #include "preview/preview_mesh.h"
 #include "preview/preview_view.h"
 #include "preview/render_preview.h"
@@ -49,17 +50,18 @@ inline constexpr std::size_t kPaneButtonCount = 8;
 // The pane's words, given by the program. In the formats %1, %2 and %3 stand for numbers.
 struct PaneWording {
   std::array<std::u16string_view, kPaneButtonCount> buttons;
-  std::u16string_view modelSize;      // %1 length, %2 width, %3 height, in millimetres
-  std::u16string_view lengthMatches;  // %1 the part's length
-  std::u16string_view lengthDiffers;  // %1 the part's length, %2 the difference in percent
-  std::u16string_view legend;         // %1 the grid's spacing in metres; the back-face tint
+  // %1 length, %2 width, %3 height in the model's units; %4 the unit; %5, %6, %7 in mm.
+  std::u16string_view modelSize;
+  std::u16string_view lengthMatches;  // %1 the part's length, %2 the unit
+  std::u16string_view
+      lengthDiffers;           // %1 the part's length, %2 the difference in percent, %3 the unit
+  std::u16string_view legend;  // %1 the grid's spacing in metres; the back-face tint
   std::u16string_view noTexture;
   std::u16string_view partlyDrawn;
-  std::u16string_view noSideView;  // the side view is to be laid over, but there is none
+  std::u16string_view noSideView;      // the side view is to be laid over, but there is none
+  std::u16string_view unitWouldMatch;  // after lengthDiffers: %1 a unit that gives the length
+  std::array<std::u16string_view, 4> unitNames;  // by ModelUnit
 };
-
-// The model's length may differ from the part's by this share before the pane marks it.
-inline constexpr double kLengthTolerance = 0.05;
 
 // The preview beside the status lines: the record's model, turned with the left button,
 // moved with the right or middle one and zoomed with the wheel, seen from the named views
@@ -82,6 +84,9 @@ class PreviewPane {
 
   // Laid out at the first size.
   explicit PreviewPane(const PaneWording& wording);
+
+  // What one unit of the model is, as the author says; millimetres until told.
+  void setModelUnit(ModelUnit unit) { unit_ = unit; }
   PreviewPane(const PreviewPane&) = delete;
   PreviewPane& operator=(const PreviewPane&) = delete;
 
@@ -129,6 +134,7 @@ class PreviewPane {
   void drawModel();
   void drawSideViewOver();
   void describe(PaneContents& contents);
+  std::u16string lengthLine(double units) const;
   bool toggled(PaneButton button) const;
   int buttonsPerRow() const;
 
@@ -139,6 +145,7 @@ class PreviewPane {
   std::optional<Bytes> modelBytes_;
   std::optional<PreviewMesh> mesh_;
   float lengthMm_ = 0.0f;
+  ModelUnit unit_ = ModelUnit::Millimetre;
   ImageSlot texture_;
   ImageSlot sideView_;
   PreviewView view_;

@@ -4,7 +4,6 @@
 
 #include "base/path_parts.h"
 #include "image/png_check.h"
-#include "model/face_rule.h"
 #include "model/model_blob.h"
 #include "model/model_file_lookup.h"
 #include "model/obj_reader.h"
@@ -23,8 +22,9 @@ ModelConversion refused(const ModelDiagnostics& diagnostics, std::u16string_view
 }
 
 // The stages' shares of the whole: reading the OBJ file, then either the exact conversion
-// or the painting of the atlas, then its PNG.
-constexpr std::uint64_t kReadShare = 500;
+// or the simplification of a model over capacity, the painting of the atlas and its PNG.
+constexpr std::uint64_t kReadShare = 400;
+constexpr std::uint64_t kSimplifyShare = 600;
 constexpr std::uint64_t kPaintShare = 950;
 constexpr std::uint64_t kWhole = 1000;
 
@@ -64,6 +64,32 @@ MaterialEntry entryAt(const AtlasPlace& place, int atlasHeight) {
   return entry;
 }
 
+// Passes progress on and notes whether it asked to stop.
+class CancelNoted final : public Progress {
+ public:
+  CancelNoted(Progress& progress, bool& cancelled) : progress_(progress), cancelled_(cancelled) {}
+  bool advance(std::uint64_t done, std::uint64_t total) override {
+    cancelled_ = !progress_.advance(done, total);
+    return !cancelled_;
+  }
+
+ private:
+  Progress& progress_;
+  bool& cancelled_;
+};
+
+// The mesh, which fits the working model's lists, moved into them.
+void takeMesh(RepairMesh& mesh, ObjModel& model) {
+  const std::int32_t count = mesh.vertices.size();
+  std::copy(mesh.vertices.begin(), mesh.vertices.end(), model.vertices.spare(count));
+  model.vertices.extend(count);
+  for (const std::uint32_t index : mesh.indices) {
+    model.indices.push(static_cast<std::uint16_t>(index));
+  }
+  mesh.vertices.release();
+  mesh.indices.release();
+}
+
 }  // namespace
 
 ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages,
@@ -76,8 +102,13 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
   const Result read = readObjFile(objPath, *model, messages, diagnostics, &reading, readStage);
   if (read == kCancelled) return ModelConversion::cancelled();
   if (failed(read)) return refused(diagnostics, objPath);
-  if (refuseFacelessModel(*model, objPath, diagnostics)) return refused(diagnostics, objPath);
-  if (needsNoMending(reading)) {
+  const std::int32_t triangles = reading.mesh.indices.size() / 3;
+  if (triangles == 0) {
+    diagnostics.error(objPath, 0, "model.no-face", "the model has no face");
+    return refused(diagnostics, objPath);
+  }
+  const bool overCapacity = triangles > ObjModel::kTriangleCapacity;
+  if (!overCapacity && needsNoMending(reading)) {
     ProgressStage exactStage(progress, kReadShare, kWhole, kWhole);
     // Its TIM messages are told only when the exact conversion is what the author gets.
     HeldInfoMessages held;
@@ -88,8 +119,27 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
       return exact;
     }
   }
-
   RepairNotes notes;
+  if (overCapacity) {
+    bool cancelled = false;
+    CancelNoted noted(progress, cancelled);
+    ProgressStage simplifyStage(noted, kReadShare, kSimplifyShare, kWhole);
+    notes.simplification = simplifyToFit(reading, ObjModel::kTriangleCapacity, simplifyStage);
+    if (cancelled) return ModelConversion::cancelled();
+    if (!notes.simplification) {
+      RefusalFacts facts;
+      facts.list = ModelList::Triangles;
+      facts.count = facts.triangles = static_cast<std::uint64_t>(triangles);
+      facts.limit = ObjModel::kTriangleCapacity;
+      diagnostics.error(objPath, 0, "repair.not-simplified",
+                        std::to_string(triangles) + " triangles, which cannot be simplified to " +
+                            std::to_string(ObjModel::kTriangleCapacity),
+                        std::move(facts));
+      return refused(diagnostics, objPath);
+    }
+  }
+  takeMesh(reading.mesh, *model);
+
   notes.unreadableLibrary = diagnostics.unreadableLibrary();
   notes.libraryFault = diagnostics.libraryFault();
   const auto cells = gatherAtlasCells(reading, objPath, diagnostics, notes);
@@ -103,7 +153,7 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
     return refused(diagnostics, objPath);
   }
 
-  ProgressStage paintStage(progress, kReadShare, kPaintShare, kWhole);
+  ProgressStage paintStage(progress, kSimplifyShare, kPaintShare, kWhole);
   const std::optional<RgbaImage> painted = paintAtlas(*cells, *layout, notes, paintStage);
   if (!painted) return ModelConversion::cancelled();
   const RgbaImage& atlas = *painted;

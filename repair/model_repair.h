@@ -4,6 +4,7 @@
 
 #include "model/info_message_sink.h"
 #include "model/model_conversion.h"
+#include "repair/mesh_simplification.h"
 
 namespace qel {
 
@@ -16,10 +17,12 @@ namespace qel {
 // without one, and a light grey cell for faces without a material. Texture coordinates outside 0..1
 // are wrapped into their rectangle.
 //
-// Refused as convertObjModel refuses an OBJ file that cannot be read, a model without a
-// face or beyond a list's capacity, and besides for a texture that cannot be read or
-// decoded, or more materials than the atlas has room for. progress follows the reading of
-// the OBJ file and the decoding of the textures, as convertObjModel's progress does.
+// A model of more triangles than the lists take is read whole, up to kRepairTriangleBound
+// triangles, and simplified to fit (progress follows that work and can cancel it).
+//
+// Refused as convertObjModel refuses an OBJ file that cannot be read or a model without a
+// face, and besides for a model beyond the bound or that cannot be simplified enough, for a texture
+// that cannot be read or decoded, or more materials than the atlas has room for.
 ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages,
                                           Progress& progress = noProgress());
 

@@ -13,11 +13,15 @@ inline constexpr std::array<std::u16string_view, 8> kPaneButtons = {
     u"正面(1)",        u"側面(2)", u"上面(3)", u"背面(4)",
     u"リセット(Home)", u"線画(W)", u"UV(U)",   u"重ねる(O)"};
 inline constexpr std::u16string_view kPaneModelSize =
-    u"モデルの大きさ（1単位＝1 mm）：長さ %1 × 幅 %2 × 高さ %3 mm";
+    u"モデルの大きさ：長さ %1 × 幅 %2 × 高さ %3 単位（1単位＝1 %4 で %5 × %6 × %7 mm）";
 inline constexpr std::u16string_view kPaneLengthMatches =
-    u"全長 %1 mm：モデルの長さと合っています。";
+    u"全長 %1 mm：1単位＝1 %2 としてモデルの長さと合っています。";
 inline constexpr std::u16string_view kPaneLengthDiffers =
-    u"※全長 %1 mm とモデルの長さが %2% 違います。";
+    u"※1単位＝1 %3 とすると、全長 %1 mm とモデルの長さが %2% 違います。";
+inline constexpr std::u16string_view kPaneUnitWouldMatch =
+    u"1単位＝1 %1 とすると全長と一致します。";
+inline constexpr std::array<std::u16string_view, 4> kPaneUnitNames = {u"mm", u"cm", u"m",
+                                                                      u"インチ"};
 inline constexpr std::u16string_view kPaneLegend =
     u"グリッド %1 m（床面）　軸 X 赤・Y 緑（上）・Z 青　赤紫の面は裏面です。";
 inline constexpr std::u16string_view kPaneNoTexture = u"テクスチャーを表示できません。";

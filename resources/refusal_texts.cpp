@@ -6,6 +6,7 @@
 #include "container/container_format.h"
 #include "model/line_pieces.h"
 #include "model/obj_reader.h"
+#include "model/repair_reading.h"
 #include "resources/repair_notes_text.h"
 #include "resources/text_parts.h"
 
@@ -36,6 +37,37 @@ std::u16string_view listName(ModelList list) {
   }
   return u"三角形";
 }
+
+// The triangles first, as an author counts them, then the list that was full, if another.
+// triangleLimit is what the reading took; the repair reads more, to simplify.
+std::u16string countsText(const RefusalFacts& facts, std::uint64_t triangleLimit,
+                          std::u16string_view upTo) {
+  const bool otherList = facts.list != ModelList::Triangles && facts.list != ModelList::None;
+  const std::uint64_t triangles = otherList ? facts.triangles : facts.count;
+  std::u16string text;
+  if (!otherList || triangles > triangleLimit) {
+    text = fillPattern(u"三角形が%1個あります。%2%3個までです。",
+                       {grouped(triangles), std::u16string(upTo), grouped(triangleLimit)});
+  }
+  if (otherList) {
+    text += fillPattern(u"%1が%2個あります。%3%4個までです。",
+                        {std::u16string(listName(facts.list)), grouped(facts.count),
+                         std::u16string(upTo), grouped(facts.limit)});
+  }
+  return text;
+}
+
+std::u16string capacityText(const RefusalFacts& facts) {
+  const bool overTriangles =
+      facts.triangles > static_cast<std::uint64_t>(ObjModel::kTriangleCapacity) ||
+      facts.list == ModelList::Triangles;
+  return countsText(facts, ObjModel::kTriangleCapacity, u"設定できるのは") +
+         (overTriangles ? u"\n修復して読み込むと、三角形を減らして（簡略化して）設定できます。"
+                        : u"\n修復して読み込むと、面に使われている分だけを設定できます。");
+}
+
+constexpr std::u16string_view kReduceTriangles =
+    u"\nモデリングソフトで三角形を減らしてから、もう一度設定してください。";
 
 // Why a model has no material with a texture: its MTL file could not be read.
 std::u16string libraryReason(const ModelRefusal& r) {
@@ -79,7 +111,6 @@ constexpr std::u16string_view kNoSuchVertex =
     u"%2行目の面が、ファイルにない頂点の番号を指しています。\n";
 
 constexpr ModelCodeText kModelCodeTexts[] = {
-    {"obj.capacity", kTooMany, {}},
     {"mtl.capacity", kTooMany, {}},
     {"model.no-texture-material",
      u"テクスチャーが指定されたマテリアルがありません。\n"
@@ -133,6 +164,16 @@ std::u16string modelReason(const ModelRefusal& r) {
         u"%1行目の面の頂点が多すぎます。\n"
         u"修復で読み込めるのは、頂点が%2個まで、1行が%3バイトまでの面です。",
         {plain(r.line), plain(kMostFaceCorners), grouped(kLinePieceSize)});
+  }
+  if (r.code == "obj.capacity") return capacityText(r.facts);
+  if (r.code == "repair.too-large") {
+    return countsText(r.facts, kRepairTriangleBound, u"修復で読み込めるのは") +
+           std::u16string(kReduceTriangles);
+  }
+  if (r.code == "repair.not-simplified") {
+    return fillPattern(u"三角形が%1個あり、%2個まで減らせませんでした。",
+                       {grouped(r.facts.count), grouped(r.facts.limit)}) +
+           std::u16string(kReduceTriangles);
   }
   const RefusalFacts& facts = r.facts;
   for (const ModelCodeText& entry : kModelCodeTexts) {

@@ -6,6 +6,7 @@
 #include "base/path_parts.h"
 #include "container/container_file.h"
 #include "image/png_check.h"
+#include "model/model_conversion.h"
 #include "model/model_refusal.h"
 #include "model/repair_notes.h"
 

@@ -61,7 +61,15 @@ std::u16string unsavedChangesQuestion(std::u16string_view containerName, bool cl
 
 std::u16string repairOfferText(const ModelRefusal& refusal, const RepairNotes& notes) {
   std::u16string mend = u"テクスチャーを作り直して読み込みます。";
-  if (refusal.code == "model.texture-not-png" || refusal.code == "model.texture-too-large") {
+  if (const auto& simplified = notes.simplification) {
+    mend = fillPattern(
+        u"テクスチャーの継ぎ目やマテリアルの境目と輪郭を保ったまま、三角形を%1個に減らして"
+        u"読み込みます（形のずれはモデルの大きさの約%2%）。",
+        {grouped(static_cast<std::uint64_t>(simplified->trianglesAfter)),
+         deviationPercent(simplified->error)});
+  } else if (refusal.code == "obj.capacity") {
+    mend = u"面に使われている分だけを読み込みます。";
+  } else if (refusal.code == "model.texture-not-png" || refusal.code == "model.texture-too-large") {
     mend = fillPattern(u"テクスチャーをPNG形式の%1以内に変換して読み込みます。", {largestImage()});
   } else if (notes.imageFoundBeside && !notes.images.empty()) {
     mend = fillPattern(u"モデルと同じ名前の画像「%1」をテクスチャーとして読み込みます。",

@@ -1,5 +1,9 @@
 #include "resources/text_parts.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
 #include "base/path_parts.h"
 #include "base/utf.h"
 
@@ -17,6 +21,13 @@ std::u16string grouped(std::uint64_t value) {
 
 std::u16string plain(std::uint64_t value) {
   return fromUtf8(std::to_string(value));
+}
+
+std::u16string deviationPercent(float share) {
+  const double percent = std::clamp(std::round(share * 1000.0) / 10.0, 0.1, 1e6);
+  char text[16];
+  std::snprintf(text, sizeof text, "%.1f", percent);
+  return fromUtf8(text);
 }
 
 std::u16string fileName(std::u16string_view path) {

@@ -16,6 +16,10 @@ std::u16string grouped(std::uint64_t value);
 // Digits without groups, for line numbers and path lengths.
 std::u16string plain(std::uint64_t value);
 
+// A share (0.004) as a percentage to a tenth, at least 0.1 so that a small one does not
+// read as none: 0.4.
+std::u16string deviationPercent(float share);
+
 // The name of a file in a message, without its folders.
 std::u16string fileName(std::u16string_view path);
 

@@ -8,6 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libtinyobjloader-dev libstb-dev libfast-float-dev
+  libmeshoptimizer-dev
   clang libclang-rt-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-noto-cjk python3
@@ -25,14 +26,44 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+
+# The Windows build compiles meshoptimizer from Debian's source package of the version that
+# the Linux build links, fetched through a deb-src entry of the same archive.
+meshoptimizer_source=/usr/local/src/qel-meshoptimizer
+need_source=0
+if [ "${WINDOWS:-0}" = "1" ] && [ ! -f "$meshoptimizer_source/src/meshoptimizer.h" ]; then
+  need_source=1
+fi
+[ ${#missing[@]} -eq 0 ] && [ "$need_source" = "0" ] && exit 0
 
 if [ "$(id -u)" -ne 0 ]; then
-  echo "Missing packages: ${missing[*]}" >&2
-  echo "Install them with: sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+  [ ${#missing[@]} -gt 0 ] && echo "Missing packages: ${missing[*]}" >&2
+  [ "$need_source" = "1" ] && echo "Missing: meshoptimizer's sources in $meshoptimizer_source" >&2
+  echo "Run this script as root to install them." >&2
   exit 1
 fi
-echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$need_source" = "1" ]; then
+  sources=/etc/apt/sources.list.d/qel-deb-src.sources
+  if [ ! -f "$sources" ]; then
+    # shellcheck disable=SC1091
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+      "$codename" >"$sources"
+  fi
+  apt-get update -qq
+  version=$(dpkg-query -W -f='${Version}' libmeshoptimizer-dev)
+  download=$(mktemp -d)
+  (cd "$download" && apt-get source -qq --download-only "meshoptimizer=$version")
+  mkdir -p "$meshoptimizer_source"
+  # The library's own sources and licence only.
+  tar -xJf "$download"/meshoptimizer_*.orig.tar.xz -C "$meshoptimizer_source" \
+    --strip-components=1 --wildcards '*/src/*' '*/LICENSE.md' 
+  rm -rf "$download"
+fi

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+
 #include <cmath>
 #include <functional>
 
@@ -85,6 +87,26 @@ TEST_F(ContainerCheckTest, TellsWhatTheProgramWouldNotHaveSaved) {
     c.change(record);
     EXPECT_EQ(codesFor(record), c.codes);
   }
+}
+
+TEST_F(ContainerCheckTest, WarnsOfAModelWhoseLengthIsNotThePartsInTheUnitGiven) {
+  ContainerRecord record = soundRecord();
+  const auto at = [](float x) {
+    return concat({le32(std::bit_cast<std::uint32_t>(x)), Bytes(28)});
+  };
+  record.modelData = concat({le32(100),
+                             le32(274),
+                             le32(3),
+                             le32(3),
+                             at(0.0f),
+                             at(12.192f),
+                             at(0.0f),
+                             {0, 0, 1, 0, 2, 0}});
+  record.lengthMm = 12192.0f;
+  const std::u16string path = folder.write("a.cnt", *serializeContainerBytes(record, 77));
+  EXPECT_EQ(codesOf(checkContainerFile(path, ModelUnit::Metre)), std::vector<std::string>{});
+  EXPECT_EQ(codesOf(checkContainerFile(path, ModelUnit::Millimetre)),
+            std::vector<std::string>{"container.length-differs"});
 }
 
 // The loader cuts the last unit of a text that fills its field; the last chunk of a field

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "cli_test_support.h"
@@ -92,6 +94,43 @@ TEST(ConvertCommand, RepairWarnsOfAMaterialLibraryItCouldNotRead) {
   EXPECT_EQ(run.err, folder.at("car.obj") + ": warning: the material library " +
                          folder.at("car.mtl") +
                          " cannot be read: its materials are drawn light grey\n");
+}
+
+// The blob of car.obj converted with the options given.
+Bytes convertedWith(const ModelFolder& folder, std::vector<std::string> options) {
+  std::vector<std::string> args = {"convert", folder.at("car.obj"), "-o", folder.at("car.blob")};
+  args.insert(args.end(), options.begin(), options.end());
+  const auto run = runCliWith(args);
+  EXPECT_EQ(run.code, 0) << run.err;
+  return test::readFile(folder.path() / "car.blob");
+}
+
+float floatAt(const Bytes& blob, std::size_t at) {
+  float value;
+  std::memcpy(&value, blob.data() + at, sizeof value);
+  return value;
+}
+
+TEST(ConvertCommand, ScalesPositionsAndNothingElse) {
+  ModelFolder folder;
+  const Bytes plain = convertedWith(folder, {});
+  const Bytes doubled = convertedWith(folder, {"--scale", "2.5"});
+  ASSERT_EQ(doubled.size(), plain.size());
+  for (std::size_t at = 16; at < 16 + 4 * 32; at += 4) {
+    const bool position = (at - 16) % 32 < 12;
+    EXPECT_EQ(floatAt(doubled, at), floatAt(plain, at) * (position ? 2.5f : 1.0f)) << at;
+  }
+  EXPECT_TRUE(std::equal(plain.begin() + 16 + 4 * 32, plain.end(), doubled.begin() + 16 + 4 * 32));
+}
+
+TEST(ConvertCommand, FitsTheLengthAskedFor) {
+  ModelFolder folder;
+  const Bytes fitted = convertedWith(folder, {"--fit-length", "12192"});
+  EXPECT_EQ(floatAt(fitted, 16 + 32), 12192.0f);  // the second corner, at x = 1
+  EXPECT_EQ(runCliWith({"convert", folder.at("car.obj"), "-o", folder.at("car.blob"), "--scale",
+                        "2", "--fit-length", "100"})
+                .code,
+            2);
 }
 
 TEST(PackCommand, TakesModelAndTextureFromAnObjFile) {

@@ -205,16 +205,21 @@ TEST_F(ObjReaderTest, TakesListsUpToTheirCapacityAndRefusesMore) {
   EXPECT_EQ(model->indices[29999], 29999);
 
   EXPECT_EQ(read(full + "f 1 2 3\n"), kFailure);
-  EXPECT_EQ(refusal(), "line 40001: more than 30000 vertices");
+  EXPECT_EQ(refusal(),
+            "line 40001: 10001 triangles, more than the 10000 a model takes "
+            "(--repair simplifies it)");
   EXPECT_EQ(read(full + "v 0 0 0\n"), kFailure);
-  EXPECT_EQ(refusal(), "line 40001: more than 30000 positions");
+  EXPECT_EQ(refusal(),
+            "line 40001: 10000 triangles; more than 30000 positions (--repair takes it)");
 
   std::string quads = std::string(kSquare);
   for (int i = 0; i < 5000; ++i) quads += "f 1 2 3 4\n";
   ASSERT_EQ(read(quads), kSuccess);
   EXPECT_EQ(model->indices.size(), 30000);
   EXPECT_EQ(read(quads + "f 1 2 3\n"), kFailure);
-  EXPECT_EQ(refusal(), "line 5005: more than 30000 indices");
+  EXPECT_EQ(refusal(),
+            "line 5005: 10001 triangles, more than the 10000 a model takes "
+            "(--repair simplifies it)");
 }
 
 TEST_F(ObjReaderTest, RefusesMissingFilesAndOverlongPaths) {

@@ -23,7 +23,9 @@ const PaneWording kWording{{u"F", u"S", u"T", u"B", u"R", u"W", u"U", u"O"},
                            u"grid %1",
                            u"no texture",
                            u"partly",
-                           u"no side view"};
+                           u"no side view",
+                           u" would match at %1",
+                           {u"mm", u"cm", u"m", u"in"}};
 
 Bytes pngOf(int width, int height) {
   return encodePng(RgbaImage(width, height, {0, 200, 0, 255}));
@@ -126,7 +128,7 @@ TEST(PreviewPane, SaysWhenTheModelIsDrawnInPartOrTheTextureCannotBeShown) {
   EXPECT_TRUE(test::looksLike(modelCentre(pane), kUntexturedColour));
 }
 
-TEST(PreviewPane, SizeInMillimetresAgainstTheLength) {
+TEST(PreviewPane, SizeInUnitsAgainstTheLengthNamingAUnitThatWouldMatch) {
   PreviewPane pane(kWording);
   ContainerRecord record;
   record.modelData = test::colouredBoxBlob(6000, 1300, 1200);
@@ -142,9 +144,12 @@ TEST(PreviewPane, SizeInMillimetresAgainstTheLength) {
   // A model in metres by mistake.
   record.modelData = test::colouredBoxBlob(6, 1.3f, 1.2f);
   follow(pane, record);
-  EXPECT_TRUE(says(pane.contents(), u"size 12 2 3"));
+  EXPECT_TRUE(says(pane.contents(), u"size 12.0 2.40 2.60"));
   EXPECT_TRUE(says(pane.contents(), u"differs 11400 100"));
   EXPECT_TRUE(says(pane.contents(), u"grid 0.001"));
+  record.lengthMm = 12000;  // which metres would give
+  follow(pane, record);
+  EXPECT_TRUE(says(pane.contents(), u"differs 12000 100 would match at m"));
 }
 
 TEST(PreviewPane, LeftDragTurnsOtherDragsPanAndTheWheelZoomsOnlyOverTheModel) {
