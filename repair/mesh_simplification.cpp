@@ -103,6 +103,14 @@ std::optional<ModelSimplification> simplifyToFit(RepairReading& reading, std::in
     flat[k] = reading.vertexFlat[corner];
   }
   for (std::size_t k = 0; k < keptCount; k += 3) {
+    // The sloppy simplifier can join corners of different materials in one triangle, whose
+    // texture coordinates would then stretch across the atlas: its first corner's material
+    // and coordinate hold for all three.
+    for (std::size_t c = k + 1; c < k + 3; ++c) {
+      if (materials[c] == materials[k]) continue;
+      materials[c] = materials[k];
+      texCoords[c] = texCoords[k];
+    }
     const Vector3 normal = flatNormal(positionOf(vertices[k]), positionOf(vertices[k + 1]),
                                       positionOf(vertices[k + 2]));
     for (std::size_t c = k; c < k + 3; ++c) {

@@ -1,5 +1,6 @@
 #include "repair/model_repair.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/path_parts.h"
@@ -62,6 +63,17 @@ MaterialEntry entryAt(const AtlasPlace& place, int atlasHeight) {
   entry.rectWidth = static_cast<float>(place.width);
   entry.rectHeight = static_cast<float>(place.height);
   return entry;
+}
+
+// Per cell, whether it is painted in one colour: it has no image, or its image failed.
+std::vector<bool> oneColourCells(const std::vector<AtlasCell>& cells, const RepairNotes& notes) {
+  std::vector<bool> oneColour;
+  for (const AtlasCell& cell : cells) {
+    oneColour.push_back(cell.image.empty() ||
+                        std::any_of(notes.skipped.begin(), notes.skipped.end(),
+                                    [&](const SkippedImage& s) { return s.path == cell.image; }));
+  }
+  return oneColour;
 }
 
 // Passes progress on and notes whether it asked to stop.
@@ -162,11 +174,16 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
     mappings.emplace_back(entryAt(place, atlas.height), static_cast<float>(atlas.width),
                           static_cast<float>(atlas.height));
   }
+  const std::vector<bool> oneColour = oneColourCells(cells->cells, notes);
   for (std::int32_t i = 0; i < model->vertices.size(); ++i) {
     const std::int32_t material = reading.vertexMaterials[i];
     const std::int32_t cell = cells->cellOf[material < 0 ? cells->cellOf.size() - 1 : material];
     const TexCoord written = reading.vertexTexCoords[i];
-    const TexCoord uv = mappings[cell].map({wrapped(written.u), wrapped(written.v)});
+    // A colour cell is a few pixels wide: its faces take its middle, where filtering
+    // reaches no neighbouring cell.
+    const TexCoord uv = oneColour[cell]
+                            ? mappings[cell].map({0.5f, 0.5f})
+                            : mappings[cell].map({wrapped(written.u), wrapped(written.v)});
     model->vertices[i].u = uv.u;
     model->vertices[i].v = uv.v;
   }

@@ -12,8 +12,9 @@ namespace qel {
 namespace {
 
 // A flat square of size by size quads, 2 * size * size triangles: the left half of material
-// a, the right half of material b.
-std::string twoMaterialSquare(int size) {
+// a, the right half of material b; or, as a checkerboard, each quad of the other material than
+// its neighbours.
+std::string twoMaterialSquare(int size, bool checkerboard = false) {
   std::string obj = "mtllib m.mtl\n";
   for (int y = 0; y <= size; ++y) {
     for (int x = 0; x <= size; ++x)
@@ -22,9 +23,10 @@ std::string twoMaterialSquare(int size) {
   const auto at = [size](int x, int y) { return std::to_string(y * (size + 1) + x + 1); };
   for (const char material : {'a', 'b'}) {
     obj += std::string("usemtl ") + material + "\n";
-    const int from = material == 'a' ? 0 : size / 2;
+    const int from = material == 'a' || checkerboard ? 0 : size / 2;
     for (int y = 0; y < size; ++y) {
-      for (int x = from; x < from + size / 2; ++x) {
+      for (int x = from; x < from + (checkerboard ? size : size / 2); ++x) {
+        if (checkerboard && (x + y) % 2 != (material == 'a' ? 0 : 1)) continue;
         obj += "f " + at(x, y) + " " + at(x + 1, y) + " " + at(x + 1, y + 1) + " " + at(x, y + 1) +
                "\n";
       }
@@ -35,10 +37,10 @@ std::string twoMaterialSquare(int size) {
 
 class MeshSimplificationTest : public ::testing::Test {
  protected:
-  ModelConversion repair(int size, Progress& progress = noProgress()) {
+  ModelConversion repair(int size, Progress& progress = noProgress(), bool checkerboard = false) {
     folder.writeText("m.mtl", "newmtl a\nKd 1 0 0\nnewmtl b\nKd 0 0 1\n");
-    return convertObjModelWithRepair(folder.writeText("m.obj", twoMaterialSquare(size)), sink,
-                                     progress);
+    return convertObjModelWithRepair(
+        folder.writeText("m.obj", twoMaterialSquare(size, checkerboard)), sink, progress);
   }
 
   test::TempFolder folder;
@@ -74,6 +76,23 @@ TEST_F(MeshSimplificationTest, KeepsTheMaterialBorderAndTheOutline) {
   }
   EXPECT_EQ(low, 0.0f);
   EXPECT_EQ(high, 80.0f);
+}
+
+// Seams everywhere hold the careful simplifier above the target, and the sloppy one joins
+// corners of both materials: each triangle must still take one colour, not a stretch of the
+// atlas between the two.
+TEST_F(MeshSimplificationTest, EveryTriangleKeepsOneMaterialWhereSeamsAreEverywhere) {
+  const ModelConversion conversion = repair(80, noProgress(), true);
+  ASSERT_EQ(conversion.result, kSuccess) << conversion.refusal.english;
+  const auto blob = readModelBlob(conversion.blob);
+  ASSERT_TRUE(blob.view);
+  for (std::uint32_t i = 0; i < blob.view->indexCount(); i += 3) {
+    const ModelVertex first = blob.view->vertex(blob.view->index(i));
+    for (std::uint32_t k = i + 1; k < i + 3; ++k) {
+      const ModelVertex v = blob.view->vertex(blob.view->index(k));
+      ASSERT_TRUE(v.u == first.u && v.v == first.v) << "triangle " << i / 3;
+    }
+  }
 }
 
 TEST_F(MeshSimplificationTest, StopsWhenCancelled) {
