@@ -173,6 +173,20 @@ bool LinePieces::takeToken(TokenTable::Token& token, std::size_t capacity) {
   return takeToken(token) ? readDouble({token.start, token.size}) : 0.0;
 }
 
+bool LinePieces::continueLine() {
+  if (!file_ || !lineGoesOn()) return false;
+  if (end_ - pos_ < kLinePieceSize && !atEnd_ && !fill()) {
+    file_.reset();  // the reading failed: no piece follows, and result() says why
+    return false;
+  }
+  if (pos_ == end_) return false;
+  piece_ = cutPiece();
+  cursor_ = piece_.data();
+  taken_ = 0;
+  tableMade_ = false;
+  return true;
+}
+
 const TokenTable& LinePieces::tokens() {
   if (!tableMade_) tokenize(piece_, tokens_);
   tableMade_ = true;

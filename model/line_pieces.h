@@ -123,6 +123,17 @@ class LinePieces {
   }
   // Whether the piece's line goes on in the next piece: it was longer than a piece.
   bool lineGoesOn() const { return !feedBehind_ && (pos_ < end_ || !atEnd_); }
+  // Moves to the next piece of a line that goes on, whose tokens are then taken from its
+  // first byte; false when there is none. A token cut where the piece ended goes on in it.
+  bool continueLine();
+  // Whether the piece ends inside a token, which then goes on in the line's next piece.
+  bool endsInToken() const {
+    return lineGoesOn() && !line_bytes::endsToken(static_cast<unsigned char>(piece_.back()));
+  }
+  // Whether the piece begins inside a token: with a byte that no separator stands before.
+  bool beginsInToken() const {
+    return !piece_.empty() && !line_bytes::endsToken(static_cast<unsigned char>(piece_[0]));
+  }
   // The next token read as readDouble reads it, and taken; 0 when there is none. Inline,
   // so that a statement's numbers stay in registers.
   double nextNumber();
@@ -143,6 +154,17 @@ class LinePieces {
 
  private:
   bool fill();
+  // The buffer's bytes up to and including a line feed, at most kLinePieceSize of them.
+  std::span<char> cutPiece() {
+    char* const piece = buffer_.get() + pos_;
+    const std::size_t want = std::min(kLinePieceSize, end_ - pos_);
+    const void* const feed = std::memchr(piece, '\n', want);
+    const std::size_t length =
+        feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - piece) + 1 : want;
+    pos_ += length;
+    feedBehind_ = feed != nullptr;
+    return {piece, length};
+  }
   bool takeByteOrderMark();
   bool takeToken(TokenTable::Token& token, std::size_t capacity = kTokenCapacity);
   double nextOtherNumber();
@@ -172,13 +194,9 @@ inline bool LinePieces::next() {
     if (feedBehind_) ++line_;
     if (end_ - pos_ < kLinePieceSize && !atEnd_ && !fill()) break;
     if (pos_ == end_) break;
-    char* const piece = buffer_.get() + pos_;
-    const std::size_t want = std::min(kLinePieceSize, end_ - pos_);
-    const void* const feed = std::memchr(piece, '\n', want);
-    const std::size_t length =
-        feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - piece) + 1 : want;
-    pos_ += length;
-    feedBehind_ = feed != nullptr;
+    const std::span<char> cut = cutPiece();
+    char* const piece = cut.data();
+    const std::size_t length = cut.size();
     if (piece[0] == '#') continue;
     piece_ = std::span(piece, length);
     cursor_ = piece;

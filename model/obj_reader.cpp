@@ -538,30 +538,52 @@ class ObjReading {
   }
 
   // The repair's corners of a face of more than four: the four read, fifth and those after
-  // it, up to the first token that names no position. Nothing, refused, for a face of more
-  // than kMostFaceCorners, or one whose line goes on past its piece, where its corners could
-  // not all be read.
+  // it, up to the first token that names no position, on as many pieces as its line takes.
+  // Nothing, refused, for a face of more than kMostFaceCorners.
   std::optional<std::span<const Corner>> allCorners(const std::array<Corner, 4>& read,
                                                     const Corner& fifth, LinePieces& piece) {
     repairCorners_.assign(read.begin(), read.end());
     repairCorners_.push_back(fifth);
-    bool ended = false;
-    while (const auto token = piece.nextTokenBeyondTable()) {
-      const Corner corner = readCornerAsScanned(*token);
-      ended = !corner.position;
-      if (ended) break;
-      if (repairCorners_.size() == kMostFaceCorners) {
-        error("obj.face-too-large",
-              "a face of more than " + std::to_string(kMostFaceCorners) + " corners");
-        return std::nullopt;
+    // A token cut where a piece ends is held until the next piece gives its rest; a
+    // refill of the read buffer moves the bytes that the piece's tokens point into.
+    std::string held;
+    std::vector<std::string> tokens;
+    do {
+      tokens.clear();
+      while (const auto token = piece.nextTokenBeyondTable()) tokens.emplace_back(*token);
+      if (!held.empty()) {
+        if (tokens.empty() || !piece.beginsInToken()) tokens.emplace(tokens.begin());
+        tokens.front().insert(0, held);
+        held.clear();
       }
-      repairCorners_.push_back(corner);
-    }
-    if (!ended && piece.lineGoesOn()) {
+      if (piece.endsInToken() && !tokens.empty()) {
+        held = std::move(tokens.back());
+        tokens.pop_back();
+      }
+      for (const std::string& token : tokens) {
+        if (!takeCorner(token)) return ended_ ? std::optional(takeCorners()) : std::nullopt;
+      }
+    } while (piece.continueLine());
+    if (!held.empty() && !takeCorner(held) && !ended_) return std::nullopt;
+    return takeCorners();
+  }
+
+  // Adds the corner a token names; false once a token names none (ended_) or after
+  // refusing a face of more than kMostFaceCorners.
+  bool takeCorner(std::string_view token) {
+    const Corner corner = readCornerAsScanned(token);
+    ended_ = !corner.position;
+    if (ended_) return false;
+    if (repairCorners_.size() == kMostFaceCorners) {
       error("obj.face-too-large",
-            "a face on a line longer than " + std::to_string(kLinePieceSize) + " bytes");
-      return std::nullopt;
+            "a face of more than " + std::to_string(kMostFaceCorners) + " corners");
+      return false;
     }
+    repairCorners_.push_back(corner);
+    return true;
+  }
+
+  std::span<const Corner> takeCorners() {
     repair_->facesSplit = true;
     return repairCorners_;
   }
@@ -620,6 +642,7 @@ class ObjReading {
   std::optional<MaterialMapping> mapping_;
   bool mappingStale_ = true;
   std::vector<Corner> repairCorners_;  // of the face being read
+  bool ended_ = false;                 // a token of the face named no position
 };
 
 void reportUnread(std::u16string_view path, Result read, ModelDiagnostics& diagnostics) {

@@ -161,9 +161,8 @@ std::u16string modelReason(const ModelRefusal& r) {
   }
   if (r.code == "obj.face-too-large") {
     return fillPattern(
-        u"%1行目の面の頂点が多すぎます。\n"
-        u"修復で読み込めるのは、頂点が%2個まで、1行が%3バイトまでの面です。",
-        {plain(r.line), plain(kMostFaceCorners), grouped(kLinePieceSize)});
+        u"%1行目の面の頂点が多すぎます。\n修復で読み込めるのは、頂点が%2個までの面です。",
+        {plain(r.line), plain(kMostFaceCorners)});
   }
   if (r.code == "obj.capacity") return capacityText(r.facts);
   if (r.code == "repair.too-large") {

@@ -172,7 +172,7 @@ TEST_F(ModelRepairTest, ACancelAmongTheTexturesIsNoRefusal) {
 
 TEST_F(ModelRepairTest, TakesEveryCornerOfAFaceUpToItsBoundAndRefusesBeyond) {
   folder.write("body.png", encodePng(RgbaImage(64, 32, kRed)));
-  const auto disc = [](int corners, std::string_view corner) {
+  const auto disc = [](int corners, std::string_view padding) {
     std::string obj = "mtllib car.mtl\n";
     for (int k = 0; k < corners; ++k) {
       const double angle = 6.283185 * k / corners;
@@ -180,7 +180,7 @@ TEST_F(ModelRepairTest, TakesEveryCornerOfAFaceUpToItsBoundAndRefusesBeyond) {
           "v " + std::to_string(std::cos(angle)) + " " + std::to_string(std::sin(angle)) + " 0\n";
     }
     obj += "usemtl a\nf";
-    for (int k = 1; k <= corners; ++k) obj += " " + std::to_string(k) + std::string(corner);
+    for (int k = 1; k <= corners; ++k) obj += " " + std::string(padding) + std::to_string(k);
     return obj + "\n";
   };
   const std::string mtl = "newmtl a\nmap_Kd body.png\n";
@@ -189,8 +189,10 @@ TEST_F(ModelRepairTest, TakesEveryCornerOfAFaceUpToItsBoundAndRefusesBeyond) {
   EXPECT_EQ(whole.vertexCount, 64);
   EXPECT_EQ(whole.indexCount, 62 * 3);
   EXPECT_EQ(repair(disc(257, ""), mtl).refusal.code, "obj.face-too-large");
-  // 64 corners that do not fit one piece of the line.
-  EXPECT_EQ(repair(disc(64, "//1234567890123"), mtl).refusal.code, "obj.face-too-large");
+  // 100 corners on a line of three pieces: the corners cut where a piece ends are joined.
+  const ModelConversion long_line = repair(disc(100, "0000000000000"), mtl);
+  ASSERT_EQ(long_line.result, kSuccess) << long_line.refusal.english;
+  EXPECT_EQ(long_line.vertexCount, 100);
 }
 
 TEST_F(ModelRepairTest, DrawsAModelWithoutMaterialsLightGrey) {
