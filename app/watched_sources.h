@@ -14,6 +14,8 @@ namespace qel {
 struct SourceFile {
   std::u16string path;
   bool repaired = false;  // the author had the model repaired
+  // The image the author picked for the faces of a model whose materials name no texture.
+  std::u16string imageForAll;
 };
 
 // A source whose files were written again, waiting to be offered.

@@ -35,7 +35,9 @@ struct ModelSimplification {
 // What the repair did that its offer and the command line tell the author.
 struct RepairNotes {
   std::vector<std::u16string> images;  // packed into the part's texture, in order
-  // Found beside the OBJ file and named after it, as no material named a texture.
+  // No material names a texture: one image can be taken for every face.
+  bool noMaterialTexture = false;
+  // That image was found beside the OBJ file, named after it.
   bool imageFoundBeside = false;
   std::vector<SkippedImage> skipped;
   // A material library that could not be read, so its materials are drawn light grey.

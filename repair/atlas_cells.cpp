@@ -129,13 +129,17 @@ void fill(RgbaImage& atlas, const AtlasPlace& place, Rgba colour) {
 
 std::optional<AtlasCells> gatherAtlasCells(const RepairReading& reading,
                                            std::u16string_view objPath,
+                                           std::u16string_view imageForAll,
                                            ModelDiagnostics& diagnostics, RepairNotes& notes) {
   AtlasCells cells;
   CellGathering gathering(cells, notes);
   const auto noMaterial = static_cast<std::int32_t>(reading.materials.size());
   cells.cellOf.assign(reading.materials.size() + 1, -1);
   std::optional<std::int32_t> beside;
-  if (namesNoTexture(reading)) {
+  notes.noMaterialTexture = namesNoTexture(reading);
+  if (notes.noMaterialTexture && !imageForAll.empty()) {
+    beside = gathering.imageCell(std::u16string(imageForAll), noMaterialColour());
+  } else if (notes.noMaterialTexture) {
     if (const auto found = findTextureBeside(objPath)) {
       beside = gathering.imageCell(*found, noMaterialColour());
       notes.imageFoundBeside = beside.has_value();

@@ -33,10 +33,11 @@ struct AtlasCells {
 // its header, however many names reach it; one that cannot be read or is beyond the
 // decoder's bounds goes to notes.skipped, and its materials get their colour. When no
 // material names a texture, an image beside the OBJ file named after it is taken for every
-// face. Nothing after an error to diagnostics: the images together need more decoding than
-// one conversion does.
+// face, or imageForAll when the author picked one. Nothing after an error to diagnostics:
+// the images together need more decoding than one conversion does.
 std::optional<AtlasCells> gatherAtlasCells(const RepairReading& reading,
                                            std::u16string_view objPath,
+                                           std::u16string_view imageForAll,
                                            ModelDiagnostics& diagnostics, RepairNotes& notes);
 
 // The atlas of layout's size with every cell in its place: each image decoded, scaled into

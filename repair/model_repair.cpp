@@ -105,7 +105,7 @@ void takeMesh(RepairMesh& mesh, ObjModel& model) {
 }  // namespace
 
 ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages,
-                                          Progress& progress) {
+                                          Progress& progress, std::u16string_view imageForAll) {
   const ObjModelPtr model = createObjModel();
   RepairReading reading;
   ModelDiagnostics diagnostics(ModelDiagnostics::Mode::FirstError);
@@ -154,7 +154,7 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
 
   notes.unreadableLibrary = diagnostics.unreadableLibrary();
   notes.libraryFault = diagnostics.libraryFault();
-  const auto cells = gatherAtlasCells(reading, objPath, diagnostics, notes);
+  const auto cells = gatherAtlasCells(reading, objPath, imageForAll, diagnostics, notes);
   if (!cells) return refused(diagnostics, objPath);
   std::vector<CellSize> sizes;
   for (const AtlasCell& cell : cells->cells) sizes.push_back(cell.size);
@@ -204,7 +204,7 @@ ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessa
     if (!material.texture.empty()) conversion.textureFiles.push_back(material.texture);
   }
   if (!notes.images.empty()) {
-    if (notes.imageFoundBeside) conversion.textureFiles.push_back(notes.images.front());
+    if (notes.noMaterialTexture) conversion.textureFiles.push_back(notes.images.front());
     conversion.texturePath = notes.images.front();
   }
   conversion.repairNotes = std::move(notes);

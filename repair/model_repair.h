@@ -23,7 +23,11 @@ namespace qel {
 // Refused as convertObjModel refuses an OBJ file that cannot be read or a model without a
 // face, and besides for a model beyond the bound or that cannot be simplified enough, for a texture
 // that cannot be read or decoded, or more materials than the atlas has room for.
+//
+// imageForAll, when given, is taken for every face of a model whose materials name no
+// texture, in place of an image beside the OBJ file.
 ModelConversion convertObjModelWithRepair(std::u16string_view objPath, InfoMessageSink& messages,
-                                          Progress& progress = noProgress());
+                                          Progress& progress = noProgress(),
+                                          std::u16string_view imageForAll = {});
 
 }  // namespace qel

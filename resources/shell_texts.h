@@ -54,6 +54,9 @@ inline constexpr std::array<std::u16string_view, 3> kUnsavedChangesChoices = {
 std::u16string repairOfferText(const ModelRefusal& refusal, const RepairNotes& notes);
 inline constexpr std::array<std::u16string_view, 2> kRepairChoices = {u"修復して読み込む(&R)",
                                                                       kCancelButton};
+// The same for a model whose materials name no texture: or with an image the author picks.
+inline constexpr std::array<std::u16string_view, 3> kRepairOrPickImageChoices = {
+    u"修復して読み込む(&R)", u"画像を選んで修復(&P)…", kCancelButton};
 
 // A model that, set as it is, keeps only four corners of its cutFaces faces of more: whether
 // to repair it, set it as it is, or not set it.

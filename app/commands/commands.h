@@ -38,10 +38,11 @@ void showAboutBox(AppState& app, platform::WindowHandle window);
 // picker, everything else as the commands do it.
 void openContainerAt(AppState& app, platform::WindowHandle window, std::u16string_view path);
 // Ask offers the repair for a refusal it can mend; Repair repairs at once, as the author
-// chose when the model was set before.
+// chose when the model was set before, with the image then picked for a model whose
+// materials name no texture.
 enum class RepairChoice { Ask, Repair };
 void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
-                  RepairChoice repair = RepairChoice::Ask);
+                  RepairChoice repair = RepairChoice::Ask, std::u16string_view imageForAll = {});
 void setTextureFrom(AppState& app, platform::WindowHandle window, std::u16string_view path);
 void setSideViewFrom(AppState& app, platform::WindowHandle window, std::u16string_view path);
 // After the model changed under a side view generated from the model before: a new side view

@@ -1,4 +1,5 @@
 #include <optional>
+#include <span>
 
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
@@ -35,14 +36,16 @@ struct HeldConversion {
 
 // Converts on a thread of its own behind the progress box; nothing when the author cancelled.
 std::optional<HeldConversion> convert(AppState& app, platform::WindowHandle window,
-                                      std::u16string_view path, bool repairing) {
+                                      std::u16string_view path, bool repairing,
+                                      std::u16string_view imageForAll = {}) {
   HeldConversion made;
   const platform::WorkOutcome outcome = app.ui.runWithProgress(
       window, resources::kModelCaption,
       repairing ? resources::kRepairingModelText : resources::kConvertingModelText,
       [&](Progress& progress) {
-        made.conversion = repairing ? convertObjModelWithRepair(path, made.held, progress)
-                                    : convertObjModel(path, made.held, progress);
+        made.conversion = repairing
+                              ? convertObjModelWithRepair(path, made.held, progress, imageForAll)
+                              : convertObjModel(path, made.held, progress);
       });
   if (outcome == platform::WorkOutcome::Cancelled) return std::nullopt;
   return made;
@@ -63,9 +66,11 @@ void loadModelFile(AppState& app, platform::WindowHandle window) {
 }
 
 void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
-                  RepairChoice repair) {
+                  RepairChoice repair, std::u16string_view imageForAll) {
   MessageBoxInfoSink boxes(app.ui);
-  std::optional<HeldConversion> made = convert(app, window, path, repair == RepairChoice::Repair);
+  std::u16string picked(imageForAll);
+  std::optional<HeldConversion> made =
+      convert(app, window, path, repair == RepairChoice::Repair, picked);
   if (!made) return;
   // What the repair can mend is offered with what it found; nothing is written beside the
   // model's files. A model the repair cannot take either is refused with the repair's reason.
@@ -73,12 +78,27 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
       repairMends(made->conversion.refusal.code)) {
     std::optional<HeldConversion> repaired = convert(app, window, path, true);
     if (!repaired) return;
-    if (!failed(repaired->conversion.result) &&
-        app.ui.askChoice(
-            window,
-            resources::repairOfferText(made->conversion.refusal, repaired->conversion.repairNotes),
-            resources::kModelCaption, resources::kRepairChoices) != 0) {
-      return;
+    if (!failed(repaired->conversion.result)) {
+      const RepairNotes& notes = repaired->conversion.repairNotes;
+      const std::u16string offer = resources::repairOfferText(made->conversion.refusal, notes);
+      // A model whose materials name no texture can take any picture the author has.
+      const std::span<const std::u16string_view> choices =
+          notes.noMaterialTexture
+              ? std::span<const std::u16string_view>(resources::kRepairOrPickImageChoices)
+              : resources::kRepairChoices;
+      const int chosen = app.ui.askChoice(window, offer, resources::kModelCaption, choices);
+      if (notes.noMaterialTexture && chosen == 1) {
+        const auto image =
+            pickOpenPath(app,
+                         openPickerRequest(window, {resources::kRepairImageFileFilter,
+                                                    resources::kRepairImagePatterns,
+                                                    resources::kOpenModelImageTitle, u"png"}),
+                         resources::kModelCaption);
+        if (!image || !(repaired = convert(app, window, path, true, *image))) return;
+        picked = *image;
+      } else if (chosen != 0) {
+        return;
+      }
     }
     made = std::move(repaired);
     repair = RepairChoice::Repair;
@@ -113,7 +133,7 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
   change.commit();
   WatchedSources& sources = app.document.sources();
   sources.watch(resources::SourceKind::Model,
-                {std::u16string(path), repair == RepairChoice::Repair},
+                {std::u16string(path), repair == RepairChoice::Repair, std::move(picked)},
                 conversion.materialLibraries, conversion.textureFiles);
   // The texture now comes with the model: an earlier texture file is no longer its source.
   sources.forget(resources::SourceKind::Texture);

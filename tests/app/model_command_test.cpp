@@ -3,6 +3,7 @@
 #include "app/commands/commands.h"
 #include "base/utf.h"
 #include "preview/png_codec.h"
+#include "resources/picker_texts.h"
 #include "resources/preview_texts.h"
 #include "resources/refusal_texts.h"
 #include "resources/shell_texts.h"
@@ -70,6 +71,7 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
     std::string obj;
     std::u16string_view reason;
     bool offered;
+    int cancelButton = 1;  // the last: a model without textures can take a picked image
   };
   const Case cases[] = {
       {"huge.png", std::string(kTriangle),
@@ -77,13 +79,13 @@ TEST_F(ModelCommand, ARefusedModelChangesNothingAndSaysWhy) {
       {"photo.jpg", std::string(kTriangle), u"テクスチャー「photo.jpg」はJPEG形式です。", true},
       {"ok.png", many, u"三角形が10,200個あります。設定できるのは10,000個までです。", true},
       {"ok.png", "mtllib gone.mtl\n" + std::string(kTriangle.substr(15)),
-       u"MTLファイル「gone.mtl」が見つかりません。", true},
+       u"MTLファイル「gone.mtl」が見つかりません。", true, 2},
   };
   for (const Case& c : cases) {
     writeModel(c.texture);
     bench.ui.choose(folder.writeText("box.obj", c.obj));
     if (c.offered) {
-      bench.ui.pressChoice(1);
+      bench.ui.pressChoice(c.cancelButton);
     } else {
       bench.ui.answer(platform::kIdOk);
     }
@@ -135,6 +137,24 @@ TEST_F(ModelCommand, TheRepairOfferedSetsTheModelWithATextureThatFits) {
   EXPECT_LE(bench.record().textureWidth, 256);
   EXPECT_LE(bench.record().textureHeight, 256);
   EXPECT_EQ(bench.ui.repaintCount, 1);
+}
+
+// A model whose materials name no texture is painted in their colours, unless the author
+// picks a picture for it in the offer.
+TEST_F(ModelCommand, TheRepairOfferTakesAnImageTheAuthorPicksForAModelWithoutTextures) {
+  folder.write("paint.png", encodePng(RgbaImage(16, 16, {30, 60, 220, 255})));
+  folder.writeText("box.mtl", "newmtl skin\nKd 1 0 0\n");
+  bench.ui.choose(folder.writeText("box.obj", kTriangle))
+      .pressChoice(1)
+      .choose(folder.path().u16string() + u"/paint.png");
+  bench.run(loadModelFile);
+  ASSERT_EQ(bench.ui.choices.size(), 1u);
+  ASSERT_EQ(bench.ui.pickers.size(), 2u);
+  EXPECT_EQ(bench.ui.pickers[1].request.filterPattern, resources::kRepairImagePatterns);
+  ASSERT_TRUE(bench.record().textureData);
+  const auto texture = decodePng(*bench.record().textureData);
+  ASSERT_TRUE(texture);
+  EXPECT_EQ(texture->at(0, 0).b, 220);
 }
 
 TEST_F(ModelCommand, AModelWithFacesOfMoreThanFourCornersIsOfferedTheRepair) {
