@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, skipping those present.
 # WINDOWS=1 adds the Windows cross build and wine, which only the Windows scripts need; WEB=1
-# the WebAssembly build of the page and the browser its walk runs in.
+# the WebAssembly build of the page and the browser its walk runs in; CLANG_LIBCXX=1 clang with
+# libc++ and GoogleTest's sources, for the clang-libcxx preset.
 set -euo pipefail
 
 packages=(
@@ -19,6 +20,9 @@ if [ "${WINDOWS:-0}" = "1" ]; then
 fi
 if [ "${WEB:-0}" = "1" ]; then
   packages+=(clang-22 lld-22 libc++-22-dev-wasm32 libclang-rt-22-dev-wasm32 chromium nodejs curl)
+fi
+if [ "${CLANG_LIBCXX:-0}" = "1" ]; then
+  packages+=(clang-22 libc++-22-dev libc++abi-22-dev googletest)
 fi
 
 missing=()

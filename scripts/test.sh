@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, runs every test with ctest, then saves under faults and
 # measures the command-line tool on hostile inputs.
-# SANITIZE=1 also runs the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# SANITIZE=1 also runs the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer;
+# CLANG_LIBCXX=1 builds it with clang and libc++ and runs it again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +20,9 @@ scripts/save-faults.sh build/default/cli/qelcontainer-cli
 scripts/hostile-inputs.sh build/default/cli/qelcontainer-cli
 if [ "${SANITIZE:-0}" = "1" ]; then
   run_preset sanitize
+fi
+if [ "${CLANG_LIBCXX:-0}" = "1" ]; then
+  run_preset clang-libcxx
 fi
 if [ -x scripts/gui-smoke.sh ] && [ "${GUI_SMOKE:-1}" = "1" ] && [ -x build/default/frontends/qt/qelcontainer ]; then
   # A key that xdotool sends while no window has the focus is lost: under load a walk can
