@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, skipping those present.
 # WINDOWS=1 adds the Windows cross build and wine, which only the Windows scripts need; WEB=1
-# the WebAssembly build of the page and the browser its walk runs in; CLANG_LIBCXX=1 clang with
-# libc++ and GoogleTest's sources, for the clang-libcxx preset.
+# the WebAssembly build of the page and the browser its walk runs in.
 set -euo pipefail
 
 packages=(
@@ -10,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libtinyobjloader-dev libstb-dev libfast-float-dev
   clang libclang-rt-dev
+  clang-22 libc++-22-dev libc++abi-22-dev googletest
   qt6-base-dev qt6-translations-l10n libgl-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-noto-cjk python3
   locales-all
@@ -20,9 +20,6 @@ if [ "${WINDOWS:-0}" = "1" ]; then
 fi
 if [ "${WEB:-0}" = "1" ]; then
   packages+=(clang-22 lld-22 libc++-22-dev-wasm32 libclang-rt-22-dev-wasm32 chromium nodejs curl)
-fi
-if [ "${CLANG_LIBCXX:-0}" = "1" ]; then
-  packages+=(clang-22 libc++-22-dev libc++abi-22-dev googletest)
 fi
 
 missing=()
