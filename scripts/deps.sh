@@ -10,6 +10,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libtinyobjloader-dev libstb-dev libfast-float-dev
   libmeshoptimizer-dev
   clang libclang-rt-dev
+  clang-22 libc++-22-dev libc++abi-22-dev googletest
   qt6-base-dev qt6-translations-l10n libgl-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-noto-cjk python3
   locales-all

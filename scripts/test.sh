@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, runs every test with ctest, then saves under faults and
 # measures the command-line tool on hostile inputs.
+# The suite is then built with clang and libc++ and run again (CLANG_LIBCXX=0 leaves it out).
 # SANITIZE=1 also runs the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,6 +18,9 @@ run_preset() {
 run_preset default
 scripts/save-faults.sh build/default/cli/qelcontainer-cli
 scripts/hostile-inputs.sh build/default/cli/qelcontainer-cli
+if [ "${CLANG_LIBCXX:-1}" = "1" ]; then
+  run_preset clang-libcxx
+fi
 if [ "${SANITIZE:-0}" = "1" ]; then
   run_preset sanitize
 fi

@@ -80,13 +80,16 @@ inline std::string largeObjModel() {
     std::snprintf(line, sizeof line, kPositionForms[next() % 6], x, y, z);
     obj += line;
   }
+  // Texture coordinates and normals are drawn last to first: the hash and counts that the
+  // tests hold were taken from the model drawn so.
   for (int i = 0; i < 4000; ++i) {
-    std::snprintf(line, sizeof line, i % 2 ? "vt %.6f %.6f\n" : "vt %.4f %.4f 0.0\n",
-                  next() / 65536.0, next() / 40000.0);
+    const double v = next() / 40000.0, u = next() / 65536.0;
+    std::snprintf(line, sizeof line, i % 2 ? "vt %.6f %.6f\n" : "vt %.4f %.4f 0.0\n", u, v);
     obj += line;
   }
   for (int i = 0; i < 3000; ++i) {
-    std::snprintf(line, sizeof line, "vn %.6f %.6f %.6f\n", real(), real(), real());
+    const double z = real(), y = real(), x = real();
+    std::snprintf(line, sizeof line, "vn %.6f %.6f %.6f\n", x, y, z);
     obj += line;
   }
   obj += "g " + std::string(1100, 'x') + " v 1 2 3\n";
