@@ -101,7 +101,7 @@ try {
   await drop([path.join(work, 'parts', 'side.png')], 100, 100);
   await dialogTitled('ノルカ').catch(() => fail('no question for the dropped image'));
   await shot('03-image-question');
-  await clickButton('サイドビュー');
+  await clickButton('サイドビュー(V)');
   await statusSettles();
 
   step('the container name and the parameters');
