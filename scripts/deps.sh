@@ -18,7 +18,10 @@ if [ "${WINDOWS:-0}" = "1" ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis)
 fi
 if [ "${WEB:-0}" = "1" ]; then
-  packages+=(clang-22 lld-22 libc++-22-dev-wasm32 libclang-rt-22-dev-wasm32 chromium nodejs npm curl)
+  packages+=(clang-22 lld-22 libc++-22-dev-wasm32 libclang-rt-22-dev-wasm32 chromium nodejs curl)
+  # Debian's npm, unless the Node.js installed brings its own (as NodeSource's does, which
+  # Debian's npm cannot be installed beside).
+  command -v npm >/dev/null || packages+=(npm)
 fi
 
 missing=()
