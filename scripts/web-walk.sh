@@ -27,6 +27,7 @@ convert -size 64x32 xc:orange "$parts/texture.png"
 convert -size 200x64 xc:skyblue "$parts/side.png"
 printf 'newmtl body\nKd 1 1 1\nmap_Kd texture.png\n' >"$parts/box.mtl"
 printf 'mtllib box.mtl\nv 0 0 0\nv 2438 0 0\nv 2438 2591 0\nv 0 2591 0\nv 0 0 6058\nv 2438 0 6058\nv 2438 2591 6058\nv 0 2591 6058\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl body\nf 4/4 3/3 2/2 1/1\nf 5/4 6/3 7/2 8/1\nf 2/4 6/3 5/2 1/1\nf 3/4 7/3 6/2 2/1\nf 4/4 8/3 7/2 3/1\nf 1/4 5/3 8/2 4/1\n' >"$parts/box.obj"
+printf 'v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 9\n' >"$parts/faulty.obj"
 
 maker=試験工房
 name=試験コンテナ20ft
