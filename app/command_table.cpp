@@ -18,6 +18,7 @@ constexpr CommandEntry kCommands[] = {
     {MenuCommand::NewContainer, {newContainer, resources::kNewContainerCaption}},
     {MenuCommand::OpenContainer, {openContainer, resources::kOpenContainerCaption}},
     {MenuCommand::SaveContainer, {saveContainer, resources::kSaveContainerCaption}},
+    {MenuCommand::CheckFiles, {checkFiles, resources::kCheckFilesCaption}},
     {MenuCommand::WorkshopSettings, {editWorkshopName, resources::kSettingsCaption}},
     {MenuCommand::Exit, {exitProgram, resources::kExitCaption}},
     {MenuCommand::SetContainerName, {editContainerName, resources::kContainerNameCaption}},

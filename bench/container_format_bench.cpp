@@ -1,22 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include "bench/workloads.h"
 #include "container/container_format.h"
 
 namespace {
 
-// A record whose blocks together hold about 64 MiB, mostly model.
-qel::ContainerRecord largeRecord() {
-  qel::ContainerRecord record;
-  record.makerName.assign(u"工房");
-  record.containerName.assign(u"大きなコンテナ");
-  record.modelData = qel::Bytes(48 << 20, 0x11);
-  record.textureData = qel::Bytes(12 << 20, 0x22);
-  record.sideViewData = qel::Bytes(4 << 20, 0x33);
-  return record;
-}
-
 void BM_SerializeLargeRecord(benchmark::State& state) {
-  const qel::ContainerRecord record = largeRecord();
+  const qel::ContainerRecord record = qel::bench::largeRecord();
   std::size_t size = 0;
   for (auto _ : state) {
     auto file = qel::serializeContainerBytes(record, 12345);
@@ -28,7 +18,7 @@ void BM_SerializeLargeRecord(benchmark::State& state) {
 BENCHMARK(BM_SerializeLargeRecord)->Unit(benchmark::kMillisecond);
 
 void BM_ParseLargeRecord(benchmark::State& state) {
-  const qel::Bytes file = *qel::serializeContainerBytes(largeRecord(), 12345);
+  const qel::Bytes file = *qel::serializeContainerBytes(qel::bench::largeRecord(), 12345);
   for (auto _ : state) {
     qel::ContainerRecord record;
     if (qel::failed(qel::parseContainerFile(record, file))) state.SkipWithError("refused");

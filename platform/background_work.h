@@ -11,9 +11,6 @@
 
 namespace qel::platform {
 
-// How long work runs before its progress box shows: shorter work shows none.
-inline constexpr std::chrono::milliseconds kProgressBoxDelay{500};
-
 // The part of runWithProgress that every front end shares: the work on a thread of its own,
 // how far it has come, its cancel and its end. The front end's box polls it from the UI
 // thread.

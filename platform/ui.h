@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -181,6 +182,9 @@ struct MainWindowDescription {
 using LongWork = std::function<void(Progress&)>;
 
 enum class WorkOutcome { Completed, Cancelled };
+
+// How long work runs before its progress box shows: shorter work shows none.
+inline constexpr std::chrono::milliseconds kProgressBoxDelay{500};
 
 class Ui {
  public:

@@ -17,6 +17,7 @@ inline constexpr std::u16string_view kModelCaption = u"モデルを設定";
 inline constexpr std::u16string_view kTextureCaption = u"テクスチャー";
 inline constexpr std::u16string_view kSideViewCaption = u"サイドビュー";
 inline constexpr std::u16string_view kGenerateSideViewCaption = u"サイドビューを生成";
+inline constexpr std::u16string_view kCheckFilesCaption = u"ファイルを確認";
 inline constexpr std::u16string_view kGuideCaption = u"使い方";
 inline constexpr std::u16string_view kAboutCaption = u"バージョン情報";
 // The boxes that tell what a model file says of itself.

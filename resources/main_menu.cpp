@@ -12,6 +12,7 @@ constexpr MenuItem kSeparator{};
 constexpr MenuItem kFileItems[] = {
     {id(MenuCommand::NewContainer), u"新規コンテナを作成(&N)"},
     {id(MenuCommand::OpenContainer), u"コンテナを開く(&O)"},
+    {id(MenuCommand::CheckFiles), u"ファイルを確認(&K)"},
     kSeparator,
     {id(MenuCommand::SaveContainer), u"コンテナを保存(&S)"},
     kSeparator,

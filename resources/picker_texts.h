@@ -11,6 +11,9 @@ inline constexpr std::u16string_view kContainerFileFilter = u"コンテナファ
 inline constexpr std::u16string_view kOpenContainerTitle = u"コンテナファイルを開く";
 inline constexpr std::u16string_view kSavedContainerFilter = u"コンテナファイル(*.cnt)";
 inline constexpr std::u16string_view kSaveContainerTitle = u"コンテナファイルを保存する";
+inline constexpr std::u16string_view kCheckedFileFilter =
+    u"モデル・コンテナファイル(*.obj,*.cnt,*.q5c)";
+inline constexpr std::u16string_view kCheckFileTitle = u"確認するファイルを開く";
 inline constexpr std::u16string_view kImageFileFilter = u"画像ファイル(*.png)";
 // Any picture the repair reads, for the faces of a model whose materials name no texture.
 inline constexpr std::u16string_view kRepairImageFileFilter =

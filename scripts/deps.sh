@@ -21,6 +21,9 @@ if [ "${WINDOWS:-0}" = "1" ]; then
 fi
 if [ "${WEB:-0}" = "1" ]; then
   packages+=(clang-22 lld-22 libc++-22-dev-wasm32 libclang-rt-22-dev-wasm32 chromium nodejs curl)
+  # Debian's npm, unless the Node.js installed brings its own (as NodeSource's does, which
+  # Debian's npm cannot be installed beside).
+  command -v npm >/dev/null || packages+=(npm)
 fi
 
 missing=()
@@ -28,11 +31,12 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 
-# The Windows build compiles meshoptimizer from Debian's source package of the version that
-# the Linux build links, fetched through a deb-src entry of the same archive.
+# The Windows and web builds compile meshoptimizer from Debian's source package of the
+# version that the Linux build links, fetched through a deb-src entry of the same archive.
 meshoptimizer_source=/usr/local/src/qel-meshoptimizer
 need_source=0
-if [ "${WINDOWS:-0}" = "1" ] && [ ! -f "$meshoptimizer_source/src/meshoptimizer.h" ]; then
+if { [ "${WINDOWS:-0}" = "1" ] || [ "${WEB:-0}" = "1" ]; } &&
+  [ ! -f "$meshoptimizer_source/src/meshoptimizer.h" ]; then
   need_source=1
 fi
 [ ${#missing[@]} -eq 0 ] && [ "$need_source" = "0" ] && exit 0

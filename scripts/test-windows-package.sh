@@ -19,13 +19,15 @@ fail() {
   exit 1
 }
 
-# The guide with its pictures, as the packages carry it.
+# The guide with its pictures and the page, as the packages carry them.
 cmake --build "$build" --target guide >/dev/null
+scripts/web.sh >/dev/null
 (cd "$build" && cpack >/dev/null)
 installer=$(echo "$build"/QELContainer-*-windows-x64.exe)
 zip=$(echo "$build"/QELContainer-*-windows-x64.zip)
 packed=$(unzip -Z1 "$zip")
-for notice in LICENSE THIRD-PARTY-NOTICES.txt guide/guide-ja.html guide/images/03-main-window.png; do
+for notice in LICENSE THIRD-PARTY-NOTICES.txt guide/guide-ja.html guide/images/03-main-window.png \
+  qelcontainer-web.zip; do
   grep -q "/$notice\$" <<<"$packed" || fail "the ZIP lacks $notice"
 done
 

@@ -15,14 +15,10 @@ tools=$root/build/web-walk-tools
 
 [ -f "$page/qelcontainer.wasm" ] || { echo "no page in $page: run scripts/web.sh" >&2; exit 1; }
 [ -x "$cli" ] || { echo "no $cli: build the default preset's qelcontainer-cli" >&2; exit 1; }
-for tool in chromium node npm convert; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing: WEB=1 scripts/deps.sh" >&2; exit 1; }
-done
-# puppeteer-core drives the Debian browser; it downloads none of its own.
-if [ ! -d "$tools/node_modules/puppeteer-core" ]; then
-  mkdir -p "$tools"
-  npm install --prefix "$tools" --no-audit --no-fund --silent puppeteer-core@24
-fi
+command -v convert >/dev/null || { echo "convert is missing: scripts/deps.sh" >&2; exit 1; }
+# shellcheck source=scripts/web-browser.sh
+source "$root/scripts/web-browser.sh"
+install_browser_driver "$tools"
 
 rm -rf "$work"
 mkdir -p "$work/parts"
@@ -31,6 +27,7 @@ convert -size 64x32 xc:orange "$parts/texture.png"
 convert -size 200x64 xc:skyblue "$parts/side.png"
 printf 'newmtl body\nKd 1 1 1\nmap_Kd texture.png\n' >"$parts/box.mtl"
 printf 'mtllib box.mtl\nv 0 0 0\nv 2438 0 0\nv 2438 2591 0\nv 0 2591 0\nv 0 0 6058\nv 2438 0 6058\nv 2438 2591 6058\nv 0 2591 6058\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl body\nf 4/4 3/3 2/2 1/1\nf 5/4 6/3 7/2 8/1\nf 2/4 6/3 5/2 1/1\nf 3/4 7/3 6/2 2/1\nf 4/4 8/3 7/2 3/1\nf 1/4 5/3 8/2 4/1\n' >"$parts/box.obj"
+printf 'v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 9\n' >"$parts/faulty.obj"
 
 maker=試験工房
 name=試験コンテナ20ft
@@ -41,16 +38,8 @@ created=1700000000
 printf '{"seed": %s, "created": %s, "name": "%s", "length": "%s", "description": "%s"}\n' \
   "$seed" "$created" "$name" "$length" "$description" >"$work/pinned.json"
 
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-python3 -m http.server --bind 127.0.0.1 --directory "$page" "$port" >"$work/server.log" 2>&1 &
-server=$!
-trap 'kill "$server"' EXIT
-for _ in $(seq 50); do
-  curl -sf "http://127.0.0.1:$port/index.html" >/dev/null && break
-  sleep 0.1
-done
-
-QEL_WALK_TOOLS=$tools node "$root/tests/web/walk.mjs" "http://127.0.0.1:$port/index.html" "$work"
+serve_folder "$page" "$work/server.log"
+QEL_WALK_TOOLS=$tools node "$root/tests/web/walk.mjs" "$served_url/index.html" "$work"
 
 "$cli" pack --obj "$parts/box.obj" --sideview "$parts/side.png" --name "$name" --maker "$maker" \
   --length "$length" --description "$description" --seed "$seed" --created "$created" \

@@ -16,6 +16,7 @@ namespace qel {
 void newContainer(AppState& app, platform::WindowHandle window);
 void openContainer(AppState& app, platform::WindowHandle window);
 void saveContainer(AppState& app, platform::WindowHandle window);
+void checkFiles(AppState& app, platform::WindowHandle window);        // check/
 void editWorkshopName(AppState& app, platform::WindowHandle window);  // dialogs/
 void exitProgram(AppState& app, platform::WindowHandle window);       // app/
 

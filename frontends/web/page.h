@@ -91,6 +91,15 @@ QEL_PAGE(write_setting)
 int pageWriteSetting(const char16_t* key, std::size_t keyLength, const char16_t* value,
                      std::size_t valueLength);
 
+// A progress box over the window while long work runs, with a bar and a cancel button.
+// pageStepProgress moves the bar to permille and waits for the page to paint; answers 1 once
+// the author has cancelled.
+QEL_PAGE(open_progress)
+void pageOpenProgress(const char16_t* caption, std::size_t captionLength, const char16_t* text,
+                      std::size_t textLength, const char16_t* cancel, std::size_t cancelLength);
+QEL_PAGE(step_progress) int pageStepProgress(int permille);
+QEL_PAGE(close_progress) void pageCloseProgress();
+
 QEL_PAGE(open_guide) int pageOpenGuide();
 QEL_PAGE(quit) void pageQuit();
 }

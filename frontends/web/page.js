@@ -304,9 +304,12 @@ function openBox(caption, text) {
   if (text) element('div', 'box-text', box.body).textContent = text;
   box.row = element('div', 'box-buttons', box.frame);
 }
+// A button's access key is its mnemonic, pressed with Alt as on the desktop.
 function addBoxButton(label) {
   const button = element('button', 'box-button', box.row);
-  button.textContent = label;
+  button.textContent = withoutMnemonics(label);
+  const mnemonic = /&([^&])/.exec(label);
+  if (mnemonic) button.accessKey = mnemonic[1].toLowerCase();
   box.buttons.push(button);
 }
 function addBoxPicture(width, height, pointer) {
@@ -341,6 +344,39 @@ function runBox() {
     (current.field ?? current.buttons[0]).focus();
     if (current.field) current.field.select();
   });
+}
+
+// The box of long work: the work gives the page a turn now and then to move the bar, paint and
+// take キャンセル, which stays pressed until the work has stopped.
+let progress = null;
+function openProgress(caption, text, cancelLabel) {
+  progress = openModal(caption, 'box');
+  element('div', 'box-text', progress.body).textContent = text;
+  progress.bar = element('progress', 'box-progress', progress.body);
+  progress.bar.max = 1000;
+  progress.bar.value = 0;
+  const row = element('div', 'box-buttons', progress.frame);
+  const cancel = element('button', 'box-button', row);
+  cancel.textContent = cancelLabel;
+  progress.cancelled = false;
+  const press = () => {
+    progress.cancelled = true;
+    cancel.disabled = true;
+  };
+  cancel.addEventListener('click', press);
+  progress.frame.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') press();
+  });
+  cancel.focus();
+}
+async function stepProgress(permille) {
+  progress.bar.value = permille;
+  await new Promise((turn) => setTimeout(turn, 0));
+  return progress.cancelled ? 1 : 0;
+}
+function closeProgress() {
+  closeModal();
+  progress = null;
 }
 
 function pickFiles() {
@@ -545,6 +581,10 @@ function pageImports() {
         return 0;
       }
     },
+    open_progress: (caption, captionLength, text, textLength, cancel, cancelLength) =>
+      openProgress(textAt(caption, captionLength), textAt(text, textLength), textAt(cancel, cancelLength)),
+    step_progress: suspending(stepProgress),
+    close_progress: closeProgress,
     open_guide: () => (window.open('guide.html', '_blank') ? 1 : 0),
     quit: () => { page.ended = true; },
   };

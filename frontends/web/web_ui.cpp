@@ -6,6 +6,7 @@
 #include "app/keyboard_accelerators.h"
 #include "base/path_parts.h"
 #include "base/utf.h"
+#include "frontends/web/page_progress.h"
 #include "frontends/web/web_dialog.h"
 #include "model/obj_reader.h"
 #include "platform/web/memory_files.h"
@@ -135,6 +136,13 @@ std::optional<std::u16string> WebUi::pickSaveFile(const platform::FilePickerRequ
   if (splitPath(name).extension.empty() && !request.defaultExtension.empty())
     name += u"." + request.defaultExtension;
   return u"/" + name;
+}
+
+platform::WorkOutcome WebUi::runWithProgress(platform::WindowHandle, std::u16string_view caption,
+                                             std::u16string_view text,
+                                             const platform::LongWork& work) {
+  const Modal modal(*this);
+  return runWithPageProgress(caption, text, work);
 }
 
 int WebUi::runModalDialog(platform::WindowHandle, int templateId,

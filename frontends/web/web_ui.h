@@ -23,6 +23,9 @@ class WebUi final : public platform::Ui {
                  std::u16string_view caption, const platform::RgbaPixels& picture) override;
   std::optional<std::u16string> pickOpenFile(const platform::FilePickerRequest& request) override;
   std::optional<std::u16string> pickSaveFile(const platform::FilePickerRequest& request) override;
+  platform::WorkOutcome runWithProgress(platform::WindowHandle owner, std::u16string_view caption,
+                                        std::u16string_view text,
+                                        const platform::LongWork& work) override;
   int runModalDialog(platform::WindowHandle owner, int templateId,
                      platform::DialogProcedure& procedure) override;
   platform::WindowHandle createMainWindow(const platform::MainWindowDescription& description,

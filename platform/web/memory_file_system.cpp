@@ -111,10 +111,9 @@ class Files final : public MemoryFileSystem {
     return {names.begin(), names.end()};
   }
 
+  // Memory holds no links: a path is its own target.
   std::optional<FolderAndName> resolve(std::u16string_view path) override {
-    const std::u16string_view folder = folderPart(path);
-    if (folder.size() == path.size()) return std::nullopt;
-    return FolderAndName{std::u16string(folder), std::u16string(path.substr(folder.size()))};
+    return splitAtName(path);
   }
 
   FileState inspect(std::u16string_view path) override {

@@ -29,7 +29,7 @@ const std::map<std::string, std::set<std::string>> kAllowedIncludes = {
     {"check", {"base", "platform", "container", "image", "model", "dialogs"}},
     {"app",
      {"base", "platform", "resources", "container", "image", "model", "dialogs", "preview",
-      "repair"}},
+      "repair", "check"}},
     {"cli",
      {"base", "platform", "container", "image", "model", "dialogs", "preview", "repair", "check",
       "app"}},

@@ -1,7 +1,8 @@
 // Walks the page in headless Chromium as an author would: the workshop name at the first
 // start, a model dropped with its material library and texture, the side view dropped and
-// sent to its slot, the container name and parameters, the save and the texture's export as
-// downloads, and the saved part opened again, dropped and through the picker. The clock is pinned so that the download can be compared byte for
+// sent to its slot, a faulty model checked, the container name and parameters, the save and
+// the texture's export as downloads, and the saved part opened again, dropped and through the
+// picker. The clock is pinned so that the download can be compared byte for
 // byte with what qelcontainer-cli packs from the same files. Screenshots go to the work folder.
 //
 //   node walk.mjs URL WORK_FOLDER   (scripts/web-walk.sh prepares both)
@@ -101,8 +102,22 @@ try {
   await drop([path.join(work, 'parts', 'side.png')], 100, 100);
   await dialogTitled('ノルカ').catch(() => fail('no question for the dropped image'));
   await shot('03-image-question');
-  await clickButton('サイドビュー');
+  await clickButton('サイドビュー(V)');
   await statusSettles();
+
+  step('a model with faults is checked through the picker');
+  const [checkChooser] = await Promise.all([
+    page.waitForFileChooser({ timeout }),
+    menu('ファイル', 'ファイルを確認'),
+  ]);
+  await checkChooser.accept([path.join(work, 'parts', 'faulty.obj')]);
+  await dialogTitled('ファイルを確認');
+  await shot('04-check');
+  const report = await page.evaluate(() => document.querySelector('.box-text').textContent);
+  if (!report.includes('・【エラー】faulty.obj 4行目：面が、ファイルにない頂点の座標の番号を指しています。')) {
+    fail(`the check does not name the faulty face: ${report}`);
+  }
+  await clickButton('OK');
 
   step('the container name and the parameters');
   await menu('設定', 'コンテナ名');
@@ -118,10 +133,10 @@ try {
   }, pinned.length);
   await page.type('.dialog input', pinned.length);
   await page.type('.dialog textarea', pinned.description);
-  await shot('04-parameters');
+  await shot('05-parameters');
   await clickButton('OK');
   await statusSettles();
-  await shot('05-part-made');
+  await shot('06-part-made');
 
   // Leaving the page now would lose the part: the page warns.
   if (!await page.evaluate(() => page.unsaved)) fail('the page would not warn before the part is lost');
@@ -138,7 +153,7 @@ try {
   }
   if (!fs.existsSync(saved)) fail('no download of walk.cnt');
   await statusSettles();
-  await shot('06-saved');
+  await shot('07-saved');
   if (await page.evaluate(() => page.unsaved)) fail('the page warns of changes after the save');
 
   step('the texture is exported as a download');
@@ -151,12 +166,12 @@ try {
   step('the download opens again');
   await menu('ファイル', '新規コンテナ');
   await dialogTitled('コンテナ初期化');
-  await shot('07-new-question');
+  await shot('08-new-question');
   await clickButton('OK');
   await statusSettles();
   await drop([saved], 100, 100);
   await statusSettles();
-  await shot('08-reopened');
+  await shot('09-reopened');
   if (await page.$('.modal')) fail('the saved part does not open again');
 
   step('the part opens through the picker');
@@ -169,7 +184,7 @@ try {
   ]);
   await chooser.accept([saved]);
   await statusSettles();
-  await shot('09-opened-through-picker');
+  await shot('10-opened-through-picker');
   if (await page.$('.modal')) fail('the saved part does not open through the picker');
 } finally {
   await browser.close();
