@@ -18,7 +18,7 @@ void reload(AppState& app, platform::WindowHandle window, SourceKind kind,
   switch (kind) {
     case SourceKind::Model:
       setModelFrom(app, window, source.path,
-                   source.repaired ? RepairChoice::Repair : RepairChoice::Ask);
+                   source.repaired ? RepairChoice::Repair : RepairChoice::Ask, source.scale);
       break;
     case SourceKind::Texture:
       setTextureFrom(app, window, source.path);

@@ -14,6 +14,7 @@ namespace qel {
 struct SourceFile {
   std::u16string path;
   bool repaired = false;  // the author had the model repaired
+  float scale = 1.0f;     // the model's positions were multiplied by it
 };
 
 // A source whose files were written again, waiting to be offered.
@@ -34,6 +35,8 @@ class WatchedSources {
              const std::vector<std::u16string>& materialLibraries = {},
              const std::vector<std::u16string>& textures = {});
   void forget(resources::SourceKind kind);
+  // What kind is watched as; nothing when it is not.
+  const SourceFile* source(resources::SourceKind kind) const;
 
   // Takes note of the sources written since the last look.
   void look();

@@ -20,6 +20,7 @@ enum class MenuCommand : int {
   SaveSideView = 32794,
   GenerateSideView = 32796,
   Guide = 32797,
+  SetModelSize = 32798,
 };
 
 constexpr int commandId(MenuCommand command) {
