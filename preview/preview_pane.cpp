@@ -61,8 +61,9 @@ void layOver(RgbaImage& under, const RgbaImage& over, int share) {
   }
 }
 
-// Lines a metre apart, or a tenth as far for each tenth the model is smaller, so that a
-// few lines fall under it; ten times as far for a model past a hundred of them.
+// Lines a thousand units apart (a metre at 1 unit = 1 mm), or a tenth as far for each tenth the
+// model is smaller, so that a few lines fall under it; ten times as far for a model past a hundred
+// of them.
 double gridSpacingFor(const PreviewMesh& mesh) {
   const double footprint = std::max<double>(mesh.high.x - mesh.low.x, mesh.high.z - mesh.low.z);
   double spacing = 1000.0;
@@ -234,7 +235,7 @@ void PreviewPane::describe(PaneContents& contents) {
   } else {
     lines_.emplace_back();
   }
-  lines_.push_back(fillPattern(wording_.legend, {metres(gridSpacingFor(mesh))}));
+  lines_.push_back(fillPattern(wording_.legend, {metres(gridSpacingFor(mesh) * mm)}));
   const int top = model_.y + model_.height + 2;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (!lines_[i].empty()) {

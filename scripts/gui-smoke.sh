@@ -160,7 +160,7 @@ case "$texel" in
   *) fail "the preview pane shows no texture ($texel)" ;;
 esac
 generated_side_view
-menu_item s 4 "サイドビューファイルを開く"
+menu_item s 5 "サイドビューファイルを開く"
 pick "サイドビューファイルを開く" "$parts/side.png"
 z_up_model "$parts/zup.obj"
 choice_questions "$parts/pentagon.obj" "$parts/zup.obj" "$parts/side.png"

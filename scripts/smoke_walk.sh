@@ -293,7 +293,7 @@ cancelled_repair() {
 generated_side_view() {
   local box
   step "サイドビューを生成 shows the side view from the model, and OK stores it"
-  menu_item s 5 "サイドビューを生成"
+  menu_item s 6 "サイドビューを生成"
   box=$(window "サイドビューを生成")
   shot 08-side-view-generated "$box"
   focus "$box"
@@ -389,7 +389,7 @@ reopen_and_export() {
   import -window "$main" "$shots/09-reopened.png"
   difference=$(compare -metric AE "$shots/08-saved.png" "$shots/09-reopened.png" null: 2>&1 || true)
   [ "$difference" = "0" ] || fail "the reopened part shows differently ($difference pixels)"
-  menu_item s 6 "テクスチャーファイルを保存する"
+  menu_item s 7 "テクスチャーファイルを保存する"
   pick "テクスチャーファイルを保存する" "$2"
   file_appears "$3"
   cmp -s "$(dirname "$3")/texture.png" "$3" || fail "the exported texture differs"
