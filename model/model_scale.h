@@ -48,8 +48,8 @@ inline double lengthOffBy(double lengthUnits, ModelUnit unit, double lengthMm) {
 
 // The scales a model may be given: below them a part is too small to see, above them its
 // positions leave the range a renderer draws at float precision.
-inline constexpr double kMinModelScale = 0.0001;
-inline constexpr double kMaxModelScale = 10000.0;
+inline constexpr double kMinModelScale = 0.00001;
+inline constexpr double kMaxModelScale = 100000.0;
 
 // The scale that makes a model of extent, at unit, as long as a part lengthMm long; nothing
 // for a model or a part of no length, or a scale beyond the bounds.

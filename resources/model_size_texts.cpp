@@ -8,8 +8,8 @@ namespace qel::resources {
 
 std::u16string modelSizeWillBeText(const ModelExtent& millimetres) {
   return fillPattern(u"設定後の大きさ：長さ %1 × 幅 %2 × 高さ %3 mm",
-                     {wholeNumberText(millimetres.length), wholeNumberText(millimetres.width),
-                      wholeNumberText(millimetres.height)});
+                     {threeFigures(millimetres.length), threeFigures(millimetres.width),
+                      threeFigures(millimetres.height)});
 }
 
 std::u16string modelScaleOutOfRangeText() {
@@ -25,8 +25,8 @@ std::u16string fitLengthOfferText(double lengthMm, ModelUnit unit, double modelL
       u"全長に合わせて拡大・縮小しますか？",
       {wholeNumberText(lengthMm), threeFigures(modelLengthMm),
        std::u16string(kPaneUnitNames[static_cast<std::size_t>(unit)]), decimalText(scale),
-       wholeNumberText(fittedMillimetres.length), wholeNumberText(fittedMillimetres.width),
-       wholeNumberText(fittedMillimetres.height)});
+       threeFigures(fittedMillimetres.length), threeFigures(fittedMillimetres.width),
+       threeFigures(fittedMillimetres.height)});
 }
 
 }  // namespace qel::resources

@@ -89,6 +89,7 @@ refused_model "$winparts\\huge.obj"
 name_and_parameters
 menu_item s 2 "Wavefront OBJファイルを開く"
 pick "Wavefront OBJファイルを開く" "$winparts\\box.obj"
+fit_offer_and_size_dialog
 settle
 import -window "$main" "$shots/07-model-set.png"
 # The preview pane right of the status lines: the model over its slate backdrop, and the

@@ -145,6 +145,7 @@ step "a whole part: container name, parameters, model, side view, save"
 name_and_parameters
 menu_item s 2 "Wavefront OBJファイルを開く"
 pick "Wavefront OBJファイルを開く" "$parts/box.obj"
+fit_offer_and_size_dialog
 settle
 import -window "$main" "$shots/07-model-set.png"
 # The status view fills the window below its menu bar, 732 pixels high at the first size;

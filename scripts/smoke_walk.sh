@@ -270,6 +270,24 @@ refused_model() {
   gone "モデルを設定"
 }
 
+# The model just set is shorter than 全長: the fit is offered with the size it will give and
+# declined with Escape; the unit and size dialog shows the model's size and closes unchanged.
+fit_offer_and_size_dialog() {
+  local box
+  step "a model shorter than 全長 is offered the fit; the size dialog shows what it will give"
+  box=$(window "モデルを設定")
+  shot 07-fit-offer "$box"
+  focus "$box"
+  xdotool key Escape
+  gone "モデルを設定"
+  menu_item s 3 "モデルの単位と大きさ"
+  box=$(window "モデルの単位と大きさ")
+  shot 07-model-size-dialog "$box"
+  focus "$box"
+  xdotool key Escape
+  gone "モデルの単位と大きさ"
+}
+
 # The model $1 (slow.obj of make_parts, as the program names it), whose repair takes seconds
 # and runs before the repair is offered: its progress box shows after half a second, and
 # キャンセル there leaves the part as screenshot $2 showed it.
