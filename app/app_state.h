@@ -5,6 +5,7 @@
 
 #include "app/document.h"
 #include "dialogs/workshop_name_store.h"
+#include "model/model_scale.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
 
@@ -19,6 +20,8 @@ struct AppState {
   platform::SettingsStore& settings;
   Document document;
   WorkshopName workshopName;
+  // What one unit of a model is, as the author says (model_unit_setting.h).
+  ModelUnit modelUnit = ModelUnit::Millimetre;
   // The containers last opened or saved, the newest first (recent_files.h).
   std::vector<std::u16string> recentFiles;
 };

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/model_unit_setting.h"
 #include "app/recent_files.h"
 #include "app/set_model_or_open_container.h"
 #include "app/source_watch.h"
@@ -44,6 +45,7 @@ std::string_view versionLine() {
 int runApplication(platform::Ui& ui, platform::SettingsStore& settings,
                    std::u16string_view startFile) {
   AppState app(ui, settings);
+  app.modelUnit = loadModelUnit(settings);
   MainWindow handler(app);
   const platform::WindowHandle window = openMainWindow(app, handler);
   if (!window) return 0;

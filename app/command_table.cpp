@@ -24,6 +24,7 @@ constexpr CommandEntry kCommands[] = {
     {MenuCommand::SetContainerName, {editContainerName, resources::kContainerNameCaption}},
     {MenuCommand::SetParameters, {editParameters, resources::kParametersCaption}},
     {MenuCommand::SetModel, {loadModelFile, resources::kModelCaption}},
+    {MenuCommand::SetModelSize, {editModelSize, resources::kModelSizeCaption}},
     {MenuCommand::SetTexture, {loadTextureFile, resources::kTextureCaption}},
     {MenuCommand::SetSideView, {loadSideViewFile, resources::kSideViewCaption}},
     {MenuCommand::GenerateSideView, {generateSideView, resources::kGenerateSideViewCaption}},

@@ -102,6 +102,7 @@ platform::ClientArea MainWindow::placePreviewPane(int clientWidth, int clientHei
 
 void MainWindow::onPaintPane(platform::WindowHandle, platform::PaneSink& sink) {
   pane_.follow(app_.document.record(), app_.document.revision());
+  pane_.setModelUnit(app_.modelUnit);
   const PaneContents contents = pane_.contents();
   for (const PanePicture& picture : contents.pictures) {
     const RgbaImage& image = *picture.image;

@@ -18,7 +18,8 @@ void reload(AppState& app, platform::WindowHandle window, SourceKind kind,
   switch (kind) {
     case SourceKind::Model:
       setModelFrom(app, window, source.path,
-                   source.repaired ? RepairChoice::Repair : RepairChoice::Ask, source.imageForAll);
+                   source.repaired ? RepairChoice::Repair : RepairChoice::Ask, source.scale,
+                   source.imageForAll);
       break;
     case SourceKind::Texture:
       setTextureFrom(app, window, source.path);

@@ -37,6 +37,11 @@ void WatchedSources::forget(SourceKind kind) {
   std::erase_if(waiting_, [&](const SourceChange& change) { return change.kind == kind; });
 }
 
+const SourceFile* WatchedSources::source(SourceKind kind) const {
+  const std::optional<Watched>& watched = watched_[slotOf(kind)];
+  return watched ? &watched->source : nullptr;
+}
+
 void WatchedSources::look() {
   for (const platform::FileChangeWatch::Change& written : watch_.poll()) {
     const auto kind = static_cast<SourceKind>(written.group);

@@ -14,6 +14,7 @@ namespace qel {
 struct SourceFile {
   std::u16string path;
   bool repaired = false;  // the author had the model repaired
+  float scale = 1.0f;     // the model's positions were multiplied by it
   // The image the author picked for the faces of a model whose materials name no texture.
   std::u16string imageForAll;
 };
@@ -36,6 +37,8 @@ class WatchedSources {
              const std::vector<std::u16string>& materialLibraries = {},
              const std::vector<std::u16string>& textures = {});
   void forget(resources::SourceKind kind);
+  // What kind is watched as; nothing when it is not.
+  const SourceFile* source(resources::SourceKind kind) const;
 
   // Takes note of the sources written since the last look.
   void look();

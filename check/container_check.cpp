@@ -96,7 +96,7 @@ void checkLength(const ContainerRecord& r, ModelUnit unit, ContainerProblems& pr
   // A model of no length says nothing of its unit.
   if (!extent || !(extent->length > 0.0) || !(r.lengthMm > 0.0f)) return;
   const double length = extent->length * millimetresPer(unit);
-  const double off = std::fabs(length - r.lengthMm) / r.lengthMm;
+  const double off = lengthOffBy(extent->length, unit, r.lengthMm);
   if (off <= kLengthTolerance) return;
   problems.warning("container.length-differs",
                    "the model is " + number(extent->length) + " units long, " + number(length) +

@@ -84,10 +84,10 @@ Command addCheckCommand(CLI::App& app) {
   check->add_flag("--json", options->json, "Print one JSON object: the problems and a summary");
   check->add_flag("--strict", options->strict, "Warnings count as errors for the exit code");
   check->add_flag("--quiet", options->quiet, "No line for a file without problems");
-  const std::map<std::string, ModelUnit> units = {{"mm", ModelUnit::Millimetre},
-                                                  {"cm", ModelUnit::Centimetre},
-                                                  {"m", ModelUnit::Metre},
-                                                  {"inch", ModelUnit::Inch}};
+  std::map<std::string, ModelUnit> units;
+  for (std::size_t unit = 0; unit < kModelUnitCodes.size(); ++unit) {
+    units.emplace(kModelUnitCodes[unit], static_cast<ModelUnit>(unit));
+  }
   check
       ->add_option("--unit", options->unit,
                    "What one unit of a container's model is, for comparing its length with the "

@@ -16,6 +16,13 @@ float floatAt(const std::uint8_t* at) {
 
 }  // namespace
 
+std::optional<double> scaleToFit(const ModelExtent& extent, ModelUnit unit, double lengthMm) {
+  if (!(extent.length > 0.0) || !(lengthMm > 0.0)) return std::nullopt;
+  const double scale = lengthMm / (extent.length * millimetresPer(unit));
+  if (!(scale >= kMinModelScale && scale <= kMaxModelScale)) return std::nullopt;
+  return scale;
+}
+
 std::optional<ModelExtent> modelExtent(const Bytes& blob) {
   const auto reading = readModelBlob(blob);
   if (!reading.view) return std::nullopt;

@@ -62,6 +62,10 @@ class DialogControls {
   // The selected position, or -1 when none is selected.
   virtual int comboSelection(int control) = 0;
 
+  // Greys a control out or brings it back. The page cannot, and leaves it as it is: a
+  // procedure still refuses what a greyed control would have done.
+  virtual void enable(int /*control*/, bool /*enabled*/) {}
+
   // Closes the dialog after the current message; runModalDialog answers result.
   virtual void endDialog(int result) = 0;
 };
@@ -78,6 +82,8 @@ class DialogProcedure {
   // A button was pressed (kIdCancel also for Escape and the close box); answer true when
   // handled.
   virtual bool onCommand(DialogControls& dialog, int command) = 0;
+  // The user changed the text of an edit field or the entry chosen in a list.
+  virtual void onChange(DialogControls& /*dialog*/, int /*control*/) {}
 };
 
 // Where the status view draws: each text is placed by the top-left corner of its line, in

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "base/number_text.h"
 #include "base/text_pattern.h"
 #include "preview/named_views.h"
 #include "preview/png_codec.h"
@@ -62,13 +61,9 @@ void layOver(RgbaImage& under, const RgbaImage& over, int share) {
   }
 }
 
-std::u16string numberText(double value) {
-  const std::string digits = std::to_string(std::llround(std::clamp(value, -1e15, 1e15)));
-  return std::u16string(digits.begin(), digits.end());
-}
-
-// Lines a metre apart, or a tenth as far for each tenth the model is smaller, so that a
-// few lines fall under it; ten times as far for a model past a hundred of them.
+// Lines a thousand units apart (a metre at 1 unit = 1 mm), or a tenth as far for each tenth the
+// model is smaller, so that a few lines fall under it; ten times as far for a model past a hundred
+// of them.
 double gridSpacingFor(const PreviewMesh& mesh) {
   const double footprint = std::max<double>(mesh.high.x - mesh.low.x, mesh.high.z - mesh.low.z);
   double spacing = 1000.0;
@@ -78,20 +73,10 @@ double gridSpacingFor(const PreviewMesh& mesh) {
 }
 
 std::u16string metres(double millimetres) {
-  if (millimetres >= 1000) return numberText(millimetres / 1000);
+  if (millimetres >= 1000) return wholeNumberText(millimetres / 1000);
   std::u16string text = u"0.";
   for (double step = 100; step > millimetres; step /= 10) text += u'0';
   return text + u'1';
-}
-
-// A size in the model's units to three significant figures (whole units from 100 on).
-std::u16string threeFigures(double value) {
-  const double magnitude = std::fabs(value);
-  const int decimals =
-      magnitude > 0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(magnitude))), 0, 9) : 0;
-  char text[48];
-  std::snprintf(text, sizeof text, "%.*f", decimals, std::clamp(value, -1e15, 1e15));
-  return std::u16string(text, text + std::strlen(text));
 }
 
 }  // namespace
@@ -214,15 +199,14 @@ bool PreviewPane::toggled(PaneButton button) const {
 // tolerance it names a unit that would make them match, if one does.
 std::u16string PreviewPane::lengthLine(double units) const {
   const std::u16string unitName(wording_.unitNames[static_cast<std::size_t>(unit_)]);
-  const auto offBy = [&](ModelUnit unit) {
-    return std::fabs(units * millimetresPer(unit) - lengthMm_) / lengthMm_;
-  };
+  const auto offBy = [&](ModelUnit unit) { return lengthOffBy(units, unit, lengthMm_); };
   const double difference = offBy(unit_);
   if (difference <= kLengthTolerance) {
-    return fillPattern(wording_.lengthMatches, {numberText(lengthMm_), unitName});
+    return fillPattern(wording_.lengthMatches, {wholeNumberText(lengthMm_), unitName});
   }
-  std::u16string line = fillPattern(
-      wording_.lengthDiffers, {numberText(lengthMm_), numberText(difference * 100), unitName});
+  std::u16string line =
+      fillPattern(wording_.lengthDiffers,
+                  {wholeNumberText(lengthMm_), wholeNumberText(difference * 100), unitName});
   for (const ModelUnit unit :
        {ModelUnit::Millimetre, ModelUnit::Centimetre, ModelUnit::Metre, ModelUnit::Inch}) {
     if (offBy(unit) <= kLengthTolerance) {
@@ -241,17 +225,17 @@ void PreviewPane::describe(PaneContents& contents) {
   const double length = std::max(dx, dz), width = std::min(dx, dz);
   const double height = mesh.high.y - mesh.low.y;
   const double mm = millimetresPer(unit_);
-  lines_.push_back(
-      fillPattern(wording_.modelSize,
-                  {threeFigures(length), threeFigures(width), threeFigures(height),
-                   std::u16string(wording_.unitNames[static_cast<std::size_t>(unit_)]),
-                   numberText(length * mm), numberText(width * mm), numberText(height * mm)}));
+  lines_.push_back(fillPattern(
+      wording_.modelSize,
+      {threeFigures(length), threeFigures(width), threeFigures(height),
+       std::u16string(wording_.unitNames[static_cast<std::size_t>(unit_)]),
+       wholeNumberText(length * mm), wholeNumberText(width * mm), wholeNumberText(height * mm)}));
   if (lengthMm_ > 0) {
     lines_.push_back(lengthLine(length));
   } else {
     lines_.emplace_back();
   }
-  lines_.push_back(fillPattern(wording_.legend, {metres(gridSpacingFor(mesh))}));
+  lines_.push_back(fillPattern(wording_.legend, {metres(gridSpacingFor(mesh) * mm)}));
   const int top = model_.y + model_.height + 2;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (!lines_[i].empty()) {

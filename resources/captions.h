@@ -14,6 +14,7 @@ inline constexpr std::u16string_view kExitCaption = u"ノルカの終了";
 inline constexpr std::u16string_view kContainerNameCaption = u"コンテナ名を設定";
 inline constexpr std::u16string_view kParametersCaption = u"パラメータを設定";
 inline constexpr std::u16string_view kModelCaption = u"モデルを設定";
+inline constexpr std::u16string_view kModelSizeCaption = u"モデルの単位と大きさ";
 inline constexpr std::u16string_view kTextureCaption = u"テクスチャー";
 inline constexpr std::u16string_view kSideViewCaption = u"サイドビュー";
 inline constexpr std::u16string_view kGenerateSideViewCaption = u"サイドビューを生成";

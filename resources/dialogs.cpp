@@ -2,6 +2,7 @@
 
 #include "container/container_record.h"
 #include "resources/box_texts.h"
+#include "resources/model_size_texts.h"
 
 namespace qel::resources {
 namespace {
@@ -71,6 +72,22 @@ constexpr ControlTemplate kParameterControls[] = {
     label(u"mm単位で全長を入力します。この数値は、現在使用していません。", 105, 50, 183, 18),
 };
 
+// The size line follows the unit and the scale as they are chosen.
+constexpr ControlTemplate kModelSizeControls[] = {
+    {kModelUnitList, ControlKind::ComboBox, u"", 60, 10, 80, 60,
+     kComboDropDownList | kVScroll | kTabStop},
+    {kModelScaleField, ControlKind::Edit, u"", 60, 30, 80, 14, kSingleLineEdit, kModelScaleKept},
+    {kFitLengthButton, ControlKind::PushButton, u"全長に合わせる(&F)", 148, 30, 90, 14, kTabStop},
+    okButton(162, 128),
+    cancelButton(216, 128),
+    label(u"1単位", 14, 12, 40, 8),
+    label(u"倍率", 14, 32, 40, 8),
+    {kModelSizeText, ControlKind::Static, u"", 14, 54, 252, 20},
+    label(u"モデルファイルの1単位が表す長さを選んでください。すべてのモデルに共通の設定です。\n"
+          u"倍率を変えると、元のOBJファイルを読み込み直し、頂点の位置に倍率を掛けます。",
+          14, 80, 252, 40),
+};
+
 constexpr DialogTemplate kDialogs[] = {
     {kAboutDialog, u"バージョン情報 QELContainer", 0, 0, 170, 62, false, u"MS UI Gothic", 9,
      kAboutControls},
@@ -80,6 +97,8 @@ constexpr DialogTemplate kDialogs[] = {
      kContainerNameControls},
     {kParameterDialog, u"パラメーター設定", 0, 0, 316, 172, true, u"MS Shell Dlg", 8,
      kParameterControls},
+    {kModelSizeDialog, u"モデルの単位と大きさ", 0, 0, 280, 150, true, u"MS Shell Dlg", 8,
+     kModelSizeControls},
 };
 
 }  // namespace

@@ -25,6 +25,7 @@ constexpr MenuItem kSettingsItems[] = {
     {id(MenuCommand::SetContainerName), u"コンテナ名を設定"},
     {id(MenuCommand::SetParameters), u"パラメータを設定"},
     {id(MenuCommand::SetModel), u"モデルを設定"},
+    {id(MenuCommand::SetModelSize), u"モデルの単位と大きさ..."},
     {id(MenuCommand::SetTexture), u"テクスチャーを設定"},
     {id(MenuCommand::SetSideView), u"サイドビューを設定"},
     {id(MenuCommand::GenerateSideView), u"サイドビューを生成"},

@@ -21,6 +21,7 @@ enum class MenuCommand : int {
   GenerateSideView = 32796,
   Guide = 32797,
   CheckFiles = 32798,
+  SetModelSize = 32799,
 };
 
 constexpr int commandId(MenuCommand command) {

@@ -18,6 +18,7 @@ inline constexpr int kAboutDialog = 103;
 inline constexpr int kWorkshopNameDialog = 129;
 inline constexpr int kContainerNameDialog = 130;
 inline constexpr int kParameterDialog = 131;
+inline constexpr int kModelSizeDialog = 132;
 
 // Control identifiers of the dialogs.
 inline constexpr int kWorkshopNameField = 1000;
@@ -25,6 +26,10 @@ inline constexpr int kContainerNameField = 1000;
 inline constexpr int kTypeList = 1001;
 inline constexpr int kLengthField = 1002;
 inline constexpr int kDescriptionField = 1003;
+inline constexpr int kModelUnitList = 1004;
+inline constexpr int kModelScaleField = 1005;
+inline constexpr int kFitLengthButton = 1006;
+inline constexpr int kModelSizeText = 1007;
 
 // The string resource id; empty when there is none.
 std::u16string_view loadString(int id);

@@ -89,6 +89,7 @@ refused_model "$winparts\\huge.obj"
 name_and_parameters
 menu_item s 2 "Wavefront OBJファイルを開く"
 pick "Wavefront OBJファイルを開く" "$winparts\\box.obj"
+fit_offer_and_size_dialog
 settle
 import -window "$main" "$shots/07-model-set.png"
 # The preview pane right of the status lines: the model over its slate backdrop, and the
@@ -107,7 +108,7 @@ import -window "$main" "$shots/07-model-turned.png"
 turned=$(compare -metric AE "$shots/07-model-set.png" "$shots/07-model-turned.png" null: 2>&1 || true)
 [ "$turned" != "0" ] || fail "the model did not turn with the drag"
 generated_side_view
-menu_item s 4 "サイドビューファイルを開く"
+menu_item s 5 "サイドビューファイルを開く"
 pick "サイドビューファイルを開く" "$winparts\\side.png"
 z_up_model "$winparts\\zup.obj"
 choice_questions "$winparts\\pentagon.obj" "$parts/zup.obj" "$parts/side.png"

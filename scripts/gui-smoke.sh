@@ -145,6 +145,7 @@ step "a whole part: container name, parameters, model, side view, save"
 name_and_parameters
 menu_item s 2 "Wavefront OBJファイルを開く"
 pick "Wavefront OBJファイルを開く" "$parts/box.obj"
+fit_offer_and_size_dialog
 settle
 import -window "$main" "$shots/07-model-set.png"
 # The status view fills the window below its menu bar, 732 pixels high at the first size;
@@ -160,7 +161,7 @@ case "$texel" in
   *) fail "the preview pane shows no texture ($texel)" ;;
 esac
 generated_side_view
-menu_item s 4 "サイドビューファイルを開く"
+menu_item s 5 "サイドビューファイルを開く"
 pick "サイドビューファイルを開く" "$parts/side.png"
 z_up_model "$parts/zup.obj"
 choice_questions "$parts/pentagon.obj" "$parts/zup.obj" "$parts/side.png"

@@ -270,6 +270,24 @@ refused_model() {
   gone "モデルを設定"
 }
 
+# The model just set is shorter than 全長: the fit is offered with the size it will give and
+# declined with Escape; the unit and size dialog shows the model's size and closes unchanged.
+fit_offer_and_size_dialog() {
+  local box
+  step "a model shorter than 全長 is offered the fit; the size dialog shows what it will give"
+  box=$(window "モデルを設定")
+  shot 07-fit-offer "$box"
+  focus "$box"
+  xdotool key Escape
+  gone "モデルを設定"
+  menu_item s 3 "モデルの単位と大きさ"
+  box=$(window "モデルの単位と大きさ")
+  shot 07-model-size-dialog "$box"
+  focus "$box"
+  xdotool key Escape
+  gone "モデルの単位と大きさ"
+}
+
 # The model $1 (slow.obj of make_parts, as the program names it), whose repair takes seconds
 # and runs before the repair is offered: its progress box shows after half a second, and
 # キャンセル there leaves the part as screenshot $2 showed it.
@@ -293,7 +311,7 @@ cancelled_repair() {
 generated_side_view() {
   local box
   step "サイドビューを生成 shows the side view from the model, and OK stores it"
-  menu_item s 5 "サイドビューを生成"
+  menu_item s 6 "サイドビューを生成"
   box=$(window "サイドビューを生成")
   shot 08-side-view-generated "$box"
   focus "$box"
@@ -389,7 +407,7 @@ reopen_and_export() {
   import -window "$main" "$shots/09-reopened.png"
   difference=$(compare -metric AE "$shots/08-saved.png" "$shots/09-reopened.png" null: 2>&1 || true)
   [ "$difference" = "0" ] || fail "the reopened part shows differently ($difference pixels)"
-  menu_item s 6 "テクスチャーファイルを保存する"
+  menu_item s 7 "テクスチャーファイルを保存する"
   pick "テクスチャーファイルを保存する" "$2"
   file_appears "$3"
   cmp -s "$(dirname "$3")/texture.png" "$3" || fail "the exported texture differs"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +25,7 @@ void exitProgram(AppState& app, platform::WindowHandle window);       // app/
 void editContainerName(AppState& app, platform::WindowHandle window);
 void editParameters(AppState& app, platform::WindowHandle window);
 void loadModelFile(AppState& app, platform::WindowHandle window);
+void editModelSize(AppState& app, platform::WindowHandle window);
 void loadTextureFile(AppState& app, platform::WindowHandle window);
 void loadSideViewFile(AppState& app, platform::WindowHandle window);
 void generateSideView(AppState& app, platform::WindowHandle window);  // preview/
@@ -40,10 +42,13 @@ void showAboutBox(AppState& app, platform::WindowHandle window);
 void openContainerAt(AppState& app, platform::WindowHandle window, std::u16string_view path);
 // Ask offers the repair for a refusal it can mend; Repair repairs at once, as the author
 // chose when the model was set before, with the image then picked for a model whose
-// materials name no texture.
+// materials name no texture. A kept scale multiplies the positions as the author chose
+// before; without one the model is new and offered to fit the part's length.
 enum class RepairChoice { Ask, Repair };
 void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
-                  RepairChoice repair = RepairChoice::Ask, std::u16string_view imageForAll = {});
+                  RepairChoice repair = RepairChoice::Ask,
+                  std::optional<float> keptScale = std::nullopt,
+                  std::u16string_view imageForAll = {});
 void setTextureFrom(AppState& app, platform::WindowHandle window, std::u16string_view path);
 void setSideViewFrom(AppState& app, platform::WindowHandle window, std::u16string_view path);
 // After the model changed under a side view generated from the model before: a new side view

@@ -3,8 +3,10 @@
 
 #include "app/commands/commands.h"
 #include "app/file_pickers.h"
+#include "app/fit_length_offer.h"
 #include "image/image_slots.h"
 #include "model/model_conversion.h"
+#include "model/model_scale.h"
 #include "model/store_model.h"
 #include "repair/model_repair.h"
 #include "repair/repairable_codes.h"
@@ -66,7 +68,8 @@ void loadModelFile(AppState& app, platform::WindowHandle window) {
 }
 
 void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_view path,
-                  RepairChoice repair, std::u16string_view imageForAll) {
+                  RepairChoice repair, std::optional<float> keptScale,
+                  std::u16string_view imageForAll) {
   MessageBoxInfoSink boxes(app.ui);
   std::u16string picked(imageForAll);
   std::optional<HeldConversion> made =
@@ -125,6 +128,10 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
                       platform::MessageBoxButtons::Ok);
     return;
   }
+  // A new model starts at its own size, unless the author fits it to the part's length.
+  const float scale =
+      keptScale ? *keptScale : offerFitToLength(app, window, conversion.blob).value_or(1.0f);
+  if (scale != 1.0f) scaleModelBlob(conversion.blob, scale);
   RecordChange change(app.document);
   if (failed(storeModel(change.record(), conversion.blob)) ||
       !storeTexture(change.record(), conversion.texture).ok()) {
@@ -133,7 +140,7 @@ void setModelFrom(AppState& app, platform::WindowHandle window, std::u16string_v
   change.commit();
   WatchedSources& sources = app.document.sources();
   sources.watch(resources::SourceKind::Model,
-                {std::u16string(path), repair == RepairChoice::Repair, std::move(picked)},
+                {std::u16string(path), repair == RepairChoice::Repair, scale, std::move(picked)},
                 conversion.materialLibraries, conversion.textureFiles);
   // The texture now comes with the model: an earlier texture file is no longer its source.
   sources.forget(resources::SourceKind::Texture);

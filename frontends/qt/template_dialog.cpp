@@ -40,7 +40,7 @@ QWidget* makeEdit(const resources::ControlTemplate& control, QWidget* parent) {
   return new LimitedLineEdit(fieldRuleOf(control), parent);
 }
 
-QWidget* makeComboBox(const resources::ControlTemplate& control, QWidget* parent) {
+QComboBox* makeComboBox(const resources::ControlTemplate& control, QWidget* parent) {
   auto* combo = new QComboBox(parent);
   // Style bits 1 and 2 give the combo an edit field of its own; 3 is a pure drop-down list.
   const std::uint32_t type = control.style & 0x3u;
@@ -95,6 +95,11 @@ QWidget* TemplateDialog::buildControl(const resources::ControlTemplate& control)
   switch (control.kind) {
     case ControlKind::Edit:
       widget = makeEdit(control, this);
+      if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        const int id = control.id;
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, id] { procedure_.onChange(*this, id); });
+      }
       break;
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton: {
@@ -108,10 +113,15 @@ QWidget* TemplateDialog::buildControl(const resources::ControlTemplate& control)
     case ControlKind::Static:
       widget = makeLabel(control, this);
       break;
-    case ControlKind::ComboBox:
-      widget = makeComboBox(control, this);
-      widget->setProperty("sorted", (control.style & resources::kComboSort) != 0);
+    case ControlKind::ComboBox: {
+      QComboBox* combo = makeComboBox(control, this);
+      combo->setProperty("sorted", (control.style & resources::kComboSort) != 0);
+      const int id = control.id;
+      connect(combo, &QComboBox::currentIndexChanged, this,
+              [this, id] { procedure_.onChange(*this, id); });
+      widget = combo;
       break;
+    }
     case ControlKind::Icon:
       widget = makeIcon(this);
       break;
@@ -175,6 +185,10 @@ void TemplateDialog::command(int id) {
 
 void TemplateDialog::reject() {
   command(platform::kIdCancel);
+}
+
+void TemplateDialog::enable(int id, bool enabled) {
+  if (QWidget* widget = control(id)) widget->setEnabled(enabled);
 }
 
 void TemplateDialog::endDialog(int result) {

@@ -34,6 +34,7 @@ class TemplateDialog final : public QDialog, public platform::DialogControls {
   int comboCount(int control) override;
   void comboSetSelection(int control, int position) override;
   int comboSelection(int control) override;
+  void enable(int id, bool enabled) override;
   void endDialog(int result) override;
 
  protected:

@@ -145,6 +145,7 @@ int runDialog(int templateId, platform::DialogProcedure& procedure) {
     const int event = pageWaitDialog();
     if (event < 0) {
       controls.edited(-event);
+      procedure.onChange(controls, -event);
     } else {
       procedure.onCommand(controls, event);
     }

@@ -53,6 +53,9 @@ class DialogWindow final : public platform::DialogControls {
   int comboSelection(int control) override {
     return static_cast<int>(send(control, CB_GETCURSEL, 0, 0));
   }
+  void enable(int control, bool enabled) override {
+    ::EnableWindow(::GetDlgItem(window_, control), enabled ? TRUE : FALSE);
+  }
   void endDialog(int result) override { ::EndDialog(window_, result); }
 
  private:
@@ -79,9 +82,18 @@ INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return dialog->procedure().onInitDialog(*dialog) ? TRUE : FALSE;
   }
   auto* dialog = reinterpret_cast<DialogWindow*>(::GetWindowLongPtrW(window, DWLP_USER));
-  // Button presses only: edit fields and the combo box notify with a code of their own.
-  if (dialog != nullptr && message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-    return dialog->procedure().onCommand(*dialog, LOWORD(wParam)) ? TRUE : FALSE;
+  if (dialog == nullptr || message != WM_COMMAND) return FALSE;
+  // Edit fields and combo boxes notify with codes of their own; the button code that
+  // CBN_SELCHANGE shares belongs to owner-drawn buttons, which no template makes.
+  switch (HIWORD(wParam)) {
+    case BN_CLICKED:
+      return dialog->procedure().onCommand(*dialog, LOWORD(wParam)) ? TRUE : FALSE;
+    case EN_CHANGE:
+    case CBN_SELCHANGE:
+      dialog->procedure().onChange(*dialog, LOWORD(wParam));
+      return TRUE;
+    default:
+      return FALSE;
   }
   return FALSE;
 }

@@ -34,7 +34,7 @@ TEST(WholeRoad, APartBuiltFromTheMenuIsSavedAndOpensAgainAsItWasShown) {
       .pressOk({test::ChooseEntry{resources::kTypeList, u"自動車M"},
                 TypeText{resources::kLengthField, u"4500"},
                 TypeText{resources::kDescriptionField, u"青い乗用車"}});
-  first.menu(MenuCommand::SetModel).choose(obj);
+  first.menu(MenuCommand::SetModel).choose(obj).pressChoice(1);  // kept 1 mm long
   first.press(kCtrlS);                                // refused before the picker: no side view yet
   first.menu(MenuCommand::SetSideView).choose(wide);  // refused with its size
   first.menu(MenuCommand::SetSideView).choose(side);

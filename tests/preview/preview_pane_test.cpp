@@ -150,6 +150,10 @@ TEST(PreviewPane, SizeInUnitsAgainstTheLengthNamingAUnitThatWouldMatch) {
   record.lengthMm = 12000;  // which metres would give
   follow(pane, record);
   EXPECT_TRUE(says(pane.contents(), u"differs 12000 100 would match at m"));
+  // The author says so: the grid's spacing follows the unit too.
+  pane.setModelUnit(ModelUnit::Metre);
+  EXPECT_TRUE(says(pane.contents(), u"length 12000"));
+  EXPECT_TRUE(says(pane.contents(), u"grid 1"));
 }
 
 TEST(PreviewPane, LeftDragTurnsOtherDragsPanAndTheWheelZoomsOnlyOverTheModel) {

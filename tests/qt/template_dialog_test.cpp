@@ -37,6 +37,7 @@ class ScriptedProcedure final : public platform::DialogProcedure {
   std::function<void(platform::DialogControls&)> init;
   std::function<bool(platform::DialogControls&, int)> react;
   std::vector<int> commands;
+  std::vector<int> changes;
 
   bool onInitDialog(platform::DialogControls& dialog) override {
     if (init) init(dialog);
@@ -48,11 +49,12 @@ class ScriptedProcedure final : public platform::DialogProcedure {
     dialog.endDialog(command);
     return true;
   }
+  void onChange(platform::DialogControls&, int control) override { changes.push_back(control); }
 };
 
 TEST(TemplateDialog, EveryTemplateOfTheProgramBuildsWithItsTextsInside) {
-  for (const int id :
-       {r::kAboutDialog, r::kWorkshopNameDialog, r::kContainerNameDialog, r::kParameterDialog}) {
+  for (const int id : {r::kAboutDialog, r::kWorkshopNameDialog, r::kContainerNameDialog,
+                       r::kParameterDialog, r::kModelSizeDialog}) {
     const DialogTemplate* found = r::findDialog(id);
     ASSERT_NE(found, nullptr) << id;
     ScriptedProcedure procedure;
@@ -179,6 +181,20 @@ TEST(TemplateDialog, TypedComboTextSelectsNoEntry) {
   dialog.comboSetSelection(kType, 0);
   qobject_cast<QComboBox*>(dialog.control(kType))->setEditText(QStringLiteral("自作"));
   EXPECT_EQ(dialog.comboSelection(kType), -1);
+}
+
+TEST(TemplateDialog, TypingAndChoosingTellTheProcedureAndAGreyedButtonIsGrey) {
+  ScriptedProcedure procedure;
+  TemplateDialog dialog(*r::findDialog(r::kModelSizeDialog), procedure, nullptr);
+  QTest::keyClicks(qobject_cast<QLineEdit*>(dialog.control(r::kModelScaleField)),
+                   QStringLiteral("2"));
+  dialog.comboAddString(r::kModelUnitList, u"mm");
+  dialog.comboAddString(r::kModelUnitList, u"m");
+  procedure.changes.clear();
+  qobject_cast<QComboBox*>(dialog.control(r::kModelUnitList))->setCurrentIndex(1);
+  EXPECT_EQ(procedure.changes, std::vector<int>{r::kModelUnitList});
+  dialog.enable(r::kFitLengthButton, false);
+  EXPECT_FALSE(dialog.control(r::kFitLengthButton)->isEnabled());
 }
 
 TEST(TemplateDialog, EditFieldsKeepWhatTheirLimitAllowsAndGiveCountMinusOne) {

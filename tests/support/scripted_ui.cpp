@@ -194,6 +194,10 @@ ScriptedUi& ScriptedUi::pressCancel(std::vector<DialogInput> inputs) {
   script_.push_back(FillDialog{std::move(inputs), platform::kIdCancel});
   return *this;
 }
+ScriptedUi& ScriptedUi::pressButton(int button, std::vector<DialogInput> inputs) {
+  script_.push_back(FillDialog{std::move(inputs), button});
+  return *this;
+}
 ScriptedUi& ScriptedUi::menu(MenuCommand command) {
   bool inMenu = false;
   for (const resources::Menu& dropDown : resources::findMenu(resources::kMainMenu)) {
@@ -321,7 +325,10 @@ int ScriptedUi::runModalDialog(platform::WindowHandle owner, int templateId,
   while (!dialog.ended) {
     const auto step = take<FillDialog>("a dialog");
     if (!step) return -1;
-    for (const DialogInput& input : step->inputs) dialog.apply(input);
+    for (const DialogInput& input : step->inputs) {
+      dialog.apply(input);
+      procedure.onChange(dialog, std::visit([](const auto& in) { return in.control; }, input));
+    }
     procedure.onCommand(dialog, step->button);
   }
   dialogs[index].result = dialog.endResult;

@@ -84,6 +84,8 @@ class ScriptedUi : public platform::Ui {
   ScriptedUi& cancelPicker();
   ScriptedUi& pressOk(std::vector<DialogInput> inputs = {});  // the next dialog
   ScriptedUi& pressCancel(std::vector<DialogInput> inputs = {});
+  // The next dialog: another of its buttons, which may leave it open for the next step.
+  ScriptedUi& pressButton(int button, std::vector<DialogInput> inputs = {});
   ScriptedUi& menu(MenuCommand command);  // must be an item of the main menu
   ScriptedUi& sendCommand(int command);   // any identifier, as a stray message would
   ScriptedUi& press(KeyStroke stroke);
