@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <string>
 
+#include "base/number_text.h"
+#include "base/utf.h"
 #include "container/container_file.h"
 #include "container/container_format.h"
 #include "dialogs/container_type_table.h"
@@ -85,12 +86,6 @@ void checkImage(const std::optional<Bytes>& data, const char* what, ContainerPro
   }
 }
 
-std::string number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3g", value);
-  return text;
-}
-
 void checkLength(const ContainerRecord& r, ModelUnit unit, ContainerProblems& problems) {
   const auto extent = modelExtent(*r.modelData);
   // A model of no length says nothing of its unit.
@@ -98,11 +93,13 @@ void checkLength(const ContainerRecord& r, ModelUnit unit, ContainerProblems& pr
   const double length = extent->length * millimetresPer(unit);
   const double off = lengthOffBy(extent->length, unit, r.lengthMm);
   if (off <= kLengthTolerance) return;
+  const auto text = [](std::u16string number) { return toUtf8(number); };
   problems.warning("container.length-differs",
-                   "the model is " + number(extent->length) + " units long, " + number(length) +
-                       " mm at 1 unit = " + number(millimetresPer(unit)) +
-                       " mm, where the part is " + number(r.lengthMm) + " mm long (off by " +
-                       number(off * 100.0) + "%)");
+                   "the model is " + text(threeFigures(extent->length)) + " units long, " +
+                       text(wholeNumberText(length)) +
+                       " mm at 1 unit = " + text(decimalText(millimetresPer(unit))) +
+                       " mm, where the part is " + text(wholeNumberText(r.lengthMm)) +
+                       " mm long (off by " + text(wholeNumberText(off * 100.0)) + "%)");
 }
 
 void checkRecord(const ContainerRecord& r, ModelUnit unit, ContainerProblems& problems) {

@@ -25,7 +25,7 @@ constexpr ProblemText kProblemTexts[] = {
     {"obj.no-such-position", u"面が、ファイルにない頂点の座標の番号を指しています。"},
     {"obj.no-such-normal", u"面が、ファイルにない法線の番号を指しています。"},
     {"obj.no-such-texcoord", u"面が、ファイルにないテクスチャー座標の番号を指しています。"},
-    {"obj.face-too-large", u"頂点が多すぎる面か、長すぎる行に書かれた面があります。"},
+    {"obj.face-too-large", u"頂点が多すぎる面があります。"},
     {"obj.unreadable", u"OBJファイルを読み込めません。"},
     {"obj.utf16", u"OBJファイルがUTF-16（Unicode）で保存されているため、読み込めません。"},
     {"path.too-long", u"ファイルのパスが長すぎます。"},
@@ -71,6 +71,7 @@ constexpr ProblemText kProblemTexts[] = {
      u"テクスチャーの大きさが、記録されている大きさと違います。"},
     {"container.type-not-offered", u"「パラメーター設定」で選べない種別が設定されています。"},
     {"container.length-out-of-range", u"全長が0～50,000 mmの範囲を外れています。"},
+    {"container.length-differs", u"3Dモデルの長さが全長と合っていません。"},
     // Folders walked for files to check.
     {"walk.folder-unreadable", u"フォルダーを読み込めません。"},
     {"walk.name-not-utf8", u"ファイル名を読み取れないため、開けません。名前を変えてください。"},
