@@ -14,7 +14,7 @@ namespace qel::resources {
 namespace {
 
 constexpr std::u16string_view kSeeCheck =
-    u"「qelcontainer-cli check」でOBJファイルの問題をすべて確認できます。";
+    u"「ファイル」メニューの「ファイルを確認」で、OBJファイルの問題をすべて確認できます。";
 
 // Names in the files are read in the Windows Japanese code page: UTF-8 only keeps ASCII ones.
 constexpr std::u16string_view kSaveAsAnsi =
