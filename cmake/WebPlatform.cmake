@@ -18,12 +18,14 @@ function(qel_cp932_table out)
   set(${out} ${generated}/cp932_table.cpp PARENT_SCOPE)
 endfunction()
 
-# The browser's platform takes the clock from the POSIX one (wasi-libc has clock_gettime). The
+# The browser's platform takes the clock and the '/' paths from the POSIX one (wasi-libc has
+# clock_gettime). The
 # page has no threads: its long work runs in the page's own turn (frontends/web), so the
 # desktop programs' worker thread is left out.
 function(qel_add_web_platform_sources target)
   qel_cp932_table(table)
-  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/platform/posix/posix_clock.cpp ${table})
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/platform/posix/posix_clock.cpp
+                                   ${PROJECT_SOURCE_DIR}/platform/posix/slash_paths.cpp ${table})
   get_target_property(sources ${target} SOURCES)
   list(FILTER sources EXCLUDE REGEX "/platform/background_work\\.cpp$")
   set_target_properties(${target} PROPERTIES SOURCES "${sources}")

@@ -22,4 +22,17 @@ bool handleOkOrCancel(platform::DialogControls& dialog, int command, bool& accep
   return true;
 }
 
+// Runs the dialog of templateId on a copy of values, which takes the copy only when the
+// dialog closed with OK; answers whether it did.
+template <typename Procedure, typename Entry>
+bool runEditingDialog(platform::Ui& ui, platform::WindowHandle owner, int templateId,
+                      Entry& values) {
+  Entry entry = values;
+  entry.accepted = false;
+  Procedure procedure(entry);
+  ui.runModalDialog(owner, templateId, procedure);
+  if (entry.accepted) values = entry;
+  return entry.accepted;
+}
+
 }  // namespace qel

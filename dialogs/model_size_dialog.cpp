@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/number_text.h"
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/unsigned_field.h"
 #include "resources/model_size_texts.h"
 #include "resources/preview_texts.h"
@@ -117,12 +118,7 @@ void ModelSizeDialogProcedure::showSize(platform::DialogControls& dialog) {
 }
 
 bool runModelSizeDialog(platform::Ui& ui, platform::WindowHandle owner, ModelSizeEntry& values) {
-  ModelSizeEntry entry = values;
-  entry.accepted = false;
-  ModelSizeDialogProcedure procedure(entry);
-  ui.runModalDialog(owner, resources::kModelSizeDialog, procedure);
-  if (entry.accepted) values = entry;
-  return entry.accepted;
+  return runEditingDialog<ModelSizeDialogProcedure>(ui, owner, resources::kModelSizeDialog, values);
 }
 
 }  // namespace qel

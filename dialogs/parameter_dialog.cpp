@@ -65,12 +65,7 @@ bool ParameterDialogProcedure::onCommand(platform::DialogControls& dialog, int c
 }
 
 bool runParameterDialog(platform::Ui& ui, platform::WindowHandle owner, ParameterEntry& values) {
-  ParameterEntry entry = values;
-  entry.accepted = false;
-  ParameterDialogProcedure procedure(entry);
-  ui.runModalDialog(owner, resources::kParameterDialog, procedure);
-  if (entry.accepted) values = entry;
-  return entry.accepted;
+  return runEditingDialog<ParameterDialogProcedure>(ui, owner, resources::kParameterDialog, values);
 }
 
 }  // namespace qel

@@ -36,18 +36,6 @@ std::string nativePath(std::u16string_view path) {
   return toUtf8(path);
 }
 
-std::optional<FolderAndName> splitAtName(std::u16string_view path) {
-  const std::size_t slash = path.rfind(u'/');
-  const std::size_t start = slash == std::u16string_view::npos ? 0 : slash + 1;
-  if (start == path.size()) return std::nullopt;
-  return FolderAndName{std::u16string(path.substr(0, start)), std::u16string(path.substr(start))};
-}
-
-void appendName(std::u16string& folder, std::u16string_view name) {
-  if (!folder.empty() && folder.back() != u'/') folder += u'/';
-  folder += name;
-}
-
 std::optional<FolderAndName> resolvePosixPath(std::u16string_view path) {
   const auto target = followLinks(nativePath(path));
   if (!target) return std::nullopt;

@@ -1,3 +1,4 @@
+// Paths whose folders are parted by '/', as on Linux and in the page's files in memory.
 #include "platform/file_system.h"
 
 namespace qel::platform {
